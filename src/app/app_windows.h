@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+
+class QDialog;
+class TForm_rk_help;
+class TForm_rk_lotto_record;
+class TForm_rk_main;
+class Trpt;
+
+// Every window instance of the program, created at start-up in the order below, or on first use
+// by the operation that opens it. Top-level windows have no Qt parent: these pointers own them.
+class AppWindows {
+public:
+    AppWindows();
+    ~AppWindows();
+    AppWindows(const AppWindows&) = delete;
+    AppWindows& operator=(const AppWindows&) = delete;
+
+    std::unique_ptr<TForm_rk_main> Form_rk_main;
+    std::unique_ptr<TForm_rk_lotto_record> Form_rk_lotto_record;
+    std::unique_ptr<QDialog> Form_rk_trace_single;
+    std::unique_ptr<QDialog> Form_rk_no_analysis;
+    std::unique_ptr<QDialog> Form_rk_rule_define;
+    std::unique_ptr<TForm_rk_help> Form_rk_help;
+    std::unique_ptr<QDialog> Form_rk_statistics;
+    std::unique_ptr<QDialog> Form_dl_main;
+    std::unique_ptr<QDialog> form_rk_dl_remark;
+    std::unique_ptr<QDialog> Form_rk_grid_sort;
+    std::unique_ptr<QDialog> Form_rk_twoforone;
+    std::unique_ptr<QDialog> Form_rk_threeforone;
+    std::unique_ptr<QDialog> Form_rk_simulate;
+    std::unique_ptr<Trpt> rpt;
+    std::unique_ptr<QDialog> Form_dateselect;
+    std::unique_ptr<QDialog> Form_rk_FtpServerIP;
+    std::unique_ptr<QDialog> Form_rk_chart1;
+    std::unique_ptr<QDialog> Form_rk_moving;
+    std::unique_ptr<QDialog> Form_varnholt;
+    std::unique_ptr<QDialog> Form_Download_TxT_from_http;
+};

@@ -1,0 +1,56 @@
+#include "app/application.h"
+
+#include <QImage>
+
+#include "app/placeholder_form.h"
+#include "drawhistory/help_window.h"
+#include "drawhistory/main_window.h"
+#include "drawhistory/record_viewer_window.h"
+#include "drawhistory/shared_state.h"
+#include "platform/error_handler.h"
+#include "platform/report_form.h"
+
+namespace {
+
+std::unique_ptr<QDialog> placeholder(const char* name, const char* caption) {
+    return std::make_unique<PlaceholderForm>(QString::fromUtf8(name), QString::fromUtf8(caption));
+}
+
+} // namespace
+
+Application::Application(Services services) : services_(services), state_(std::make_unique<SharedState>()) {
+    createWindows();
+}
+
+Application::~Application() = default;
+
+void Application::createWindows() {
+    AppWindows& w = windows_;
+    w.Form_rk_main = std::make_unique<TForm_rk_main>(*state_, services_, windows_);
+    w.Form_rk_lotto_record = std::make_unique<TForm_rk_lotto_record>();
+    w.Form_rk_trace_single = placeholder("Form_rk_trace_single", "單期號碼拖牌");
+    w.Form_rk_no_analysis = placeholder("Form_rk_no_analysis", "號碼分析");
+    w.Form_rk_rule_define = placeholder("Form_rk_rule_define", "版路定義");
+    w.Form_rk_help = std::make_unique<TForm_rk_help>();
+    w.Form_rk_statistics = placeholder("Form_rk_statistics", "統計資料");
+    w.Form_dl_main = placeholder("Form_dl_main", "Form_dl_main");
+    w.form_rk_dl_remark = placeholder("form_rk_dl_remark", "下載說明");
+    w.Form_rk_grid_sort = placeholder("Form_rk_grid_sort", "版路拖牌排序顯示");
+    w.Form_rk_twoforone = placeholder("Form_rk_twoforone", "拖牌二中一分析");
+    w.Form_rk_threeforone = placeholder("Form_rk_threeforone", "拖牌三中一分析");
+    w.Form_rk_simulate = placeholder("Form_rk_simulate", "模擬開獎");
+    w.rpt = std::make_unique<Trpt>(services_.clock);
+    w.rpt->QRImage2 = QImage(QStringLiteral(":/artwork/report_logo.jpg"));
+    w.Form_dateselect = placeholder("Form_dateselect", "列印日期區間選擇");
+    w.Form_rk_FtpServerIP = placeholder("Form_rk_FtpServerIP", "資料下載伺服器位址");
+    w.Form_rk_chart1 = placeholder("Form_rk_chart1", "拖牌匯總統計圖");
+    w.Form_rk_moving = placeholder("Form_rk_moving", "移動式版路(三期內養牌)");
+    w.Form_varnholt = placeholder("Form_varnholt", "最佳Qorvel");
+    w.Form_Download_TxT_from_http = placeholder("Form_Download_TxT_from_http", "下載開獎資料");
+}
+
+void Application::start() {
+    TForm_rk_main& main = *windows_.Form_rk_main;
+    main.showMaximized();
+    RunGuarded(services_.dialogs, [&main] { main.FormShow(); });
+}

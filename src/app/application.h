@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+
+#include "app/app_windows.h"
+#include "platform/services.h"
+
+struct SharedState;
+
+// The program: the shared draw state, the platform services and every window, created in the
+// start-up order. Tests build it with fake services.
+class Application {
+public:
+    explicit Application(Services services);
+    ~Application();
+
+    // Shows the main window maximized and runs its first load.
+    void start();
+
+    SharedState& state() { return *state_; }
+    Services& services() { return services_; }
+    AppWindows& windows() { return windows_; }
+
+private:
+    void createWindows();
+
+    Services services_;
+    std::unique_ptr<SharedState> state_;
+    AppWindows windows_;
+};

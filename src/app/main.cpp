@@ -1,0 +1,19 @@
+#include <QApplication>
+
+#include "app/application.h"
+#include "platform/qt_platform.h"
+
+int main(int argc, char* argv[]) {
+    QApplication qt(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("３９Qorvel王"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtDialogs dialogs;
+    SystemClock clock;
+    QtClipboard clipboard;
+    QtWindowShower shower;
+    QtReportPreview preview;
+    Application app(Services{dialogs, clock, clipboard, shower, preview});
+    app.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,350 @@
+#include "drawhistory/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/app_windows.h"
+#include "common/date.h"
+#include "common/text_file.h"
+#include "drawhistory/draw_loader.h"
+#include "drawhistory/help_window.h"
+#include "drawhistory/record_viewer_window.h"
+#include "drawhistory/shared_state.h"
+#include "platform/click_label.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/error_handler.h"
+#include "platform/fonts.h"
+#include "platform/qt_text.h"
+#include "platform/report_form.h"
+#include "platform/report_preview.h"
+#include "platform/services.h"
+#include "platform/string_grid.h"
+#include "platform/window_shower.h"
+
+namespace {
+
+const QColor Orange(0xFF, 0x80, 0x00); // 33023 as a Windows colour: $008 0FF
+const QColor Fuchsia(0xFF, 0x00, 0xFF);
+const QColor Green(0x00, 0x80, 0x00);
+
+QLabel* picture(const QString& resource, const QString& name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setPixmap(QPixmap(resource));
+    label->setScaledContents(true);
+    return label;
+}
+
+} // namespace
+
+TForm_rk_main::TForm_rk_main(SharedState& state, Services& services, AppWindows& windows, QWidget* parent)
+    : QMainWindow(parent), state_(state), services_(services), windows_(windows) {
+    setObjectName(QStringLiteral("Form_rk_main"));
+    setWindowTitle(QStringLiteral("３９Qorvel王 "));
+    setFont(MingFont(9));
+    resize(1008, 677);
+    buildMenu();
+    buildPanels();
+    currentLogo_ = Image_8e->pixmap();
+}
+
+void TForm_rk_main::buildMenu() {
+    lt_record = new QAction(QStringLiteral("開獎紀錄"), this);
+    lt_record->setObjectName(QStringLiteral("lt_record"));
+    lt_record->setShortcut(Qt::Key_F2);
+    lt_record->setShortcutContext(Qt::ApplicationShortcut);
+    connect(lt_record, &QAction::triggered, this, Guarded(services_.dialogs, [this] { lt_recordExecute(); }));
+
+    Varnholt = new QAction(QStringLiteral("最佳Qorvel操作"), this);
+    Varnholt->setObjectName(QStringLiteral("Varnholt"));
+    connect(Varnholt, &QAction::triggered, this, Guarded(services_.dialogs, [this] { VarnholtExecute(); }));
+
+    N9 = new QAction(QStringLiteral("結束作業"), this);
+    N9->setObjectName(QStringLiteral("N9"));
+    connect(N9, &QAction::triggered, this, [this] { N9Click(); });
+
+    QMenu* data = menuBar()->addMenu(QStringLiteral("開獎資料"));
+    data->setObjectName(QStringLiteral("N1"));
+    data->addAction(lt_record);
+    QMenu* king = menuBar()->addMenu(QStringLiteral("進入Qorvel王"));
+    king->setObjectName(QStringLiteral("N2"));
+    king->addAction(Varnholt);
+    menuBar()->addAction(N9);
+}
+
+void TForm_rk_main::setPanelColour(QWidget* panel, const QColor& colour) {
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, colour);
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+}
+
+void TForm_rk_main::buildPanels() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
+    setPanelColour(central, Qt::white);
+    setCentralWidget(central);
+
+    Panel5 = new QFrame(central);
+    Panel5->setObjectName(QStringLiteral("Panel5"));
+    Panel5->setFixedSize(353, 209);
+    setPanelColour(Panel5, Green);
+
+    Panel3 = new QFrame(Panel5);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setFrameShape(QFrame::Panel);
+    setPanelColour(Panel3, Orange);
+    Image_8e = picture(QStringLiteral(":/artwork/logo_tw539.jpg"), QStringLiteral("Image_8e"), Panel3);
+    (new QVBoxLayout(Panel3))->addWidget(Image_8e);
+
+    Panel4 = new QFrame(Panel5);
+    Panel4->setObjectName(QStringLiteral("Panel4"));
+    Panel4->setFrameShape(QFrame::Panel);
+    setPanelColour(Panel4, Qt::white);
+    Image_m6 = picture(QStringLiteral(":/artwork/logo_us539.jpg"), QStringLiteral("Image_m6"), Panel4);
+    (new QVBoxLayout(Panel4))->addWidget(Image_m6);
+    Panel4->setVisible(false); // the second game is not offered
+
+    rb_biglotto = new QRadioButton(QStringLiteral("今彩539"), Panel5);
+    rb_biglotto->setObjectName(QStringLiteral("rb_biglotto"));
+    rb_biglotto->setChecked(true);
+    QFont bold = rb_biglotto->font();
+    bold.setBold(true);
+    rb_biglotto->setFont(bold);
+    rb_mark6 = new QRadioButton(QStringLiteral("加州夢幻５"), Panel5);
+    rb_mark6->setObjectName(QStringLiteral("rb_mark6"));
+    rb_mark6->setVisible(false);
+    connect(rb_biglotto, &QRadioButton::clicked, this, Guarded(services_.dialogs, [this] { rb_biglottoClick(); }));
+    connect(rb_mark6, &QRadioButton::clicked, this, Guarded(services_.dialogs, [this] { rb_biglottoClick(); }));
+
+    auto* heading = new QLabel(QStringLiteral("檔案中最新開獎資料"), Panel5);
+    heading->setStyleSheet(QStringLiteral("color: yellow; font-weight: bold;"));
+    const auto whiteLabel = [this](const QString& name, const QString& text) {
+        auto* label = new QLabel(text, Panel5);
+        label->setObjectName(name);
+        label->setStyleSheet(QStringLiteral("color: white;"));
+        return label;
+    };
+    lb_data = whiteLabel(QStringLiteral("lb_data"), QStringLiteral("日期:"));
+    lb_data1 = whiteLabel(QStringLiteral("lb_data1"), QStringLiteral("期數:"));
+    lb_data2 = whiteLabel(QStringLiteral("lb_data2"), QStringLiteral("號碼(落球):"));
+
+    SpeedButton1 = new QToolButton(Panel5);
+    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+    SpeedButton1->setDefaultAction(lt_record);
+    SpeedButton1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+
+    Label4 = new ClickLabel(qs(state_.DataFileName), Panel5);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->setStyleSheet(QStringLiteral("color: white; text-decoration: underline;"));
+    Label4->setCursor(Qt::PointingHandCursor);
+    Label5 = new ClickLabel(QStringLiteral("手動輸入"), Panel5);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5->setStyleSheet(QStringLiteral("color: white;"));
+    Label5->setCursor(Qt::PointingHandCursor);
+    connect(Label4, &ClickLabel::clicked, this, Guarded(services_.dialogs, [this] { Label4Click(); }));
+    connect(Label5, &ClickLabel::clicked, this, Guarded(services_.dialogs, [this] { Label4Click(); }));
+
+    SpeedButton19 = new QToolButton(Panel5);
+    SpeedButton19->setObjectName(QStringLiteral("SpeedButton19"));
+    SpeedButton19->setText(QStringLiteral("Close"));
+    SpeedButton20 = new QToolButton(central);
+    SpeedButton20->setObjectName(QStringLiteral("SpeedButton20"));
+    SpeedButton20->setText(QStringLiteral("顯示"));
+    connect(SpeedButton19, &QToolButton::clicked, this, [this] { Panel5->hide(); });
+    connect(SpeedButton20, &QToolButton::clicked, this, [this] { Panel5->show(); });
+
+    auto* logos = new QHBoxLayout;
+    logos->addWidget(Panel3);
+    logos->addWidget(Panel4);
+    auto* radios = new QHBoxLayout;
+    radios->addWidget(rb_biglotto);
+    radios->addWidget(rb_mark6);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(SpeedButton1);
+    fileRow->addWidget(Label4);
+    fileRow->addWidget(Label5);
+    fileRow->addStretch();
+    fileRow->addWidget(SpeedButton19);
+    auto* left = new QVBoxLayout;
+    left->addLayout(logos, 1);
+    left->addLayout(radios);
+    auto* right = new QVBoxLayout;
+    right->addWidget(heading);
+    right->addWidget(lb_data);
+    right->addWidget(lb_data1);
+    right->addWidget(lb_data2);
+    right->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(left, 1);
+    top->addLayout(right, 1);
+    auto* panel5Layout = new QVBoxLayout(Panel5);
+    panel5Layout->addLayout(top, 1);
+    panel5Layout->addLayout(fileRow);
+
+    Panel6 = new QFrame(central);
+    Panel6->setObjectName(QStringLiteral("Panel6"));
+    Panel6->setFixedSize(121, 65);
+    setPanelColour(Panel6, Qt::white);
+    Image1 = picture(QStringLiteral(":/artwork/logo_tw539.jpg"), QStringLiteral("Image1"), Panel6);
+    auto* panel6Layout = new QVBoxLayout(Panel6);
+    panel6Layout->setContentsMargins(2, 2, 2, 2);
+    panel6Layout->addWidget(Image1);
+
+    auto* sidePicture = picture(QStringLiteral(":/artwork/side.jpg"), QStringLiteral("Image2"), central);
+    sidePicture->setFixedSize(240, 320);
+    auto* bottomPicture = picture(QStringLiteral(":/artwork/banner.jpg"), QStringLiteral("Image3"), central);
+    bottomPicture->setFixedHeight(120);
+    auto* bottomBar = new QLabel(
+        QStringLiteral("最佳操作模式  1024x768 以上解析度    Tobrin彩券網  ３９Qorvel王  今彩539分析軟體"), central);
+    bottomBar->setObjectName(QStringLiteral("lb_bottom"));
+    bottomBar->setStyleSheet(QStringLiteral("background: #003366; color: white; padding: 3px;"));
+
+    auto* leftColumn = new QVBoxLayout;
+    leftColumn->addWidget(Panel5);
+    leftColumn->addWidget(SpeedButton20, 0, Qt::AlignLeft);
+    leftColumn->addWidget(Panel6, 0, Qt::AlignLeft);
+    leftColumn->addStretch();
+    auto* upper = new QHBoxLayout;
+    upper->addLayout(leftColumn);
+    upper->addStretch();
+    upper->addWidget(sidePicture, 0, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(upper, 1);
+    layout->addWidget(bottomPicture);
+    layout->addWidget(bottomBar);
+}
+
+// ---- the load ----
+
+void TForm_rk_main::FormShow() {
+    setWindowTitle(QStringLiteral("３９Qorvel王   @2018/12/21   "));
+    ClearDrawTables(state_);
+    StringGrid* sgl = windows_.Form_rk_lotto_record->sgl;
+    const QStringList headings = {QStringLiteral("開獎日期"), QStringLiteral("期  數"), QStringLiteral("一落"),
+                                  QStringLiteral("二落"),     QStringLiteral("三落"),  QStringLiteral("四落"),
+                                  QStringLiteral("五落")};
+    for (int c = 0; c < headings.size(); ++c)
+        sgl->SetCell(c, 0, headings[c]);
+    Read_lotto_list();
+    if (state_.DrawCount >= 1) {
+        show_to_grid();
+        put_to_ltno();
+    }
+    sgl->SetRowCount(state_.DrawCount + 1);
+    ResetPathRules(state_);
+}
+
+void TForm_rk_main::Read_lotto_list() {
+    const std::string& fileName = state_.DataFileName;
+    if (!FileExists(fileName))
+        WriteFileBytes(fileName, std::string());
+    const DrawReadResult read =
+        ReadDrawLines(ReadTextLines(fileName), DateFormat("yyyy/mm/dd", services_.clock.today()));
+    StoreDrawLines(state_, read.lines);
+    sort_orirec(1);
+    const auto labels = NewestDrawLabels(state_);
+    lb_data->setText(qs(labels[0]));
+    lb_data1->setText(qs(labels[1]));
+    lb_data2->setText(qs(labels[2]));
+    sort_orirec(2);
+    if (read.bad) {
+        services_.dialogs.messageDialog(QStringLiteral("開獎資料檔 %1 第 %2 行資料錯誤,此行及以後的資料未載入:\n%3")
+                                            .arg(qs(fileName))
+                                            .arg(read.bad->lineNumber)
+                                            .arg(qs(read.bad->text)),
+                                        DialogKind::Error, DialogButtons::Ok);
+    }
+}
+
+void TForm_rk_main::sort_orirec(int mode) { SortDrawLines(state_, mode); }
+
+void TForm_rk_main::put_to_ltno() { SplitDrawLines(state_); }
+
+void TForm_rk_main::show_to_grid() {
+    StringGrid* sgl = windows_.Form_rk_lotto_record->sgl;
+    sgl->setUpdatesEnabled(false);
+    sgl->SetRowCount(state_.DrawCount + 1);
+    for (int row = 1; row <= state_.DrawCount; ++row) {
+        const auto cells = DrawLineCells(state_.DrawLines[row]);
+        for (int c = 0; c < 7; ++c)
+            sgl->SetCell(c, row, qs(cells[static_cast<std::size_t>(c)]));
+    }
+    sgl->setUpdatesEnabled(true);
+}
+
+// ---- game switch ----
+
+void TForm_rk_main::rb_biglottoClick() {
+    const bool first = rb_biglotto->isChecked();
+    state_.MaxNo = 39;
+    state_.GameIndex = first ? 1 : 0;
+    setPanelColour(Panel3, first ? Orange : QColor(Qt::white));
+    setPanelColour(Panel4, first ? QColor(Qt::white) : Fuchsia);
+    QFont font = rb_biglotto->font();
+    font.setBold(first);
+    rb_biglotto->setFont(font);
+    font.setBold(!first);
+    rb_mark6->setFont(font);
+    state_.DataFileName = first ? "TW539.txt" : "US539.txt";
+    currentLogo_ = first ? Image_8e->pixmap() : Image_m6->pixmap();
+    Image1->setPixmap(currentLogo_);
+    windows_.Form_rk_lotto_record->setWindowTitle(first ? QStringLiteral("開獎紀錄  今彩５３９")
+                                                        : QStringLiteral("開獎紀錄  美國夢幻５"));
+    emit logoChanged(currentLogo_);
+    state_.GameName = first ? "今彩539" : "加州夢幻５";
+    Label4->setText(qs(state_.DataFileName));
+    FormShow();
+}
+
+// ---- shared output ----
+
+void TForm_rk_main::show_memo(const QString& fileName) {
+    if (!FileExists(ss(fileName))) {
+        services_.dialogs.showMessage(QStringLiteral("說明檔 ") + fileName + QStringLiteral(" 不存在"));
+        return;
+    }
+    TForm_rk_help& help = *windows_.Form_rk_help;
+    help.mm->clear();
+    help.mm->setPlainText(qsList(ReadTextLines(ss(fileName))).join(QLatin1Char('\n')));
+    services_.shower.showModal(help);
+}
+
+void TForm_rk_main::show_memo_rpt(const QStringList& lines) {
+    windows_.rpt->qr = lines;
+    services_.reportPreview.preview(*windows_.rpt);
+}
+
+// ---- openers ----
+
+void TForm_rk_main::lt_recordExecute() { services_.shower.showModal(*windows_.Form_rk_lotto_record); }
+
+void TForm_rk_main::VarnholtExecute() { services_.shower.showModal(*windows_.Form_varnholt); }
+
+void TForm_rk_main::Label4Click() {
+    // The manual editor opens here.
+}
+
+void TForm_rk_main::N9Click() { close(); }
+
+void TForm_rk_main::closeEvent(QCloseEvent* event) {
+    const DialogAnswer answer = services_.dialogs.messageDialog(QStringLiteral("您即將結束作業,請再一次確認!"),
+                                                                DialogKind::Warning, DialogButtons::YesNo);
+    if (answer == DialogAnswer::Yes) {
+        event->accept();
+        QCoreApplication::quit();
+    } else {
+        event->ignore();
+    }
+}

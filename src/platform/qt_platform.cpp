@@ -1,0 +1,91 @@
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "platform/report_form.h"
+
+namespace {
+
+QWidget* activeParent() {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+DialogAnswer QtDialogs::messageDialog(const QString& text, DialogKind kind, DialogButtons buttons) {
+    QMessageBox box(activeParent());
+    box.setWindowTitle(QApplication::applicationName());
+    box.setText(text);
+    switch (kind) {
+    case DialogKind::Warning: box.setIcon(QMessageBox::Warning); break;
+    case DialogKind::Error: box.setIcon(QMessageBox::Critical); break;
+    case DialogKind::Information: box.setIcon(QMessageBox::Information); break;
+    case DialogKind::Confirmation: box.setIcon(QMessageBox::Question); break;
+    }
+    switch (buttons) {
+    case DialogButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case DialogButtons::Yes: box.setStandardButtons(QMessageBox::Yes); break;
+    case DialogButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok: return DialogAnswer::Ok;
+    case QMessageBox::Yes: return DialogAnswer::Yes;
+    case QMessageBox::No: return DialogAnswer::No;
+    default: return DialogAnswer::Cancel;
+    }
+}
+
+void QtDialogs::showMessage(const QString& text) {
+    QMessageBox box(activeParent());
+    box.setWindowTitle(QApplication::applicationName());
+    box.setText(text);
+    box.exec();
+}
+
+QString QtDialogs::saveFileName(const SaveFileRequest& request) {
+    QFileDialog dialog(activeParent(), request.title, QString(), request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+DateTime SystemClock::now() const {
+    const QDateTime t = QDateTime::currentDateTime();
+    return DateTime{Date{t.date().year(), t.date().month(), t.date().day()}, t.time().hour(), t.time().minute(),
+                    t.time().second()};
+}
+
+void QtClipboard::setText(const QString& text) { QApplication::clipboard()->setText(text); }
+
+QString QtClipboard::text() const { return QApplication::clipboard()->text(); }
+
+void QtWindowShower::showModal(QDialog& window) { window.exec(); }
+
+void QtWindowShower::showModeless(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void QtReportPreview::preview(Trpt& report) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, activeParent());
+    dialog.setWindowTitle(QStringLiteral("預覽列印"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&report](QPrinter* target) { report.print(*target); });
+    dialog.showMaximized();
+    dialog.exec();
+}

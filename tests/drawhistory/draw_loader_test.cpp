@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "common/date.h"
+#include "common/errors.h"
+#include "common/num_format.h"
+#include "drawhistory/draw_loader.h"
+#include "support/draw_lines.h"
+
+namespace {
+
+const std::string Today = "2026/12/07";
+
+std::unique_ptr<SharedState> loaded(const std::vector<std::string>& file) {
+    auto state = std::make_unique<SharedState>();
+    StoreDrawLines(*state, ReadDrawLines(file, Today).lines);
+    SplitDrawLines(*state);
+    return state;
+}
+
+} // namespace
+
+TEST(DrawReader, SortsOldestFirstAndOrdersTiesByDrawNumber) {
+    const auto state = loaded({MakeDrawLine("2026/03/02", "115050", {1, 2, 3, 4, 5}),
+                               MakeDrawLine("2026/03/01", "115049", {6, 7, 8, 9, 10}),
+                               MakeDrawLine("2026/03/01", "115048", {11, 12, 13, 14, 15})});
+    ASSERT_EQ(state->DrawCount, 3);
+    EXPECT_EQ(state->DrawId[1], "115048");
+    EXPECT_EQ(state->DrawId[2], "115049");
+    EXPECT_EQ(state->DrawId[3], "115050");
+    EXPECT_EQ(state->DrawDate[1], (Date{2026, 3, 1}));
+}
+
+TEST(DrawReader, StopsAtAWrongLengthAndSkipsFutureDraws) {
+    const std::vector<std::string> file = {
+        MakeDrawLine("2026/12/06", "115300", {1, 2, 3, 4, 5}), MakeDrawLine("2026/12/08", "115302", {1, 2, 3, 4, 5}),
+        MakeDrawLine("2026/12/07", "115301", {1, 2, 3, 4, 5}), "2026/12/05,115299,01,02,03,04,5",
+        MakeDrawLine("2026/12/01", "115295", {1, 2, 3, 4, 5})};
+    const DrawReadResult read = ReadDrawLines(file, Today);
+    EXPECT_FALSE(read.bad); // a short line ends the list silently
+    EXPECT_EQ(read.lines, (std::vector<std::string>{file[0], file[2]})); // tomorrow skipped, today kept
+    EXPECT_TRUE(ReadDrawLines({"", file[0]}, Today).lines.empty());
+}
+
+TEST(DrawReader, TrimsBlanksAroundALine) {
+    const auto state = loaded({"  " + MakeDrawLine("2026/01/02", "115001", {7, 3, 21, 1, 15}) + " \t"});
+    ASSERT_EQ(state->DrawCount, 1);
+    EXPECT_EQ(state->DrawLines[1], "2026/01/02,115001,07,03,21,01,15");
+    EXPECT_EQ(state->DrawId[1], "115001");
+    const char* drawn[] = {"07", "03", "21", "01", "15"};
+    const char* sorted[] = {"01", "03", "07", "15", "21"};
+    for (int p = 1; p <= 5; ++p) {
+        EXPECT_EQ(state->DrawNumsDrawn[p][1], drawn[p - 1]);
+        EXPECT_EQ(state->DrawNumsWork[p][1], drawn[p - 1]);
+        EXPECT_EQ(state->DrawNums[p][1], sorted[p - 1]);
+    }
+    for (int p = 6; p <= 7; ++p)
+        EXPECT_EQ(state->DrawNums[p][1], "");
+}
+
+TEST(DrawReader, ReportsABadLineAndKeepsWhatCameBefore) {
+    const std::vector<std::string> file = {MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}),
+                                           "2026/02/30,115002,01,02,03,04,05",
+                                           MakeDrawLine("2026/01/05", "115003", {1, 2, 3, 4, 5})};
+    DrawReadResult read = ReadDrawLines(file, Today);
+    ASSERT_TRUE(read.bad);
+    EXPECT_EQ(read.bad->lineNumber, 2);
+    EXPECT_EQ(read.bad->text, file[1]);
+    EXPECT_EQ(read.lines, std::vector<std::string>{file[0]});
+
+    read = ReadDrawLines({file[0], "2026/01/03,115002,01,0x,03,04,05"}, Today);
+    ASSERT_TRUE(read.bad);
+    EXPECT_EQ(read.bad->lineNumber, 2);
+    // Digits outside 01..39 are still a draw line.
+    EXPECT_EQ(ReadDrawLines({"2026/01/03,115002,00,99,03,04,05"}, Today).lines.size(), 1u);
+}
+
+TEST(DrawReader, KeepsTheNewest2500) {
+    std::vector<std::string> file;
+    Date day{2010, 1, 1};
+    for (int i = 0; i < 2600; ++i) {
+        file.push_back(MakeDrawLine(DateFormat("yyyy/mm/dd", Date::fromDayNumber(day.dayNumber() + i)),
+                                    NumFormat("000000", i), {1, 2, 3, 4, 5}));
+    }
+    std::reverse(file.begin(), file.end());
+    const auto state = loaded(file);
+    ASSERT_EQ(state->DrawCount, MaxDraws);
+    EXPECT_EQ(state->DrawId[1], "000100");
+    EXPECT_EQ(state->DrawId[MaxDraws], "002599");
+}
+
+TEST(DrawTables, SortModesAndReset) {
+    auto state = loaded({MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}),
+                         MakeDrawLine("2026/01/03", "115002", {6, 7, 8, 9, 10})});
+    SortDrawLines(*state, 1);
+    EXPECT_EQ(state->DrawLines[1].substr(11, 6), "115002");
+    EXPECT_EQ(NewestDrawLabels(*state),
+              (std::array<std::string, 3>{"日期:2026/01/03", "期數:115002", "號碼(落球):06,07,08,09,10"}));
+    SortDrawLines(*state, 2);
+    EXPECT_EQ(state->DrawLines[1].substr(11, 6), "115001");
+
+    state->RuleEnable[4] = false;
+    state->RuleOkCount = 5;
+    state->RuleName[11] = "mine";
+    ResetPathRules(*state);
+    EXPECT_TRUE(state->RuleEnable[4]);
+    EXPECT_EQ(state->RuleOkCount, 3);
+    EXPECT_EQ(state->RuleName[2], "隔一版開 Ｎ＋１號(X1N+1)");
+    EXPECT_EQ(state->RuleName[10], "隔二版開 Ｎ－２號(X2N-2)");
+    EXPECT_EQ(state->RuleName[11], "mine");
+
+    const auto empty = std::make_unique<SharedState>();
+    EXPECT_EQ(NewestDrawLabels(*empty), (std::array<std::string, 3>{"日期:", "期數:", "號碼(落球):"}));
+}
+
+TEST(DrawTables, SplitOfAnUncheckedLineStopsThere) {
+    auto owned = std::make_unique<SharedState>();
+    SharedState& state = *owned;
+    StoreDrawLines(state, {MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}), "2026/01/0x,115002,01,02,03,04,05"});
+    EXPECT_THROW(SplitDrawLines(state), ConversionError);
+    EXPECT_EQ(state.DrawNums[5][1], "05");
+}

@@ -1,0 +1,181 @@
+#include <QAction>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include "platform/click_label.h"
+#include <gtest/gtest.h>
+
+#include "app/application.h"
+#include "common/text_file.h"
+#include "drawhistory/help_window.h"
+#include "drawhistory/main_window.h"
+#include "drawhistory/record_viewer_window.h"
+#include "drawhistory/shared_state.h"
+#include "platform/string_grid.h"
+#include "support/draw_lines.h"
+#include "support/fake_platform.h"
+#include "support/work_dir.h"
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    WorkDir dir;
+    FakePlatform platform;
+    std::unique_ptr<Application> app;
+
+    void startWith(const std::vector<std::string>& tw539) {
+        dir.writeLines(QStringLiteral("TW539.txt"), tw539);
+        app = std::make_unique<Application>(platform.services());
+        app->start();
+    }
+    TForm_rk_main& main() { return *app->windows().Form_rk_main; }
+    SharedState& state() { return app->state(); }
+    StringGrid& sgl() { return *app->windows().Form_rk_lotto_record->sgl; }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartUpLoadsAndShowsTheNewestDraw) {
+    startWith({MakeDrawLine("2026/01/03", "115002", {6, 7, 8, 9, 10}),
+               MakeDrawLine("2026/01/02", "115001", {21, 3, 7, 1, 15})});
+    EXPECT_EQ(main().windowTitle(), QStringLiteral("３９Qorvel王   @2018/12/21   "));
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_EQ(main().lb_data->text(), QStringLiteral("日期:2026/01/03"));
+    EXPECT_EQ(main().lb_data1->text(), QStringLiteral("期數:115002"));
+    EXPECT_EQ(main().lb_data2->text(), QStringLiteral("號碼(落球):06,07,08,09,10"));
+    ASSERT_EQ(state().DrawCount, 2);
+    EXPECT_EQ(state().DrawNums[1][1], "01");
+    EXPECT_EQ(sgl().RowCount(), 3);
+    EXPECT_EQ(sgl().Cells(1, 0), QStringLiteral("期  數"));
+    EXPECT_EQ(sgl().Cells(0, 1), QStringLiteral("2026/01/02"));
+    EXPECT_EQ(sgl().Cells(2, 1), QStringLiteral("21"));
+    EXPECT_TRUE(platform.dialogs.prompts.empty());
+    EXPECT_FALSE(main().rb_mark6->isVisibleTo(&main()));
+    EXPECT_EQ(app->windows().Form_varnholt->windowTitle(), QStringLiteral("最佳Qorvel"));
+}
+
+TEST_F(MainWindowTest, MissingFileIsCreatedEmpty) {
+    app = std::make_unique<Application>(platform.services());
+    EXPECT_EQ(main().windowTitle(), QStringLiteral("３９Qorvel王 "));
+    app->start();
+    EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("TW539.txt"))));
+    EXPECT_EQ(state().DrawCount, 0);
+    EXPECT_EQ(main().lb_data->text(), QStringLiteral("日期:"));
+    EXPECT_EQ(main().lb_data2->text(), QStringLiteral("號碼(落球):"));
+    EXPECT_EQ(sgl().RowCount(), 1);
+}
+
+TEST_F(MainWindowTest, BadLineIsReportedAndTheLoadCompletes) {
+    startWith({MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}), "2026/13/03,115002,01,02,03,04,05",
+               MakeDrawLine("2026/01/04", "115003", {1, 2, 3, 4, 5})});
+    ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
+    EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
+    EXPECT_TRUE(platform.dialogs.lastText().contains(QStringLiteral("第 2 行")));
+    EXPECT_TRUE(platform.dialogs.lastText().contains(QStringLiteral("2026/13/03,115002")));
+    EXPECT_EQ(state().DrawCount, 1);
+    EXPECT_EQ(sgl().RowCount(), 2);
+    EXPECT_EQ(state().RuleOkCount, 3); // the path-rule reset ran
+}
+
+TEST_F(MainWindowTest, ReloadResetsPathRules) {
+    startWith({MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5})});
+    state().RuleEnable[3] = false;
+    state().RuleOkCount = 5;
+    main().FormShow();
+    EXPECT_TRUE(state().RuleEnable[3]);
+    EXPECT_EQ(state().RuleOkCount, 3);
+}
+
+TEST_F(MainWindowTest, GameSwitchReloadsTheChosenFile) {
+    startWith({MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5})});
+    dir.writeLines(QStringLiteral("US539.txt"), {MakeDrawLine("2025/05/05", "000123", {39, 38, 37, 36, 35}),
+                                                 MakeDrawLine("2025/05/06", "000124", {1, 11, 21, 31, 2})});
+    QPixmap logoSeen;
+    QObject::connect(&main(), &TForm_rk_main::logoChanged, [&](const QPixmap& p) { logoSeen = p; });
+
+    main().rb_mark6->setVisible(true);
+    main().rb_mark6->click();
+    EXPECT_EQ(state().DataFileName, "US539.txt");
+    EXPECT_EQ(state().GameIndex, 0);
+    EXPECT_EQ(state().GameName, "加州夢幻５");
+    EXPECT_EQ(state().DrawCount, 2);
+    EXPECT_EQ(main().Label4->text(), QStringLiteral("US539.txt"));
+    EXPECT_EQ(app->windows().Form_rk_lotto_record->windowTitle(), QStringLiteral("開獎紀錄  美國夢幻５"));
+    EXPECT_EQ(main().Image1->pixmap().toImage(), main().Image_m6->pixmap().toImage());
+    EXPECT_EQ(logoSeen.toImage(), main().Image_m6->pixmap().toImage());
+    EXPECT_TRUE(main().rb_mark6->font().bold());
+    EXPECT_FALSE(main().rb_biglotto->font().bold());
+
+    // Choosing the game that is already chosen still reloads.
+    dir.writeLines(QStringLiteral("US539.txt"), {MakeDrawLine("2025/05/05", "000123", {39, 38, 37, 36, 35})});
+    main().rb_mark6->click();
+    EXPECT_EQ(state().DrawCount, 1);
+
+    main().rb_biglotto->click();
+    EXPECT_EQ(state().DataFileName, "TW539.txt");
+    EXPECT_EQ(state().DrawCount, 1);
+    EXPECT_EQ(state().DrawId[1], "115001");
+    EXPECT_EQ(app->windows().Form_rk_lotto_record->windowTitle(), QStringLiteral("開獎紀錄  今彩５３９"));
+    EXPECT_EQ(main().Image1->pixmap().toImage(), main().Image_8e->pixmap().toImage());
+}
+
+TEST_F(MainWindowTest, ExitAsksFirst) {
+    startWith({});
+    platform.dialogs.answer(DialogAnswer::No);
+    main().N9->trigger();
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("您即將結束作業,請再一次確認!"));
+    EXPECT_EQ(platform.dialogs.prompts.back().kind, DialogKind::Warning);
+    EXPECT_EQ(platform.dialogs.prompts.back().buttons, DialogButtons::YesNo);
+
+    platform.dialogs.answer(DialogAnswer::Yes);
+    main().close();
+    EXPECT_FALSE(main().isVisible());
+}
+
+TEST_F(MainWindowTest, HelpShowsAFileOrSaysItIsMissing) {
+    startWith({});
+    main().show_memo(QStringLiteral("help_record.txt"));
+    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("說明檔 help_record.txt 不存在"));
+    EXPECT_TRUE(platform.dialogs.prompts.back().plain);
+    EXPECT_TRUE(platform.shower.modalShown.isEmpty());
+
+    dir.copyData(QStringLiteral("help_record.txt"));
+    QString shown;
+    platform.shower.whenModal(QStringLiteral("Form_rk_help"),
+                              [&](QDialog& d) { shown = static_cast<TForm_rk_help&>(d).mm->toPlainText(); });
+    main().show_memo(QStringLiteral("help_record.txt"));
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("【開獎紀錄】操作說明")));
+    EXPECT_EQ(app->windows().Form_rk_help->windowTitle(), QStringLiteral("操作說明"));
+}
+
+TEST_F(MainWindowTest, MenuOpensTheRecordViewerAndTheBestPillarWindow) {
+    startWith({});
+    main().lt_record->trigger();
+    main().Varnholt->trigger();
+    EXPECT_EQ(platform.shower.modalShown,
+              (QStringList{QStringLiteral("Form_rk_lotto_record"), QStringLiteral("Form_varnholt")}));
+    EXPECT_EQ(main().lt_record->shortcut(), QKeySequence(Qt::Key_F2));
+
+    main().SpeedButton19->click();
+    EXPECT_FALSE(main().Panel5->isVisible());
+    main().SpeedButton20->click();
+    EXPECT_TRUE(main().Panel5->isVisible());
+}
+
+TEST_F(MainWindowTest, RealHistoryLoadsItsNewest2500) {
+    dir.copyData(QStringLiteral("TW539.txt"));
+    app = std::make_unique<Application>(platform.services());
+    app->start();
+    ASSERT_EQ(state().DrawCount, MaxDraws);
+    EXPECT_EQ(state().DrawId[1], "107209");
+    EXPECT_EQ(state().DrawDate[1], (Date{2018, 8, 31}));
+    EXPECT_EQ(main().lb_data->text(), QStringLiteral("日期:2026/08/18"));
+    EXPECT_EQ(main().lb_data1->text(), QStringLiteral("期數:115200"));
+    EXPECT_TRUE(platform.dialogs.prompts.empty());
+}
