@@ -38,7 +38,8 @@ void Application::createWindows() {
     w.Form_rk_rule_define = placeholder("Form_rk_rule_define", "版路定義");
     w.Form_rk_help = std::make_unique<TForm_rk_help>();
     w.Form_rk_statistics = placeholder("Form_rk_statistics", "統計資料");
-    w.Form_dl_main = std::make_unique<TForm_dl_main>(services_, QHostAddress(QHostAddress::AnyIPv4), LineSyncPort);
+    w.Form_dl_main =
+        std::make_unique<TForm_dl_main>(services_, QHostAddress(QHostAddress::AnyIPv4), LineSyncPort);
     w.form_rk_dl_remark = placeholder("form_rk_dl_remark", "下載說明");
     w.Form_rk_grid_sort = placeholder("Form_rk_grid_sort", "版路拖牌排序顯示");
     w.Form_rk_twoforone = placeholder("Form_rk_twoforone", "拖牌二中一分析");

@@ -27,7 +27,9 @@ PeerCount ReadPeerCount(std::string_view field) {
 
 } // namespace
 
-bool IsLineRequest(std::string_view datagram) { return datagram.size() == 7 && datagram.starts_with("REQ"); }
+bool IsLineRequest(std::string_view datagram) {
+    return datagram.size() == 7 && datagram.starts_with("REQ");
+}
 
 std::vector<std::string> AnswerLineRequest(const LineSyncTable& table, std::string_view datagram) {
     std::vector<std::string> frames;

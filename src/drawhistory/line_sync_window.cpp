@@ -30,8 +30,15 @@ namespace {
 const QString PeerAddress = QStringLiteral("127.0.0.1");
 
 // Datagrams are 8-bit text in the Big5 code page.
-QString DatagramText(const QByteArray& bytes) { return qs(Big5ToUtf8(bytes.toStdString())); }
-QByteArray DatagramBytes(const QString& text) { return QByteArray::fromStdString(Utf8ToBig5(ss(text))); }
+QString DatagramText(const QByteArray& bytes) {
+    return qs(Big5ToUtf8(bytes.toStdString()));
+}
+QByteArray DatagramBytes(const QString& text) {
+    return QByteArray::fromStdString(Utf8ToBig5(ss(text)));
+}
+std::string_view Bytes(const QByteArray& datagram) {
+    return {datagram.constData(), static_cast<std::size_t>(datagram.size())};
+}
 
 QLineEdit* NewEdit(const char* name, const QString& text, QWidget* parent) {
     auto* edit = new QLineEdit(text, parent);
@@ -59,7 +66,8 @@ QLabel* NewLabel(const char* name, QWidget* parent) {
 
 } // namespace
 
-TForm_dl_main::TForm_dl_main(Services& services, const QHostAddress& bindAddress, quint16 port, QWidget* parent)
+TForm_dl_main::TForm_dl_main(Services& services, const QHostAddress& bindAddress, quint16 port,
+                             QWidget* parent)
     : QDialog(parent), services_(services), remotePort_(port) {
     setObjectName(QStringLiteral("Form_dl_main"));
     setWindowTitle(QStringLiteral("Form_dl_main"));
@@ -93,9 +101,8 @@ TForm_dl_main::TForm_dl_main(Services& services, const QHostAddress& bindAddress
     fields->addWidget(new QLabel(QStringLiteral("Text to Send: "), this), 2, 0);
     fields->addWidget(Edit_send, 2, 1);
     auto* buttons = new QHBoxLayout;
-    for (QWidget* widget : {static_cast<QWidget*>(Btn_send), static_cast<QWidget*>(Button2),
-                            static_cast<QWidget*>(Button3), static_cast<QWidget*>(Edit4),
-                            static_cast<QWidget*>(Label4), static_cast<QWidget*>(Label5)})
+    const QList<QWidget*> row{Btn_send, Button2, Button3, Edit4, Label4, Label5};
+    for (QWidget* widget : row)
         buttons->addWidget(widget);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
@@ -132,20 +139,20 @@ void TForm_dl_main::readPendingDatagrams() {
             NMUDP1StreamInvalid();
             return;
         }
-        NMUDP1DataReceived(datagram.data(), datagram.senderAddress(), static_cast<quint16>(datagram.senderPort()));
+        NMUDP1DataReceived(datagram.data(), datagram.senderAddress(),
+                           static_cast<quint16>(datagram.senderPort()));
     }
 }
 
 void TForm_dl_main::NMUDP1DataReceived(const QByteArray& text, const QHostAddress& sender, quint16) {
     const QString address = sender.toString();
     Memo1->appendPlainText(address + QStringLiteral(": ") + DatagramText(text));
-    if (IsLineRequest(std::string_view(text.constData(), static_cast<std::size_t>(text.size()))))
+    if (IsLineRequest(Bytes(text)))
         ReadRequest(address, text);
 }
 
 void TForm_dl_main::ReadRequest(const QString& address, const QByteArray& text) {
-    const auto frames =
-        AnswerLineRequest(table_, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    const auto frames = AnswerLineRequest(table_, Bytes(text));
     for (const std::string& frame : frames)
         SendRequest(address, QByteArray::fromStdString(frame));
 }
@@ -180,25 +187,39 @@ void TForm_dl_main::sendTo(const QHostAddress& address, const QByteArray& text) 
 
 QByteArray TForm_dl_main::helloFrame() const {
     const DateTime now = services_.clock.now();
-    const QDateTime when(QDate(now.date.year, now.date.month, now.date.day), QTime(now.hour, now.minute, now.second));
+    const QDateTime when(QDate(now.date.year, now.date.month, now.date.day),
+                         QTime(now.hour, now.minute, now.second));
     return DatagramBytes(QStringLiteral("xxx   ") + QLocale::system().toString(when, QLocale::ShortFormat));
 }
 
-void TForm_dl_main::Btn_sendClick() { SendRequest(edit_host->text(), helloFrame()); }
-
-void TForm_dl_main::Button2Click() { Memo1->clear(); }
-
-void TForm_dl_main::Button3Click() { edit_host->setText(PeerAddress); }
-
-void TForm_dl_main::NMUDP1DataSend() { NMUDP1Status(QStringLiteral("Data Sent")); }
-
-void TForm_dl_main::NMUDP1Status(const QString& text) { StatusBar1->showMessage(text); }
-
-void TForm_dl_main::NMUDP1InvalidHost() {
-    services_.dialogs.messageDialog(QStringLiteral("伺服器 IP 錯誤或沒有連上網路"), DialogKind::Error, DialogButtons::Ok);
+void TForm_dl_main::Btn_sendClick() {
+    SendRequest(edit_host->text(), helloFrame());
 }
 
-void TForm_dl_main::NMUDP1StreamInvalid() { services_.dialogs.showMessage(QStringLiteral("DataError")); }
+void TForm_dl_main::Button2Click() {
+    Memo1->clear();
+}
+
+void TForm_dl_main::Button3Click() {
+    edit_host->setText(PeerAddress);
+}
+
+void TForm_dl_main::NMUDP1DataSend() {
+    NMUDP1Status(QStringLiteral("Data Sent"));
+}
+
+void TForm_dl_main::NMUDP1Status(const QString& text) {
+    StatusBar1->showMessage(text);
+}
+
+void TForm_dl_main::NMUDP1InvalidHost() {
+    services_.dialogs.messageDialog(QStringLiteral("伺服器 IP 錯誤或沒有連上網路"), DialogKind::Error,
+                                    DialogButtons::Ok);
+}
+
+void TForm_dl_main::NMUDP1StreamInvalid() {
+    services_.dialogs.showMessage(QStringLiteral("DataError"));
+}
 
 void TForm_dl_main::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

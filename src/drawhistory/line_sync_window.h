@@ -24,7 +24,8 @@ public:
     // The log keeps this many of the newest lines, so a flood of datagrams cannot grow it for ever.
     static constexpr int LogLineLimit = 1000;
 
-    TForm_dl_main(Services& services, const QHostAddress& bindAddress, quint16 port, QWidget* parent = nullptr);
+    TForm_dl_main(Services& services, const QHostAddress& bindAddress, quint16 port,
+                  QWidget* parent = nullptr);
 
     void NMUDP1DataReceived(const QByteArray& text, const QHostAddress& sender, quint16 senderPort);
     void ReadRequest(const QString& address, const QByteArray& text);

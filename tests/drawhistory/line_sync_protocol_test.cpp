@@ -8,7 +8,9 @@ namespace {
 
 using Frames = std::vector<std::string>;
 
-Frames Answer(const LineSyncTable& table, const std::string& datagram) { return AnswerLineRequest(table, datagram); }
+Frames Answer(const LineSyncTable& table, const std::string& datagram) {
+    return AnswerLineRequest(table, datagram);
+}
 
 } // namespace
 
@@ -30,7 +32,8 @@ TEST(LineSyncProtocol, EmptyTableAnswers) {
 
 TEST(LineSyncProtocol, OnlyRequestsOfExactlySevenCharactersAreAnswered) {
     const LineSyncTable empty;
-    for (const char* other : {"req0000", "Req0000", "REQ000", "REQ00000", "ABC", "", "REQ", " REQ0000", "RCX0000"}) {
+    for (const char* other :
+         {"req0000", "Req0000", "REQ000", "REQ00000", "ABC", "", "REQ", " REQ0000", "RCX0000"}) {
         EXPECT_FALSE(IsLineRequest(other)) << other;
         EXPECT_EQ(Answer(empty, other), Frames{}) << other;
     }

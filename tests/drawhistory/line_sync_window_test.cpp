@@ -25,7 +25,9 @@ namespace {
 const QHostAddress WindowAddress(QStringLiteral("127.0.0.1"));
 const QHostAddress PeerAddress(QStringLiteral("127.0.0.2"));
 
-QStringList Lines(const QPlainTextEdit& memo) { return memo.toPlainText().split(QLatin1Char('\n')); }
+QStringList Lines(const QPlainTextEdit& memo) {
+    return memo.toPlainText().split(QLatin1Char('\n'));
+}
 
 // The window listens on 127.0.0.1:P and a peer on 127.0.0.2:P, as answers go to the requester's
 // address at the window's own port.
@@ -82,9 +84,11 @@ protected:
             EXPECT_EQ(answer.senderPort(), port);
             payloads << answer.data();
         }
-        EXPECT_FALSE(peer.hasPendingDatagrams()) << "more answers than expected to " << datagram.toStdString();
+        EXPECT_FALSE(peer.hasPendingDatagrams())
+            << "more answers than expected to " << datagram.toStdString();
         if (expected == 0) {
-            EXPECT_EQ(payloads, (QByteArrayList{"RCX", "RCV"})) << "the request was answered: " << datagram.toStdString();
+            EXPECT_EQ(payloads, (QByteArrayList{"RCX", "RCV"}))
+                << "the request was answered: " << datagram.toStdString();
             return {};
         }
         return payloads;
@@ -111,7 +115,8 @@ TEST_F(LineSyncWindowTest, AnswersRequestsToTheRequestersAddressAtItsOwnPort) {
 
 TEST_F(LineSyncWindowTest, OtherDatagramsAreOnlyLogged) {
     const QByteArray big5 = QByteArray::fromStdString(Utf8ToBig5("今彩539"));
-    for (const QByteArray& other : QByteArrayList{"req0000", "REQ000", "REQ00000", "ABC", "REQ-001", "REQ-1ab", big5})
+    for (const QByteArray& other :
+         QByteArrayList{"req0000", "REQ000", "REQ00000", "ABC", "REQ-001", "REQ-1ab", big5})
         answersTo(other, 0);
     const QStringList log = Lines(*window->Memo1);
     ASSERT_EQ(log.size(), 14);
@@ -169,7 +174,8 @@ TEST_F(LineSyncWindowTest, UnresolvableHostIsReportedAndNothingIsSent) {
         window->StatusBar1->clearMessage();
         window->edit_host->setText(host);
         window->Btn_send->click();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !platform.dialogs.prompts.empty(); }, 5000)) << host.toStdString();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !platform.dialogs.prompts.empty(); }, 5000))
+            << host.toStdString();
         EXPECT_EQ(platform.dialogs.prompts.size(), 1u);
         EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("伺服器 IP 錯誤或沒有連上網路"));
         EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
@@ -229,7 +235,8 @@ TEST(LineSyncStartUp, TwoProgramsOnOnePortBothStartWithoutMessages) {
     TForm_dl_main& a = *first.windows().Form_dl_main;
     TForm_dl_main& b = *second.windows().Form_dl_main;
     EXPECT_FALSE(a.isVisible());
-    EXPECT_FALSE(a.NMUDP1->state() == QAbstractSocket::BoundState && b.NMUDP1->state() == QAbstractSocket::BoundState);
+    EXPECT_FALSE(a.NMUDP1->state() == QAbstractSocket::BoundState &&
+                 b.NMUDP1->state() == QAbstractSocket::BoundState);
     EXPECT_NE(b.NMUDP1->state(), QAbstractSocket::BoundState);
     EXPECT_TRUE(b.StatusBar1->currentMessage().contains(QStringLiteral("6767")));
     if (a.NMUDP1->state() == QAbstractSocket::BoundState) {
