@@ -207,6 +207,10 @@ TEST_F(LineSyncWindowTest, ShowingLoadsTheDrawFileAndGreetsTheFixedPeer) {
     EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("'67x7' is not a valid integer value"));
     EXPECT_EQ(window->Label5->text(), QStringLiteral("savefile=2"));
     window->hide();
+    window->Edit2->setText(QStringLiteral("70000"));
+    window->show();
+    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("'70000' is not a valid port number"));
+    window->hide();
 
     // Without a draw file an empty one is written.
     window->Edit2->setText(QString::number(port));
