@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "drawhistory/help_window.h"
+#include "drawhistory/line_sync_window.h"
 #include "drawhistory/main_window.h"
 #include "drawhistory/record_viewer_window.h"
 #include "platform/report_form.h"

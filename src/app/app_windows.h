@@ -3,6 +3,7 @@
 #include <memory>
 
 class QDialog;
+class TForm_dl_main;
 class TForm_rk_help;
 class TForm_rk_lotto_record;
 class TForm_rk_main;
@@ -24,7 +25,7 @@ public:
     std::unique_ptr<QDialog> Form_rk_rule_define;
     std::unique_ptr<TForm_rk_help> Form_rk_help;
     std::unique_ptr<QDialog> Form_rk_statistics;
-    std::unique_ptr<QDialog> Form_dl_main;
+    std::unique_ptr<TForm_dl_main> Form_dl_main;
     std::unique_ptr<QDialog> form_rk_dl_remark;
     std::unique_ptr<QDialog> Form_rk_grid_sort;
     std::unique_ptr<QDialog> Form_rk_twoforone;

@@ -1,9 +1,11 @@
 #include "app/application.h"
 
+#include <QHostAddress>
 #include <QImage>
 
 #include "app/placeholder_form.h"
 #include "drawhistory/help_window.h"
+#include "drawhistory/line_sync_window.h"
 #include "drawhistory/main_window.h"
 #include "drawhistory/record_viewer_window.h"
 #include "drawhistory/shared_state.h"
@@ -11,6 +13,9 @@
 #include "platform/report_form.h"
 
 namespace {
+
+// The line-sync window listens on this UDP port of every interface from start-up to exit.
+constexpr quint16 LineSyncPort = 6767;
 
 std::unique_ptr<QDialog> placeholder(const char* name, const char* caption) {
     return std::make_unique<PlaceholderForm>(QString::fromUtf8(name), QString::fromUtf8(caption));
@@ -33,7 +38,8 @@ void Application::createWindows() {
     w.Form_rk_rule_define = placeholder("Form_rk_rule_define", "版路定義");
     w.Form_rk_help = std::make_unique<TForm_rk_help>();
     w.Form_rk_statistics = placeholder("Form_rk_statistics", "統計資料");
-    w.Form_dl_main = placeholder("Form_dl_main", "Form_dl_main");
+    w.Form_dl_main =
+        std::make_unique<TForm_dl_main>(services_, QHostAddress(QHostAddress::AnyIPv4), LineSyncPort);
     w.form_rk_dl_remark = placeholder("form_rk_dl_remark", "下載說明");
     w.Form_rk_grid_sort = placeholder("Form_rk_grid_sort", "版路拖牌排序顯示");
     w.Form_rk_twoforone = placeholder("Form_rk_twoforone", "拖牌二中一分析");

@@ -1,0 +1,255 @@
+#include "drawhistory/line_sync_window.h"
+
+#include <QDateTime>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHostInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QNetworkDatagram>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QUdpSocket>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "common/date.h"
+#include "common/errors.h"
+#include "common/text_file.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/error_handler.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+
+namespace {
+
+// The peer that the send button talks to.
+const QString PeerAddress = QStringLiteral("127.0.0.1");
+
+// Datagrams are 8-bit text in the Big5 code page.
+QString DatagramText(const QByteArray& bytes) {
+    return qs(Big5ToUtf8(bytes.toStdString()));
+}
+QByteArray DatagramBytes(const QString& text) {
+    return QByteArray::fromStdString(Utf8ToBig5(ss(text)));
+}
+std::string_view Bytes(const QByteArray& datagram) {
+    return {datagram.constData(), static_cast<std::size_t>(datagram.size())};
+}
+
+QLineEdit* NewEdit(const char* name, const QString& text, QWidget* parent) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    return edit;
+}
+
+QPushButton* NewButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+QPlainTextEdit* NewMemo(const char* name, QWidget* parent) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(QString::fromLatin1(name));
+    return memo;
+}
+
+QLabel* NewLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+} // namespace
+
+TForm_dl_main::TForm_dl_main(Services& services, const QHostAddress& bindAddress, quint16 port,
+                             QWidget* parent)
+    : QDialog(parent), services_(services), remotePort_(port) {
+    setObjectName(QStringLiteral("Form_dl_main"));
+    setWindowTitle(QStringLiteral("Form_dl_main"));
+    resize(520, 420);
+
+    edit_host = NewEdit("edit_host", QString(), this);
+    Edit2 = NewEdit("Edit2", QString::number(port), this);
+    Edit_send = NewEdit("Edit_send", QString(), this);
+    Edit4 = NewEdit("Edit4", QStringLiteral("3"), this);
+    Btn_send = NewButton("Btn_send", QStringLiteral("Send"), this);
+    Button2 = NewButton("Button2", QStringLiteral("Clear Memo"), this);
+    Button3 = NewButton("Button3", QStringLiteral("Button3"), this);
+    Memo1 = NewMemo("Memo1", this);
+    Memo1->setReadOnly(true);
+    Memo1->setMaximumBlockCount(LogLineLimit);
+    Memo2 = NewMemo("Memo2", this);
+    Memo2->hide();
+    Memo3 = NewMemo("Memo3", this);
+    Memo3->hide();
+    Label4 = NewLabel("Label4", this);
+    Label5 = NewLabel("Label5", this);
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(new QLabel(QStringLiteral("Host: "), this), 0, 0);
+    fields->addWidget(edit_host, 0, 1);
+    fields->addWidget(new QLabel(QStringLiteral("Port: "), this), 1, 0);
+    fields->addWidget(Edit2, 1, 1);
+    fields->addWidget(new QLabel(QStringLiteral("Text to Send: "), this), 2, 0);
+    fields->addWidget(Edit_send, 2, 1);
+    auto* buttons = new QHBoxLayout;
+    const QList<QWidget*> row{Btn_send, Button2, Button3, Edit4, Label4, Label5};
+    for (QWidget* widget : row)
+        buttons->addWidget(widget);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 0);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+    layout->addWidget(Memo1, 1);
+    layout->addWidget(Memo2);
+    layout->addWidget(Memo3);
+    layout->addWidget(StatusBar1);
+
+    connect(Btn_send, &QPushButton::clicked, this, &TForm_dl_main::Btn_sendClick);
+    connect(Button2, &QPushButton::clicked, this, &TForm_dl_main::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm_dl_main::Button3Click);
+
+    NMUDP1 = new QUdpSocket(this);
+    NMUDP1->setObjectName(QStringLiteral("NMUDP1"));
+    connect(NMUDP1, &QUdpSocket::readyRead, this, &TForm_dl_main::readPendingDatagrams);
+    connect(NMUDP1, &QUdpSocket::bytesWritten, this, &TForm_dl_main::NMUDP1DataSend);
+    connect(NMUDP1, &QUdpSocket::errorOccurred, this, [this] { NMUDP1Status(NMUDP1->errorString()); });
+    // Not shared: a second program (or test) on the same port must fail to bind rather than quietly
+    // split the datagrams with us. A port that is taken leaves the program working, without answers.
+    if (!NMUDP1->bind(bindAddress, port, QAbstractSocket::DontShareAddress))
+        NMUDP1Status(QStringLiteral("UDP %1:%2 not available: %3")
+                         .arg(bindAddress.toString())
+                         .arg(port)
+                         .arg(NMUDP1->errorString()));
+}
+
+void TForm_dl_main::readPendingDatagrams() {
+    while (NMUDP1->hasPendingDatagrams()) {
+        const QNetworkDatagram datagram = NMUDP1->receiveDatagram();
+        if (!datagram.isValid()) {
+            NMUDP1StreamInvalid();
+            return;
+        }
+        NMUDP1DataReceived(datagram.data(), datagram.senderAddress(),
+                           static_cast<quint16>(datagram.senderPort()));
+    }
+}
+
+void TForm_dl_main::NMUDP1DataReceived(const QByteArray& text, const QHostAddress& sender, quint16) {
+    const QString address = sender.toString();
+    Memo1->appendPlainText(address + QStringLiteral(": ") + DatagramText(text));
+    if (IsLineRequest(Bytes(text)))
+        ReadRequest(address, text);
+}
+
+void TForm_dl_main::ReadRequest(const QString& address, const QByteArray& text) {
+    const auto frames = AnswerLineRequest(table_, Bytes(text));
+    for (const std::string& frame : frames)
+        SendRequest(address, QByteArray::fromStdString(frame));
+}
+
+void TForm_dl_main::SendRequest(const QString& host, const QByteArray& text) {
+    remoteHost_ = host;
+    if (text.isEmpty())
+        return;
+    QHostAddress address;
+    if (address.setAddress(host)) {
+        sendTo(address, text);
+        return;
+    }
+    // A name: resolve it without blocking the program; the socket listens on IPv4.
+    QHostInfo::lookupHost(host, this, [this, text](const QHostInfo& info) {
+        const QList<QHostAddress> found = info.addresses();
+        if (info.error() != QHostInfo::NoError || found.isEmpty()) {
+            NMUDP1InvalidHost();
+            return;
+        }
+        auto ipv4 = std::find_if(found.begin(), found.end(), [](const QHostAddress& a) {
+            return a.protocol() == QAbstractSocket::IPv4Protocol;
+        });
+        sendTo(ipv4 != found.end() ? *ipv4 : found.first(), text);
+    });
+}
+
+void TForm_dl_main::sendTo(const QHostAddress& address, const QByteArray& text) {
+    // Success reports "Data Sent" through bytesWritten, failure its reason through errorOccurred.
+    NMUDP1->writeDatagram(text, address, remotePort_);
+}
+
+QByteArray TForm_dl_main::helloFrame() const {
+    const DateTime now = services_.clock.now();
+    const QDateTime when(QDate(now.date.year, now.date.month, now.date.day),
+                         QTime(now.hour, now.minute, now.second));
+    return DatagramBytes(QStringLiteral("xxx   ") + QLocale::system().toString(when, QLocale::ShortFormat));
+}
+
+void TForm_dl_main::Btn_sendClick() {
+    SendRequest(edit_host->text(), helloFrame());
+}
+
+void TForm_dl_main::Button2Click() {
+    Memo1->clear();
+}
+
+void TForm_dl_main::Button3Click() {
+    edit_host->setText(PeerAddress);
+}
+
+void TForm_dl_main::NMUDP1DataSend() {
+    NMUDP1Status(QStringLiteral("Data Sent"));
+}
+
+void TForm_dl_main::NMUDP1Status(const QString& text) {
+    StatusBar1->showMessage(text);
+}
+
+void TForm_dl_main::NMUDP1InvalidHost() {
+    services_.dialogs.messageDialog(QStringLiteral("伺服器 IP 錯誤或沒有連上網路"), DialogKind::Error,
+                                    DialogButtons::Ok);
+}
+
+void TForm_dl_main::NMUDP1StreamInvalid() {
+    services_.dialogs.showMessage(QStringLiteral("DataError"));
+}
+
+void TForm_dl_main::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TForm_dl_main::FormShow() {
+    RunGuarded(services_.dialogs, [this] { like_onshow(); });
+}
+
+void TForm_dl_main::like_onshow() {
+    remoteHost_ = edit_host->text();
+    const int port = StrToInt(ss(Edit2->text()));
+    if (port < 0 || port > 65535)
+        throw ConversionError("'" + ss(Edit2->text()) + "' is not a valid port number");
+    remotePort_ = static_cast<quint16>(port);
+
+    const std::string fileName = "TW539.txt";
+    Memo3->clear();
+    std::vector<std::string> saved;
+    if (FileExists(fileName))
+        saved = ReadTextLines(fileName);
+    else
+        WriteTextLines(fileName, saved);
+    Memo3->setPlainText(qsList(saved).join(QLatin1Char('\n')));
+    savedLineCount_ = static_cast<int>(saved.size());
+
+    Label4->setText(QStringLiteral("workfile=") + QString::number(table_.lineCount));
+    Label5->setText(QStringLiteral("savefile=") + QString::number(savedLineCount_));
+    Edit4->setText(QString::number(savedLineCount_));
+    Button3Click();
+    Btn_sendClick();
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDialog>
+#include <QHostAddress>
+#include <QString>
+
+#include "drawhistory/line_sync_protocol.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QUdpSocket;
+struct Services;
+
+// The line-sync window: never shown, it exists for its UDP socket, which listens from creation to
+// the end of the run, logs every datagram and answers line requests from its line table.
+// Answers go to the requester's address at the window's remote port, which starts as its own port.
+class TForm_dl_main : public QDialog {
+    Q_OBJECT
+public:
+    // The log keeps this many of the newest lines, so a flood of datagrams cannot grow it for ever.
+    static constexpr int LogLineLimit = 1000;
+
+    TForm_dl_main(Services& services, const QHostAddress& bindAddress, quint16 port,
+                  QWidget* parent = nullptr);
+
+    void NMUDP1DataReceived(const QByteArray& text, const QHostAddress& sender, quint16 senderPort);
+    void ReadRequest(const QString& address, const QByteArray& text);
+    void SendRequest(const QString& host, const QByteArray& text);
+    void Btn_sendClick();
+    void Button2Click();
+    void Button3Click();
+    void NMUDP1DataSend();
+    void NMUDP1Status(const QString& text);
+    void NMUDP1InvalidHost();
+    void NMUDP1StreamInvalid();
+    void FormShow();
+    void like_onshow();
+
+    QUdpSocket* NMUDP1;
+    QLineEdit* edit_host;
+    QLineEdit* Edit2;
+    QLineEdit* Edit_send;
+    QLineEdit* Edit4;
+    QPushButton* Btn_send;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QPlainTextEdit* Memo1;
+    QPlainTextEdit* Memo2;
+    QPlainTextEdit* Memo3;
+    QStatusBar* StatusBar1;
+    QLabel* Label4;
+    QLabel* Label5;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void readPendingDatagrams();
+    void sendTo(const QHostAddress& address, const QByteArray& text);
+    QByteArray helloFrame() const;
+
+    Services& services_;
+    LineSyncTable table_;
+    int savedLineCount_ = 0;
+    QString remoteHost_;
+    quint16 remotePort_;
+};
