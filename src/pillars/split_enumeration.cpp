@@ -7,7 +7,9 @@
 
 namespace {
 
-std::string_view Piece(std::string_view key, int i) { return key.substr(static_cast<std::size_t>(2 * i), 2); }
+std::string_view Piece(std::string_view key, int i) {
+    return key.substr(static_cast<std::size_t>(2 * i), 2);
+}
 
 std::string PickGroups(std::string_view key, int k, bool firstFixed) {
     const int n = static_cast<int>(key.size() / 2);
@@ -131,11 +133,17 @@ std::vector<std::string> KeptSubsets(const std::vector<std::string>& selection, 
 
 } // namespace
 
-std::string pick_type1(std::string_view key, int k) { return PickGroups(key, k, true); }
+std::string pick_type1(std::string_view key, int k) {
+    return PickGroups(key, k, true);
+}
 
-std::string pick_type2(std::string_view key, int k) { return PickGroups(key, k, false); }
+std::string pick_type2(std::string_view key, int k) {
+    return PickGroups(key, k, false);
+}
 
-std::span<const int> PillarSizes(SplitShape shape) { return Definition(shape).sizes; }
+std::span<const int> PillarSizes(SplitShape shape) {
+    return Definition(shape).sizes;
+}
 
 int ShapeNumberCount(SplitShape shape) {
     int total = 0;
@@ -146,7 +154,8 @@ int ShapeNumberCount(SplitShape shape) {
 
 std::vector<std::string> EnumerateSplits(SplitShape shape, std::vector<std::string> numbers) {
     if (static_cast<int>(numbers.size()) != ShapeNumberCount(shape))
-        throw std::invalid_argument("a split needs exactly " + std::to_string(ShapeNumberCount(shape)) + " numbers");
+        throw std::invalid_argument("a split needs exactly " + std::to_string(ShapeNumberCount(shape)) +
+                                    " numbers");
     std::sort(numbers.begin(), numbers.end());
     std::vector<std::string> out;
     Deal(Definition(shape).steps, numbers, std::string(), out);
@@ -199,7 +208,9 @@ std::vector<std::vector<int>> SubsetPositions(int selectionCount, int keep) {
     }
 }
 
-std::vector<std::string> Subset1208(const std::vector<std::string>& selection) { return KeptSubsets(selection, 8); }
+std::vector<std::string> Subset1208(const std::vector<std::string>& selection) {
+    return KeptSubsets(selection, 8);
+}
 
 std::vector<std::string> Subset1510(const std::vector<std::string>& selection) {
     return KeptSubsets(selection, 10);

@@ -8,7 +8,9 @@ namespace {
 constexpr std::size_t NumberColumns[] = {24, 27, 30, 33, 36};
 constexpr std::size_t LastColumn = 37;
 
-bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+bool StartsCharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+}
 
 } // namespace
 
@@ -48,7 +50,8 @@ std::vector<std::uint32_t> SelectionHitMasks(const std::vector<std::string>& sel
     return masks;
 }
 
-CoOccurrence::CoOccurrence(const std::vector<std::string>& selection, const std::vector<std::string>& memoLines)
+CoOccurrence::CoOccurrence(const std::vector<std::string>& selection,
+                           const std::vector<std::string>& memoLines)
     : counts_(std::size_t{1} << selection.size(), 0) {
     for (std::uint32_t mask : SelectionHitMasks(selection, memoLines)) {
         if (std::popcount(mask) < 2)

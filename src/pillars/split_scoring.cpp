@@ -59,8 +59,8 @@ const RestPairs& MixedRestPairs() {
             std::array<std::uint8_t, 9> ids{};
             for (int c = 0; c < 3; ++c)
                 for (int d = 0; d < 3; ++d)
-                    ids[static_cast<std::size_t>(3 * c + d)] = static_cast<std::uint8_t>(
-                        RestPairIndex(rank(p[static_cast<std::size_t>(4 + c)]), rank(p[static_cast<std::size_t>(7 + d)])));
+                    ids[static_cast<std::size_t>(3 * c + d)] = static_cast<std::uint8_t>(RestPairIndex(
+                        rank(p[static_cast<std::size_t>(4 + c)]), rank(p[static_cast<std::size_t>(7 + d)])));
             if (i < MixedBlock)
                 pairs[i] = ids;
             else if (pairs[i % MixedBlock] != ids)
@@ -92,7 +92,8 @@ SplitScorer::SplitScorer(SplitShape shape) : shape_(shape), patterns_(SplitPatte
 void SplitScorer::score(const CoOccurrence& counts, std::span<const int> members,
                         std::vector<StarTotals>& totals) const {
     if (static_cast<int>(members.size()) != ShapeNumberCount(shape_))
-        throw std::invalid_argument("a split needs exactly " + std::to_string(ShapeNumberCount(shape_)) + " numbers");
+        throw std::invalid_argument("a split needs exactly " + std::to_string(ShapeNumberCount(shape_)) +
+                                    " numbers");
     totals.resize(patterns_.size());
     if (shape_ == SplitShape::Mixed2233)
         scoreMixedByBlocks(counts, members, totals);
@@ -132,7 +133,8 @@ void SplitScorer::scoreMixedByBlocks(const CoOccurrence& counts, std::span<const
         std::sort(restSlots.begin(), restSlots.end());
         std::array<std::uint32_t, RestCount> rest{};
         for (int r = 0; r < RestCount; ++r)
-            rest[static_cast<std::size_t>(r)] = 1u << members[static_cast<std::size_t>(restSlots[static_cast<std::size_t>(r)])];
+            rest[static_cast<std::size_t>(r)] =
+                1u << members[static_cast<std::size_t>(restSlots[static_cast<std::size_t>(r)])];
 
         // Bets inside pillars 1-2 and from them to any of the six: the same for the whole block.
         std::uint32_t fixed2 = 0, fixed3 = 0;
@@ -150,7 +152,8 @@ void SplitScorer::scoreMixedByBlocks(const CoOccurrence& counts, std::span<const
         std::array<StarTotals, 15> pairGain{};
         for (int x = 0; x < RestCount; ++x)
             for (int y = x + 1; y < RestCount; ++y) {
-                const std::uint32_t pair = rest[static_cast<std::size_t>(x)] | rest[static_cast<std::size_t>(y)];
+                const std::uint32_t pair =
+                    rest[static_cast<std::size_t>(x)] | rest[static_cast<std::size_t>(y)];
                 StarTotals& gain = pairGain[static_cast<std::size_t>(RestPairIndex(x, y))];
                 gain.star2 = counts.lines(pair);
                 for (std::uint32_t z : both)

@@ -22,7 +22,8 @@ class SplitScorer {
 public:
     explicit SplitScorer(SplitShape shape);
 
-    void score(const CoOccurrence& counts, std::span<const int> members, std::vector<StarTotals>& totals) const;
+    void score(const CoOccurrence& counts, std::span<const int> members,
+               std::vector<StarTotals>& totals) const;
 
 private:
     void scoreByGroups(const CoOccurrence& counts, std::span<const int> members,

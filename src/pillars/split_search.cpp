@@ -36,7 +36,9 @@ std::string Repeated(const std::string& text, int times) {
     return out;
 }
 
-std::string Count(std::uint32_t n) { return std::to_string(n); }
+std::string Count(std::uint32_t n) {
+    return std::to_string(n);
+}
 
 } // namespace
 
@@ -50,18 +52,24 @@ StarOrder StarOrderOfItem(int rg1Item) {
 
 std::string StarOrderHeading(StarOrder order) {
     switch (order) {
-    case StarOrder::FourThreeTwo: return "四星優先，四-三-二星開出統計排列";
-    case StarOrder::ThreeTwoFour: return "三星優先，三-二-四星開出統計排列";
-    case StarOrder::TwoThreeFour: return "二星優先，二-三-四星開出統計排列";
+    case StarOrder::FourThreeTwo:
+        return "四星優先，四-三-二星開出統計排列";
+    case StarOrder::ThreeTwoFour:
+        return "三星優先，三-二-四星開出統計排列";
+    case StarOrder::TwoThreeFour:
+        return "二星優先，二-三-四星開出統計排列";
     }
     throw std::invalid_argument("unknown star order");
 }
 
 std::array<std::uint32_t, 3> OrderedTotals(const StarTotals& t, StarOrder order) {
     switch (order) {
-    case StarOrder::FourThreeTwo: return {t.star4, t.star3, t.star2};
-    case StarOrder::ThreeTwoFour: return {t.star3, t.star2, t.star4};
-    case StarOrder::TwoThreeFour: return {t.star2, t.star3, t.star4};
+    case StarOrder::FourThreeTwo:
+        return {t.star4, t.star3, t.star2};
+    case StarOrder::ThreeTwoFour:
+        return {t.star3, t.star2, t.star4};
+    case StarOrder::TwoThreeFour:
+        return {t.star2, t.star3, t.star4};
     }
     throw std::invalid_argument("unknown star order");
 }
@@ -80,7 +88,9 @@ std::strong_ordering ScoredSplit::operator<=>(const ScoredSplit& other) const {
     return split <=> other.split;
 }
 
-void RankDescending(std::vector<ScoredSplit>& splits) { std::sort(splits.begin(), splits.end(), std::greater<>()); }
+void RankDescending(std::vector<ScoredSplit>& splits) {
+    std::sort(splits.begin(), splits.end(), std::greater<>());
+}
 
 StarTotals ShapeCosts(SplitShape shape) {
     // Elementary symmetric sums of the pillar sizes.
@@ -164,7 +174,8 @@ SplitSearchResult RunSplitSearch(SplitShape shape, const SplitSearchInput& input
     CheckSelection(input.selection, count);
     std::vector<std::string> numbers = input.selection;
     std::sort(numbers.begin(), numbers.end());
-    const StarOrder order = shape == SplitShape::Mixed2233 ? StarOrderOfItem(input.rg1Item) : StarOrder::FourThreeTwo;
+    const StarOrder order =
+        shape == SplitShape::Mixed2233 ? StarOrderOfItem(input.rg1Item) : StarOrder::FourThreeTwo;
 
     const CoOccurrence counts(numbers, input.memoLines);
     std::vector<int> members(static_cast<std::size_t>(count));
@@ -185,9 +196,10 @@ SplitSearchResult RunSplitSearch(SplitShape shape, const SplitSearchInput& input
 
     const SearchTexts texts = TextsOf(shape);
     const std::string heading = *texts.heading ? texts.heading : "以下按" + StarOrderHeading(order);
-    result.report = ReportHead(texts.title, input, "您選擇的立柱號碼( " + std::to_string(count) + " 碼)", shape,
-                               heading, texts.underline);
-    const std::size_t listed = std::min<std::size_t>(static_cast<std::size_t>(texts.listed), result.LayoutList.size());
+    result.report = ReportHead(texts.title, input, "您選擇的立柱號碼( " + std::to_string(count) + " 碼)",
+                               shape, heading, texts.underline);
+    const std::size_t listed =
+        std::min<std::size_t>(static_cast<std::size_t>(texts.listed), result.LayoutList.size());
     for (std::size_t r = 0; r < listed; ++r) {
         result.report.push_back(ResultLine(shape, result.LayoutList[r]));
         result.report.push_back("");

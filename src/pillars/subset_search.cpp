@@ -55,7 +55,8 @@ SubsetSearchOutcome SearchSubsets(const SubsetKind& kind, const SplitSearchInput
                 top = i;
         SplitText split;
         for (int slot = 0; slot < kind.keep; ++slot)
-            split += numbers[static_cast<std::size_t>(members[patterns[top][static_cast<std::size_t>(slot)]])];
+            split +=
+                numbers[static_cast<std::size_t>(members[patterns[top][static_cast<std::size_t>(slot)]])];
         best.push_back({totals[top], order, std::move(split)});
     }
     if (!outcome.stopped) {
@@ -81,7 +82,9 @@ std::vector<std::string> SubsetReport(const SubsetKind& kind, const std::string&
     return lines;
 }
 
-std::string TimeText(const DateTime& when) { return DateFormat("yyyy/mm/dd hh:mm:ss", when); }
+std::string TimeText(const DateTime& when) {
+    return DateFormat("yyyy/mm/dd hh:mm:ss", when);
+}
 
 } // namespace
 
@@ -95,14 +98,16 @@ SubsetSearchOutcome Best1510(const SplitSearchInput& input, const SubsetSearchCo
 
 std::vector<std::string> Report1208(const SplitSearchInput& input, const SubsetSearchOutcome& outcome,
                                     const DateTime& start, const DateTime& end) {
-    std::vector<std::string> lines = SubsetReport(Kind1208, "１２選８碼立柱 = 2x2x2x2 優柱分析", 20, input, outcome);
+    std::vector<std::string> lines =
+        SubsetReport(Kind1208, "１２選８碼立柱 = 2x2x2x2 優柱分析", 20, input, outcome);
     lines.push_back("( 計算時間 " + TimeText(start) + " - " + TimeText(end) + " )");
     return lines;
 }
 
 std::vector<std::string> Report1510(const SplitSearchInput& input, const SubsetSearchOutcome& outcome,
                                     const DateTime& start, const DateTime& end) {
-    std::vector<std::string> lines = SubsetReport(Kind1510, "１５選１０碼立柱 = 2x2x3x3 優柱分析", 5, input, outcome);
+    std::vector<std::string> lines =
+        SubsetReport(Kind1510, "１５選１０碼立柱 = 2x2x3x3 優柱分析", 5, input, outcome);
     lines.push_back("※ 以上結果為計算所有組合之 ﹙" + std::to_string(outcome.subsetsDone) + " / 3003 ﹚");
     lines.push_back(" 計算時間 " + TimeText(start) + " - " + TimeText(end) + " ");
     return lines;
@@ -113,12 +118,19 @@ std::string LeftOutLine(const std::vector<std::string>& selection, const SplitTe
     for (std::size_t at = 0; at + 2 <= split.size(); at += 2)
         std::replace(work.begin(), work.end(), split.substr(at, 2), std::string("xx"));
     std::vector<std::string> left;
-    std::copy_if(work.begin(), work.end(), std::back_inserter(left), [](const std::string& n) { return n != "xx"; });
+    std::copy_if(work.begin(), work.end(), std::back_inserter(left),
+                 [](const std::string& n) { return n != "xx"; });
     return "【沒有用到的號碼：" + JoinTexts(left, "x") + "】";
 }
 
-std::string ProgressCaption1208(int subset) { return std::to_string(subset / 5) + "%處理中"; }
+std::string ProgressCaption1208(int subset) {
+    return std::to_string(subset / 5) + "%處理中";
+}
 
-std::string ProgressCaption1510(int subset) { return NumFormat("##0.00%處理中", subset / 30.0); }
+std::string ProgressCaption1510(int subset) {
+    return NumFormat("##0.00%處理中", subset / 30.0);
+}
 
-std::string PercentLabel1510(int subset) { return std::to_string(subset) + " / 3003"; }
+std::string PercentLabel1510(int subset) {
+    return std::to_string(subset) + " / 3003";
+}

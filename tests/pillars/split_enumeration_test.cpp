@@ -43,8 +43,10 @@ TEST(SplitEnumeration, PickGroupsInLoopOrder) {
     EXPECT_EQ(pairs.substr(0, 4), "0102");
     EXPECT_EQ(pairs.substr(pairs.size() - 4), "0708");
 
-    EXPECT_EQ(pick_type2("0102030405", 4), "01020304010203050102040501030405" "02030405");
-    EXPECT_EQ(pick_type1("0102030405", 4), "0102030401020305010204050103" "0405");
+    EXPECT_EQ(pick_type2("0102030405", 4), "01020304010203050102040501030405"
+                                           "02030405");
+    EXPECT_EQ(pick_type1("0102030405", 4), "0102030401020305010204050103"
+                                           "0405");
 
     // Sizes the groups cannot take, and keys too short for them.
     EXPECT_EQ(pick_type1(Key(NumberRange(1, 6)), 5), "");

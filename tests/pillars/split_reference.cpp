@@ -43,7 +43,9 @@ std::vector<std::string> KeyPieces(const std::string& line) {
     return pieces;
 }
 
-std::string Padded(long value, int width) { return NumFormat(std::string(static_cast<std::size_t>(width), '0'), value); }
+std::string Padded(long value, int width) {
+    return NumFormat(std::string(static_cast<std::size_t>(width), '0'), value);
+}
 
 } // namespace
 
@@ -54,7 +56,8 @@ SlowMemo SlowMemoPieces(const std::vector<std::string>& memo) {
     return out;
 }
 
-std::string SlowScoredText(SplitShape shape, const std::string& split, const SlowMemo& memo, StarOrder order) {
+std::string SlowScoredText(SplitShape shape, const std::string& split, const SlowMemo& memo,
+                           StarOrder order) {
     const std::vector<std::vector<std::string>> pillars = SplitPillars(shape, split);
     long star2 = 0, star3 = 0, star4 = 0;
     for (const std::vector<std::string>& pieces : memo) {
@@ -119,7 +122,8 @@ std::string MemoLine(int row, std::vector<int> numbers) {
     return line;
 }
 
-std::vector<std::string> RandomMemo(std::mt19937& random, int lines, const std::vector<std::string>& favoured) {
+std::vector<std::string> RandomMemo(std::mt19937& random, int lines,
+                                    const std::vector<std::string>& favoured) {
     std::vector<std::string> memo;
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
     for (int row = 1; row <= lines; ++row) {
@@ -127,24 +131,38 @@ std::vector<std::string> RandomMemo(std::mt19937& random, int lines, const std::
         for (int i = 0; i < 5; ++i) {
             // Mostly selected numbers, so that lines hit several pillars.
             if (pick(3) > 0)
-                numbers.push_back(std::stoi(favoured[static_cast<std::size_t>(pick(static_cast<int>(favoured.size())))]));
+                numbers.push_back(
+                    std::stoi(favoured[static_cast<std::size_t>(pick(static_cast<int>(favoured.size())))]));
             else
                 numbers.push_back(pick(39) + 1);
         }
         std::string line = MemoLine(row, numbers);
         switch (pick(12)) {
-        case 0: line.resize(static_cast<std::size_t>(pick(38))); break;              // cut short
-        case 1: line[static_cast<std::size_t>(23 + 3 * pick(5))] = 'x'; break;       // a letter
-        case 2: { // one selected number five times
+        case 0:
+            line.resize(static_cast<std::size_t>(pick(38)));
+            break; // cut short
+        case 1:
+            line[static_cast<std::size_t>(23 + 3 * pick(5))] = 'x';
+            break; // a letter
+        case 2: {  // one selected number five times
             const std::string& f = favoured.front();
             line = line.substr(0, 23) + f + "," + f + "," + f + "," + f + "," + f;
             break;
         }
-        case 3: line = "一" + line; break;                                           // shifted by a wide character
-        case 4: line = line.substr(0, 27) + "二" + line.substr(28); break;           // wide character inside
-        case 5: line = line.substr(0, 23) + "7,12,19,25,33"; break;                  // unpadded number
-        case 6: line.clear(); break;
-        default: break;
+        case 3:
+            line = "一" + line;
+            break; // shifted by a wide character
+        case 4:
+            line = line.substr(0, 27) + "二" + line.substr(28);
+            break; // wide character inside
+        case 5:
+            line = line.substr(0, 23) + "7,12,19,25,33";
+            break; // unpadded number
+        case 6:
+            line.clear();
+            break;
+        default:
+            break;
         }
         memo.push_back(line);
     }

@@ -24,7 +24,8 @@ std::vector<std::string> SlowRankedTexts(SplitShape shape, const std::vector<std
 // Random test data: distinct numbers of 01..39, ascending; draw memo lines of which some are edited
 // (cut short, letters, repeated or unpadded numbers, wide characters, blank lines).
 std::vector<std::string> RandomSelection(std::mt19937& random, int count);
-std::vector<std::string> RandomMemo(std::mt19937& random, int lines, const std::vector<std::string>& favoured);
+std::vector<std::string> RandomMemo(std::mt19937& random, int lines,
+                                    const std::vector<std::string>& favoured);
 
 // A well-formed draw memo line: "0001,2026/01/05,115001,01,03,05,07,09".
 std::string MemoLine(int row, std::vector<int> numbers);

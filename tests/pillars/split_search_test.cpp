@@ -32,10 +32,12 @@ TEST(SplitSearch, EmptyMemoRanksBySplitTextAlone) {
         std::size_t listed;
     };
     const Case cases[] = {
-        {SplitShape::Pairs2222, 8, "0108020703060405", "四星0碰,三星0碰,二星0碰---(01,08) x (02,07) x (03,06) x (04,05)", 30},
+        {SplitShape::Pairs2222, 8, "0108020703060405",
+         "四星0碰,三星0碰,二星0碰---(01,08) x (02,07) x (03,06) x (04,05)", 30},
         {SplitShape::Singles11222, 8, "0708010602050304",
          "四星0碰,三星0碰,二星0碰---(07) x (08) x (01,06) x (02,05) x (03,04)", 30},
-        {SplitShape::Triples333, 9, "010809020607030405", "三星0碰,二星0碰---(01,08,09) x (02,06,07) x (03,04,05)", 30},
+        {SplitShape::Triples333, 9, "010809020607030405",
+         "三星0碰,二星0碰---(01,08,09) x (02,06,07) x (03,04,05)", 30},
         {SplitShape::Mixed2233, 10, "01100809020607030405",
          "四星0碰,三星0碰,二星0碰---(01,10) x (08,09) x (02,06,07) x (03,04,05)", 20},
     };
@@ -67,10 +69,13 @@ TEST(SplitSearch, OneDrawWindowScoresTheSplitsThatSeparateItsNumbers) {
     EXPECT_EQ(result.LayoutList[23].totals, (StarTotals{6, 4, 1}));
     EXPECT_EQ(result.LayoutList[24].totals.star4, 0u);
 
-    const std::string key = "0000000001" "0000000004" "0000000006";
+    const std::string key = "0000000001"
+                            "0000000004"
+                            "0000000006";
     EXPECT_EQ(result.LayoutList[0].text(), key + "_0108020703060405");
     EXPECT_EQ(result.LayoutList[1].text(), key + "_0108020703040506");
-    EXPECT_EQ(ResultLines(result.report).front(), "四星1碰,三星4碰,二星6碰---(01,08) x (02,07) x (03,06) x (04,05)");
+    EXPECT_EQ(ResultLines(result.report).front(),
+              "四星1碰,三星4碰,二星6碰---(01,08) x (02,07) x (03,06) x (04,05)");
 }
 
 TEST(SplitSearch, ReportHeadCarriesHeaderSelectionCostsAndHeading) {
@@ -83,12 +88,30 @@ TEST(SplitSearch, ReportHeadCarriesHeaderSelectionCostsAndHeading) {
         int underline;
     };
     const Case cases[] = {
-        {SplitShape::Pairs2222, 8, "８碼立柱 = 2x2x2x2 優柱分析", {"24", "32", "16"}, "以下按四星/三星/二星次數排列三十組", 17},
-        {SplitShape::Singles11222, 8, "８碼立柱 = 1x1x2x2x2 優柱分析", {"25", "38", "28"},
-         "以下按四星/三星/二星次數排列三十組", 17},
-        {SplitShape::Triples333, 9, "９碼立柱 = 3x3x3 優柱分析", {"27", "27", "0"}, "以下按三星/二星次數排列三十組", 15},
-        {SplitShape::Mixed2233, 10, "１０碼立柱 = 2x2x3x3 優柱分析", {"37", "60", "36"},
-         "以下按四星優先，四-三-二星開出統計排列", 20},
+        {SplitShape::Pairs2222,
+         8,
+         "８碼立柱 = 2x2x2x2 優柱分析",
+         {"24", "32", "16"},
+         "以下按四星/三星/二星次數排列三十組",
+         17},
+        {SplitShape::Singles11222,
+         8,
+         "８碼立柱 = 1x1x2x2x2 優柱分析",
+         {"25", "38", "28"},
+         "以下按四星/三星/二星次數排列三十組",
+         17},
+        {SplitShape::Triples333,
+         9,
+         "９碼立柱 = 3x3x3 優柱分析",
+         {"27", "27", "0"},
+         "以下按三星/二星次數排列三十組",
+         15},
+        {SplitShape::Mixed2233,
+         10,
+         "１０碼立柱 = 2x2x3x3 優柱分析",
+         {"37", "60", "36"},
+         "以下按四星優先，四-三-二星開出統計排列",
+         20},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
@@ -131,7 +154,8 @@ TEST(SplitSearch, KeyOrderDecidesRankingHeadingAndResultLine) {
     const ScoredSplit fewer{{99999, 9999, 999}, StarOrder::FourThreeTwo, "0910"};
     EXPECT_GT(many, fewer);
     EXPECT_GT(many.text(), fewer.text());
-    EXPECT_EQ(ResultLine(SplitShape::Pairs2222, {{120000, 45000, 1000}, StarOrder::FourThreeTwo, "0102030405060708"}),
+    EXPECT_EQ(ResultLine(SplitShape::Pairs2222,
+                         {{120000, 45000, 1000}, StarOrder::FourThreeTwo, "0102030405060708"}),
               "四星1000碰,三星45000碰,二星120000碰---(01,02) x (03,04) x (05,06) x (07,08)");
 
     EXPECT_EQ(StarOrderOfItem(0), StarOrder::FourThreeTwo);
@@ -164,10 +188,12 @@ TEST(SplitSearch, SelectionMustHoldTheShapesCountOfDistinctNumbers) {
 
     EXPECT_THROW(RunSplitSearch(SplitShape::Pairs2222, Input(NumberRange(1, 7), {})), std::invalid_argument);
     EXPECT_THROW(RunSplitSearch(SplitShape::Triples333, Input(NumberRange(1, 8), {})), std::invalid_argument);
-    EXPECT_THROW(RunSplitSearch(SplitShape::Pairs2222, Input({"01", "02", "03", "04", "05", "06", "07", "07"}, {})),
-                 std::invalid_argument);
-    EXPECT_THROW(RunSplitSearch(SplitShape::Pairs2222, Input({"01", "02", "03", "04", "05", "06", "07", "8"}, {})),
-                 std::invalid_argument);
+    EXPECT_THROW(
+        RunSplitSearch(SplitShape::Pairs2222, Input({"01", "02", "03", "04", "05", "06", "07", "07"}, {})),
+        std::invalid_argument);
+    EXPECT_THROW(
+        RunSplitSearch(SplitShape::Pairs2222, Input({"01", "02", "03", "04", "05", "06", "07", "8"}, {})),
+        std::invalid_argument);
 }
 
 TEST(SplitSearch, FastScoringMatchesTheSlowScoringOnRandomWindows) {
@@ -182,10 +208,12 @@ TEST(SplitSearch, FastScoringMatchesTheSlowScoringOnRandomWindows) {
                          Case{SplitShape::Mixed2233, 1, 3}, Case{SplitShape::Mixed2233, 2, 3}}) {
         for (int round = 0; round < c.rounds; ++round) {
             const std::vector<std::string> selection = RandomSelection(random, ShapeNumberCount(c.shape));
-            const std::vector<std::string> memo = RandomMemo(random, 5 + static_cast<int>(random() % 60), selection);
+            const std::vector<std::string> memo =
+                RandomMemo(random, 5 + static_cast<int>(random() % 60), selection);
             SCOPED_TRACE(JoinTexts(selection, ","));
             const SplitSearchResult fast = RunSplitSearch(c.shape, Input(selection, memo, c.rg1));
-            const StarOrder order = c.shape == SplitShape::Mixed2233 ? StarOrderOfItem(c.rg1) : StarOrder::FourThreeTwo;
+            const StarOrder order =
+                c.shape == SplitShape::Mixed2233 ? StarOrderOfItem(c.rg1) : StarOrder::FourThreeTwo;
             ASSERT_EQ(Texts(fast.LayoutList), SlowRankedTexts(c.shape, selection, memo, order));
         }
     }

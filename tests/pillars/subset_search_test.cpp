@@ -32,8 +32,8 @@ const DateTime Start{{2026, 12, 7}, 10, 20, 30};
 const DateTime End{{2026, 12, 7}, 10, 20, 31};
 
 // The slow best split of the subset that holds the split's numbers.
-std::string SlowBestOfItsSubset(SplitShape shape, const std::string& split, const std::vector<std::string>& memo,
-                                StarOrder order) {
+std::string SlowBestOfItsSubset(SplitShape shape, const std::string& split,
+                                const std::vector<std::string>& memo, StarOrder order) {
     std::vector<std::string> numbers;
     for (std::size_t at = 0; at < split.size(); at += 2)
         numbers.push_back(split.substr(at, 2));
@@ -67,16 +67,17 @@ TEST(SubsetSearch, FifteenOfTenMatchesTheSlowBestOfItsSubsets) {
 
     // A run stopped before subset 13 ranks the first twelve.
     StopAt thirteen(13);
-    const SubsetSearchOutcome part = Best1510(Input(selection, memo, 2), thirteen.control());
-    EXPECT_TRUE(part.stopped);
-    EXPECT_TRUE(part.hasReport);
-    EXPECT_EQ(part.subsetsDone, 12);
+    const SubsetSearchOutcome stoppedRun = Best1510(Input(selection, memo, 2), thirteen.control());
+    EXPECT_TRUE(stoppedRun.stopped);
+    EXPECT_TRUE(stoppedRun.hasReport);
+    EXPECT_EQ(stoppedRun.subsetsDone, 12);
     const std::vector<std::string> subsets = Subset1510(selection);
     std::vector<std::string> expected;
     for (std::size_t s = 0; s < 12; ++s)
-        expected.push_back(SlowBestOfItsSubset(SplitShape::Mixed2233, subsets[s], memo, StarOrder::TwoThreeFour));
+        expected.push_back(
+            SlowBestOfItsSubset(SplitShape::Mixed2233, subsets[s], memo, StarOrder::TwoThreeFour));
     std::sort(expected.begin(), expected.end(), std::greater<>());
-    EXPECT_EQ(Texts(part.ranked), expected);
+    EXPECT_EQ(Texts(stoppedRun.ranked), expected);
 
     // A full run holds one best split per subset, ranked; a sample checked against the slow scoring.
     const SubsetSearchOutcome full = Best1510(Input(selection, memo, 0), {});
@@ -93,8 +94,8 @@ TEST(SubsetSearch, FifteenOfTenMatchesTheSlowBestOfItsSubsets) {
     EXPECT_EQ(covered.size(), 3003u);
     EXPECT_TRUE(std::is_sorted(full.ranked.begin(), full.ranked.end(), std::greater<>()));
     for (std::size_t r : {0, 1, 2, 3, 4, 700, 1500, 3002})
-        EXPECT_EQ(full.ranked[r].text(),
-                  SlowBestOfItsSubset(SplitShape::Mixed2233, full.ranked[r].split, memo, StarOrder::FourThreeTwo));
+        EXPECT_EQ(full.ranked[r].text(), SlowBestOfItsSubset(SplitShape::Mixed2233, full.ranked[r].split,
+                                                             memo, StarOrder::FourThreeTwo));
 }
 
 TEST(SubsetSearch, StopOutcomes) {
