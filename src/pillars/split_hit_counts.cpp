@@ -8,6 +8,12 @@ namespace {
 constexpr std::size_t NumberColumns[] = {24, 27, 30, 33, 36};
 constexpr std::size_t LastColumn = 37;
 
+std::size_t CheckedSelectionSize(const std::vector<std::string>& selection) {
+    if (selection.size() > MaxSearchSelection)
+        throw std::invalid_argument("too many selected numbers for a split search");
+    return selection.size();
+}
+
 bool StartsCharacter(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
 }
@@ -32,8 +38,7 @@ std::array<std::string_view, 5> MemoLineNumbers(std::string_view line) {
 
 std::vector<std::uint32_t> SelectionHitMasks(const std::vector<std::string>& selection,
                                              const std::vector<std::string>& memoLines) {
-    if (selection.size() > MaxSearchSelection)
-        throw std::invalid_argument("too many selected numbers for a split search");
+    CheckedSelectionSize(selection);
     std::vector<std::uint32_t> masks;
     masks.reserve(memoLines.size());
     for (const std::string& line : memoLines) {
@@ -52,7 +57,8 @@ std::vector<std::uint32_t> SelectionHitMasks(const std::vector<std::string>& sel
 
 CoOccurrence::CoOccurrence(const std::vector<std::string>& selection,
                            const std::vector<std::string>& memoLines)
-    : counts_(std::size_t{1} << selection.size(), 0) {
+    : selectionSize_(static_cast<int>(CheckedSelectionSize(selection))),
+      counts_(std::size_t{1} << selectionSize_, 0) {
     for (std::uint32_t mask : SelectionHitMasks(selection, memoLines)) {
         if (std::popcount(mask) < 2)
             continue;

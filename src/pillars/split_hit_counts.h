@@ -30,7 +30,9 @@ public:
 
     // Lines holding every number of the group (a bit set of selection positions, 2..4 bits).
     std::uint32_t lines(std::uint32_t group) const { return counts_[group]; }
+    int selectionSize() const { return selectionSize_; }
 
 private:
+    int selectionSize_;
     std::vector<std::uint32_t> counts_;
 };

@@ -91,9 +91,11 @@ SplitScorer::SplitScorer(SplitShape shape) : shape_(shape), patterns_(SplitPatte
 
 void SplitScorer::score(const CoOccurrence& counts, std::span<const int> members,
                         std::vector<StarTotals>& totals) const {
-    if (static_cast<int>(members.size()) != ShapeNumberCount(shape_))
-        throw std::invalid_argument("a split needs exactly " + std::to_string(ShapeNumberCount(shape_)) +
-                                    " numbers");
+    const bool fits = std::all_of(members.begin(), members.end(),
+                                  [&](int m) { return m >= 0 && m < counts.selectionSize(); });
+    if (static_cast<int>(members.size()) != ShapeNumberCount(shape_) || !fits)
+        throw std::invalid_argument("a split needs " + std::to_string(ShapeNumberCount(shape_)) +
+                                    " of the selected numbers");
     totals.resize(patterns_.size());
     if (shape_ == SplitShape::Mixed2233)
         scoreMixedByBlocks(counts, members, totals);

@@ -194,6 +194,13 @@ TEST(SplitSearch, SelectionMustHoldTheShapesCountOfDistinctNumbers) {
     EXPECT_THROW(
         RunSplitSearch(SplitShape::Pairs2222, Input({"01", "02", "03", "04", "05", "06", "07", "8"}, {})),
         std::invalid_argument);
+
+    // Positions outside the counted selection are refused, not looked up.
+    std::vector<StarTotals> totals;
+    const CoOccurrence counts(NumberRange(1, 8), {});
+    const std::vector<int> outside = {0, 1, 2, 3, 4, 5, 6, 8};
+    EXPECT_THROW(SplitScorer(SplitShape::Pairs2222).score(counts, outside, totals), std::invalid_argument);
+    EXPECT_THROW(CoOccurrence(NumberRange(1, 16), {}), std::invalid_argument);
 }
 
 TEST(SplitSearch, FastScoringMatchesTheSlowScoringOnRandomWindows) {
