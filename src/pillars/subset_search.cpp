@@ -1,0 +1,136 @@
+#include "pillars/subset_search.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "common/num_format.h"
+
+namespace {
+
+constexpr int MinimumForPartialReport = 5;
+
+struct SubsetKind {
+    SplitShape shape;
+    int selection;
+    int keep;
+    bool reportsWhenStopped;
+};
+
+constexpr SubsetKind Kind1208{SplitShape::Pairs2222, 12, 8, false};
+constexpr SubsetKind Kind1510{SplitShape::Mixed2233, 15, 10, true};
+
+SubsetSearchOutcome SearchSubsets(const SubsetKind& kind, const SplitSearchInput& input,
+                                  const SubsetSearchControl& control) {
+    CheckSelection(input.selection, kind.selection);
+    std::vector<std::string> numbers = input.selection;
+    std::sort(numbers.begin(), numbers.end());
+    const StarOrder order = StarOrderOfItem(input.rg1Item);
+    const CoOccurrence counts(numbers, input.memoLines);
+    const SplitScorer scorer(kind.shape);
+    const std::vector<SplitPattern>& patterns = SplitPatterns(kind.shape);
+    const std::vector<std::vector<int>> subsets = SubsetPositions(kind.selection, kind.keep);
+
+    SubsetSearchOutcome outcome;
+    std::vector<ScoredSplit> best;
+    best.reserve(subsets.size());
+    std::vector<StarTotals> totals;
+    for (std::size_t s = 0; s < subsets.size(); ++s) {
+        const int subset = static_cast<int>(s) + 1;
+        if (control.progress)
+            control.progress(subset);
+        if (control.stop && control.stop->load()) {
+            outcome.stopped = true;
+            outcome.subsetsDone = subset - 1;
+            outcome.hasReport = kind.reportsWhenStopped && subset > MinimumForPartialReport;
+            if (!outcome.hasReport)
+                return outcome;
+            break;
+        }
+        const std::vector<int>& members = subsets[s];
+        scorer.score(counts, members, totals);
+        // Splits come in ascending text order, so among equal totals the later one is the larger text.
+        std::size_t top = 0;
+        for (std::size_t i = 1; i < totals.size(); ++i)
+            if (OrderedTotals(totals[i], order) >= OrderedTotals(totals[top], order))
+                top = i;
+        SplitText split;
+        for (int slot = 0; slot < kind.keep; ++slot)
+            split +=
+                numbers[static_cast<std::size_t>(members[patterns[top][static_cast<std::size_t>(slot)]])];
+        best.push_back({totals[top], order, std::move(split)});
+    }
+    if (!outcome.stopped) {
+        outcome.subsetsDone = static_cast<int>(subsets.size());
+        outcome.hasReport = true;
+    }
+    RankDescending(best);
+    outcome.ranked = std::move(best);
+    return outcome;
+}
+
+std::vector<std::string> SubsetReport(const SubsetKind& kind, const std::string& title, int listed,
+                                      const SplitSearchInput& input, const SubsetSearchOutcome& outcome) {
+    const StarOrder order = StarOrderOfItem(input.rg1Item);
+    std::vector<std::string> lines =
+        ReportHead(title, input, "您選擇的立柱號碼", kind.shape, "以下按" + StarOrderHeading(order), 20);
+    const std::size_t shown = std::min<std::size_t>(static_cast<std::size_t>(listed), outcome.ranked.size());
+    for (std::size_t r = 0; r < shown; ++r) {
+        lines.push_back(ResultLine(kind.shape, outcome.ranked[r]));
+        lines.push_back(LeftOutLine(input.selection, outcome.ranked[r].split));
+        lines.push_back("");
+    }
+    return lines;
+}
+
+std::string TimeText(const DateTime& when) {
+    return DateFormat("yyyy/mm/dd hh:mm:ss", when);
+}
+
+} // namespace
+
+SubsetSearchOutcome Best1208(const SplitSearchInput& input, const SubsetSearchControl& control) {
+    return SearchSubsets(Kind1208, input, control);
+}
+
+SubsetSearchOutcome Best1510(const SplitSearchInput& input, const SubsetSearchControl& control) {
+    return SearchSubsets(Kind1510, input, control);
+}
+
+std::vector<std::string> Report1208(const SplitSearchInput& input, const SubsetSearchOutcome& outcome,
+                                    const DateTime& start, const DateTime& end) {
+    std::vector<std::string> lines =
+        SubsetReport(Kind1208, "１２選８碼立柱 = 2x2x2x2 優柱分析", 20, input, outcome);
+    lines.push_back("( 計算時間 " + TimeText(start) + " - " + TimeText(end) + " )");
+    return lines;
+}
+
+std::vector<std::string> Report1510(const SplitSearchInput& input, const SubsetSearchOutcome& outcome,
+                                    const DateTime& start, const DateTime& end) {
+    std::vector<std::string> lines =
+        SubsetReport(Kind1510, "１５選１０碼立柱 = 2x2x3x3 優柱分析", 5, input, outcome);
+    lines.push_back("※ 以上結果為計算所有組合之 ﹙" + std::to_string(outcome.subsetsDone) + " / 3003 ﹚");
+    lines.push_back(" 計算時間 " + TimeText(start) + " - " + TimeText(end) + " ");
+    return lines;
+}
+
+std::string LeftOutLine(const std::vector<std::string>& selection, const SplitText& split) {
+    std::vector<std::string> work = selection;
+    for (std::size_t at = 0; at + 2 <= split.size(); at += 2)
+        std::replace(work.begin(), work.end(), split.substr(at, 2), std::string("xx"));
+    std::vector<std::string> left;
+    std::copy_if(work.begin(), work.end(), std::back_inserter(left),
+                 [](const std::string& n) { return n != "xx"; });
+    return "【沒有用到的號碼：" + JoinTexts(left, "x") + "】";
+}
+
+std::string ProgressCaption1208(int subset) {
+    return std::to_string(subset / 5) + "%處理中";
+}
+
+std::string ProgressCaption1510(int subset) {
+    return NumFormat("##0.00%處理中", subset / 30.0);
+}
+
+std::string PercentLabel1510(int subset) {
+    return std::to_string(subset) + " / 3003";
+}
