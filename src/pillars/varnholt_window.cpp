@@ -233,6 +233,7 @@ void TForm_varnholt::buildStatisticsPage() {
         start = named(new QToolButton(p), startName);
         start->setText(caption);
         progress = named(new QLabel(QStringLiteral("---"), p), progressName);
+        progress->setMinimumWidth(60);
         result = memo(resultName, p);
         copy = button(copyName, QStringLiteral("複製"), p);
         auto* column = new QVBoxLayout;
