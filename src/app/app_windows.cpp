@@ -6,6 +6,7 @@
 #include "drawhistory/line_sync_window.h"
 #include "drawhistory/main_window.h"
 #include "drawhistory/record_viewer_window.h"
+#include "pillars/varnholt_window.h"
 #include "platform/report_form.h"
 
 AppWindows::AppWindows() = default;

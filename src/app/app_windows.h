@@ -7,6 +7,7 @@ class TForm_dl_main;
 class TForm_rk_help;
 class TForm_rk_lotto_record;
 class TForm_rk_main;
+class TForm_varnholt;
 class Trpt;
 
 // Every window instance of the program, created at start-up in the order below, or on first use
@@ -36,6 +37,6 @@ public:
     std::unique_ptr<QDialog> Form_rk_FtpServerIP;
     std::unique_ptr<QDialog> Form_rk_chart1;
     std::unique_ptr<QDialog> Form_rk_moving;
-    std::unique_ptr<QDialog> Form_varnholt;
+    std::unique_ptr<TForm_varnholt> Form_varnholt;
     std::unique_ptr<QDialog> Form_Download_TxT_from_http;
 };

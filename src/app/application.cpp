@@ -9,6 +9,7 @@
 #include "drawhistory/main_window.h"
 #include "drawhistory/record_viewer_window.h"
 #include "drawhistory/shared_state.h"
+#include "pillars/varnholt_window.h"
 #include "platform/error_handler.h"
 #include "platform/report_form.h"
 
@@ -51,7 +52,10 @@ void Application::createWindows() {
     w.Form_rk_FtpServerIP = placeholder("Form_rk_FtpServerIP", "資料下載伺服器位址");
     w.Form_rk_chart1 = placeholder("Form_rk_chart1", "拖牌匯總統計圖");
     w.Form_rk_moving = placeholder("Form_rk_moving", "移動式版路(三期內養牌)");
-    w.Form_varnholt = placeholder("Form_varnholt", "最佳Qorvel");
+    w.Form_varnholt = std::make_unique<TForm_varnholt>(*state_, services_);
+    w.Form_varnholt->setLogo(w.Form_rk_main->currentLogo());
+    QObject::connect(w.Form_rk_main.get(), &TForm_rk_main::logoChanged, w.Form_varnholt.get(),
+                     &TForm_varnholt::setLogo);
     w.Form_Download_TxT_from_http = placeholder("Form_Download_TxT_from_http", "下載開獎資料");
 }
 

@@ -20,6 +20,7 @@
 #include "drawhistory/help_window.h"
 #include "drawhistory/record_viewer_window.h"
 #include "drawhistory/shared_state.h"
+#include "pillars/varnholt_window.h"
 #include "platform/click_label.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"

@@ -15,6 +15,7 @@
 #include "drawhistory/main_window.h"
 #include "drawhistory/record_viewer_window.h"
 #include "drawhistory/shared_state.h"
+#include "pillars/varnholt_window.h"
 #include "platform/string_grid.h"
 #include "support/draw_lines.h"
 #include "support/fake_platform.h"

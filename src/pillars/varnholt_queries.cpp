@@ -1,0 +1,236 @@
+// The draw window of the best-pillar window: its four queries, the listing they end with, and the
+// counts and hot lists over the listed draws.
+#include "pillars/varnholt_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+#include "common/date.h"
+#include "common/num_format.h"
+#include "drawhistory/shared_state.h"
+#include "platform/clipboard.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/memo_lines.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+#include "platform/string_grid.h"
+
+namespace {
+
+QDate toQDate(const Date& date) { return QDate(date.year, date.month, date.day); }
+Date fromQDate(const QDate& date) { return Date{date.year(), date.month(), date.day()}; }
+
+constexpr int LatestDrawDates = 20; // dates offered for the drag query
+
+} // namespace
+
+// ---- set-up ----
+
+void TForm_varnholt::FormShow() {
+    unit.PillarCount = 4;
+    CB_Select->setCurrentText(QStringLiteral("4"));
+    for (int p = 1; p <= MaxPillars; ++p)
+        SizeBox[p]->setCurrentText(p <= 4 ? QStringLiteral("2") : QStringLiteral("0"));
+    ComboBox1Change();
+
+    cb_date->clear();
+    for (int i = shared_.DrawCount; i >= 1 && i > shared_.DrawCount - LatestDrawDates; --i)
+        cb_date->addItem(qs(DateFormat("yyyy/mm/dd", shared_.DrawDate[i])));
+    cb_date->setCurrentText(shared_.DrawCount > 0 ? cb_date->itemText(0) : QString());
+    cb_dateChange();
+
+    PageC->setCurrentWidget(TS2);
+    for (QLabel* progress : {lb2s, lb3s, lb4s})
+        progress->setText(QStringLiteral("---"));
+    reset_table();
+    Button1Click();
+}
+
+void TForm_varnholt::reset_table() {
+    for (int n = 1; n <= NumberBoxes; ++n)
+        NoBox[n]->setVisible(n <= shared_.MaxNo);
+    DateTimePicker1->setDate(toQDate(StrToDate("2009/01/01")));
+    DateTimePicker2->setDate(toQDate(services_.clock.today()));
+    for (int p = 1; p <= MaxPillars; ++p)
+        unit.PillarNo[p].fill({});
+    unit.HotPairs.clear();
+    unit.HotTriples.clear();
+    unit.HotQuads.clear();
+    unit.NoScore.clear();
+    for (int n = 1; n <= shared_.MaxNo; ++n) {
+        unit.NoScore.push_back(RankedCount{n, 0});
+        unit.NoScore2[n] = n;
+    }
+    get_sumno();
+}
+
+// ---- queries ----
+
+void TForm_varnholt::refuse(const QString& text) {
+    services_.dialogs.messageDialog(text, DialogKind::Warning, DialogButtons::Ok);
+}
+
+std::vector<std::string> TForm_varnholt::drawMemoLines() const { return ssList(MemoLines(*Memo1)); }
+
+void TForm_varnholt::showDrawWindow(const std::vector<int>& draws) {
+    const QStringList lines = qsList(ListDraws(shared_, draws));
+    for (QPlainTextEdit* memo : {Memo1, Memo2, Memo3})
+        SetMemoLines(*memo, lines);
+    Edit1->setText(QStringLiteral("  ") + QString::number(lines.size()));
+    Button2Click();
+}
+
+void TForm_varnholt::Button1Click() {
+    unit.Source = SourceKind::DateRange;
+    get_sumno();
+}
+
+void TForm_varnholt::get_sumno() {
+    const Date from = fromQDate(DateTimePicker1->date());
+    const Date to = fromQDate(DateTimePicker2->date());
+    showDrawWindow(DrawsInDateRange(shared_, from, to));
+    unit.WindowHeader = DateRangeHeader(from, to, ss(Edit1->text()));
+}
+
+void TForm_varnholt::Button16Click() {
+    const int count = StrToInt(ss(cbis->currentText()));
+    if (count < 1)
+        return refuse(QStringLiteral("近期統計的期數必須是1以上的整數，請重新輸入"));
+    unit.Source = SourceKind::Latest;
+    unit.WindowHeader = LatestHeader(ss(cbis->currentText()));
+    const std::vector<int> draws = LatestDraws(shared_.DrawCount, count);
+    if (!draws.empty())
+        DateTimePicker1->setDate(toQDate(shared_.DrawDate[draws.front()]));
+    showDrawWindow(draws);
+}
+
+void TForm_varnholt::Button17Click() {
+    const int interval = StrToInt(ss(cb_intv->currentText()));
+    const int count = StrToInt(ss(cbis_2->currentText()));
+    if (interval < 1)
+        return refuse(QStringLiteral("週期統計的間隔期數必須是1以上的整數，請重新輸入"));
+    if (count < 1)
+        return refuse(QStringLiteral("週期統計的期數必須是1以上的整數，請重新輸入"));
+    unit.Source = SourceKind::Periodic;
+    unit.WindowHeader = PeriodicHeader(ss(cb_intv->currentText()), ss(cbis_2->currentText()));
+    const std::vector<int> draws = LastPicks(PeriodicPicks(shared_.DrawCount, interval), count);
+    if (!draws.empty())
+        DateTimePicker1->setDate(toQDate(shared_.DrawDate[draws.front()]));
+    showDrawWindow(draws);
+}
+
+void TForm_varnholt::Button18Click() {
+    const int position = StrToInt(ss(cb_ii->currentText()));
+    const std::string number = ss(CB_xx->currentText());
+    const int lag = StrToInt(ss(cb_prediction->currentText()));
+    if (position < 1 || position > 5)
+        return refuse(QStringLiteral("單支拖牌的位置必須是第1支到第5支，請重新輸入"));
+    if (lag < 0)
+        return refuse(QStringLiteral("單支拖牌之下的期數不可小於0，請重新輸入"));
+    unit.Source = SourceKind::Drag;
+    const std::vector<int> draws = DragDraws(shared_, position, number, lag, cb_ff->isChecked());
+    showDrawWindow(draws);
+    unit.WindowHeader = DragHeader(cb_ff->isChecked(), ss(cb_ii->currentText()), number,
+                                   ss(cb_prediction->currentText()), static_cast<int>(draws.size()));
+}
+
+void TForm_varnholt::cb_dateChange() {
+    if (shared_.DrawCount == 0)
+        return; // nothing loaded to refer to
+    const QString dateText = cb_date->currentText();
+    const int position = StrToInt(ss(cb_ii->currentText()));
+    const int draw = DrawOfDate(shared_, ss(dateText));
+    if (draw == 0)
+        return refuse(QStringLiteral("日期 ") + dateText + QStringLiteral(" 沒有開獎資料，請重新選擇"));
+    if (position < 1 || position > 5)
+        return refuse(QStringLiteral("單支拖牌的位置必須是第1支到第5支，請重新輸入"));
+    const QString number = qs(shared_.DrawNums[position][draw]);
+    CB_xx->clear();
+    CB_xx->addItem(number);
+    CB_xx->setCurrentText(number);
+    cb_prediction->setCurrentText(QString::number(shared_.DrawCount - draw + 1));
+}
+
+void TForm_varnholt::rerunQuery() {
+    switch (unit.Source) {
+    case SourceKind::DateRange: Button1Click(); break;
+    case SourceKind::Latest: Button16Click(); break;
+    case SourceKind::Periodic: Button17Click(); break;
+    case SourceKind::Drag: Button18Click(); break;
+    }
+}
+
+// ---- counts ----
+
+void TForm_varnholt::Button2Click() {
+    Count_Sumno();
+    Count_Sumno_tail();
+}
+
+void TForm_varnholt::Count_Sumno() {
+    NumberCount count = ::Count_Sumno(drawMemoLines(), shared_.MaxNo);
+    unit.NoScore = std::move(count.ranking);
+    unit.Combos = std::move(count.combinations);
+    show_sumno();
+}
+
+void TForm_varnholt::show_sumno() {
+    for (std::size_t r = 0; r < unit.NoScore.size(); ++r) {
+        StringGrid* grid = r < 25 ? sga1 : sga2;
+        const int column = static_cast<int>(r < 25 ? r : r - 25);
+        grid->SetCell(column, 0, qs(NumFormat("00", unit.NoScore[r].key)));
+        grid->SetCell(column, 1, QString::number(unit.NoScore[r].hits));
+    }
+}
+
+void TForm_varnholt::Count_Sumno_tail() {
+    unit.TailScore = ::Count_Sumno_tail(drawMemoLines(), shared_.MaxNo);
+    show_sumno_tail();
+}
+
+void TForm_varnholt::show_sumno_tail() {
+    for (std::size_t c = 0; c < unit.TailScore.size(); ++c) {
+        sgaT->SetCell(static_cast<int>(c), 0, qs(NumFormat("0 尾", unit.TailScore[c].key)));
+        sgaT->SetCell(static_cast<int>(c), 1, QString::number(unit.TailScore[c].hits));
+    }
+}
+
+// ---- hot combinations ----
+
+void TForm_varnholt::get_allno(int k) {
+    const std::vector<std::string>* combinations = unit.Combos.ofSize(k);
+    if (!combinations)
+        return;
+    std::vector<HotCombination> ranked = ::get_allno(k, *combinations, drawMemoLines(), shared_.MaxNo);
+    QLabel* progress = k == 2 ? lb2s : k == 3 ? lb3s : lb4s;
+    progress->setText(QString::number(combinations->size()));
+    (k == 2 ? unit.HotPairs : k == 3 ? unit.HotTriples : unit.HotQuads) = std::move(ranked);
+}
+
+void TForm_varnholt::showHotList(int k, QPlainTextEdit* memo) {
+    SetMemoLines(*memo, {QStringLiteral("計算中...")});
+    memo->repaint();
+    get_allno(k);
+    const std::vector<HotCombination>& ranked = k == 2 ? unit.HotPairs : k == 3 ? unit.HotTriples : unit.HotQuads;
+    SetMemoLines(*memo, qsList(HotListLines(ranked, unit.Combos.ofSize(k)->size())));
+}
+
+void TForm_varnholt::SpeedButton2Click() { showHotList(2, mm); }
+void TForm_varnholt::SpeedButton3Click() { showHotList(3, mm3); }
+void TForm_varnholt::SpeedButton1Click() { showHotList(4, mm9); }
+
+void TForm_varnholt::copyMemo(QPlainTextEdit* memo) {
+    memo->selectAll();
+    services_.clipboard.setText(memo->toPlainText());
+    services_.dialogs.showMessage(QStringLiteral("資料已複製Copy"));
+}
+
+void TForm_varnholt::BitBtn1Click() { copyMemo(mm); }
+void TForm_varnholt::BitBtn2Click() { copyMemo(mm3); }
+void TForm_varnholt::BitBtn3Click() { copyMemo(mm9); }

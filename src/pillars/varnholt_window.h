@@ -1,0 +1,228 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+#include <QStringList>
+#include <array>
+
+#include "common/fixed_table.h"
+#include "pillars/varnholt_state.h"
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QToolButton;
+class QWidget;
+class StringGrid;
+struct Services;
+struct SharedState;
+
+// The best-pillar window: chooses a window of past draws, counts numbers, tails and combinations
+// over it, lets the user pick numbers and lay them out in pillars with their cost.
+class TForm_varnholt : public QDialog {
+    Q_OBJECT
+public:
+    TForm_varnholt(SharedState& shared, Services& services, QWidget* parent = nullptr);
+
+    // Set-up on every showing, and the reset it runs.
+    void FormShow();
+    void reset_table();
+
+    // Draw window queries (page 號碼來源).
+    void Button1Click();
+    void get_sumno();
+    void Button16Click();
+    void Button17Click();
+    void Button18Click();
+    void cb_dateChange();
+    void Button2Click();
+    void rerunQuery();
+
+    // Counts and hot lists (page 號碼和尾數統計).
+    void Count_Sumno();
+    void show_sumno();
+    void Count_Sumno_tail();
+    void show_sumno_tail();
+    void get_allno(int k);
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton1Click();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+
+    // Number selection (page 選擇號碼).
+    void CB01Click();
+    void Button7Click();
+    void Clear_CB();
+    void Button8Click();
+    void CBT1Click();
+    void CBH0Click();
+
+    // Pillar layout (page 選擇柱數).
+    void CB_SelectChange();
+    void ComboBox1Change();
+    // The layout as the pillar memos show it: pillars 1..PillarCount, at most 8 lines each.
+    PillarNumbers pillarMemoNumbers() const;
+    // The selected item of RG1: 0 four-star first, 1 three-star first, 2 two-star first.
+    int RG1ItemIndex() const;
+
+    // Lines of the draw memo as they stand.
+    std::vector<std::string> drawMemoLines() const;
+
+    // The state the handlers share.
+    VarnholtState unit;
+
+    // Controls
+    QTabWidget* PageC;
+    QWidget* TS2;
+    QWidget* TS3;
+    QWidget* TS4;
+    QWidget* TS5;
+    QWidget* TS6;
+    QWidget* TS7;
+
+    // 號碼來源
+    QDateEdit* DateTimePicker1;
+    QDateEdit* DateTimePicker2;
+    QLineEdit* Edit1;
+    QPushButton* Button1;
+    QComboBox* cbis;
+    QPushButton* Button16;
+    QComboBox* cb_intv;
+    QComboBox* cbis_2;
+    QPushButton* Button17;
+    QComboBox* cb_date;
+    QComboBox* cb_ii;
+    QComboBox* CB_xx;
+    QComboBox* cb_prediction;
+    QCheckBox* cb_ff;
+    QPushButton* Button18;
+    QPlainTextEdit* Memo1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QPushButton* Button4;
+    QPushButton* Button5;
+    QPushButton* Button6;
+
+    // 號碼和尾數統計
+    StringGrid* sga1;
+    StringGrid* sga2;
+    StringGrid* sgaT;
+    QToolButton* SpeedButton2;
+    QToolButton* SpeedButton3;
+    QToolButton* SpeedButton1;
+    QLabel* lb2s;
+    QLabel* lb3s;
+    QLabel* lb4s;
+    QPlainTextEdit* mm;
+    QPlainTextEdit* mm3;
+    QPlainTextEdit* mm9;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+    QPushButton* BitBtn3;
+
+    // 選擇號碼
+    FixedTable<QCheckBox*, NumberBoxes> NoBox{};
+    FixedTable<QCheckBox*, 10, 0> TailBox{};
+    FixedTable<QCheckBox*, 5, 0> HeadBox{};
+    QComboBox* cb9;
+    QPushButton* Button7;
+    QLabel* Label29;
+    QPushButton* Button8;
+    QLabel* lb_selectNo;
+    QLabel* Image3;
+
+    // 選擇柱數
+    QComboBox* CB_Select;
+    FixedTable<QComboBox*, MaxPillars> SizeBox{};
+    FixedTable<QPlainTextEdit*, MaxPillars> PillarMemo{};
+    QLabel* lb_NOTT;
+    QLabel* lb_pon2;
+    QLabel* lb_pon3;
+    QLabel* lb_pon4;
+    QLabel* lb_tot;
+    QLabel* Label6;
+    QLabel* Label28;
+    QPushButton* Button19;
+    QPushButton* Button27;
+    QPushButton* Button26;
+    QPushButton* Button12;
+    QPushButton* Button14;
+    QPushButton* Button29;
+    QPushButton* btn_list3;
+    QPushButton* Button28;
+    QPushButton* btn_list2;
+    QPushButton* Button30;
+    QPushButton* btn_10;
+    QGroupBox* RG1;
+    std::array<QRadioButton*, 3> RG1Items{};
+    QPushButton* Button31;
+    QPushButton* btn_stop;
+    QPushButton* Button32;
+    QPushButton* btn_stop_1510;
+    QLabel* lb_percent;
+    QPushButton* Button24;
+    QPushButton* Button25;
+    QPlainTextEdit* MM_2;
+    QPlainTextEdit* MM3_2;
+    QPlainTextEdit* M2;
+    QPlainTextEdit* M3;
+
+    // Qorvel驗證
+    QLabel* Label57;
+    QLabel* Label56;
+    QPlainTextEdit* Memo2;
+    QPushButton* Button20;
+    QPushButton* Button21;
+    QPushButton* Button22;
+    QPushButton* Button23;
+
+    // 連碰驗證
+    QLabel* Label41;
+    QLabel* Label42;
+    QPlainTextEdit* Memo3;
+    QPushButton* Button9;
+    QCheckBox* cb_detail;
+    QPushButton* Button10;
+    QPushButton* Button11;
+    QPushButton* Button13;
+    QPushButton* Button15;
+
+public slots:
+    // The current game's logo, shown on the selection page.
+    void setLogo(const QPixmap& logo);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildSourcePage();
+    void buildStatisticsPage();
+    void buildSelectionPage();
+    void buildPillarPage();
+    void buildPillarVerificationPage();
+    void buildWheelVerificationPage();
+    void connectHandlers();
+
+    // The listing every query ends with: the three memos, the count and the recount.
+    void showDrawWindow(const std::vector<int>& draws);
+    void showHotList(int k, QPlainTextEdit* memo);
+    void copyMemo(QPlainTextEdit* memo);
+    void writeSelectionLabels();
+    // Enables and whitens the size boxes and memos of pillars 1..count, greys the others.
+    void enablePillars(int count);
+    // A refused input: the warning, and the handler ends with nothing changed.
+    void refuse(const QString& text);
+
+    SharedState& shared_;
+    Services& services_;
+    bool clearing_ = false;
+};
