@@ -27,13 +27,28 @@ std::vector<std::string> ListDraws(const SharedState& state, const std::vector<i
     return lines;
 }
 
+std::array<std::string_view, 5> MemoLineNumbers(std::string_view line) {
+    // Columns count characters, not bytes, so a wide character typed into a line never splits.
+    constexpr std::size_t LastColumn = 37;
+    const auto startsCharacter = [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; };
+    std::array<std::size_t, LastColumn + 2> start{}; // byte offset of each 1-based column
+    start.fill(line.size());
+    std::size_t column = 0;
+    for (std::size_t b = 0; b < line.size() && column <= LastColumn; ++b)
+        if (startsCharacter(line[b]))
+            start[++column] = b;
+    std::array<std::string_view, 5> numbers{};
+    for (std::size_t i = 0; i < 5; ++i) {
+        const auto col = static_cast<std::size_t>(MemoNumberColumns[i]);
+        numbers[i] = line.substr(start[col], start[col + 2] - start[col]);
+    }
+    return numbers;
+}
+
 std::string_view MemoNumberText(std::string_view line, int position) {
     if (position < 1 || position > 5)
         return {};
-    const std::size_t at = static_cast<std::size_t>(MemoNumberColumns[static_cast<std::size_t>(position - 1)] - 1);
-    if (at >= line.size())
-        return {};
-    return line.substr(at, 2);
+    return MemoLineNumbers(line)[static_cast<std::size_t>(position - 1)];
 }
 
 int MemoNumber(std::string_view line, int position, int maxNo) {
@@ -49,6 +64,10 @@ std::string DrawKey(std::string_view line) {
     key.reserve(10);
     for (int position = 1; position <= 5; ++position) {
         std::string piece(MemoNumberText(line, position));
+        // Every piece takes two bytes of the key: a short one is padded, a wide character (which
+        // no number text equals) becomes blanks.
+        if (piece.size() > 2)
+            piece.clear();
         piece.resize(2, ' ');
         key += piece;
     }

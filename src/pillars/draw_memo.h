@@ -22,6 +22,10 @@ std::string DrawMemoLine(int lineNumber, const Date& date, std::string_view draw
 // The memo lines of the given draws (indices into the shared draw tables), numbered from "0001".
 std::vector<std::string> ListDraws(const SharedState& state, const std::vector<int>& draws);
 
+// The five number texts of a memo line: two characters (not bytes) each at the number columns,
+// shorter or empty where the line ends early.
+std::array<std::string_view, 5> MemoLineNumbers(std::string_view line);
+
 // The two-character text at number position 1..5 of a memo line; shorter when the line is.
 std::string_view MemoNumberText(std::string_view line, int position);
 

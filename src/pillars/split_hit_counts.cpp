@@ -3,10 +3,9 @@
 #include <bit>
 #include <stdexcept>
 
-namespace {
+#include "pillars/draw_memo.h"
 
-constexpr std::size_t NumberColumns[] = {24, 27, 30, 33, 36};
-constexpr std::size_t LastColumn = 37;
+namespace {
 
 std::size_t CheckedSelectionSize(const std::vector<std::string>& selection) {
     if (selection.size() > MaxSearchSelection)
@@ -14,27 +13,7 @@ std::size_t CheckedSelectionSize(const std::vector<std::string>& selection) {
     return selection.size();
 }
 
-bool StartsCharacter(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-}
-
 } // namespace
-
-std::array<std::string_view, 5> MemoLineNumbers(std::string_view line) {
-    // Byte offset where each character column starts, up to the one after the last number.
-    std::array<std::size_t, LastColumn + 2> start{};
-    start.fill(line.size());
-    std::size_t column = 0;
-    for (std::size_t b = 0; b < line.size() && column <= LastColumn; ++b)
-        if (StartsCharacter(line[b]))
-            start[++column] = b;
-    std::array<std::string_view, 5> numbers{};
-    for (std::size_t i = 0; i < 5; ++i) {
-        const std::size_t from = start[NumberColumns[i]];
-        numbers[i] = line.substr(from, start[NumberColumns[i] + 2] - from);
-    }
-    return numbers;
-}
 
 std::vector<std::uint32_t> SelectionHitMasks(const std::vector<std::string>& selection,
                                              const std::vector<std::string>& memoLines) {

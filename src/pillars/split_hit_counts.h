@@ -6,15 +6,10 @@
 #include <string_view>
 #include <vector>
 
-// What the best-split searches need of the pillar hit rule, kept here in one small place: a memo line
-// gives the number texts at its character columns 24, 27, 30, 33 and 36 (two characters each, shorter
-// or empty where the line ends early), and a pillar slot is hit by a line when its number equals one
-// of those texts, however often it appears there.
+// What the best-split searches count: a pillar slot is hit by a memo line when its number equals one
+// of the line's number texts (MemoLineNumbers), however often it appears there.
 
 constexpr int MaxSearchSelection = 15;
-
-// The five number texts of a draw memo line, by character (not byte) columns.
-std::array<std::string_view, 5> MemoLineNumbers(std::string_view line);
 
 // For each memo line, the bit set of the selection positions whose number the line holds.
 std::vector<std::uint32_t> SelectionHitMasks(const std::vector<std::string>& selection,
@@ -29,7 +24,7 @@ public:
     CoOccurrence(const std::vector<std::string>& selection, const std::vector<std::string>& memoLines);
 
     // Lines holding every number of the group (a bit set of selection positions, 2..4 bits).
-    std::uint32_t lines(std::uint32_t group) const { return counts_[group]; }
+    int lines(std::uint32_t group) const { return static_cast<int>(counts_[group]); }
     int selectionSize() const { return selectionSize_; }
 
 private:

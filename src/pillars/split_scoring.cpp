@@ -109,7 +109,7 @@ void SplitScorer::scoreByGroups(const CoOccurrence& counts, std::span<const int>
     for (std::size_t i = 0; i < patterns_.size(); ++i) {
         for (std::size_t slot = 0; slot < members.size(); ++slot)
             bit[slot] = 1u << members[patterns_[i][slot]];
-        std::uint32_t sums[3] = {0, 0, 0};
+        int sums[3] = {0, 0, 0};
         for (int k = 0; k < 3; ++k)
             for (const std::vector<int>& group : crossGroups_[k]) {
                 std::uint32_t mask = 0;
@@ -139,7 +139,7 @@ void SplitScorer::scoreMixedByBlocks(const CoOccurrence& counts, std::span<const
                 1u << members[static_cast<std::size_t>(restSlots[static_cast<std::size_t>(r)])];
 
         // Bets inside pillars 1-2 and from them to any of the six: the same for the whole block.
-        std::uint32_t fixed2 = 0, fixed3 = 0;
+        int fixed2 = 0, fixed3 = 0;
         for (std::uint32_t a : first)
             for (std::uint32_t b : second)
                 fixed2 += counts.lines(a | b);

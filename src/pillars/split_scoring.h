@@ -5,16 +5,11 @@
 #include <vector>
 
 #include "pillars/split_enumeration.h"
+#include "pillars/pillar_model.h"
 #include "pillars/split_hit_counts.h"
 
 // Bets won over the draw window, by stars.
-struct StarTotals {
-    std::uint32_t star2 = 0;
-    std::uint32_t star3 = 0;
-    std::uint32_t star4 = 0;
-
-    bool operator==(const StarTotals&) const = default;
-};
+using StarTotals = StarCounts;
 
 // Scores every split of a shape (in SplitPatterns order) whose numbers are the selection positions
 // `members` (ascending, as many as the shape holds). `totals` is resized to the number of splits.

@@ -36,7 +36,7 @@ std::string Repeated(const std::string& text, int times) {
     return out;
 }
 
-std::string Count(std::uint32_t n) {
+std::string Count(int n) {
     return std::to_string(n);
 }
 
@@ -62,7 +62,7 @@ std::string StarOrderHeading(StarOrder order) {
     throw std::invalid_argument("unknown star order");
 }
 
-std::array<std::uint32_t, 3> OrderedTotals(const StarTotals& t, StarOrder order) {
+std::array<int, 3> OrderedTotals(const StarTotals& t, StarOrder order) {
     switch (order) {
     case StarOrder::FourThreeTwo:
         return {t.star4, t.star3, t.star2};
@@ -77,7 +77,7 @@ std::array<std::uint32_t, 3> OrderedTotals(const StarTotals& t, StarOrder order)
 std::string ScoreKey(const StarTotals& totals, StarOrder order) {
     static const std::string pattern(ScoreFieldWidth, '0');
     std::string key;
-    for (std::uint32_t total : OrderedTotals(totals, order))
+    for (int total : OrderedTotals(totals, order))
         key += NumFormat(pattern, total);
     return key;
 }
@@ -92,14 +92,7 @@ void RankDescending(std::vector<ScoredSplit>& splits) {
     std::sort(splits.begin(), splits.end(), std::greater<>());
 }
 
-StarTotals ShapeCosts(SplitShape shape) {
-    // Elementary symmetric sums of the pillar sizes.
-    std::uint32_t e[5] = {1, 0, 0, 0, 0};
-    for (int size : PillarSizes(shape))
-        for (int k = 4; k >= 1; --k)
-            e[k] += e[k - 1] * static_cast<std::uint32_t>(size);
-    return {e[2], e[3], e[4]};
-}
+StarTotals ShapeCosts(SplitShape shape) { return ElementaryStars(PillarSizes(shape)); }
 
 std::string JoinTexts(const std::vector<std::string>& texts, const std::string& separator) {
     std::string out;

@@ -29,7 +29,7 @@ std::string StarOrderHeading(StarOrder order);
 constexpr int ScoreFieldWidth = 10;
 
 // The totals in key order: most significant first.
-std::array<std::uint32_t, 3> OrderedTotals(const StarTotals& totals, StarOrder order);
+std::array<int, 3> OrderedTotals(const StarTotals& totals, StarOrder order);
 // Three zero-padded totals in key order.
 std::string ScoreKey(const StarTotals& totals, StarOrder order);
 
