@@ -11,9 +11,20 @@ StringGrid::StringGrid(int fixedCols, int fixedRows, QWidget* parent)
     setWordWrap(false);
 }
 
-void StringGrid::SetRowCount(int rows) { setRowCount(std::max(0, rows - fixedRows_)); }
+// Fixed cells without text show blank, not the section numbers Qt would put there.
+void StringGrid::SetRowCount(int rows) {
+    const int old = rowCount();
+    setRowCount(std::max(0, rows - fixedRows_));
+    for (int r = old; r < rowCount() && fixedCols_ > 0; ++r)
+        headerItem(Qt::Vertical, r);
+}
 
-void StringGrid::SetColCount(int cols) { setColumnCount(std::max(0, cols - fixedCols_)); }
+void StringGrid::SetColCount(int cols) {
+    const int old = columnCount();
+    setColumnCount(std::max(0, cols - fixedCols_));
+    for (int c = old; c < columnCount() && fixedRows_ > 0; ++c)
+        headerItem(Qt::Horizontal, c);
+}
 
 QTableWidgetItem* StringGrid::headerItem(Qt::Orientation orientation, int section) {
     QTableWidgetItem* item =

@@ -21,6 +21,9 @@ TEST(StringGrid, FixedRowsAndColumnsAreTheHeadings) {
     EXPECT_EQ(grid.Cells(0, 0), QStringLiteral("corner"));
     EXPECT_EQ(grid.Cells(2, 3), QStringLiteral("cell"));
     EXPECT_EQ(grid.Cells(1, 1), QString());
+    // Headings without text are blank, not numbered.
+    EXPECT_EQ(grid.model()->headerData(1, Qt::Horizontal).toString(), QString());
+    EXPECT_EQ(grid.model()->headerData(0, Qt::Vertical).toString(), QString());
 
     // Outside the grid: nothing is written, nothing is read.
     grid.SetCell(3, 1, QStringLiteral("x"));
