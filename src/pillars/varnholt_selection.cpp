@@ -36,6 +36,9 @@ void setBackground(QWidget* control, const QColor& colour) {
     QPalette palette = control->palette();
     palette.setColor(QPalette::Base, colour);
     palette.setColor(QPalette::Button, colour);
+    // A disabled box still shows its text ("0"), greyed but readable on silver.
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(96, 96, 96));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(96, 96, 96));
     control->setPalette(palette);
 }
 
