@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "memo_lines.h"
 #include "pillars/draw_memo.h"
 #include "pillars/pillar_model.h"
-#include "memo_lines.h"
 
 void PrintTo(const HotCombination& h, std::ostream* out) { *out << h.key << ":" << h.hits; }
 void PrintTo(const RankedCount& r, std::ostream* out) { *out << r.key << ":" << r.hits; }
@@ -54,9 +54,9 @@ TEST(HitStatistics, TailsRankByHitsThenHigherDigit) {
 
 TEST(HitStatistics, HotListsRankByHitsThenLargerKey) {
     const auto lines = MemoOf({{"01", "05", "12", "22", "37"},
-                             {"01", "05", "13", "22", "38"},
-                             {"02", "05", "12", "22", "39"},
-                             {"01", "06", "12", "23", "37"}});
+                               {"01", "05", "13", "22", "38"},
+                               {"02", "05", "12", "22", "39"},
+                               {"01", "06", "12", "23", "37"}});
     const NumberCount count = Count_Sumno(lines, 39);
     const auto pairs = get_allno(2, count.combinations.pairs, lines, 39);
     ASSERT_EQ(pairs.size(), count.combinations.pairs.size());
