@@ -35,6 +35,13 @@ namespace {
 
 // The first draw position whose number equals the text, or 0.
 int positionOf(std::string_view drawKey, std::string_view number) {
+    // Two characters compared directly: reports check every number of a layout against every draw.
+    if (number.size() == 2 && drawKey.size() >= 10) {
+        for (std::size_t j = 0; j < 5; ++j)
+            if (drawKey[2 * j] == number[0] && drawKey[2 * j + 1] == number[1])
+                return static_cast<int>(j) + 1;
+        return 0;
+    }
     for (int j = 1; j <= 5; ++j)
         if (DrawKeyPiece(drawKey, j) == number)
             return j;

@@ -2,26 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "memo_lines.h"
 #include "pillars/draw_memo.h"
 #include "pillars/pillar_model.h"
-
-namespace {
-
-std::vector<std::string> memo(std::initializer_list<std::array<const char*, 5>> draws) {
-    std::vector<std::string> lines;
-    int n = 0;
-    for (const auto& d : draws)
-        lines.push_back(DrawMemoLine(++n, Date{2026, 1, n}, "115000", {d[0], d[1], d[2], d[3], d[4]}));
-    return lines;
-}
-
-} // namespace
 
 void PrintTo(const HotCombination& h, std::ostream* out) { *out << h.key << ":" << h.hits; }
 void PrintTo(const RankedCount& r, std::ostream* out) { *out << r.key << ":" << r.hits; }
 
 TEST(HitStatistics, CombinationListsHoldEachCombinationOnceInOrderOfFirstOccurrence) {
-    const auto lines = memo({{"01", "02", "03", "04", "05"}, {"01", "02", "03", "04", "06"}});
+    const auto lines = MemoOf({{"01", "02", "03", "04", "05"}, {"01", "02", "03", "04", "06"}});
     const NumberCount count = Count_Sumno(lines, 39);
     EXPECT_EQ(count.combinations.quads.size(), 9u);
     EXPECT_EQ(count.combinations.triples.size(), 16u);
@@ -52,7 +41,7 @@ TEST(HitStatistics, EmptyWindowRanksEveryNumberHighestFirst) {
 }
 
 TEST(HitStatistics, TailsRankByHitsThenHigherDigit) {
-    const auto lines = memo({{"01", "11", "22", "30", "39"}, {"03", "13", "20", "29", "31"}});
+    const auto lines = MemoOf({{"01", "11", "22", "30", "39"}, {"03", "13", "20", "29", "31"}});
     const auto tails = Count_Sumno_tail(lines, 39);
     ASSERT_EQ(tails.size(), 10u);
     EXPECT_EQ(tails[0], (RankedCount{1, 3}));
@@ -64,10 +53,10 @@ TEST(HitStatistics, TailsRankByHitsThenHigherDigit) {
 }
 
 TEST(HitStatistics, HotListsRankByHitsThenLargerKey) {
-    const auto lines = memo({{"01", "05", "12", "22", "37"},
-                             {"01", "05", "13", "22", "38"},
-                             {"02", "05", "12", "22", "39"},
-                             {"01", "06", "12", "23", "37"}});
+    const auto lines = MemoOf({{"01", "05", "12", "22", "37"},
+                               {"01", "05", "13", "22", "38"},
+                               {"02", "05", "12", "22", "39"},
+                               {"01", "06", "12", "23", "37"}});
     const NumberCount count = Count_Sumno(lines, 39);
     const auto pairs = get_allno(2, count.combinations.pairs, lines, 39);
     ASSERT_EQ(pairs.size(), count.combinations.pairs.size());
@@ -91,7 +80,7 @@ TEST(HitStatistics, HotListsRankByHitsThenLargerKey) {
 }
 
 TEST(HitStatistics, HotListsFollowTheMemoAsItStandsNow) {
-    auto lines = memo({{"01", "05", "12", "22", "37"}, {"01", "05", "13", "22", "38"}});
+    auto lines = MemoOf({{"01", "05", "12", "22", "37"}, {"01", "05", "13", "22", "38"}});
     const NumberCount count = Count_Sumno(lines, 39);
     // The second line edited away after the recount: its combinations stay listed with no hits.
     lines[1] = "edited by hand";
@@ -104,7 +93,7 @@ TEST(HitStatistics, HotListsFollowTheMemoAsItStandsNow) {
 }
 
 TEST(HitStatistics, EditedLinesCountOnlyTheirRealNumbers) {
-    auto lines = memo({{"01", "05", "12", "22", "37"}});
+    auto lines = MemoOf({{"01", "05", "12", "22", "37"}});
     lines.push_back("0002,2026/01/02,115002,01,xx,00,45,05");
     lines.push_back("0003,2026/01/03,115003,05,05,01");
     lines.push_back("");

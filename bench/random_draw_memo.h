@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/num_text.h"
+#include "pillars/draw_memo.h"
+
+// A draw memo of 2500 random draws of 5 out of 39, as the best-pillar window lists them.
+inline const std::vector<std::string>& RandomDrawMemo() {
+    static const std::vector<std::string> lines = [] {
+        std::vector<std::string> out;
+        std::mt19937 random(11);
+        const Date start{2012, 1, 2};
+        for (int i = 1; i <= 2500; ++i) {
+            std::set<int> numbers;
+            while (numbers.size() < 5)
+                numbers.insert(static_cast<int>(random() % 39) + 1);
+            std::array<std::string, 5> texts;
+            std::size_t k = 0;
+            for (int n : numbers)
+                texts[k++] = NumText(n);
+            out.push_back(DrawMemoLine(i, Date::fromDayNumber(start.dayNumber() + i), "100000", texts));
+        }
+        return out;
+    }();
+    return lines;
+}
