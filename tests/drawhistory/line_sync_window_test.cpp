@@ -239,10 +239,13 @@ TEST(LineSyncStartUp, TwoProgramsOnOnePortBothStartWithoutMessages) {
     TForm_dl_main& a = *first.windows().Form_dl_main;
     TForm_dl_main& b = *second.windows().Form_dl_main;
     EXPECT_FALSE(a.isVisible());
+    // Other test processes may hold the port for a while too, so either program may be the one
+    // that got it; never both, and the one without it says so.
     EXPECT_FALSE(a.NMUDP1->state() == QAbstractSocket::BoundState &&
                  b.NMUDP1->state() == QAbstractSocket::BoundState);
-    EXPECT_NE(b.NMUDP1->state(), QAbstractSocket::BoundState);
-    EXPECT_TRUE(b.StatusBar1->currentMessage().contains(QStringLiteral("6767")));
+    for (TForm_dl_main* window : {&a, &b})
+        if (window->NMUDP1->state() != QAbstractSocket::BoundState)
+            EXPECT_TRUE(window->StatusBar1->currentMessage().contains(QStringLiteral("6767")));
     if (a.NMUDP1->state() == QAbstractSocket::BoundState) {
         EXPECT_EQ(a.NMUDP1->localAddress(), QHostAddress(QHostAddress::AnyIPv4));
         EXPECT_EQ(a.NMUDP1->localPort(), 6767);
