@@ -28,6 +28,7 @@ void HttpTestServer::answer(QTcpSocket* socket) {
     const QList<QByteArray> requestLine = socket->readLine().trimmed().split(' ');
     const QString path = requestLine.size() >= 2 ? QString::fromUtf8(requestLine[1]) : QString();
     requests << path;
+    emit requested(path);
     Answer found;
     found.status = 404;
     found.body = "<html><body>404 Not Found</body></html>";

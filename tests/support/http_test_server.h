@@ -31,6 +31,9 @@ public:
     // A port on 127.0.0.1 where nothing listens.
     static quint16 closedPort();
 
+signals:
+    void requested(const QString& path);
+
 private:
     void answer(QTcpSocket* socket);
 
