@@ -132,6 +132,8 @@ void TForm_Download_TxT_from_http::FormClose() {
         main.put_to_ltno();
         main.sort_orirec(1);
         main.show_to_grid();
+        // The grid now shows drawn order, whatever order the viewer showed before.
+        windows_.Form_rk_lotto_record->setNumberHeadings(false);
         windows_.Form_rk_lotto_record->showRecordCount();
     });
     Button1->setEnabled(true);

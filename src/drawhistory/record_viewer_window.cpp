@@ -1,12 +1,14 @@
 #include "drawhistory/record_viewer_window.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/app_windows.h"
 #include "drawhistory/date_select_window.h"
@@ -55,15 +57,21 @@ TForm_rk_lotto_record::TForm_rk_lotto_record(SharedState& state, Services& servi
     sgl->setObjectName(QStringLiteral("sgl"));
     sgl->SetColCount(7);
     sgl->SetRowCount(1);
-    const int widths[] = {81, 54, 36, 36, 36, 36, 36};
-    for (int c = 0; c < 7; ++c)
-        sgl->SetColWidth(c, widths[c]);
     sgl->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgl->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont gridFont = MingFont();
     gridFont.setPixelSize(15);
     gridFont.setBold(true);
     sgl->setFont(gridFont);
+    // The classic widths, widened where the font needs more room for a date or a heading.
+    const QFontMetrics metrics(gridFont);
+    const auto fit = [&](int width, const QString& sample) {
+        return std::max(width, metrics.horizontalAdvance(sample) + 10);
+    };
+    sgl->SetColWidth(0, fit(81, QStringLiteral("0000/00/00")));
+    sgl->SetColWidth(1, fit(54, QStringLiteral("000000")));
+    for (int c = 2; c < 7; ++c)
+        sgl->SetColWidth(c, fit(36, QStringLiteral("順一")));
     sgl->setStyleSheet(QStringLiteral("QTableWidget { color: navy; }"));
     sgl->setToolTip(QStringLiteral("按滑鼠右鍵列印開獎資料"));
     N1 = new QAction(QStringLiteral("列印開獎資料"), this);
@@ -139,10 +147,14 @@ void TForm_rk_lotto_record::showNumbers(bool ascending) {
     for (int row = 1; row <= state_.DrawCount; ++row)
         for (int p = 1; p <= 5; ++p)
             sgl->SetCell(p + 1, row, qs(ascending ? state_.DrawNums[p][row] : state_.DrawNumsDrawn[p][row]));
+    setNumberHeadings(ascending);
+    sgl->setUpdatesEnabled(true);
+}
+
+void TForm_rk_lotto_record::setNumberHeadings(bool ascending) {
     const QStringList& headings = ascending ? AscendingHeadings : DrawnHeadings;
     for (int p = 1; p <= 5; ++p)
         sgl->SetCell(p + 1, 0, headings[p - 1]);
-    sgl->setUpdatesEnabled(true);
 }
 
 void TForm_rk_lotto_record::SpeedButton3Click() { showNumbers(true); }

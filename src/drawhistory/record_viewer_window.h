@@ -29,6 +29,8 @@ public:
 
     // "開獎資料共 n 期" from the loaded count.
     void showRecordCount();
+    // Headings of the number columns: "順一".."順五" or "一落".."五落".
+    void setNumberHeadings(bool ascending);
 
     StringGrid* sgl;
     QAction* N1;

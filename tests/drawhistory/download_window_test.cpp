@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QToolButton>
 
 #include "drawhistory/app_test_fixture.h"
 #include "drawhistory/download_window.h"
@@ -54,9 +55,12 @@ protected:
     }
 
     // Opens the download window from the record viewer and downloads once; `duringViewer` runs in
-    // the viewer after the download window has closed.
-    void downloadFromViewer(const std::function<void()>& duringViewer = {}) {
+    // the viewer after the download window has closed, `beforeDownload` before it opens.
+    void downloadFromViewer(const std::function<void()>& duringViewer = {},
+                            const std::function<void()>& beforeDownload = {}) {
         inViewer([&](TForm_rk_lotto_record& v) {
+            if (beforeDownload)
+                beforeDownload();
             whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
                                                     [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
             v.BitBtn2->click();
@@ -73,13 +77,14 @@ TEST_F(DownloadTest, GoodFileReplacesTheHistoryAndRefreshesTheOpenViewer) {
     server.route(DrawFilePath, {200, body, {}, false});
     state().RuleOkCount = 4;
     downloadFromViewer([&] {
+        EXPECT_EQ(sgl().Cells(2, 0), QStringLiteral("一落"));
         EXPECT_FALSE(download().isVisible());
         EXPECT_EQ(viewer().lb_reclen->text(), QStringLiteral("開獎資料共 3 期"));
         EXPECT_EQ(gridRow(1), QStringLiteral("2026/02/04 115032 39 01 20 02 19"));
         EXPECT_EQ(state().DrawId[1], "115030"); // split oldest first
         EXPECT_EQ(state().RuleOkCount, 4);      // not the full reload
         EXPECT_TRUE(download().Button1->isEnabled());
-    });
+    }, [&] { viewer().SpeedButton3->click(); }); // ascending before; the new rows come in drawn order
     EXPECT_EQ(server.requests, QStringList{DrawFilePath});
     EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Information);
