@@ -59,7 +59,8 @@ BENCHMARK(CountDrawsOnPickerChange)->Unit(benchmark::kMicrosecond);
 void CheckDownloadedFile(benchmark::State& run) {
     std::string body;
     for (const RecordRow& row : history().rows)
-        body += row[0] + "," + row[1] + "," + row[2] + "," + row[3] + "," + row[4] + "," + row[5] + "," + row[6] + "\n";
+        body += row[0] + "," + row[1] + "," + row[2] + "," + row[3] + "," + row[4] + "," + row[5] + "," +
+                row[6] + "\n";
     for (auto _ : run)
         benchmark::DoNotOptimize(DrawFileFromDownload(body));
 }

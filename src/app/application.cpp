@@ -49,7 +49,8 @@ void Application::createWindows() {
     w.Form_rk_chart1 = placeholder("Form_rk_chart1", "拖牌匯總統計圖");
     w.Form_rk_moving = placeholder("Form_rk_moving", "移動式版路(三期內養牌)");
     w.Form_varnholt = placeholder("Form_varnholt", "最佳Qorvel");
-    w.Form_Download_TxT_from_http = std::make_unique<TForm_Download_TxT_from_http>(*state_, services_, windows_);
+    w.Form_Download_TxT_from_http =
+        std::make_unique<TForm_Download_TxT_from_http>(*state_, services_, windows_);
 }
 
 void Application::start() {

@@ -31,11 +31,14 @@ QDateEdit* datePicker(const QString& name, QWidget* parent) {
     return picker;
 }
 
-Date dateOf(const QDate& date) { return Date{date.year(), date.month(), date.day()}; }
+Date dateOf(const QDate& date) {
+    return Date{date.year(), date.month(), date.day()};
+}
 
 } // namespace
 
-TForm_dateselect::TForm_dateselect(SharedState& state, Services& services, AppWindows& windows, QWidget* parent)
+TForm_dateselect::TForm_dateselect(SharedState& state, Services& services, AppWindows& windows,
+                                   QWidget* parent)
     : QDialog(parent), state_(state), services_(services), windows_(windows) {
     setObjectName(QStringLiteral("Form_dateselect"));
     setWindowTitle(QStringLiteral("列印日期區間選擇"));
@@ -64,8 +67,10 @@ TForm_dateselect::TForm_dateselect(SharedState& state, Services& services, AppWi
     mm->setVisible(false);
 
     Dialogs& dialogs = services_.dialogs;
-    connect(DateTimePicker1, &QDateEdit::dateChanged, this, Guarded(dialogs, [this] { DateTimePicker1Change(); }));
-    connect(DateTimePicker2, &QDateEdit::dateChanged, this, Guarded(dialogs, [this] { DateTimePicker1Change(); }));
+    connect(DateTimePicker1, &QDateEdit::dateChanged, this,
+            Guarded(dialogs, [this] { DateTimePicker1Change(); }));
+    connect(DateTimePicker2, &QDateEdit::dateChanged, this,
+            Guarded(dialogs, [this] { DateTimePicker1Change(); }));
     connect(SpeedButton1, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton1Click(); }));
 
     auto* layout = new QGridLayout(this);
@@ -94,11 +99,17 @@ void TForm_dateselect::FormShow() {
     get_issue();
 }
 
-Date TForm_dateselect::fromDate() const { return dateOf(DateTimePicker1->date()); }
+Date TForm_dateselect::fromDate() const {
+    return dateOf(DateTimePicker1->date());
+}
 
-Date TForm_dateselect::toDate() const { return dateOf(DateTimePicker2->date()); }
+Date TForm_dateselect::toDate() const {
+    return dateOf(DateTimePicker2->date());
+}
 
-void TForm_dateselect::DateTimePicker1Change() { get_issue(); }
+void TForm_dateselect::DateTimePicker1Change() {
+    get_issue();
+}
 
 void TForm_dateselect::get_issue() {
     Edit1->setText(QString::number(CountDrawsInRange(state_, fromDate(), toDate())));

@@ -73,7 +73,9 @@ void TForm_Download_TxT_from_http::showEvent(QShowEvent* event) {
         FormShow();
 }
 
-void TForm_Download_TxT_from_http::FormShow() { Label2->setText(qs(state_.DataFileName)); }
+void TForm_Download_TxT_from_http::FormShow() {
+    Label2->setText(qs(state_.DataFileName));
+}
 
 void TForm_Download_TxT_from_http::Button1Click() {
     Button1->setEnabled(false);
@@ -112,8 +114,8 @@ void TForm_Download_TxT_from_http::NMHTTP_DLTXTSuccess(const std::string& body) 
                                         DialogKind::Warning, DialogButtons::Ok);
         return; // stays open with the button disabled, as after any failed save
     }
-    services_.dialogs.messageDialog(QStringLiteral("下載完成,請等候5-10秒以更新資料"), DialogKind::Information,
-                                    DialogButtons::Ok);
+    services_.dialogs.messageDialog(QStringLiteral("下載完成,請等候5-10秒以更新資料"),
+                                    DialogKind::Information, DialogButtons::Ok);
     close();
 }
 

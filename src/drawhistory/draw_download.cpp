@@ -13,7 +13,9 @@ std::string DataServerBaseUrl() {
     return base;
 }
 
-std::string DrawFileUrl(const std::string& fileName) { return DataServerBaseUrl() + "/HISTORYDATA/" + fileName; }
+std::string DrawFileUrl(const std::string& fileName) {
+    return DataServerBaseUrl() + "/HISTORYDATA/" + fileName;
+}
 
 std::optional<std::string> DrawFileFromDownload(const std::string& body) {
     // Big5 never uses CR or LF inside a character, so the raw bytes split safely.

@@ -90,8 +90,8 @@ void TForm_RK_stk_txtfile::Button1Click() {
         WriteTextLines(state_.DataFileName, SplitLines(ss(Memo1->toPlainText())));
     } catch (const FileError& error) {
         // Nothing was replaced; the text stays here so the user can try again.
-        services_.dialogs.messageDialog(qs(error.what()) + QStringLiteral(",輸入的資料尚未儲存"), DialogKind::Error,
-                                        DialogButtons::Ok);
+        services_.dialogs.messageDialog(qs(error.what()) + QStringLiteral(",輸入的資料尚未儲存"),
+                                        DialogKind::Error, DialogButtons::Ok);
         return;
     }
     services_.dialogs.messageDialog(windowTitle() + QStringLiteral(" 檔案儲存完成"), DialogKind::Information,

@@ -14,7 +14,8 @@ struct SharedState;
 class TForm_RK_stk_txtfile : public QDialog {
     Q_OBJECT
 public:
-    TForm_RK_stk_txtfile(SharedState& state, Services& services, AppWindows& windows, QWidget* parent = nullptr);
+    TForm_RK_stk_txtfile(SharedState& state, Services& services, AppWindows& windows,
+                         QWidget* parent = nullptr);
 
     // Fills the labels, caption, logo and text for the current game's draw file.
     void loadDrawFile(const QPixmap& logo);

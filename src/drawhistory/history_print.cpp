@@ -11,7 +11,8 @@ int CountDrawsInRange(const SharedState& state, const Date& from, const Date& to
     return count;
 }
 
-std::vector<std::string> DateRangePrintLines(const std::vector<RecordRow>& rows, const Date& from, const Date& to) {
+std::vector<std::string> DateRangePrintLines(const std::vector<RecordRow>& rows, const Date& from,
+                                             const Date& to) {
     std::vector<std::string> lines;
     for (const RecordRow& row : rows) {
         const Date date = StrToDate(row[0]);

@@ -135,7 +135,8 @@ void TForm_rk_lotto_record::FormShow() {
 }
 
 void TForm_rk_lotto_record::showRecordCount() {
-    lb_reclen->setText(QStringLiteral("開獎資料共 ") + QString::number(state_.DrawCount) + QStringLiteral(" 期"));
+    lb_reclen->setText(QStringLiteral("開獎資料共 ") + QString::number(state_.DrawCount) +
+                       QStringLiteral(" 期"));
 }
 
 void TForm_rk_lotto_record::showNumbers(bool ascending) {
@@ -157,15 +158,25 @@ void TForm_rk_lotto_record::setNumberHeadings(bool ascending) {
         sgl->SetCell(p + 1, 0, headings[p - 1]);
 }
 
-void TForm_rk_lotto_record::SpeedButton3Click() { showNumbers(true); }
+void TForm_rk_lotto_record::SpeedButton3Click() {
+    showNumbers(true);
+}
 
-void TForm_rk_lotto_record::SpeedButton12Click() { showNumbers(false); }
+void TForm_rk_lotto_record::SpeedButton12Click() {
+    showNumbers(false);
+}
 
-void TForm_rk_lotto_record::BitBtn2Click() { services_.shower.showModal(*windows_.Form_Download_TxT_from_http); }
+void TForm_rk_lotto_record::BitBtn2Click() {
+    services_.shower.showModal(*windows_.Form_Download_TxT_from_http);
+}
 
-void TForm_rk_lotto_record::BitBtn3Click() { windows_.Form_rk_main->Label4Click(); }
+void TForm_rk_lotto_record::BitBtn3Click() {
+    windows_.Form_rk_main->Label4Click();
+}
 
-void TForm_rk_lotto_record::SpeedButton13Click() { services_.shower.showModal(*windows_.Form_dateselect); }
+void TForm_rk_lotto_record::SpeedButton13Click() {
+    services_.shower.showModal(*windows_.Form_dateselect);
+}
 
 void TForm_rk_lotto_record::SpeedButton10Click() {
     windows_.Form_rk_main->show_memo(QStringLiteral("help_record.txt"));

@@ -16,7 +16,8 @@ struct SharedState;
 class TForm_rk_lotto_record : public QDialog {
     Q_OBJECT
 public:
-    TForm_rk_lotto_record(SharedState& state, Services& services, AppWindows& windows, QWidget* parent = nullptr);
+    TForm_rk_lotto_record(SharedState& state, Services& services, AppWindows& windows,
+                          QWidget* parent = nullptr);
 
     void FormShow();
     void SpeedButton3Click();

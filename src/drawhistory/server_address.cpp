@@ -15,4 +15,6 @@ std::optional<std::string> JoinServerAddress(const std::array<std::string, 4>& p
     return address;
 }
 
-bool DownloadAllowedFor(const std::string& address) { return TrimDrawLine(address) != "1.1.1.1"; }
+bool DownloadAllowedFor(const std::string& address) {
+    return TrimDrawLine(address) != "1.1.1.1";
+}

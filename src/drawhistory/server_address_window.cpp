@@ -34,7 +34,8 @@ TForm_rk_FtpServerIP::TForm_rk_FtpServerIP(SharedState& state, Services& service
 
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setStyleSheet(QStringLiteral("background: #004000; color: yellow; font-weight: bold; padding: 2px;"));
+    Label2->setStyleSheet(
+        QStringLiteral("background: #004000; color: yellow; font-weight: bold; padding: 2px;"));
     Label2->setMinimumWidth(160);
     Edit1 = addressBox(QStringLiteral("Edit1"), this);
     Edit2 = addressBox(QStringLiteral("Edit2"), this);
@@ -47,9 +48,10 @@ TForm_rk_FtpServerIP::TForm_rk_FtpServerIP(SharedState& state, Services& service
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setVisible(false);
-    auto* note = new QLabel(QStringLiteral("請注意,本IP位址為開獎資料下載伺服器位置 設定如果錯誤將無法正常下載資料."
-                                           "如無變更通知,請勿更改."),
-                            this);
+    auto* note =
+        new QLabel(QStringLiteral("請注意,本IP位址為開獎資料下載伺服器位置 設定如果錯誤將無法正常下載資料."
+                                  "如無變更通知,請勿更改."),
+                   this);
     note->setWordWrap(true);
     note->setStyleSheet(QStringLiteral("color: red;"));
 
@@ -89,7 +91,8 @@ void TForm_rk_FtpServerIP::Button2Click() {
     const std::optional<std::string> address =
         JoinServerAddress({ss(Edit1->text()), ss(Edit2->text()), ss(Edit3->text()), ss(Edit4->text())});
     if (!address) {
-        services_.dialogs.messageDialog(QStringLiteral("資料有空白錯誤"), DialogKind::Error, DialogButtons::Ok);
+        services_.dialogs.messageDialog(QStringLiteral("資料有空白錯誤"), DialogKind::Error,
+                                        DialogButtons::Ok);
         return;
     }
     if (services_.dialogs.messageDialog(QStringLiteral("請確定新的IP為 ") + qs(*address), DialogKind::Warning,
@@ -98,7 +101,8 @@ void TForm_rk_FtpServerIP::Button2Click() {
     Memo1->setPlainText(qs(*address));
     // A failed save throws here: the error is shown and nothing is reported as set.
     WriteTextLines(ServerAddressFileName, {*address});
-    services_.dialogs.messageDialog(QStringLiteral("新IP設定完成"), DialogKind::Confirmation, DialogButtons::Ok);
+    services_.dialogs.messageDialog(QStringLiteral("新IP設定完成"), DialogKind::Confirmation,
+                                    DialogButtons::Ok);
     FormShow();
     state_.DownloadEnabled = DownloadAllowedFor(*address);
 }

@@ -38,7 +38,8 @@ void initCurlOnce() {
 
 } // namespace
 
-HttpResponse HttpGet(const std::string& url, std::chrono::milliseconds timeout, const std::atomic<bool>* cancel) {
+HttpResponse HttpGet(const std::string& url, std::chrono::milliseconds timeout,
+                     const std::atomic<bool>* cancel) {
     initCurlOnce();
     HttpResponse response;
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), &curl_easy_cleanup);

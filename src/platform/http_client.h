@@ -9,8 +9,8 @@
 class QThread;
 
 struct HttpResponse {
-    bool ok = false;  // a 2xx answer arrived whole
-    long status = 0;  // the last answer's status, 0 when none came
+    bool ok = false; // a 2xx answer arrived whole
+    long status = 0; // the last answer's status, 0 when none came
     std::string body;
     std::string error; // why it failed, for the curious; the user sees one fixed message
 };

@@ -61,8 +61,9 @@ protected:
         inViewer([&](TForm_rk_lotto_record& v) {
             if (beforeDownload)
                 beforeDownload();
-            whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
-                                                    [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
+            whenShown<TForm_Download_TxT_from_http>(
+                QStringLiteral("Form_Download_TxT_from_http"),
+                [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
             v.BitBtn2->click();
             if (duringViewer)
                 duringViewer();
@@ -76,15 +77,17 @@ TEST_F(DownloadTest, GoodFileReplacesTheHistoryAndRefreshesTheOpenViewer) {
     QByteArray body = serverFile();
     server.route(DrawFilePath, {200, body, {}, false});
     state().RuleOkCount = 4;
-    downloadFromViewer([&] {
-        EXPECT_EQ(sgl().Cells(2, 0), QStringLiteral("一落"));
-        EXPECT_FALSE(download().isVisible());
-        EXPECT_EQ(viewer().lb_reclen->text(), QStringLiteral("開獎資料共 3 期"));
-        EXPECT_EQ(gridRow(1), QStringLiteral("2026/02/04 115032 39 01 20 02 19"));
-        EXPECT_EQ(state().DrawId[1], "115030"); // split oldest first
-        EXPECT_EQ(state().RuleOkCount, 4);      // not the full reload
-        EXPECT_TRUE(download().Button1->isEnabled());
-    }, [&] { viewer().SpeedButton3->click(); }); // ascending before; the new rows come in drawn order
+    downloadFromViewer(
+        [&] {
+            EXPECT_EQ(sgl().Cells(2, 0), QStringLiteral("一落"));
+            EXPECT_FALSE(download().isVisible());
+            EXPECT_EQ(viewer().lb_reclen->text(), QStringLiteral("開獎資料共 3 期"));
+            EXPECT_EQ(gridRow(1), QStringLiteral("2026/02/04 115032 39 01 20 02 19"));
+            EXPECT_EQ(state().DrawId[1], "115030"); // split oldest first
+            EXPECT_EQ(state().RuleOkCount, 4);      // not the full reload
+            EXPECT_TRUE(download().Button1->isEnabled());
+        },
+        [&] { viewer().SpeedButton3->click(); }); // ascending before; the new rows come in drawn order
     EXPECT_EQ(server.requests, QStringList{DrawFilePath});
     EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Information);
@@ -103,7 +106,8 @@ TEST_F(DownloadTest, RedirectsAreFollowedUpToFive) {
 
     // A chain of six is one too many.
     for (int i = 0; i < 6; ++i)
-        server.redirect(i == 0 ? DrawFilePath : QStringLiteral("/hop%1").arg(i), QStringLiteral("/hop%1").arg(i + 1));
+        server.redirect(i == 0 ? DrawFilePath : QStringLiteral("/hop%1").arg(i),
+                        QStringLiteral("/hop%1").arg(i + 1));
     server.route(QStringLiteral("/hop6"), {200, serverFile(), {}, false});
     EXPECT_FALSE(fetch(DrawFilePath).ok);
     server.route(QStringLiteral("/hop5"), {200, serverFile(), {}, false}); // now five hops
@@ -121,11 +125,22 @@ TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
     const std::vector<Case> cases = {
         {"404", [] {}},
         {"HTML page with status 200",
-         [&] { server.route(DrawFilePath, {200, "<html><body>維護中</body></html>\r\n", {}, false}); }},
-        {"empty body", [&] { server.route(DrawFilePath, {200, {}, {}, false}); }},
-        {"server error with a draw file body", [&] { server.route(DrawFilePath, {500, serverFile(), {}, false}); }},
+         [&] {
+             server.route(DrawFilePath, {200, "<html><body>維護中</body></html>\r\n", {}, false});
+         }},
+        {"empty body",
+         [&] {
+             server.route(DrawFilePath, {200, {}, {}, false});
+         }},
+        {"server error with a draw file body",
+         [&] {
+             server.route(DrawFilePath, {500, serverFile(), {}, false});
+         }},
         {"refused connection",
-         [&] { qputenv("QORVEL_DATA_URL", QStringLiteral("http://127.0.0.1:%1").arg(HttpTestServer::closedPort()).toUtf8()); }},
+         [&] {
+             qputenv("QORVEL_DATA_URL",
+                     QStringLiteral("http://127.0.0.1:%1").arg(HttpTestServer::closedPort()).toUtf8());
+         }},
         {"no answer within the time-out",
          [&] {
              qputenv("QORVEL_DATA_URL", server.baseUrl().toUtf8());
@@ -161,17 +176,21 @@ TEST_F(DownloadTest, FailedSaveKeepsTheWindowOpenAndTheOldFile) {
                                                 EXPECT_FALSE(d.Button1->isEnabled());
                                             });
     inViewer([&](TForm_rk_lotto_record& v) { v.BitBtn2->click(); });
-    EXPECT_EQ(platform.dialogs.texts(), QStringList{QStringLiteral("檔案無法寫入,磁碟可能損壞.請執行修復後再試試")});
+    EXPECT_EQ(platform.dialogs.texts(),
+              QStringList{QStringLiteral("檔案無法寫入,磁碟可能損壞.請執行修復後再試試")});
     EXPECT_EQ(drawFileBytes(), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("TW539.txt")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("TW539.txt")});
     EXPECT_TRUE(download().Button1->isEnabled()); // the close enabled it again
 }
 
 TEST_F(DownloadTest, ClosingRereadsTheFileEvenWithoutADownload) {
     state().RuleOkCount = 4;
-    dir.writeLines(QStringLiteral("TW539.txt"), {LocalOld, MakeDrawLine("2026/01/03", "115002", {6, 7, 8, 9, 10})});
-    whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
-                                            [](TForm_Download_TxT_from_http&) {}); // opened and closed at once
+    dir.writeLines(QStringLiteral("TW539.txt"),
+                   {LocalOld, MakeDrawLine("2026/01/03", "115002", {6, 7, 8, 9, 10})});
+    whenShown<TForm_Download_TxT_from_http>(
+        QStringLiteral("Form_Download_TxT_from_http"),
+        [](TForm_Download_TxT_from_http&) {}); // opened and closed at once
     inViewer([&](TForm_rk_lotto_record& v) {
         v.BitBtn2->click();
         EXPECT_EQ(v.lb_reclen->text(), QStringLiteral("開獎資料共 2 期"));

@@ -38,22 +38,25 @@ TEST_F(DrawEditorTest, OpensOnTheCurrentFileAndSavesWhatTheUserTyped) {
 
         // Correct the middle draw and add a line one character short after it.
         const std::string corrected = MakeDrawLine("2026/01/03", "115002", {39, 7, 8, 9, 10});
-        e.Memo1->setPlainText(QString::fromStdString(Draw1 + "\n" + corrected + "\n" + Draw3.substr(0, 31) + "\n" +
-                                                      MakeDrawLine("2026/01/07", "115004", {1, 1, 1, 1, 1}) + "\n"));
+        e.Memo1->setPlainText(
+            QString::fromStdString(Draw1 + "\n" + corrected + "\n" + Draw3.substr(0, 31) + "\n" +
+                                   MakeDrawLine("2026/01/07", "115004", {1, 1, 1, 1, 1}) + "\n"));
         markBeforeReload();
         e.Button1->click();
         EXPECT_FALSE(e.isVisible());
     });
     QTest::mouseClick(main().Label5, Qt::LeftButton);
 
-    EXPECT_EQ(platform.dialogs.texts(), QStringList{QStringLiteral("今彩539 TW539.txt 手動輸入資料 檔案儲存完成")});
+    EXPECT_EQ(platform.dialogs.texts(),
+              QStringList{QStringLiteral("今彩539 TW539.txt 手動輸入資料 檔案儲存完成")});
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Information);
     // The short line ends what is loaded.
     EXPECT_EQ(state().DrawCount, 2);
     EXPECT_EQ(main().lb_data2->text(), QStringLiteral("號碼(落球):39,07,08,09,10"));
     EXPECT_EQ(state().RuleOkCount, 3);
     const std::string onDisk = drawFileBytes();
-    EXPECT_EQ(onDisk.substr(0, 68), Draw1 + "\r\n" + MakeDrawLine("2026/01/03", "115002", {39, 7, 8, 9, 10}) + "\r\n");
+    EXPECT_EQ(onDisk.substr(0, 68),
+              Draw1 + "\r\n" + MakeDrawLine("2026/01/03", "115002", {39, 7, 8, 9, 10}) + "\r\n");
     EXPECT_EQ(onDisk.size(), 4u * 34u - 1u); // four lines, CR LF each, the third one short
 }
 
@@ -82,7 +85,8 @@ TEST_F(DrawEditorTest, FailedSaveKeepsTheTextAndTheFile) {
     QTest::mouseClick(main().Label4, Qt::LeftButton);
     EXPECT_EQ(drawFileBytes().size(), before.size() + 34u);
     EXPECT_EQ(state().DrawCount, 3);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("TW539.txt")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("TW539.txt")});
 }
 
 TEST_F(DrawEditorTest, ClosingWithoutSavingReloadsAndTheEditorIsKept) {

@@ -10,7 +10,9 @@
 
 namespace {
 
-RecordRow row(const std::string& date, const std::string& id) { return {date, id, "01", "02", "03", "04", "05"}; }
+RecordRow row(const std::string& date, const std::string& id) {
+    return {date, id, "01", "02", "03", "04", "05"};
+}
 
 } // namespace
 
@@ -30,7 +32,8 @@ TEST(DateRangePrint, LinesNumberTheRowsInsideTheRangeWithBothEndsIncluded) {
 TEST(DateRangePrint, RunningNumberGrowsPastThreeDigits) {
     std::vector<RecordRow> rows;
     for (int i = 0; i < 1001; ++i)
-        rows.push_back(row(DateFormat("yyyy/mm/dd", Date::fromDayNumber(Date{2020, 1, 1}.dayNumber() + i)), "000000"));
+        rows.push_back(
+            row(DateFormat("yyyy/mm/dd", Date::fromDayNumber(Date{2020, 1, 1}.dayNumber() + i)), "000000"));
     const auto lines = DateRangePrintLines(rows, Date{2000, 1, 1}, Date{2030, 1, 1});
     ASSERT_EQ(lines.size(), 1001u);
     EXPECT_EQ(lines[8].substr(0, 4), "009_");

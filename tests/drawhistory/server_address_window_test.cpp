@@ -16,19 +16,21 @@ protected:
 
     // Opens the window by its action and types the four parts.
     void enter(const QStringList& parts, const std::function<void(TForm_rk_FtpServerIP&)>& then = {}) {
-        whenShown<TForm_rk_FtpServerIP>(QStringLiteral("Form_rk_FtpServerIP"), [parts, then](TForm_rk_FtpServerIP& w) {
-            QLineEdit* boxes[] = {w.Edit1, w.Edit2, w.Edit3, w.Edit4};
-            for (int i = 0; i < 4; ++i)
-                boxes[i]->setText(parts[i]);
-            w.Button2->click();
-            if (then)
-                then(w);
-        });
+        whenShown<TForm_rk_FtpServerIP>(QStringLiteral("Form_rk_FtpServerIP"),
+                                        [parts, then](TForm_rk_FtpServerIP& w) {
+                                            QLineEdit* boxes[] = {w.Edit1, w.Edit2, w.Edit3, w.Edit4};
+                                            for (int i = 0; i < 4; ++i)
+                                                boxes[i]->setText(parts[i]);
+                                            w.Button2->click();
+                                            if (then)
+                                                then(w);
+                                        });
         main().ftpip->trigger();
     }
     QString addressFile() {
-        return FileExists(ServerAddressFileName) ? QString::fromStdString(ReadFileBytes(ServerAddressFileName))
-                                                 : QString();
+        return FileExists(ServerAddressFileName)
+                   ? QString::fromStdString(ReadFileBytes(ServerAddressFileName))
+                   : QString();
     }
     bool viewerOffersDownload() {
         bool enabled = false;

@@ -12,7 +12,9 @@ HttpTestServer::HttpTestServer() {
     });
 }
 
-QString HttpTestServer::baseUrl() const { return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()); }
+QString HttpTestServer::baseUrl() const {
+    return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort());
+}
 
 void HttpTestServer::redirect(const QString& path, const QString& to) {
     Answer answer;
@@ -37,8 +39,9 @@ void HttpTestServer::answer(QTcpSocket* socket) {
         held_ << socket;
         return;
     }
-    QByteArray reply = "HTTP/1.0 " + QByteArray::number(found.status) + " X\r\nContent-Length: " +
-                       QByteArray::number(found.body.size()) + "\r\n" + found.extraHeaders + "\r\n" + found.body;
+    QByteArray reply = "HTTP/1.0 " + QByteArray::number(found.status) +
+                       " X\r\nContent-Length: " + QByteArray::number(found.body.size()) + "\r\n" +
+                       found.extraHeaders + "\r\n" + found.body;
     socket->write(reply);
     socket->disconnectFromHost();
 }
