@@ -1,5 +1,7 @@
 #include <QAction>
 #include <QDateEdit>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -162,4 +164,16 @@ TEST_F(RecordViewerTest, UnreadableGridDateEndsThePrintWithoutPreview) {
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
     EXPECT_TRUE(platform.dialogs.lastText().contains(QStringLiteral("2026/02/30")));
+}
+
+TEST_F(RecordViewerTest, ClosesEvenWhenTheReloadFails) {
+    startWithThreeDraws();
+    inViewer([&](TForm_rk_lotto_record&) {
+        // The draw file turns into a folder: the reload cannot even create it.
+        QFile::remove(dir.file(QStringLiteral("TW539.txt")));
+        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("TW539.txt")));
+    });
+    EXPECT_FALSE(viewer().isVisible()); // a modal viewer that cannot close would lock the program
+    ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
+    EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
 }
