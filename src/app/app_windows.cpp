@@ -2,10 +2,14 @@
 
 #include <QDialog>
 
+#include "drawhistory/date_select_window.h"
+#include "drawhistory/download_window.h"
+#include "drawhistory/draw_editor_window.h"
 #include "drawhistory/help_window.h"
 #include "drawhistory/line_sync_window.h"
 #include "drawhistory/main_window.h"
 #include "drawhistory/record_viewer_window.h"
+#include "drawhistory/server_address_window.h"
 #include "pillars/varnholt_window.h"
 #include "platform/report_form.h"
 
@@ -13,6 +17,7 @@ AppWindows::AppWindows() = default;
 
 AppWindows::~AppWindows() {
     // Windows that the main window reaches go before it; the main window goes last.
+    Form_RK_stk_txtfile.reset();
     Form_Download_TxT_from_http.reset();
     Form_varnholt.reset();
     Form_rk_moving.reset();

@@ -3,7 +3,11 @@
 #include <memory>
 
 class QDialog;
+class TForm_Download_TxT_from_http;
+class TForm_RK_stk_txtfile;
+class TForm_dateselect;
 class TForm_dl_main;
+class TForm_rk_FtpServerIP;
 class TForm_rk_help;
 class TForm_rk_lotto_record;
 class TForm_rk_main;
@@ -33,10 +37,13 @@ public:
     std::unique_ptr<QDialog> Form_rk_threeforone;
     std::unique_ptr<QDialog> Form_rk_simulate;
     std::unique_ptr<Trpt> rpt;
-    std::unique_ptr<QDialog> Form_dateselect;
-    std::unique_ptr<QDialog> Form_rk_FtpServerIP;
+    std::unique_ptr<TForm_dateselect> Form_dateselect;
+    std::unique_ptr<TForm_rk_FtpServerIP> Form_rk_FtpServerIP;
     std::unique_ptr<QDialog> Form_rk_chart1;
     std::unique_ptr<QDialog> Form_rk_moving;
     std::unique_ptr<TForm_varnholt> Form_varnholt;
-    std::unique_ptr<QDialog> Form_Download_TxT_from_http;
+    std::unique_ptr<TForm_Download_TxT_from_http> Form_Download_TxT_from_http;
+
+    // Created on first use.
+    std::unique_ptr<TForm_RK_stk_txtfile> Form_RK_stk_txtfile;
 };

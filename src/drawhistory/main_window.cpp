@@ -16,9 +16,11 @@
 #include "app/app_windows.h"
 #include "common/date.h"
 #include "common/text_file.h"
+#include "drawhistory/draw_editor_window.h"
 #include "drawhistory/draw_loader.h"
 #include "drawhistory/help_window.h"
 #include "drawhistory/record_viewer_window.h"
+#include "drawhistory/server_address_window.h"
 #include "drawhistory/shared_state.h"
 #include "pillars/varnholt_window.h"
 #include "platform/click_label.h"
@@ -74,6 +76,10 @@ void TForm_rk_main::buildMenu() {
     N9 = new QAction(QStringLiteral("結束作業"), this);
     N9->setObjectName(QStringLiteral("N9"));
     connect(N9, &QAction::triggered, this, [this] { N9Click(); });
+
+    ftpip = new QAction(QStringLiteral("資料伺服器位址設定"), this);
+    ftpip->setObjectName(QStringLiteral("ftpip"));
+    connect(ftpip, &QAction::triggered, this, Guarded(services_.dialogs, [this] { ftpipExecute(); }));
 
     QMenu* data = menuBar()->addMenu(QStringLiteral("開獎資料"));
     data->setObjectName(QStringLiteral("N1"));
@@ -334,8 +340,14 @@ void TForm_rk_main::lt_recordExecute() { services_.shower.showModal(*windows_.Fo
 void TForm_rk_main::VarnholtExecute() { services_.shower.showModal(*windows_.Form_varnholt); }
 
 void TForm_rk_main::Label4Click() {
-    // The manual editor opens here.
+    if (!windows_.Form_RK_stk_txtfile)
+        windows_.Form_RK_stk_txtfile = std::make_unique<TForm_RK_stk_txtfile>(state_, services_, windows_);
+    TForm_RK_stk_txtfile& editor = *windows_.Form_RK_stk_txtfile;
+    editor.loadDrawFile(currentLogo_);
+    services_.shower.showModal(editor);
 }
+
+void TForm_rk_main::ftpipExecute() { services_.shower.showModal(*windows_.Form_rk_FtpServerIP); }
 
 void TForm_rk_main::N9Click() { close(); }
 

@@ -37,6 +37,7 @@ public:
     void lt_recordExecute();
     void VarnholtExecute();
     void Label4Click();
+    void ftpipExecute();
     void N9Click();
 
     QPixmap currentLogo() const { return currentLogo_; }
@@ -45,6 +46,7 @@ public:
     QAction* lt_record;
     QAction* Varnholt;
     QAction* N9;
+    QAction* ftpip; // on no menu: reached only through its action
     QFrame* Panel3;
     QFrame* Panel4;
     QFrame* Panel5;

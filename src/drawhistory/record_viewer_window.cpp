@@ -1,14 +1,56 @@
 #include "drawhistory/record_viewer_window.h"
 
+#include <QAction>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "app/app_windows.h"
+#include "drawhistory/date_select_window.h"
+#include "drawhistory/download_window.h"
+#include "drawhistory/main_window.h"
+#include "drawhistory/shared_state.h"
+#include "platform/error_handler.h"
 #include "platform/fonts.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
 #include "platform/string_grid.h"
+#include "platform/window_shower.h"
 
-TForm_rk_lotto_record::TForm_rk_lotto_record(QWidget* parent) : QDialog(parent) {
+namespace {
+
+const QStringList DrawnHeadings = {QStringLiteral("一落"), QStringLiteral("二落"), QStringLiteral("三落"),
+                                   QStringLiteral("四落"), QStringLiteral("五落")};
+const QStringList AscendingHeadings = {QStringLiteral("順一"), QStringLiteral("順二"), QStringLiteral("順三"),
+                                       QStringLiteral("順四"), QStringLiteral("順五")};
+
+QToolButton* toolButton(const QString& name, const QString& text, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setAutoRaise(true);
+    return button;
+}
+
+QPushButton* pushButton(const QString& name, const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
+
+TForm_rk_lotto_record::TForm_rk_lotto_record(SharedState& state, Services& services, AppWindows& windows,
+                                             QWidget* parent)
+    : QDialog(parent), state_(state), services_(services), windows_(windows) {
     setObjectName(QStringLiteral("Form_rk_lotto_record"));
     setWindowTitle(QStringLiteral("今彩 539"));
-    resize(560, 600);
+    resize(572, 417);
     setFont(MingFont(10));
 
     sgl = new StringGrid(0, 1, this);
@@ -16,7 +58,136 @@ TForm_rk_lotto_record::TForm_rk_lotto_record(QWidget* parent) : QDialog(parent) 
     sgl->SetColCount(7);
     sgl->SetRowCount(1);
     sgl->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgl->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont gridFont = MingFont();
+    gridFont.setPixelSize(15);
+    gridFont.setBold(true);
+    sgl->setFont(gridFont);
+    // The classic widths, widened where the font needs more room for a date or a heading.
+    const QFontMetrics metrics(gridFont);
+    const auto fit = [&](int width, const QString& sample) {
+        return std::max(width, metrics.horizontalAdvance(sample) + 10);
+    };
+    sgl->SetColWidth(0, fit(81, QStringLiteral("0000/00/00")));
+    sgl->SetColWidth(1, fit(54, QStringLiteral("000000")));
+    for (int c = 2; c < 7; ++c)
+        sgl->SetColWidth(c, fit(36, QStringLiteral("順一")));
+    sgl->setStyleSheet(QStringLiteral("QTableWidget { color: navy; }"));
+    sgl->setToolTip(QStringLiteral("按滑鼠右鍵列印開獎資料"));
+    N1 = new QAction(QStringLiteral("列印開獎資料"), this);
+    N1->setObjectName(QStringLiteral("N1"));
+    sgl->setContextMenuPolicy(Qt::ActionsContextMenu);
+    sgl->addAction(N1);
 
+    SpeedButton3 = toolButton(QStringLiteral("SpeedButton3"), QStringLiteral("順球順序"), this);
+    SpeedButton12 = toolButton(QStringLiteral("SpeedButton12"), QStringLiteral("落球大小"), this);
+    SpeedButton13 = toolButton(QStringLiteral("SpeedButton13"), QStringLiteral("列印開獎資料"), this);
+    SpeedButton10 = toolButton(QStringLiteral("SpeedButton10"), QStringLiteral("?"), this);
+    SpeedButton10->setToolTip(QStringLiteral("說明"));
+    lb_reclen = new QLabel(this);
+    lb_reclen->setObjectName(QStringLiteral("lb_reclen"));
+    BitBtn2 = pushButton(QStringLiteral("BitBtn2"), QStringLiteral("網路下載開獎資料"), this);
+    BitBtn3 = pushButton(QStringLiteral("BitBtn3"), QStringLiteral("手動輸入開獎資料"), this);
+    BitBtn1 = pushButton(QStringLiteral("BitBtn1"), QStringLiteral("關閉"), this);
+
+    Dialogs& dialogs = services_.dialogs;
+    connect(SpeedButton3, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton3Click(); }));
+    connect(SpeedButton12, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton12Click(); }));
+    connect(SpeedButton13, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton13Click(); }));
+    connect(N1, &QAction::triggered, this, Guarded(dialogs, [this] { SpeedButton13Click(); }));
+    connect(SpeedButton10, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton10Click(); }));
+    connect(BitBtn2, &QPushButton::clicked, this, Guarded(dialogs, [this] { BitBtn2Click(); }));
+    connect(BitBtn3, &QPushButton::clicked, this, Guarded(dialogs, [this] { BitBtn3Click(); }));
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* toolBar = new QHBoxLayout;
+    toolBar->addWidget(SpeedButton3);
+    toolBar->addWidget(SpeedButton12);
+    toolBar->addSpacing(12);
+    toolBar->addWidget(lb_reclen);
+    toolBar->addStretch();
+    toolBar->addWidget(SpeedButton13);
+    toolBar->addWidget(SpeedButton10);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(BitBtn2);
+    bottom->addWidget(BitBtn3);
+    bottom->addStretch();
+    bottom->addWidget(BitBtn1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(sgl);
+    layout->addLayout(toolBar);
+    layout->addWidget(sgl, 1);
+    layout->addLayout(bottom);
+}
+
+void TForm_rk_lotto_record::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        RunGuarded(services_.dialogs, [this] { FormShow(); });
+}
+
+void TForm_rk_lotto_record::FormShow() {
+    BitBtn2->setEnabled(state_.DownloadEnabled);
+    TForm_rk_main& main = *windows_.Form_rk_main;
+    main.sort_orirec(1);
+    main.show_to_grid();
+    showRecordCount();
+    // The split tables stay oldest first until an order button asks for newest first.
+}
+
+void TForm_rk_lotto_record::showRecordCount() {
+    lb_reclen->setText(QStringLiteral("開獎資料共 ") + QString::number(state_.DrawCount) +
+                       QStringLiteral(" 期"));
+}
+
+void TForm_rk_lotto_record::showNumbers(bool ascending) {
+    TForm_rk_main& main = *windows_.Form_rk_main;
+    main.put_to_ltno();
+    if (ascending)
+        main.show_to_grid();
+    sgl->setUpdatesEnabled(false);
+    for (int row = 1; row <= state_.DrawCount; ++row)
+        for (int p = 1; p <= 5; ++p)
+            sgl->SetCell(p + 1, row, qs(ascending ? state_.DrawNums[p][row] : state_.DrawNumsDrawn[p][row]));
+    setNumberHeadings(ascending);
+    sgl->setUpdatesEnabled(true);
+}
+
+void TForm_rk_lotto_record::setNumberHeadings(bool ascending) {
+    const QStringList& headings = ascending ? AscendingHeadings : DrawnHeadings;
+    for (int p = 1; p <= 5; ++p)
+        sgl->SetCell(p + 1, 0, headings[p - 1]);
+}
+
+void TForm_rk_lotto_record::SpeedButton3Click() {
+    showNumbers(true);
+}
+
+void TForm_rk_lotto_record::SpeedButton12Click() {
+    showNumbers(false);
+}
+
+void TForm_rk_lotto_record::BitBtn2Click() {
+    services_.shower.showModal(*windows_.Form_Download_TxT_from_http);
+}
+
+void TForm_rk_lotto_record::BitBtn3Click() {
+    windows_.Form_rk_main->Label4Click();
+}
+
+void TForm_rk_lotto_record::SpeedButton13Click() {
+    services_.shower.showModal(*windows_.Form_dateselect);
+}
+
+void TForm_rk_lotto_record::SpeedButton10Click() {
+    windows_.Form_rk_main->show_memo(QStringLiteral("help_record.txt"));
+}
+
+void TForm_rk_lotto_record::done(int result) {
+    FormClose();
+    QDialog::done(result);
+}
+
+// Every other window expects the tables oldest first again.
+void TForm_rk_lotto_record::FormClose() {
+    RunGuarded(services_.dialogs, [this] { windows_.Form_rk_main->FormShow(); });
 }

@@ -2,13 +2,57 @@
 
 #include <QDialog>
 
+class AppWindows;
+class QAction;
+class QLabel;
+class QPushButton;
+class QToolButton;
 class StringGrid;
+struct Services;
+struct SharedState;
 
-// The record viewer: the draw history in the grid `sgl`, one draw a row under the heading row.
+// The record viewer: the whole draw history newest first, the numbers in drawn or ascending order;
+// from here the user prints a date range, reads the help, downloads or edits the draw file.
 class TForm_rk_lotto_record : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm_rk_lotto_record(QWidget* parent = nullptr);
+    TForm_rk_lotto_record(SharedState& state, Services& services, AppWindows& windows,
+                          QWidget* parent = nullptr);
+
+    void FormShow();
+    void SpeedButton3Click();
+    void SpeedButton12Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void SpeedButton13Click();
+    void SpeedButton10Click();
+    void FormClose();
+
+    // "開獎資料共 n 期" from the loaded count.
+    void showRecordCount();
+    // Headings of the number columns: "順一".."順五" or "一落".."五落".
+    void setNumberHeadings(bool ascending);
 
     StringGrid* sgl;
+    QAction* N1;
+    QToolButton* SpeedButton3;
+    QToolButton* SpeedButton12;
+    QToolButton* SpeedButton13;
+    QToolButton* SpeedButton10;
+    QLabel* lb_reclen;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+    QPushButton* BitBtn3;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+private:
+    // Re-splits the tables in the grid's present order (newest first) and shows one number order.
+    void showNumbers(bool ascending);
+
+    SharedState& state_;
+    Services& services_;
+    AppWindows& windows_;
 };

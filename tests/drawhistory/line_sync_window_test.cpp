@@ -243,9 +243,11 @@ TEST(LineSyncStartUp, TwoProgramsOnOnePortBothStartWithoutMessages) {
     // that got it; never both, and the one without it says so.
     EXPECT_FALSE(a.NMUDP1->state() == QAbstractSocket::BoundState &&
                  b.NMUDP1->state() == QAbstractSocket::BoundState);
-    for (TForm_dl_main* window : {&a, &b})
-        if (window->NMUDP1->state() != QAbstractSocket::BoundState)
+    for (TForm_dl_main* window : {&a, &b}) {
+        if (window->NMUDP1->state() != QAbstractSocket::BoundState) {
             EXPECT_TRUE(window->StatusBar1->currentMessage().contains(QStringLiteral("6767")));
+        }
+    }
     if (a.NMUDP1->state() == QAbstractSocket::BoundState) {
         EXPECT_EQ(a.NMUDP1->localAddress(), QHostAddress(QHostAddress::AnyIPv4));
         EXPECT_EQ(a.NMUDP1->localPort(), 6767);

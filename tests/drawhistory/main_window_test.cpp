@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
+#include "drawhistory/app_test_fixture.h"
 #include "common/text_file.h"
 #include "drawhistory/help_window.h"
 #include "drawhistory/main_window.h"
@@ -23,21 +24,7 @@
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
-protected:
-    WorkDir dir;
-    FakePlatform platform;
-    std::unique_ptr<Application> app;
-
-    void startWith(const std::vector<std::string>& tw539) {
-        dir.writeLines(QStringLiteral("TW539.txt"), tw539);
-        app = std::make_unique<Application>(platform.services());
-        app->start();
-    }
-    TForm_rk_main& main() { return *app->windows().Form_rk_main; }
-    SharedState& state() { return app->state(); }
-    StringGrid& sgl() { return *app->windows().Form_rk_lotto_record->sgl; }
-};
+class MainWindowTest : public AppTest {};
 
 } // namespace
 

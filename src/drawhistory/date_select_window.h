@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+
+class AppWindows;
+class QDateEdit;
+class QLineEdit;
+class QPlainTextEdit;
+class QToolButton;
+struct Date;
+struct Services;
+struct SharedState;
+
+// Prints the part of the record grid that falls in a date range, through the report form.
+class TForm_dateselect : public QDialog {
+    Q_OBJECT
+public:
+    TForm_dateselect(SharedState& state, Services& services, AppWindows& windows, QWidget* parent = nullptr);
+
+    void FormShow();
+    void DateTimePicker1Change();
+    void get_issue();
+    void SpeedButton1Click();
+
+    QDateEdit* DateTimePicker1;
+    QDateEdit* DateTimePicker2;
+    QLineEdit* Edit1;
+    QToolButton* SpeedButton1;
+    QPlainTextEdit* mm; // hidden: collects the lines to print
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    Date fromDate() const;
+    Date toDate() const;
+
+    SharedState& state_;
+    Services& services_;
+    AppWindows& windows_;
+};

@@ -1,0 +1,142 @@
+#include "drawhistory/download_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "app/app_windows.h"
+#include "common/errors.h"
+#include "common/text_file.h"
+#include "drawhistory/draw_download.h"
+#include "drawhistory/main_window.h"
+#include "drawhistory/record_viewer_window.h"
+#include "drawhistory/shared_state.h"
+#include "platform/dialogs.h"
+#include "platform/error_handler.h"
+#include "platform/http_client.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+
+TForm_Download_TxT_from_http::TForm_Download_TxT_from_http(SharedState& state, Services& services,
+                                                           AppWindows& windows, QWidget* parent)
+    : QDialog(parent), state_(state), services_(services), windows_(windows) {
+    setObjectName(QStringLiteral("Form_Download_TxT_from_http"));
+    setWindowTitle(QStringLiteral("下載開獎資料"));
+    resize(461, 222);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/artwork/logo_tw539.jpg")));
+    Image1->setScaledContents(true);
+    Image1->setFixedSize(160, 120);
+    Label1 = new QLabel(QStringLiteral("開獎檔案"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    QFont bold = Label2->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 4);
+    Label2->setFont(bold);
+    Button1 = new QPushButton(QStringLiteral("開始下載"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Memo_txt = new QPlainTextEdit(this);
+    Memo_txt->setObjectName(QStringLiteral("Memo_txt"));
+    Memo_txt->setVisible(false);
+    NMHTTP_DLTXT = new AsyncHttpGet(this);
+    NMHTTP_DLTXT->setObjectName(QStringLiteral("NMHTTP_DLTXT"));
+
+    connect(Button1, &QPushButton::clicked, this, Guarded(services_.dialogs, [this] { Button1Click(); }));
+    connect(NMHTTP_DLTXT, &AsyncHttpGet::finished, this, [this] { requestFinished(); });
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(Label1);
+    right->addWidget(Label2);
+    right->addStretch();
+    right->addWidget(Button1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(Image1, 0, Qt::AlignTop);
+    layout->addLayout(right, 1);
+}
+
+TForm_Download_TxT_from_http::~TForm_Download_TxT_from_http() = default;
+
+void TForm_Download_TxT_from_http::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm_Download_TxT_from_http::FormShow() {
+    Label2->setText(qs(state_.DataFileName));
+}
+
+void TForm_Download_TxT_from_http::Button1Click() {
+    Button1->setEnabled(false);
+    // The request runs on a worker thread; requestFinished picks up its answer.
+    NMHTTP_DLTXT->start(DrawFileUrl(state_.DataFileName), requestTimeout_);
+}
+
+void TForm_Download_TxT_from_http::requestFinished() {
+    const HttpResponse& response = NMHTTP_DLTXT->response();
+    if (response.ok)
+        NMHTTP_DLTXTSuccess(response.body);
+    else
+        reportFailure();
+    emit downloadFinished();
+}
+
+void TForm_Download_TxT_from_http::reportFailure() {
+    services_.dialogs.messageDialog(QStringLiteral("檔案下載失敗,請檢查網路連線或防火牆(防毒程式)設定"),
+                                    DialogKind::Warning, DialogButtons::Ok);
+    close();
+}
+
+void TForm_Download_TxT_from_http::NMHTTP_DLTXTSuccess(const std::string& body) {
+    Memo_txt->clear();
+    Memo_txt->setPlainText(qs(Big5ToUtf8(body)));
+    // An error page sent with a success status must not replace the history.
+    const std::optional<std::string> drawFile = DrawFileFromDownload(body);
+    if (!drawFile) {
+        reportFailure();
+        return;
+    }
+    try {
+        WriteFileBytes(state_.DataFileName, *drawFile);
+    } catch (const FileError&) {
+        services_.dialogs.messageDialog(QStringLiteral("檔案無法寫入,磁碟可能損壞.請執行修復後再試試"),
+                                        DialogKind::Warning, DialogButtons::Ok);
+        return; // stays open with the button disabled, as after any failed save
+    }
+    services_.dialogs.messageDialog(QStringLiteral("下載完成,請等候5-10秒以更新資料"),
+                                    DialogKind::Information, DialogButtons::Ok);
+    close();
+}
+
+void TForm_Download_TxT_from_http::done(int result) {
+    FormClose();
+    QDialog::done(result);
+}
+
+// Rereads whatever the draw file now holds and shows it in the record viewer, newest first. An
+// error is shown and the window closes all the same, so it can never get stuck open.
+void TForm_Download_TxT_from_http::FormClose() {
+    NMHTTP_DLTXT->cancel(); // a request still running when the user closes is dropped
+    RunGuarded(services_.dialogs, [this] {
+        TForm_rk_main& main = *windows_.Form_rk_main;
+        main.Read_lotto_list();
+        main.put_to_ltno();
+        main.sort_orirec(1);
+        main.show_to_grid();
+        // The grid now shows drawn order, whatever order the viewer showed before.
+        windows_.Form_rk_lotto_record->setNumberHeadings(false);
+        windows_.Form_rk_lotto_record->showRecordCount();
+    });
+    Button1->setEnabled(true);
+}

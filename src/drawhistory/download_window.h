@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+#include <chrono>
+#include <string>
+
+class AppWindows;
+class AsyncHttpGet;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+struct Services;
+struct SharedState;
+
+// Replaces the draw file by the current one from the data server, then rereads it for the record
+// viewer (without the full reload, so the path-rule settings stay).
+class TForm_Download_TxT_from_http : public QDialog {
+    Q_OBJECT
+public:
+    TForm_Download_TxT_from_http(SharedState& state, Services& services, AppWindows& windows,
+                                 QWidget* parent = nullptr);
+    ~TForm_Download_TxT_from_http() override;
+
+    void FormShow();
+    void Button1Click();
+    void NMHTTP_DLTXTSuccess(const std::string& body);
+    void FormClose();
+
+    // 20 s unless a test wants to wait less for a server that never answers.
+    void setRequestTimeout(std::chrono::milliseconds timeout) { requestTimeout_ = timeout; }
+
+    QLabel* Image1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QPushButton* Button1;
+    QPlainTextEdit* Memo_txt; // hidden: the downloaded text
+    AsyncHttpGet* NMHTTP_DLTXT;
+
+signals:
+    // The answer to "開始下載" has been dealt with (saved and reported, or reported as failed).
+    void downloadFinished();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+private:
+    void requestFinished();
+    void reportFailure();
+
+    SharedState& state_;
+    Services& services_;
+    AppWindows& windows_;
+    std::chrono::milliseconds requestTimeout_{20000};
+};

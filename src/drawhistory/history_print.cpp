@@ -1,0 +1,27 @@
+#include "drawhistory/history_print.h"
+
+#include "common/num_format.h"
+#include "drawhistory/shared_state.h"
+
+int CountDrawsInRange(const SharedState& state, const Date& from, const Date& to) {
+    int count = 0;
+    for (int k = 1; k <= state.DrawCount; ++k)
+        if (from <= state.DrawDate[k] && state.DrawDate[k] <= to)
+            ++count;
+    return count;
+}
+
+std::vector<std::string> DateRangePrintLines(const std::vector<RecordRow>& rows, const Date& from,
+                                             const Date& to) {
+    std::vector<std::string> lines;
+    for (const RecordRow& row : rows) {
+        const Date date = StrToDate(row[0]);
+        if (date < from || to < date)
+            continue;
+        std::string line = NumFormat("000", static_cast<double>(lines.size() + 1)) + "_";
+        for (const std::string& cell : row)
+            line += cell + "  ";
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}

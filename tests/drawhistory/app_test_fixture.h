@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/app_windows.h"
+#include "app/application.h"
+#include "common/text_file.h"
+#include "drawhistory/main_window.h"
+#include "drawhistory/record_viewer_window.h"
+#include "drawhistory/shared_state.h"
+#include "platform/string_grid.h"
+#include "support/draw_lines.h"
+#include "support/fake_platform.h"
+#include "support/work_dir.h"
+
+// The whole program on fakes in a fresh working directory, for the windows around the history.
+class AppTest : public ::testing::Test {
+protected:
+    WorkDir dir;
+    FakePlatform platform;
+    std::unique_ptr<Application> app;
+
+    void startWith(const std::vector<std::string>& tw539) {
+        dir.writeLines(QStringLiteral("TW539.txt"), tw539);
+        app = std::make_unique<Application>(platform.services());
+        app->start();
+    }
+    TForm_rk_main& main() { return *app->windows().Form_rk_main; }
+    SharedState& state() { return app->state(); }
+    AppWindows& windows() { return app->windows(); }
+    TForm_rk_lotto_record& viewer() { return *app->windows().Form_rk_lotto_record; }
+    StringGrid& sgl() { return *viewer().sgl; }
+
+    // Opens the record viewer by F2's action and runs `action` while it is open.
+    void inViewer(const std::function<void(TForm_rk_lotto_record&)>& action) {
+        platform.shower.whenModal(QStringLiteral("Form_rk_lotto_record"),
+                                  [action](QDialog& d) { action(static_cast<TForm_rk_lotto_record&>(d)); });
+        main().lt_record->trigger();
+    }
+
+    // Runs `action` when the window named `objectName` is next shown modally.
+    template <class Window>
+    void whenShown(const QString& objectName, const std::function<void(Window&)>& action) {
+        platform.shower.whenModal(objectName, [action](QDialog& d) { action(static_cast<Window&>(d)); });
+    }
+
+    std::string drawFileBytes() { return ReadFileBytes(dir.file(QStringLiteral("TW539.txt")).toStdString()); }
+
+    // The cells of a grid row joined by blanks.
+    QString gridRow(int row) {
+        QStringList cells;
+        for (int c = 0; c < 7; ++c)
+            cells << sgl().Cells(c, row);
+        return cells.join(QLatin1Char(' '));
+    }
+};

@@ -1,0 +1,237 @@
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolButton>
+
+#include "drawhistory/app_test_fixture.h"
+#include "drawhistory/download_window.h"
+#include "platform/http_client.h"
+#include "support/http_test_server.h"
+#include "support/write_block.h"
+
+namespace {
+
+const QString FailureText = QStringLiteral("檔案下載失敗,請檢查網路連線或防火牆(防毒程式)設定");
+const QString DoneText = QStringLiteral("下載完成,請等候5-10秒以更新資料");
+const QString DrawFilePath = QStringLiteral("/HISTORYDATA/TW539.txt");
+
+const std::string LocalOld = MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5});
+
+class DownloadTest : public AppTest {
+protected:
+    HttpTestServer server;
+
+    void SetUp() override {
+        qputenv("QORVEL_DATA_URL", server.baseUrl().toUtf8());
+        startWith({LocalOld});
+    }
+    void TearDown() override { qunsetenv("QORVEL_DATA_URL"); }
+
+    TForm_Download_TxT_from_http& download() { return *windows().Form_Download_TxT_from_http; }
+
+    // A GET of a path on the test server, answered while we wait.
+    HttpResponse fetch(const QString& path) {
+        AsyncHttpGet get;
+        QSignalSpy finished(&get, &AsyncHttpGet::finished);
+        get.start(QString(server.baseUrl() + path).toStdString(), std::chrono::seconds(10));
+        EXPECT_TRUE(finished.wait(15000));
+        return get.response();
+    }
+
+    // The server's draw file: three draws, LF line ends, the newest last.
+    static QByteArray serverFile() {
+        return QByteArray::fromStdString(MakeDrawLine("2026/02/01", "115030", {5, 4, 3, 2, 1}) + "\n" +
+                                         MakeDrawLine("2026/02/03", "115031", {11, 12, 13, 14, 15}) + "\n" +
+                                         MakeDrawLine("2026/02/04", "115032", {39, 1, 20, 2, 19}) + "\n");
+    }
+
+    // Presses "開始下載" and waits until the answer has been dealt with.
+    void pressAndWait(TForm_Download_TxT_from_http& d) {
+        QSignalSpy handled(&d, &TForm_Download_TxT_from_http::downloadFinished);
+        d.Button1->click();
+        EXPECT_FALSE(d.Button1->isEnabled());
+        ASSERT_TRUE(handled.wait(15000)) << "no answer handled";
+    }
+
+    // Opens the download window from the record viewer and downloads once; `duringViewer` runs in
+    // the viewer after the download window has closed, `beforeDownload` before it opens.
+    void downloadFromViewer(const std::function<void()>& duringViewer = {},
+                            const std::function<void()>& beforeDownload = {}) {
+        inViewer([&](TForm_rk_lotto_record& v) {
+            if (beforeDownload)
+                beforeDownload();
+            whenShown<TForm_Download_TxT_from_http>(
+                QStringLiteral("Form_Download_TxT_from_http"),
+                [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
+            v.BitBtn2->click();
+            if (duringViewer)
+                duringViewer();
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(DownloadTest, GoodFileReplacesTheHistoryAndRefreshesTheOpenViewer) {
+    QByteArray body = serverFile();
+    server.route(DrawFilePath, {200, body, {}, false});
+    state().RuleOkCount = 4;
+    downloadFromViewer(
+        [&] {
+            EXPECT_EQ(sgl().Cells(2, 0), QStringLiteral("一落"));
+            EXPECT_FALSE(download().isVisible());
+            EXPECT_EQ(viewer().lb_reclen->text(), QStringLiteral("開獎資料共 3 期"));
+            EXPECT_EQ(gridRow(1), QStringLiteral("2026/02/04 115032 39 01 20 02 19"));
+            EXPECT_EQ(state().DrawId[1], "115030"); // split oldest first
+            EXPECT_EQ(state().RuleOkCount, 4);      // not the full reload
+            EXPECT_TRUE(download().Button1->isEnabled());
+        },
+        [&] { viewer().SpeedButton3->click(); }); // ascending before; the new rows come in drawn order
+    EXPECT_EQ(server.requests, QStringList{DrawFilePath});
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
+    EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Information);
+    body.replace("\n", "\r\n");
+    EXPECT_EQ(drawFileBytes(), body.toStdString());
+    EXPECT_EQ(main().lb_data1->text(), QStringLiteral("期數:115032"));
+    EXPECT_EQ(download().Label2->text(), QStringLiteral("TW539.txt"));
+}
+
+TEST_F(DownloadTest, RedirectsAreFollowedUpToFive) {
+    server.route(QStringLiteral("/new/TW539.txt"), {200, serverFile(), {}, false});
+    server.redirect(DrawFilePath, QStringLiteral("/new/TW539.txt"));
+    downloadFromViewer();
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
+    EXPECT_EQ(state().DrawCount, 3);
+
+    // A chain of six is one too many.
+    for (int i = 0; i < 6; ++i)
+        server.redirect(i == 0 ? DrawFilePath : QStringLiteral("/hop%1").arg(i),
+                        QStringLiteral("/hop%1").arg(i + 1));
+    server.route(QStringLiteral("/hop6"), {200, serverFile(), {}, false});
+    EXPECT_FALSE(fetch(DrawFilePath).ok);
+    server.route(QStringLiteral("/hop5"), {200, serverFile(), {}, false}); // now five hops
+    const HttpResponse fiveHops = fetch(DrawFilePath);
+    EXPECT_TRUE(fiveHops.ok);
+    EXPECT_EQ(fiveHops.body, serverFile().toStdString());
+}
+
+TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
+    const std::string before = drawFileBytes();
+    struct Case {
+        const char* what;
+        std::function<void()> arrange;
+    };
+    const std::vector<Case> cases = {
+        {"404", [] {}},
+        {"HTML page with status 200",
+         [&] {
+             server.route(DrawFilePath, {200, "<html><body>維護中</body></html>\r\n", {}, false});
+         }},
+        {"empty body",
+         [&] {
+             server.route(DrawFilePath, {200, {}, {}, false});
+         }},
+        {"server error with a draw file body",
+         [&] {
+             server.route(DrawFilePath, {500, serverFile(), {}, false});
+         }},
+        {"refused connection",
+         [&] {
+             qputenv("QORVEL_DATA_URL",
+                     QStringLiteral("http://127.0.0.1:%1").arg(HttpTestServer::closedPort()).toUtf8());
+         }},
+        {"no answer within the time-out",
+         [&] {
+             qputenv("QORVEL_DATA_URL", server.baseUrl().toUtf8());
+             server.route(DrawFilePath, {200, serverFile(), {}, true});
+             download().setRequestTimeout(std::chrono::milliseconds(300));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.arrange();
+        platform.dialogs.prompts.clear();
+        downloadFromViewer([&] {
+            EXPECT_FALSE(download().isVisible());
+            EXPECT_EQ(viewer().lb_reclen->text(), QStringLiteral("開獎資料共 1 期"));
+        });
+        ASSERT_EQ(platform.dialogs.texts(), QStringList{FailureText});
+        EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
+        EXPECT_EQ(drawFileBytes(), before);
+        EXPECT_EQ(state().DrawCount, 1);
+    }
+}
+
+TEST_F(DownloadTest, FailedSaveKeepsTheWindowOpenAndTheOldFile) {
+    server.route(DrawFilePath, {200, serverFile(), {}, false});
+    const std::string before = drawFileBytes();
+    whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
+                                            [&](TForm_Download_TxT_from_http& d) {
+                                                {
+                                                    WriteBlock block(dir.path());
+                                                    pressAndWait(d);
+                                                }
+                                                EXPECT_TRUE(d.isVisible());
+                                                EXPECT_FALSE(d.Button1->isEnabled());
+                                            });
+    inViewer([&](TForm_rk_lotto_record& v) { v.BitBtn2->click(); });
+    EXPECT_EQ(platform.dialogs.texts(),
+              QStringList{QStringLiteral("檔案無法寫入,磁碟可能損壞.請執行修復後再試試")});
+    EXPECT_EQ(drawFileBytes(), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("TW539.txt")});
+    EXPECT_TRUE(download().Button1->isEnabled()); // the close enabled it again
+}
+
+TEST_F(DownloadTest, ClosingRereadsTheFileEvenWithoutADownload) {
+    state().RuleOkCount = 4;
+    dir.writeLines(QStringLiteral("TW539.txt"),
+                   {LocalOld, MakeDrawLine("2026/01/03", "115002", {6, 7, 8, 9, 10})});
+    whenShown<TForm_Download_TxT_from_http>(
+        QStringLiteral("Form_Download_TxT_from_http"),
+        [](TForm_Download_TxT_from_http&) {}); // opened and closed at once
+    inViewer([&](TForm_rk_lotto_record& v) {
+        v.BitBtn2->click();
+        EXPECT_EQ(v.lb_reclen->text(), QStringLiteral("開獎資料共 2 期"));
+        EXPECT_EQ(sgl().Cells(1, 1), QStringLiteral("115002"));
+        EXPECT_EQ(state().RuleOkCount, 4);
+    });
+    EXPECT_TRUE(server.requests.isEmpty());
+    EXPECT_TRUE(platform.dialogs.prompts.empty());
+}
+
+TEST_F(DownloadTest, WindowStaysClosableWhenTheRereadFails) {
+    // The draw file turns into a folder: the reread cannot even create it.
+    QFile::remove(dir.file(QStringLiteral("TW539.txt")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("TW539.txt")));
+    whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
+                                            [&](TForm_Download_TxT_from_http& d) { d.close(); });
+    platform.shower.showModal(download());
+    EXPECT_FALSE(download().isVisible());
+    EXPECT_TRUE(download().Button1->isEnabled());
+    ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
+    EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
+    EXPECT_TRUE(platform.dialogs.lastText().contains(QStringLiteral("TW539.txt")));
+}
+
+TEST_F(DownloadTest, ClosingDuringARequestDropsItAndTheNextOneWorks) {
+    server.route(DrawFilePath, {200, serverFile(), {}, true});
+    whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
+                                            [&](TForm_Download_TxT_from_http& d) {
+                                                QSignalSpy asked(&server, &HttpTestServer::requested);
+                                                d.Button1->click();
+                                                ASSERT_TRUE(asked.wait(10000));
+                                            }); // the user closes it while the server is silent
+    platform.shower.showModal(download());
+    EXPECT_FALSE(download().NMHTTP_DLTXT->running());
+    EXPECT_TRUE(platform.dialogs.prompts.empty());
+    EXPECT_EQ(state().DrawCount, 1);
+
+    server.route(DrawFilePath, {200, serverFile(), {}, false});
+    whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
+                                            [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
+    platform.shower.showModal(download());
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
+    EXPECT_EQ(state().DrawCount, 3);
+}

@@ -1,0 +1,135 @@
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "drawhistory/app_test_fixture.h"
+#include "drawhistory/draw_editor_window.h"
+#include "platform/click_label.h"
+#include "support/write_block.h"
+
+namespace {
+
+const std::string Draw1 = MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5});
+const std::string Draw2 = MakeDrawLine("2026/01/03", "115002", {6, 7, 8, 9, 10});
+const std::string Draw3 = MakeDrawLine("2026/01/05", "115003", {11, 12, 13, 14, 15});
+
+class DrawEditorTest : public AppTest {
+protected:
+    void inEditor(const std::function<void(TForm_RK_stk_txtfile&)>& action) {
+        whenShown<TForm_RK_stk_txtfile>(QStringLiteral("Form_RK_stk_txtfile"), action);
+    }
+    // Counts the full loads (each resets the path-rule run length to 3).
+    void markBeforeReload() { state().RuleOkCount = 5; }
+};
+
+} // namespace
+
+TEST_F(DrawEditorTest, OpensOnTheCurrentFileAndSavesWhatTheUserTyped) {
+    startWith({Draw1, Draw2, Draw3});
+    inEditor([&](TForm_RK_stk_txtfile& e) {
+        EXPECT_EQ(e.windowTitle(), QStringLiteral("今彩539 TW539.txt 手動輸入資料"));
+        EXPECT_EQ(e.Label1->text(), QStringLiteral("今彩539 開獎資料"));
+        EXPECT_EQ(e.Label3->text(), QStringLiteral("yyyy/mm/dd,xxxxxx,00,00,00,00,00"));
+        EXPECT_EQ(e.Image1->pixmap().toImage(), main().Image1->pixmap().toImage());
+        EXPECT_EQ(e.Memo1->toPlainText(), QString::fromStdString(Draw1 + "\n" + Draw2 + "\n" + Draw3));
+
+        // Correct the middle draw and add a line one character short after it.
+        const std::string corrected = MakeDrawLine("2026/01/03", "115002", {39, 7, 8, 9, 10});
+        e.Memo1->setPlainText(
+            QString::fromStdString(Draw1 + "\n" + corrected + "\n" + Draw3.substr(0, 31) + "\n" +
+                                   MakeDrawLine("2026/01/07", "115004", {1, 1, 1, 1, 1}) + "\n"));
+        markBeforeReload();
+        e.Button1->click();
+        EXPECT_FALSE(e.isVisible());
+    });
+    QTest::mouseClick(main().Label5, Qt::LeftButton);
+
+    EXPECT_EQ(platform.dialogs.texts(),
+              QStringList{QStringLiteral("今彩539 TW539.txt 手動輸入資料 檔案儲存完成")});
+    EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Information);
+    // The short line ends what is loaded.
+    EXPECT_EQ(state().DrawCount, 2);
+    EXPECT_EQ(main().lb_data2->text(), QStringLiteral("號碼(落球):39,07,08,09,10"));
+    EXPECT_EQ(state().RuleOkCount, 3);
+    const std::string onDisk = drawFileBytes();
+    EXPECT_EQ(onDisk.substr(0, 68),
+              Draw1 + "\r\n" + MakeDrawLine("2026/01/03", "115002", {39, 7, 8, 9, 10}) + "\r\n");
+    EXPECT_EQ(onDisk.size(), 4u * 34u - 1u); // four lines, CR LF each, the third one short
+}
+
+TEST_F(DrawEditorTest, FailedSaveKeepsTheTextAndTheFile) {
+    startWith({Draw1, Draw2});
+    const std::string before = drawFileBytes();
+    const QString typed = QString::fromStdString(Draw1 + "\n" + Draw2 + "\n" + Draw3);
+    inEditor([&](TForm_RK_stk_txtfile& e) {
+        e.Memo1->setPlainText(typed);
+        markBeforeReload();
+        {
+            WriteBlock block(dir.path());
+            e.Button1->click();
+        }
+        EXPECT_TRUE(e.isVisible());
+        EXPECT_EQ(e.Memo1->toPlainText(), typed);
+        EXPECT_EQ(state().RuleOkCount, 5); // no reload after a failed save
+        ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
+        EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
+        EXPECT_TRUE(platform.dialogs.lastText().contains(QStringLiteral("TW539.txt")));
+
+        // Once the disk takes it again, the same text saves.
+        e.Button1->click();
+        EXPECT_FALSE(e.isVisible());
+    });
+    QTest::mouseClick(main().Label4, Qt::LeftButton);
+    EXPECT_EQ(drawFileBytes().size(), before.size() + 34u);
+    EXPECT_EQ(state().DrawCount, 3);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("TW539.txt")});
+}
+
+TEST_F(DrawEditorTest, ClosingWithoutSavingReloadsAndTheEditorIsKept) {
+    startWith({Draw1});
+    TForm_RK_stk_txtfile* first = nullptr;
+    inEditor([&](TForm_RK_stk_txtfile& e) {
+        first = &e;
+        e.Memo1->setPlainText(QStringLiteral("typed but not saved"));
+        dir.writeLines(QStringLiteral("TW539.txt"), {Draw1, Draw2}); // changed behind the editor's back
+        markBeforeReload();
+    });
+    QTest::mouseClick(main().Label4, Qt::LeftButton);
+    EXPECT_EQ(state().DrawCount, 2);
+    EXPECT_EQ(state().RuleOkCount, 3);
+    EXPECT_EQ(drawFileBytes(), Draw1 + "\r\n" + Draw2 + "\r\n");
+
+    // From the record viewer: the same editor, refilled from the file.
+    inViewer([&](TForm_rk_lotto_record& v) {
+        inEditor([&](TForm_RK_stk_txtfile& e) {
+            EXPECT_EQ(&e, first);
+            EXPECT_EQ(e.Memo1->toPlainText(), QString::fromStdString(Draw1 + "\n" + Draw2));
+        });
+        v.BitBtn3->click();
+    });
+    EXPECT_EQ(platform.shower.modalShown,
+              (QStringList{QStringLiteral("Form_RK_stk_txtfile"), QStringLiteral("Form_rk_lotto_record"),
+                           QStringLiteral("Form_RK_stk_txtfile")}));
+    EXPECT_TRUE(platform.dialogs.prompts.empty());
+}
+
+TEST_F(DrawEditorTest, SecondGameEditsItsOwnFile) {
+    startWith({Draw1});
+    dir.writeLines(QStringLiteral("US539.txt"), {Draw3});
+    main().rb_mark6->setVisible(true);
+    main().rb_mark6->click();
+    inEditor([&](TForm_RK_stk_txtfile& e) {
+        EXPECT_EQ(e.windowTitle(), QStringLiteral("加州夢幻５ US539.txt 手動輸入資料"));
+        EXPECT_EQ(e.Image1->pixmap().toImage(), main().Image_m6->pixmap().toImage());
+        EXPECT_EQ(e.Memo1->toPlainText(), QString::fromStdString(Draw3));
+        e.Button1->click(); // unchanged text: the same history
+    });
+    QTest::mouseClick(main().Label4, Qt::LeftButton);
+    EXPECT_EQ(state().DrawCount, 1);
+    EXPECT_EQ(state().DrawId[1], "115003");
+    EXPECT_EQ(drawFileBytes(), Draw1 + "\r\n");
+}

@@ -1,0 +1,96 @@
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "drawhistory/app_test_fixture.h"
+#include "drawhistory/server_address.h"
+#include "drawhistory/server_address_window.h"
+#include "support/write_block.h"
+
+namespace {
+
+class ServerAddressWindowTest : public AppTest {
+protected:
+    void SetUp() override { startWith({MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5})}); }
+
+    // Opens the window by its action and types the four parts.
+    void enter(const QStringList& parts, const std::function<void(TForm_rk_FtpServerIP&)>& then = {}) {
+        whenShown<TForm_rk_FtpServerIP>(QStringLiteral("Form_rk_FtpServerIP"),
+                                        [parts, then](TForm_rk_FtpServerIP& w) {
+                                            QLineEdit* boxes[] = {w.Edit1, w.Edit2, w.Edit3, w.Edit4};
+                                            for (int i = 0; i < 4; ++i)
+                                                boxes[i]->setText(parts[i]);
+                                            w.Button2->click();
+                                            if (then)
+                                                then(w);
+                                        });
+        main().ftpip->trigger();
+    }
+    QString addressFile() {
+        return FileExists(ServerAddressFileName)
+                   ? QString::fromStdString(ReadFileBytes(ServerAddressFileName))
+                   : QString();
+    }
+    bool viewerOffersDownload() {
+        bool enabled = false;
+        inViewer([&](TForm_rk_lotto_record& v) { enabled = v.BitBtn2->isEnabled(); });
+        return enabled;
+    }
+};
+
+} // namespace
+
+TEST_F(ServerAddressWindowTest, FirstRunShowsNoAddressAndBlanksAreRefused) {
+    enter({QStringLiteral("203"), QStringLiteral("   "), QStringLiteral("1"), QStringLiteral("9")},
+          [](TForm_rk_FtpServerIP& w) { EXPECT_EQ(w.Label2->text(), QString()); });
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{QStringLiteral("資料有空白錯誤")});
+    EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
+    EXPECT_EQ(addressFile(), QString());
+    EXPECT_EQ(windows().Form_rk_FtpServerIP->windowTitle(), QStringLiteral("資料下載伺服器位址"));
+}
+
+TEST_F(ServerAddressWindowTest, AnswerNoChangesNothing) {
+    dir.writeLines(QStringLiteral("FtpServerIp.txt"), {"203.66.1.9"});
+    platform.dialogs.answer(DialogAnswer::No);
+    enter({QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")},
+          [](TForm_rk_FtpServerIP& w) { EXPECT_EQ(w.Label2->text(), QStringLiteral("203.66.1.9")); });
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{QStringLiteral("請確定新的IP為 1.1.1.1")});
+    EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
+    EXPECT_EQ(platform.dialogs.prompts[0].buttons, DialogButtons::YesNo);
+    EXPECT_EQ(addressFile(), QStringLiteral("203.66.1.9\r\n"));
+    EXPECT_TRUE(state().DownloadEnabled);
+}
+
+TEST_F(ServerAddressWindowTest, AgreedAddressSwitchesTheDownloadOffAndAnotherOnAgain) {
+    platform.dialogs.answer(DialogAnswer::Yes);
+    enter({QStringLiteral(" 1"), QStringLiteral("1 "), QStringLiteral("1"), QStringLiteral("1")},
+          [](TForm_rk_FtpServerIP& w) { EXPECT_EQ(w.Label2->text(), QStringLiteral("1.1.1.1")); });
+    EXPECT_EQ(platform.dialogs.texts(),
+              (QStringList{QStringLiteral("請確定新的IP為 1.1.1.1"), QStringLiteral("新IP設定完成")}));
+    EXPECT_EQ(platform.dialogs.prompts[1].buttons, DialogButtons::Ok);
+    EXPECT_EQ(addressFile(), QStringLiteral("1.1.1.1\r\n"));
+    EXPECT_FALSE(state().DownloadEnabled);
+    EXPECT_FALSE(viewerOffersDownload());
+    EXPECT_FALSE(viewerOffersDownload()); // for the rest of the run
+
+    platform.dialogs.answer(DialogAnswer::Yes);
+    enter({QStringLiteral("203"), QStringLiteral("66"), QStringLiteral("1"), QStringLiteral("9")});
+    EXPECT_EQ(addressFile(), QStringLiteral("203.66.1.9\r\n"));
+    EXPECT_TRUE(viewerOffersDownload());
+}
+
+TEST_F(ServerAddressWindowTest, FailedSaveIsNotReportedAsDone) {
+    dir.writeLines(QStringLiteral("FtpServerIp.txt"), {"203.66.1.9"});
+    platform.dialogs.answer(DialogAnswer::Yes);
+    {
+        WriteBlock block(dir.path());
+        enter({QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")},
+              [](TForm_rk_FtpServerIP& w) { EXPECT_EQ(w.Label2->text(), QStringLiteral("203.66.1.9")); });
+    }
+    ASSERT_EQ(platform.dialogs.prompts.size(), 2u);
+    EXPECT_EQ(platform.dialogs.prompts[1].kind, DialogKind::Error);
+    EXPECT_FALSE(platform.dialogs.texts().contains(QStringLiteral("新IP設定完成")));
+    EXPECT_EQ(addressFile(), QStringLiteral("203.66.1.9\r\n"));
+    EXPECT_TRUE(state().DownloadEnabled);
+}
