@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 
 #include "platform/report_form.h"
 
@@ -86,6 +87,9 @@ void QtReportPreview::preview(Trpt& report) {
     dialog.setWindowTitle(QStringLiteral("預覽列印"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&report](QPrinter* target) { report.print(*target); });
-    dialog.showMaximized();
+    // A sensible size even where no window manager maximizes it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dialog.resize(screen->availableGeometry().size() * 0.9);
+    dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
     dialog.exec();
 }
