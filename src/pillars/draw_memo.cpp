@@ -30,6 +30,16 @@ std::vector<std::string> ListDraws(const SharedState& state, const std::vector<i
 std::array<std::string_view, 5> MemoLineNumbers(std::string_view line) {
     // Columns count characters, not bytes, so a wide character typed into a line never splits.
     constexpr std::size_t LastColumn = 37;
+    std::array<std::string_view, 5> numbers{};
+    const std::string_view head = line.substr(0, LastColumn);
+    if (std::all_of(head.begin(), head.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        // Plain text (every listed line): columns are bytes.
+        for (std::size_t i = 0; i < 5; ++i) {
+            const auto at = static_cast<std::size_t>(MemoNumberColumns[i] - 1);
+            numbers[i] = at < line.size() ? line.substr(at, 2) : std::string_view();
+        }
+        return numbers;
+    }
     const auto startsCharacter = [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; };
     std::array<std::size_t, LastColumn + 2> start{}; // byte offset of each 1-based column
     start.fill(line.size());
@@ -37,7 +47,6 @@ std::array<std::string_view, 5> MemoLineNumbers(std::string_view line) {
     for (std::size_t b = 0; b < line.size() && column <= LastColumn; ++b)
         if (startsCharacter(line[b]))
             start[++column] = b;
-    std::array<std::string_view, 5> numbers{};
     for (std::size_t i = 0; i < 5; ++i) {
         const auto col = static_cast<std::size_t>(MemoNumberColumns[i]);
         numbers[i] = line.substr(start[col], start[col + 2] - start[col]);
