@@ -1,14 +1,31 @@
 #include "platform/stepped_worker.h"
 
 #include <QMetaObject>
+#include <condition_variable>
+#include <mutex>
 #include <stdexcept>
+
+struct SteppedWorker::Sync {
+    std::mutex mutex;
+    std::condition_variable handled;
+    long long stepsPosted = 0;
+    long long stepsHandled = 0;
+    bool abandoned = false; // the worker object is gone or going
+
+    bool isAbandoned() {
+        std::lock_guard lock(mutex);
+        return abandoned;
+    }
+};
+
+SteppedWorker::SteppedWorker(QObject& context) : context_(context), sync_(std::make_shared<Sync>()) {}
 
 SteppedWorker::~SteppedWorker() {
     {
-        std::lock_guard lock(mutex_);
-        abandoned_ = true;
+        std::lock_guard lock(sync_->mutex);
+        sync_->abandoned = true;
     }
-    handled_.notify_all();
+    sync_->handled.notify_all();
     if (thread_.joinable())
         thread_.join();
 }
@@ -28,7 +45,9 @@ void SteppedWorker::start(Work work, Step onStep, Done onDone) {
         // Queued behind every step handler already posted, so the steps are all shown first.
         QMetaObject::invokeMethod(
             &context_,
-            [this, onDone, error] {
+            [this, sync = sync_, onDone, error] {
+                if (sync->isAbandoned())
+                    return;
                 thread_.join();
                 running_ = false;
                 onDone(error);
@@ -38,24 +57,27 @@ void SteppedWorker::start(Work work, Step onStep, Done onDone) {
 }
 
 void SteppedWorker::step(int n) {
+    Sync& sync = *sync_;
     long long ticket = 0;
     {
-        std::lock_guard lock(mutex_);
-        if (abandoned_)
+        std::lock_guard lock(sync.mutex);
+        if (sync.abandoned)
             return;
-        ticket = ++stepsPosted_;
+        ticket = ++sync.stepsPosted;
     }
     QMetaObject::invokeMethod(
         &context_,
-        [this, n, ticket] {
+        [this, sync = sync_, n, ticket] {
+            if (sync->isAbandoned())
+                return;
             onStep_(n);
             {
-                std::lock_guard lock(mutex_);
-                stepsHandled_ = ticket;
+                std::lock_guard lock(sync->mutex);
+                sync->stepsHandled = ticket;
             }
-            handled_.notify_all();
+            sync->handled.notify_all();
         },
         Qt::QueuedConnection);
-    std::unique_lock lock(mutex_);
-    handled_.wait(lock, [&] { return stepsHandled_ >= ticket || abandoned_; });
+    std::unique_lock lock(sync.mutex);
+    sync.handled.wait(lock, [&] { return sync.stepsHandled >= ticket || sync.abandoned; });
 }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <condition_variable>
 #include <exception>
 #include <functional>
-#include <mutex>
+#include <memory>
 #include <thread>
 
 // Runs long work on a thread of its own while the window stays live. The work announces each step
@@ -18,9 +17,10 @@ public:
     using Work = std::function<void(const Step& step)>;
     using Done = std::function<void(std::exception_ptr error)>; // what the work threw, or null
 
-    explicit SteppedWorker(QObject& context) : context_(context) {}
+    explicit SteppedWorker(QObject& context);
     // Lets a waiting step go on and waits for the thread; the owner must first have told the work
-    // to stop (its stop flag), since a step no longer waits for the context after this.
+    // to stop (its stop flag), since steps no longer wait after this. Handlers still queued are
+    // dropped. Destroy it on the context's thread.
     ~SteppedWorker();
     SteppedWorker(const SteppedWorker&) = delete;
     SteppedWorker& operator=(const SteppedWorker&) = delete;
@@ -32,15 +32,12 @@ public:
     void start(Work work, Step onStep, Done onDone);
 
 private:
+    struct Sync; // shared with the queued handlers, which may outlive this object
     void step(int n);
 
     QObject& context_;
     Step onStep_;
+    std::shared_ptr<Sync> sync_;
     std::thread thread_;
-    std::mutex mutex_;
-    std::condition_variable handled_;
-    long long stepsPosted_ = 0;
-    long long stepsHandled_ = 0;
-    bool abandoned_ = false;
     bool running_ = false;
 };
