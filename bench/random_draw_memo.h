@@ -29,3 +29,11 @@ inline const std::vector<std::string>& RandomDrawMemo() {
     }();
     return lines;
 }
+
+// n numbers spread over the whole range, as a player's pick would be.
+inline std::vector<int> SpreadSelection(int count) {
+    std::vector<int> numbers;
+    for (int i = 0; i < count; ++i)
+        numbers.push_back(1 + i * 38 / (count - 1));
+    return numbers;
+}

@@ -7,6 +7,7 @@
 #include "pillars/draw_memo.h"
 #include "pillars/hit_statistics.h"
 #include "pillars/pillar_model.h"
+#include "pillars/split_search.h"
 
 constexpr int NumberBoxes = 49; // number boxes of the selection page
 
@@ -21,6 +22,8 @@ struct VarnholtState {
     int CostStar2 = 0, CostStar3 = 0, CostStar4 = 0;
     int HitStar2 = 0, HitStar3 = 0, HitStar4 = 0;
     int WheelStar2 = 0, WheelStar3 = 0, WheelStar4 = 0;
+    // Every split of the last best-split search, best first.
+    std::vector<ScoredSplit> LayoutList;
 
     // Draw window
     SourceKind Source = SourceKind::DateRange;

@@ -450,6 +450,19 @@ void TForm_varnholt::connectHandlers() {
     onUserChange(CB_Select, &TForm_varnholt::CB_SelectChange);
     for (int n = 1; n <= MaxPillars; ++n)
         onUserChange(SizeBox[n], &TForm_varnholt::ComboBox1Change);
+
+    onClick(Button12, &TForm_varnholt::Button12Click);
+    onClick(Button14, &TForm_varnholt::Button14Click);
+    onClick(Button29, &TForm_varnholt::Button29Click);
+    onClick(btn_list3, &TForm_varnholt::btn_list3Click);
+    onClick(Button28, &TForm_varnholt::Button28Click);
+    onClick(btn_list2, &TForm_varnholt::btn_list2Click);
+    onClick(Button30, &TForm_varnholt::Button30Click);
+    onClick(btn_10, &TForm_varnholt::btn_10Click);
+    onClick(Button31, &TForm_varnholt::Button31Click);
+    onClick(btn_stop, &TForm_varnholt::btn_stopClick);
+    onClick(Button32, &TForm_varnholt::Button32Click);
+    onClick(btn_stop_1510, &TForm_varnholt::btn_stop_1510Click);
 }
 
 void TForm_varnholt::setLogo(const QPixmap& logo) { Image3->setPixmap(logo); }

@@ -1,12 +1,19 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QStringList>
 #include <array>
+#include <atomic>
+#include <exception>
 
+#include "common/date.h"
 #include "common/fixed_table.h"
+#include "pillars/split_search.h"
+#include "pillars/subset_search.h"
 #include "pillars/varnholt_state.h"
+#include "platform/stepped_worker.h"
 
 class QCheckBox;
 class QComboBox;
@@ -30,6 +37,7 @@ class TForm_varnholt : public QDialog {
     Q_OBJECT
 public:
     TForm_varnholt(SharedState& shared, Services& services, QWidget* parent = nullptr);
+    ~TForm_varnholt() override;
 
     // Set-up on every showing, and the reset it runs.
     void FormShow();
@@ -76,6 +84,26 @@ public:
 
     // Lines of the draw memo as they stand.
     std::vector<std::string> drawMemoLines() const;
+
+    // Best-split searches (page 選擇柱數): the start handler checks the selection and sets the
+    // shape's layout, its evaluation step ranks every split and reports into Memo2.
+    void Button12Click();
+    void Button14Click();
+    void Button29Click();
+    void btn_list3Click();
+    void Button28Click();
+    void btn_list2Click();
+    void Button30Click();
+    void btn_10Click();
+    // Subset searches: they run off the GUI thread to their end or to a stop, with the window's
+    // other inputs disabled meanwhile.
+    void Button31Click();
+    void Button32Click();
+    void btn_stopClick();
+    void btn_stop_1510Click();
+    bool subsetSearchRunning() const { return subsetWorker_.running(); }
+    // Puts the numbers of a layout into PillarNo and the pillar memos, pillar by pillar.
+    void showLayout(const PillarNumbers& pillars);
 
     // The state the handlers share.
     VarnholtState unit;
@@ -196,12 +224,24 @@ public:
     QPushButton* Button13;
     QPushButton* Button15;
 
+    // Set by the stop buttons while their search runs; read once per subset.
+    std::atomic<bool> StopFlag1208{false};
+    std::atomic<bool> StopFlag1510{false};
+
 public slots:
     // The current game's logo, shown on the selection page.
     void setLogo(const QPixmap& logo);
 
+signals:
+    // A subset search is about to search this subset (1-based); shown before the stop is read.
+    void subsetSearchStep(int subset);
+    // A subset search has ended: its report written, or stopped without one.
+    void subsetSearchEnded();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    // The window stays open while a subset search runs: its stop button ends it.
+    void reject() override;
 
 private:
     void buildSourcePage();
@@ -222,7 +262,27 @@ private:
     // A refused input: the warning, and the handler ends with nothing changed.
     void refuse(const QString& text);
 
+    // Searches
+    enum class SubsetKind { TwelveOfEight, FifteenOfTen };
+    bool selectionFits(int count, bool setCount);
+    void placeShape(SplitShape shape);
+    void startSplitSearch(SplitShape shape, bool setsCount);
+    void evaluateSplitSearch(SplitShape shape);
+    SplitSearchInput searchInput() const;
+    void startSubsetSearch(SubsetKind kind, const DateTime& start);
+    void showSubsetStep(SubsetKind kind, int subset);
+    void showSubsetProgress(SubsetKind kind);
+    void endSubsetSearch(SubsetKind kind, const SplitSearchInput& input, const SubsetSearchOutcome& outcome,
+                         const DateTime& start, std::exception_ptr error);
+    void saveSubsetReport(const char* fileName, const std::vector<std::string>& lines);
+    void pauseInputs(QWidget* stopButton);
+    void resumeInputs();
+
     SharedState& shared_;
     Services& services_;
     bool clearing_ = false;
+    std::vector<QWidget*> pausedInputs_;
+    int subsetUnderWay_ = 0;      // the subset a running search is at
+    QElapsedTimer progressShown_; // since its captions were last redrawn
+    SteppedWorker subsetWorker_{*this};
 };

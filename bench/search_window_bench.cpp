@@ -1,0 +1,89 @@
+// The searches as the user meets them: clicked in the best-pillar window (offscreen), over a
+// 2500-line draw memo, until the report stands in Memo2. The subset searches include the hand-over
+// to the worker thread and the progress display.
+#include <QApplication>
+#include <QCheckBox>
+#include <QEventLoop>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+#include "drawhistory/shared_state.h"
+#include "pillars/varnholt_window.h"
+#include "platform/memo_lines.h"
+#include "platform/qt_platform.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+#include "random_draw_memo.h"
+
+namespace {
+
+// Answers every question Yes and shows nothing.
+class YesDialogs final : public Dialogs {
+public:
+    DialogAnswer messageDialog(const QString&, DialogKind, DialogButtons) override {
+        return DialogAnswer::Yes;
+    }
+    void showMessage(const QString&) override {}
+    QString saveFileName(const SaveFileRequest&) override { return {}; }
+};
+
+struct Window {
+    SharedState shared;
+    YesDialogs dialogs;
+    SystemClock clock;
+    QtClipboard clipboard;
+    QtWindowShower shower;
+    QtReportPreview preview;
+    Services services{dialogs, clock, clipboard, shower, preview};
+    TForm_varnholt form{shared, services};
+
+    explicit Window(int selected) {
+        form.show();
+        SetMemoLines(*form.Memo1, qsList(RandomDrawMemo()));
+        for (int n : SpreadSelection(selected))
+            form.NoBox[n]->setChecked(true);
+    }
+    void runSubsetSearch(QPushButton* start) {
+        QEventLoop loop;
+        QObject::connect(&form, &TForm_varnholt::subsetSearchEnded, &loop, &QEventLoop::quit);
+        start->click();
+        loop.exec();
+    }
+};
+
+void SplitSearchClicked(benchmark::State& run, int selected, QPushButton* TForm_varnholt::*start) {
+    auto window = std::make_unique<Window>(selected); // the draw tables are too large for the stack
+    for (auto _ : run)
+        (window->form.*start)->click();
+}
+BENCHMARK_CAPTURE(SplitSearchClicked, Pairs2222, 8, &TForm_varnholt::Button12)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SplitSearchClicked, Mixed2233, 10, &TForm_varnholt::Button30)
+    ->Unit(benchmark::kMillisecond);
+
+void SubsetSearchClicked(benchmark::State& run, int selected, QPushButton* TForm_varnholt::*start) {
+    QTemporaryDir workDir; // the report file lands in the working directory
+    QDir::setCurrent(workDir.path());
+    auto window = std::make_unique<Window>(selected);
+    for (auto _ : run)
+        window->runSubsetSearch(window->form.*start);
+}
+BENCHMARK_CAPTURE(SubsetSearchClicked, TwelveOfEight, 12, &TForm_varnholt::Button31)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SubsetSearchClicked, FifteenOfTen, 15, &TForm_varnholt::Button32)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

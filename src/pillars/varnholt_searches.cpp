@@ -1,0 +1,291 @@
+// The best-split searches of the best-pillar window and the two subset searches, which run on a
+// worker thread and can be stopped.
+#include "pillars/varnholt_window.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <memory>
+
+#include "common/errors.h"
+#include "common/text_file.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/memo_lines.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+
+namespace {
+
+constexpr qint64 ProgressInterval = 100; // ms between two redraws of the progress captions
+
+const QString Caption1208 = QStringLiteral("12取8超優分析");
+const QString Caption1510 = QStringLiteral("15取10超優分析");
+
+const QString Confirm1510 = QStringLiteral("執行【15取10超優分析】可能需費時３-４小時(依電腦性能而定，)\n\n"
+                                           "是否繼續？如果要確定要計算請按 Yes，否則按 No 離開\n\n"
+                                           "計算過程中，可隨時按【中斷】鍵，中止計算，\n\n"
+                                           "計算超過 5/3003，即可顯示結果。");
+
+} // namespace
+
+TForm_varnholt::~TForm_varnholt() {
+    // A run still under way ends at its next subset; the worker then waits for it.
+    StopFlag1208 = true;
+    StopFlag1510 = true;
+}
+
+void TForm_varnholt::reject() {
+    if (subsetSearchRunning())
+        return;
+    QDialog::reject();
+}
+
+// ---- shared steps ----
+
+bool TForm_varnholt::selectionFits(int count, bool setCount) {
+    if (unit.SelCount == count)
+        return true;
+    refuse(qs(SelectionCountMessage(count)));
+    if (setCount)
+        cb9->setCurrentText(QString::number(count));
+    PageC->setCurrentWidget(TS4);
+    return false;
+}
+
+void TForm_varnholt::placeShape(SplitShape shape) {
+    const std::span<const int> sizes = PillarSizes(shape);
+    CB_Select->setCurrentText(QString::number(sizes.size()));
+    for (int p = 1; p <= static_cast<int>(sizes.size()); ++p) {
+        const int size = sizes[static_cast<std::size_t>(p - 1)];
+        SizeBox[p]->show();
+        SizeBox[p]->setCurrentText(QString::number(size));
+        PillarMemo[p]->show();
+        unit.PillarSize[p] = size;
+    }
+    CB_SelectChange();
+}
+
+void TForm_varnholt::showLayout(const PillarNumbers& pillars) {
+    for (int p = 1; p <= std::min(static_cast<int>(pillars.size()), MaxPillars); ++p) {
+        const std::vector<std::string>& numbers = pillars[static_cast<std::size_t>(p - 1)];
+        QStringList lines;
+        for (int s = 1; s <= std::min(static_cast<int>(numbers.size()), PillarSlots); ++s) {
+            unit.PillarNo[p][s] = numbers[static_cast<std::size_t>(s - 1)];
+            lines << qs(unit.PillarNo[p][s]);
+        }
+        SetMemoLines(*PillarMemo[p], lines);
+    }
+}
+
+SplitSearchInput TForm_varnholt::searchInput() const {
+    SplitSearchInput input;
+    for (int i = 1; i <= unit.SelCount; ++i)
+        input.selection.push_back(unit.SelNo[i]);
+    input.memoLines = drawMemoLines();
+    input.windowHeader = unit.WindowHeader;
+    input.rg1Item = RG1ItemIndex();
+    return input;
+}
+
+// ---- best-split searches ----
+
+void TForm_varnholt::evaluateSplitSearch(SplitShape shape) {
+    if (unit.SelCount != ShapeNumberCount(shape))
+        return; // only the start handler, which has checked the selection, runs this step
+    Memo2->clear();
+    SplitSearchResult result = RunSplitSearch(shape, searchInput());
+    SetMemoLines(*Memo2, qsList(result.report));
+    showLayout(SplitPillars(shape, result.LayoutList.front().split));
+    unit.LayoutList = std::move(result.LayoutList);
+    PageC->setCurrentWidget(TS6);
+}
+
+void TForm_varnholt::startSplitSearch(SplitShape shape, bool setsCount) {
+    if (!selectionFits(ShapeNumberCount(shape), setsCount))
+        return;
+    placeShape(shape);
+    evaluateSplitSearch(shape);
+}
+
+// The eight-number searches leave the count box alone; the nine- and ten-number ones set it.
+void TForm_varnholt::Button12Click() {
+    startSplitSearch(SplitShape::Pairs2222, false);
+}
+void TForm_varnholt::Button14Click() {
+    evaluateSplitSearch(SplitShape::Pairs2222);
+}
+void TForm_varnholt::Button29Click() {
+    startSplitSearch(SplitShape::Singles11222, false);
+}
+void TForm_varnholt::btn_list3Click() {
+    evaluateSplitSearch(SplitShape::Singles11222);
+}
+void TForm_varnholt::Button28Click() {
+    startSplitSearch(SplitShape::Triples333, true);
+}
+void TForm_varnholt::btn_list2Click() {
+    evaluateSplitSearch(SplitShape::Triples333);
+}
+void TForm_varnholt::Button30Click() {
+    startSplitSearch(SplitShape::Mixed2233, true);
+}
+void TForm_varnholt::btn_10Click() {
+    evaluateSplitSearch(SplitShape::Mixed2233);
+}
+
+// ---- subset searches ----
+
+void TForm_varnholt::Button31Click() {
+    if (subsetSearchRunning() || !selectionFits(12, true))
+        return;
+    const DateTime start = services_.clock.now();
+    placeShape(SplitShape::Pairs2222);
+    startSubsetSearch(SubsetKind::TwelveOfEight, start);
+}
+
+void TForm_varnholt::Button32Click() {
+    if (subsetSearchRunning())
+        return;
+    if (services_.dialogs.messageDialog(Confirm1510, DialogKind::Information, DialogButtons::YesNo) !=
+        DialogAnswer::Yes)
+        return;
+    if (!selectionFits(15, true))
+        return;
+    const DateTime start = services_.clock.now();
+    placeShape(SplitShape::Mixed2233);
+    startSubsetSearch(SubsetKind::FifteenOfTen, start);
+}
+
+void TForm_varnholt::btn_stopClick() {
+    // Only the run that showed the button can be stopped: a late click must not stop the next one.
+    if (!subsetSearchRunning() || btn_stop->isHidden())
+        return;
+    StopFlag1208 = !StopFlag1208;
+    btn_stop->hide();
+}
+
+void TForm_varnholt::btn_stop_1510Click() {
+    if (!subsetSearchRunning() || btn_stop_1510->isHidden())
+        return;
+    StopFlag1510 = !StopFlag1510;
+    btn_stop_1510->hide();
+    lb_percent->hide();
+}
+
+void TForm_varnholt::startSubsetSearch(SubsetKind kind, const DateTime& start) {
+    const bool fifteen = kind == SubsetKind::FifteenOfTen;
+    std::atomic<bool>& stop = fifteen ? StopFlag1510 : StopFlag1208;
+    QPushButton* stopButton = fifteen ? btn_stop_1510 : btn_stop;
+    // The selection, the draw window and the RG1 order are taken once, for the whole run.
+    const SplitSearchInput input = searchInput();
+    stop = false;
+    pauseInputs(stopButton);
+    stopButton->show();
+    if (fifteen)
+        lb_percent->show();
+    stopButton->setFocus();
+    subsetUnderWay_ = 0;
+    progressShown_.invalidate();
+
+    auto outcome = std::make_shared<SubsetSearchOutcome>();
+    subsetWorker_.start(
+        [input, outcome, &stop, fifteen](const SteppedWorker::Step& step) {
+            const SubsetSearchControl control{step, &stop};
+            *outcome = fifteen ? Best1510(input, control) : Best1208(input, control);
+        },
+        [this, kind](int subset) { showSubsetStep(kind, subset); },
+        [this, kind, input, outcome, start](std::exception_ptr error) {
+            endSubsetSearch(kind, input, *outcome, start, error);
+        });
+}
+
+void TForm_varnholt::showSubsetStep(SubsetKind kind, int subset) {
+    subsetUnderWay_ = subset;
+    // Redrawing the captions for each of thousands of subsets would take far longer than the
+    // search itself, so the display follows a few times a second.
+    if (subset == 1 || !progressShown_.isValid() || progressShown_.elapsed() >= ProgressInterval)
+        showSubsetProgress(kind);
+    emit subsetSearchStep(subset);
+}
+
+void TForm_varnholt::showSubsetProgress(SubsetKind kind) {
+    progressShown_.start();
+    if (kind == SubsetKind::TwelveOfEight) {
+        Button31->setText(qs(ProgressCaption1208(subsetUnderWay_)));
+    } else {
+        lb_percent->setText(qs(PercentLabel1510(subsetUnderWay_)));
+        Button32->setText(qs(ProgressCaption1510(subsetUnderWay_)));
+    }
+}
+
+void TForm_varnholt::endSubsetSearch(SubsetKind kind, const SplitSearchInput& input,
+                                     const SubsetSearchOutcome& outcome, const DateTime& start,
+                                     std::exception_ptr error) {
+    const bool fifteen = kind == SubsetKind::FifteenOfTen;
+    QPushButton* startButton = fifteen ? Button32 : Button31;
+    const QString& restCaption = fifteen ? Caption1510 : Caption1208;
+    if (subsetUnderWay_ > 0)
+        showSubsetProgress(kind); // where it ended
+    resumeInputs();
+    (fifteen ? StopFlag1510 : StopFlag1208) = false;
+    (fifteen ? btn_stop_1510 : btn_stop)->hide();
+    if (fifteen)
+        lb_percent->hide();
+    startButton->setText(restCaption);
+
+    if (error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& failure) {
+            services_.dialogs.messageDialog(qs(failure.what()), DialogKind::Error, DialogButtons::Ok);
+        }
+        emit subsetSearchEnded();
+        return;
+    }
+    // Each subset searched empties the report memo, so a stop without a report leaves it empty.
+    if (outcome.subsetsDone > 0)
+        Memo2->clear();
+    if (outcome.hasReport && !outcome.ranked.empty()) {
+        startButton->setText(QStringLiteral("排序中"));
+        const DateTime end = services_.clock.now();
+        const std::vector<std::string> lines =
+            fifteen ? Report1510(input, outcome, start, end) : Report1208(input, outcome, start, end);
+        SetMemoLines(*Memo2, qsList(lines));
+        showLayout(SplitPillars(fifteen ? SplitShape::Mixed2233 : SplitShape::Pairs2222,
+                                outcome.ranked.front().split));
+        saveSubsetReport(fifteen ? ReportFile1510 : ReportFile1208, lines);
+        PageC->setCurrentWidget(TS6);
+        startButton->setText(restCaption);
+    }
+    emit subsetSearchEnded();
+}
+
+void TForm_varnholt::saveSubsetReport(const char* fileName, const std::vector<std::string>& lines) {
+    try {
+        WriteTextLines(fileName, lines);
+    } catch (const FileError&) {
+        refuse(QStringLiteral("報表無法存入檔案 ") + QString::fromUtf8(fileName) +
+               QStringLiteral("，報表仍保留在「Qorvel驗證」頁"));
+    }
+}
+
+void TForm_varnholt::pauseInputs(QWidget* stopButton) {
+    pausedInputs_.clear();
+    for (QWidget* page : {TS2, TS3, TS4, TS6, TS7})
+        if (page->isEnabled())
+            pausedInputs_.push_back(page);
+    for (QWidget* control : TS5->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control != stopButton && !qobject_cast<QLabel*>(control) && control->isEnabled())
+            pausedInputs_.push_back(control);
+    for (QWidget* input : pausedInputs_)
+        input->setEnabled(false);
+}
+
+void TForm_varnholt::resumeInputs() {
+    for (QWidget* input : pausedInputs_)
+        input->setEnabled(true);
+    pausedInputs_.clear();
+}
