@@ -43,7 +43,8 @@ public:
     void Button18Click();
     void cb_dateChange();
     void Button2Click();
-    void rerunQuery();
+    // Re-runs the query that filled the memos last; false when it refused its input.
+    bool rerunQuery();
 
     // Counts and hot lists (page 號碼和尾數統計).
     void Count_Sumno();
@@ -76,6 +77,29 @@ public:
 
     // Lines of the draw memo as they stand.
     std::vector<std::string> drawMemoLines() const;
+
+    // Verification reports (pages Qorvel驗證, 連碰驗證) and the output buttons of the memos.
+    void Button26Click();
+    void Button27Click();
+    void Button9Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Button20Click();
+    void Button21Click();
+    void Button22Click();
+    void Button23Click();
+    void Button10Click();
+    void Button11Click();
+    void Button13Click();
+    void Button15Click();
+
+    // Computer arrangement (page 選擇柱數).
+    void Button19Click();
+    void Button24Click();
+    void Button25Click();
+    void PPNO_Arrange();
 
     // The state the handlers share.
     VarnholtState unit;
@@ -222,7 +246,15 @@ private:
     // A refused input: the warning, and the handler ends with nothing changed.
     void refuse(const QString& text);
 
+    // Reports and arrangement
+    std::vector<std::string> selectedNumbers() const;
+    // Empties the memo and lists the draw window again; false when the query refused.
+    bool clearAndRelist(QPlainTextEdit* memo);
+    void saveMemo(QPlainTextEdit* memo, bool csv);
+    void rankSelection(int k);
+
     SharedState& shared_;
     Services& services_;
     bool clearing_ = false;
+    int listings_ = 0; // draw windows listed so far, so a re-run can tell it was refused
 };
