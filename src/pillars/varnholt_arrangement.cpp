@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr int ArrangeMin = 5;   // fewer numbers make no layout of three pillars and more
-constexpr int ArrangeMax = 30;  // the selection page's limit
+constexpr int ArrangeMin = 5;    // fewer numbers make no layout of three pillars and more
+constexpr int ArrangeMax = 30;   // the selection page's limit
 constexpr int ArrangeQuick = 20; // above this the user is told it takes a while
 
 } // namespace
@@ -70,8 +70,12 @@ void TForm_varnholt::rankSelection(int k) {
     }
 }
 
-void TForm_varnholt::Button24Click() { rankSelection(2); }
-void TForm_varnholt::Button25Click() { rankSelection(3); }
+void TForm_varnholt::Button24Click() {
+    rankSelection(2);
+}
+void TForm_varnholt::Button25Click() {
+    rankSelection(3);
+}
 
 void TForm_varnholt::PPNO_Arrange() {
     std::vector<int> sizes;

@@ -67,8 +67,9 @@ void TForm_varnholt::Button9Click() {
         PageC->setCurrentWidget(TS4);
         return;
     }
-    const VerificationReport report = WheelVerification(drawMemoLines(), ssList(MemoLines(*Memo3)), selectedNumbers(),
-                                                        cb_detail->isChecked(), unit.WindowHeader);
+    const VerificationReport report =
+        WheelVerification(drawMemoLines(), ssList(MemoLines(*Memo3)), selectedNumbers(),
+                          cb_detail->isChecked(), unit.WindowHeader);
     unit.WheelStar2 = report.hits.star2;
     unit.WheelStar3 = report.hits.star3;
     unit.WheelStar4 = report.hits.star4;
@@ -94,17 +95,41 @@ void TForm_varnholt::saveMemo(QPlainTextEdit* memo, bool csv) {
     WriteTextLines(ss(fileName), ssList(MemoLines(*memo)));
 }
 
-void TForm_varnholt::Button3Click() { clearAndRelist(Memo1); }
-void TForm_varnholt::Button4Click() { copyMemo(Memo1); }
-void TForm_varnholt::Button5Click() { saveMemo(Memo1, false); }
-void TForm_varnholt::Button6Click() { saveMemo(Memo1, true); }
+void TForm_varnholt::Button3Click() {
+    clearAndRelist(Memo1);
+}
+void TForm_varnholt::Button4Click() {
+    copyMemo(Memo1);
+}
+void TForm_varnholt::Button5Click() {
+    saveMemo(Memo1, false);
+}
+void TForm_varnholt::Button6Click() {
+    saveMemo(Memo1, true);
+}
 
-void TForm_varnholt::Button20Click() { clearAndRelist(Memo2); }
-void TForm_varnholt::Button21Click() { copyMemo(Memo2); }
-void TForm_varnholt::Button22Click() { saveMemo(Memo2, false); }
-void TForm_varnholt::Button23Click() { saveMemo(Memo2, true); }
+void TForm_varnholt::Button20Click() {
+    clearAndRelist(Memo2);
+}
+void TForm_varnholt::Button21Click() {
+    copyMemo(Memo2);
+}
+void TForm_varnholt::Button22Click() {
+    saveMemo(Memo2, false);
+}
+void TForm_varnholt::Button23Click() {
+    saveMemo(Memo2, true);
+}
 
-void TForm_varnholt::Button10Click() { clearAndRelist(Memo3); }
-void TForm_varnholt::Button11Click() { copyMemo(Memo3); }
-void TForm_varnholt::Button13Click() { saveMemo(Memo3, false); }
-void TForm_varnholt::Button15Click() { saveMemo(Memo3, true); }
+void TForm_varnholt::Button10Click() {
+    clearAndRelist(Memo3);
+}
+void TForm_varnholt::Button11Click() {
+    copyMemo(Memo3);
+}
+void TForm_varnholt::Button13Click() {
+    saveMemo(Memo3, false);
+}
+void TForm_varnholt::Button15Click() {
+    saveMemo(Memo3, true);
+}
