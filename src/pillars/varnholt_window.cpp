@@ -437,20 +437,6 @@ void TForm_varnholt::connectHandlers() {
     onClick(BitBtn2, &TForm_varnholt::BitBtn2Click);
     onClick(BitBtn3, &TForm_varnholt::BitBtn3Click);
 
-    // Ticking a box from code runs its handler as a click does.
-    for (int n = 1; n <= NumberBoxes; ++n)
-        connect(NoBox[n], &QCheckBox::toggled, this, Guarded(dialogs, [this] { CB01Click(); }));
-    for (int d = 0; d <= 9; ++d)
-        connect(TailBox[d], &QCheckBox::toggled, this, Guarded(dialogs, [this] { CBT1Click(); }));
-    for (int h = 0; h <= 4; ++h)
-        connect(HeadBox[h], &QCheckBox::toggled, this, Guarded(dialogs, [this] { CBH0Click(); }));
-    onClick(Button7, &TForm_varnholt::Button7Click);
-    onClick(Button8, &TForm_varnholt::Button8Click);
-
-    onUserChange(CB_Select, &TForm_varnholt::CB_SelectChange);
-    for (int n = 1; n <= MaxPillars; ++n)
-        onUserChange(SizeBox[n], &TForm_varnholt::ComboBox1Change);
-
     // Verification reports, memo output and the computer arrangement.
     onClick(Button26, &TForm_varnholt::Button26Click);
     onClick(Button27, &TForm_varnholt::Button27Click);
@@ -470,6 +456,20 @@ void TForm_varnholt::connectHandlers() {
     onClick(Button11, &TForm_varnholt::Button11Click);
     onClick(Button13, &TForm_varnholt::Button13Click);
     onClick(Button15, &TForm_varnholt::Button15Click);
+
+    // Ticking a box from code runs its handler as a click does.
+    for (int n = 1; n <= NumberBoxes; ++n)
+        connect(NoBox[n], &QCheckBox::toggled, this, Guarded(dialogs, [this] { CB01Click(); }));
+    for (int d = 0; d <= 9; ++d)
+        connect(TailBox[d], &QCheckBox::toggled, this, Guarded(dialogs, [this] { CBT1Click(); }));
+    for (int h = 0; h <= 4; ++h)
+        connect(HeadBox[h], &QCheckBox::toggled, this, Guarded(dialogs, [this] { CBH0Click(); }));
+    onClick(Button7, &TForm_varnholt::Button7Click);
+    onClick(Button8, &TForm_varnholt::Button8Click);
+
+    onUserChange(CB_Select, &TForm_varnholt::CB_SelectChange);
+    for (int n = 1; n <= MaxPillars; ++n)
+        onUserChange(SizeBox[n], &TForm_varnholt::ComboBox1Change);
 }
 
 void TForm_varnholt::setLogo(const QPixmap& logo) { Image3->setPixmap(logo); }

@@ -1,24 +1,11 @@
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabWidget>
-#include <gtest/gtest.h>
+#include <algorithm>
 
-#include "app/application.h"
 #include "common/text_file.h"
-#include "drawhistory/main_window.h"
-#include "pillars/varnholt_window.h"
-#include "platform/memo_lines.h"
-#include "support/draw_lines.h"
-#include "support/fake_platform.h"
-#include "support/work_dir.h"
 #include "support/write_block.h"
+#include "varnholt_fixture.h"
 
 namespace {
 
@@ -40,34 +27,9 @@ const std::vector<std::array<int, 5>> ArrangementDraws{
 const std::vector<std::array<int, 5>> VerificationDraws{
     {1, 3, 5, 7, 9}, {2, 4, 11, 12, 13}, {20, 21, 22, 23, 24}};
 
-class VarnholtReportsTest : public ::testing::Test {
+class VarnholtReportsTest : public VarnholtWindowTest {
 protected:
-    WorkDir dir;
-    FakePlatform platform;
-    std::unique_ptr<Application> app;
-
-    void open(const std::vector<std::array<int, 5>>& draws) {
-        dir.writeLines(QStringLiteral("TW539.txt"), drawFile(draws));
-        app = std::make_unique<Application>(platform.services());
-        app->start();
-        app->windows().Form_rk_main->Varnholt->trigger();
-        ASSERT_TRUE(w().isVisible());
-    }
-    TForm_varnholt& w() { return *app->windows().Form_varnholt; }
-
-    // As the user does: bring the control's page to the front, then click.
-    void click(QAbstractButton* control) {
-        for (QWidget* page : {w().TS2, w().TS3, w().TS4, w().TS5, w().TS6, w().TS7})
-            if (page->isAncestorOf(control))
-                w().PageC->setCurrentWidget(page);
-        ASSERT_TRUE(control->isVisibleTo(&w()) && control->isEnabled())
-            << control->objectName().toStdString();
-        control->click();
-    }
-    void pick(QComboBox* box, const QString& text) {
-        box->setCurrentText(text);
-        emit box->textActivated(text);
-    }
+    void open(const std::vector<std::array<int, 5>>& draws) { VarnholtWindowTest::open(drawFile(draws)); }
     void select(std::initializer_list<int> numbers) {
         for (int n : numbers)
             click(w().NoBox[n]);
@@ -89,10 +51,6 @@ protected:
 };
 
 } // namespace
-
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 TEST_F(VarnholtReportsTest, ManualVerificationReadsThePillarMemosAsTyped) {
     open(VerificationDraws);
