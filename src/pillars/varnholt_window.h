@@ -67,17 +67,6 @@ public:
     void CBT1Click();
     void CBH0Click();
 
-    // Pillar layout (page 選擇柱數).
-    void CB_SelectChange();
-    void ComboBox1Change();
-    // The layout as the pillar memos show it: pillars 1..PillarCount, at most 8 lines each.
-    PillarNumbers pillarMemoNumbers() const;
-    // The selected item of RG1: 0 four-star first, 1 three-star first, 2 two-star first.
-    int RG1ItemIndex() const;
-
-    // Lines of the draw memo as they stand.
-    std::vector<std::string> drawMemoLines() const;
-
     // Verification reports (pages Qorvel驗證, 連碰驗證) and the output buttons of the memos.
     void Button26Click();
     void Button27Click();
@@ -100,6 +89,17 @@ public:
     void Button24Click();
     void Button25Click();
     void PPNO_Arrange();
+
+    // Pillar layout (page 選擇柱數).
+    void CB_SelectChange();
+    void ComboBox1Change();
+    // The layout as the pillar memos show it: pillars 1..PillarCount, at most 8 lines each.
+    PillarNumbers pillarMemoNumbers() const;
+    // The selected item of RG1: 0 four-star first, 1 three-star first, 2 two-star first.
+    int RG1ItemIndex() const;
+
+    // Lines of the draw memo as they stand.
+    std::vector<std::string> drawMemoLines() const;
 
     // The state the handlers share.
     VarnholtState unit;
@@ -236,6 +236,14 @@ private:
     void buildWheelVerificationPage();
     void connectHandlers();
 
+    // Reports and arrangement
+    std::vector<std::string> selectedNumbers() const;
+    // Empties the memo and lists the draw window again; false when the query refused.
+    bool clearAndRelist(QPlainTextEdit* memo);
+    void saveMemo(QPlainTextEdit* memo, bool csv);
+    void rankSelection(int k);
+    int listings_ = 0; // draw windows listed so far, so a re-run can tell it was refused
+
     // The listing every query ends with: the three memos, the count and the recount.
     void showDrawWindow(const std::vector<int>& draws);
     void showHotList(int k, QPlainTextEdit* memo);
@@ -246,15 +254,7 @@ private:
     // A refused input: the warning, and the handler ends with nothing changed.
     void refuse(const QString& text);
 
-    // Reports and arrangement
-    std::vector<std::string> selectedNumbers() const;
-    // Empties the memo and lists the draw window again; false when the query refused.
-    bool clearAndRelist(QPlainTextEdit* memo);
-    void saveMemo(QPlainTextEdit* memo, bool csv);
-    void rankSelection(int k);
-
     SharedState& shared_;
     Services& services_;
     bool clearing_ = false;
-    int listings_ = 0; // draw windows listed so far, so a re-run can tell it was refused
 };
