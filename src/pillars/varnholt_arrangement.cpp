@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int ArrangeMin = 5;    // fewer numbers make no layout of three pillars and more
+constexpr int ArrangeMin = 5;    // the fewest numbers the arrangement takes
 constexpr int ArrangeMax = 30;   // the selection page's limit
 constexpr int ArrangeQuick = 20; // above this the user is told it takes a while
 
