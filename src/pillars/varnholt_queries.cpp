@@ -83,6 +83,7 @@ void TForm_varnholt::showDrawWindow(const std::vector<int>& draws) {
     for (QPlainTextEdit* memo : {Memo1, Memo2, Memo3})
         SetMemoLines(*memo, lines);
     Edit1->setText(QStringLiteral("  ") + QString::number(lines.size()));
+    ++listings_;
     Button2Click();
 }
 
@@ -157,13 +158,15 @@ void TForm_varnholt::cb_dateChange() {
     cb_prediction->setCurrentText(QString::number(shared_.DrawCount - draw + 1));
 }
 
-void TForm_varnholt::rerunQuery() {
+bool TForm_varnholt::rerunQuery() {
+    const int listed = listings_;
     switch (unit.Source) {
     case SourceKind::DateRange: Button1Click(); break;
     case SourceKind::Latest: Button16Click(); break;
     case SourceKind::Periodic: Button17Click(); break;
     case SourceKind::Drag: Button18Click(); break;
     }
+    return listings_ != listed;
 }
 
 // ---- counts ----

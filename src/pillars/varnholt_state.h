@@ -40,4 +40,6 @@ struct VarnholtState {
     FixedTable<std::string, NumberBoxes> SelNo;
     std::string SelText;
     FixedTable<int, NumberBoxes> NoScore2{};
+    // The selected numbers hottest first, as the computer arrangement deals them.
+    std::vector<std::string> HotSel;
 };

@@ -437,6 +437,26 @@ void TForm_varnholt::connectHandlers() {
     onClick(BitBtn2, &TForm_varnholt::BitBtn2Click);
     onClick(BitBtn3, &TForm_varnholt::BitBtn3Click);
 
+    // Verification reports, memo output and the computer arrangement.
+    onClick(Button26, &TForm_varnholt::Button26Click);
+    onClick(Button27, &TForm_varnholt::Button27Click);
+    onClick(Button9, &TForm_varnholt::Button9Click);
+    onClick(Button19, &TForm_varnholt::Button19Click);
+    onClick(Button24, &TForm_varnholt::Button24Click);
+    onClick(Button25, &TForm_varnholt::Button25Click);
+    onClick(Button3, &TForm_varnholt::Button3Click);
+    onClick(Button4, &TForm_varnholt::Button4Click);
+    onClick(Button5, &TForm_varnholt::Button5Click);
+    onClick(Button6, &TForm_varnholt::Button6Click);
+    onClick(Button20, &TForm_varnholt::Button20Click);
+    onClick(Button21, &TForm_varnholt::Button21Click);
+    onClick(Button22, &TForm_varnholt::Button22Click);
+    onClick(Button23, &TForm_varnholt::Button23Click);
+    onClick(Button10, &TForm_varnholt::Button10Click);
+    onClick(Button11, &TForm_varnholt::Button11Click);
+    onClick(Button13, &TForm_varnholt::Button13Click);
+    onClick(Button15, &TForm_varnholt::Button15Click);
+
     // Ticking a box from code runs its handler as a click does.
     for (int n = 1; n <= NumberBoxes; ++n)
         connect(NoBox[n], &QCheckBox::toggled, this, Guarded(dialogs, [this] { CB01Click(); }));

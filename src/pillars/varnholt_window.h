@@ -51,7 +51,8 @@ public:
     void Button18Click();
     void cb_dateChange();
     void Button2Click();
-    void rerunQuery();
+    // Re-runs the query that filled the memos last; false when it refused its input.
+    bool rerunQuery();
 
     // Counts and hot lists (page 號碼和尾數統計).
     void Count_Sumno();
@@ -73,6 +74,29 @@ public:
     void Button8Click();
     void CBT1Click();
     void CBH0Click();
+
+    // Verification reports (pages Qorvel驗證, 連碰驗證) and the output buttons of the memos.
+    void Button26Click();
+    void Button27Click();
+    void Button9Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Button20Click();
+    void Button21Click();
+    void Button22Click();
+    void Button23Click();
+    void Button10Click();
+    void Button11Click();
+    void Button13Click();
+    void Button15Click();
+
+    // Computer arrangement (page 選擇柱數).
+    void Button19Click();
+    void Button24Click();
+    void Button25Click();
+    void PPNO_Arrange();
 
     // Pillar layout (page 選擇柱數).
     void CB_SelectChange();
@@ -251,6 +275,14 @@ private:
     void buildPillarVerificationPage();
     void buildWheelVerificationPage();
     void connectHandlers();
+
+    // Reports and arrangement
+    std::vector<std::string> selectedNumbers() const;
+    // Empties the memo and lists the draw window again; false when the query refused.
+    bool clearAndRelist(QPlainTextEdit* memo);
+    void saveMemo(QPlainTextEdit* memo, bool csv);
+    void rankSelection(int k);
+    int listings_ = 0; // draw windows listed so far, so a re-run can tell it was refused
 
     // The listing every query ends with: the three memos, the count and the recount.
     void showDrawWindow(const std::vector<int>& draws);

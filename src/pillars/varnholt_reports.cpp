@@ -1,0 +1,135 @@
+// The verification reports of the best-pillar window, and the clear, copy and save buttons of its
+// memos.
+#include "pillars/varnholt_window.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <algorithm>
+
+#include "common/text_file.h"
+#include "pillars/verification_report.h"
+#include "platform/dialogs.h"
+#include "platform/memo_lines.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+
+namespace {
+
+constexpr int WheelMin = 2;  // the full wheel needs a pair at least
+constexpr int WheelMax = 30; // the selection page's limit
+
+} // namespace
+
+std::vector<std::string> TForm_varnholt::selectedNumbers() const {
+    std::vector<std::string> numbers;
+    for (int i = 1; i <= std::clamp(unit.SelCount, 0, NumberBoxes); ++i)
+        numbers.push_back(unit.SelNo[i]);
+    return numbers;
+}
+
+// ---- reports ----
+
+void TForm_varnholt::Button26Click() {
+    // The hit count reads as many slots of a pillar as its memo shows lines; the summary lists as
+    // many as its size box says.
+    PillarNumbers pillars;
+    std::vector<int> sizes;
+    for (int p = 1; p <= std::clamp(unit.PillarCount, 0, MaxPillars); ++p) {
+        const int shown = std::min(static_cast<int>(MemoLines(*PillarMemo[p]).size()), PillarSlots);
+        std::vector<std::string>& pillar = pillars.emplace_back();
+        for (int s = 1; s <= shown; ++s)
+            pillar.push_back(unit.PillarNo[p][s]);
+        sizes.push_back(unit.PillarSize[p]);
+    }
+    const VerificationReport report = PillarVerification(ssList(MemoLines(*Memo2)), drawMemoLines().size(),
+                                                         pillars, sizes, unit.WindowHeader);
+    unit.HitStar2 = report.hits.star2;
+    unit.HitStar3 = report.hits.star3;
+    unit.HitStar4 = report.hits.star4;
+    SetMemoLines(*Memo2, qsList(report.lines));
+    PageC->setCurrentWidget(TS6);
+}
+
+void TForm_varnholt::Button27Click() {
+    if (!clearAndRelist(Memo2))
+        return;
+    const PillarNumbers typed = pillarMemoNumbers();
+    for (std::size_t p = 0; p < typed.size(); ++p)
+        for (std::size_t s = 0; s < typed[p].size(); ++s)
+            unit.PillarNo[static_cast<int>(p) + 1][static_cast<int>(s) + 1] = typed[p][s];
+    Button26Click();
+}
+
+void TForm_varnholt::Button9Click() {
+    if (unit.SelCount < WheelMin || unit.SelCount > WheelMax) {
+        refuse(QStringLiteral("本分析所選的號碼必須是2-30個，請重新選擇後再操作本功能"));
+        PageC->setCurrentWidget(TS4);
+        return;
+    }
+    const VerificationReport report =
+        WheelVerification(drawMemoLines(), ssList(MemoLines(*Memo3)), selectedNumbers(),
+                          cb_detail->isChecked(), unit.WindowHeader);
+    unit.WheelStar2 = report.hits.star2;
+    unit.WheelStar3 = report.hits.star3;
+    unit.WheelStar4 = report.hits.star4;
+    SetMemoLines(*Memo3, qsList(report.lines));
+}
+
+// ---- memo output ----
+
+bool TForm_varnholt::clearAndRelist(QPlainTextEdit* memo) {
+    memo->clear();
+    return rerunQuery();
+}
+
+void TForm_varnholt::saveMemo(QPlainTextEdit* memo, bool csv) {
+    // The lines are already comma-separated, so the CSV file holds the same lines.
+    SaveFileRequest request;
+    request.title = QStringLiteral("儲存開獎資料");
+    request.filter = csv ? QStringLiteral("Execel檔案(*.csv)") : QStringLiteral("文字檔案(*.txt)");
+    request.defaultSuffix = csv ? QStringLiteral("csv") : QStringLiteral("txt");
+    const QString fileName = services_.dialogs.saveFileName(request);
+    if (fileName.isEmpty())
+        return;
+    WriteTextLines(ss(fileName), ssList(MemoLines(*memo)));
+}
+
+void TForm_varnholt::Button3Click() {
+    clearAndRelist(Memo1);
+}
+void TForm_varnholt::Button4Click() {
+    copyMemo(Memo1);
+}
+void TForm_varnholt::Button5Click() {
+    saveMemo(Memo1, false);
+}
+void TForm_varnholt::Button6Click() {
+    saveMemo(Memo1, true);
+}
+
+void TForm_varnholt::Button20Click() {
+    clearAndRelist(Memo2);
+}
+void TForm_varnholt::Button21Click() {
+    copyMemo(Memo2);
+}
+void TForm_varnholt::Button22Click() {
+    saveMemo(Memo2, false);
+}
+void TForm_varnholt::Button23Click() {
+    saveMemo(Memo2, true);
+}
+
+void TForm_varnholt::Button10Click() {
+    clearAndRelist(Memo3);
+}
+void TForm_varnholt::Button11Click() {
+    copyMemo(Memo3);
+}
+void TForm_varnholt::Button13Click() {
+    saveMemo(Memo3, false);
+}
+void TForm_varnholt::Button15Click() {
+    saveMemo(Memo3, true);
+}
