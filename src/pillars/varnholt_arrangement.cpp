@@ -86,13 +86,5 @@ void TForm_varnholt::PPNO_Arrange() {
         unit.PillarNo[p].fill({});
         PillarMemo[p]->clear();
     }
-    for (std::size_t p = 0; p < arranged.size(); ++p) {
-        const int pillar = static_cast<int>(p) + 1;
-        QStringList lines;
-        for (std::size_t s = 0; s < arranged[p].size(); ++s) {
-            unit.PillarNo[pillar][static_cast<int>(s) + 1] = arranged[p][s];
-            lines << qs(arranged[p][s]);
-        }
-        SetMemoLines(*PillarMemo[pillar], lines);
-    }
+    showLayout(arranged);
 }

@@ -82,8 +82,7 @@ void TForm_varnholt::showLayout(const PillarNumbers& pillars) {
 
 SplitSearchInput TForm_varnholt::searchInput() const {
     SplitSearchInput input;
-    for (int i = 1; i <= unit.SelCount; ++i)
-        input.selection.push_back(unit.SelNo[i]);
+    input.selection = selectedNumbers();
     input.memoLines = drawMemoLines();
     input.windowHeader = unit.WindowHeader;
     input.rg1Item = RG1ItemIndex();
