@@ -7,23 +7,15 @@
 #include "common/num_format.h"
 #include "common/text_file.h"
 #include "drawhistory/draw_loader.h"
-#include "support/draw_lines.h"
+#include "random_draw_memo.h"
 
 namespace {
 
 // A 2500-line draw file in random order, written once.
 std::string drawFile() {
     static const std::string path = [] {
-        std::vector<std::string> lines;
+        std::vector<std::string> lines = RandomDrawLines();
         std::mt19937 random(7);
-        const Date start{2012, 1, 2};
-        for (int i = 0; i < MaxDraws; ++i) {
-            std::array<int, 5> numbers{};
-            for (int& n : numbers)
-                n = static_cast<int>(random() % 39) + 1;
-            lines.push_back(MakeDrawLine(DateFormat("yyyy/mm/dd", Date::fromDayNumber(start.dayNumber() + i)),
-                                         NumFormat("000000", i), numbers));
-        }
         std::shuffle(lines.begin(), lines.end(), random);
         const std::string file = (std::filesystem::temp_directory_path() / "qorvel_bench_TW539.txt").string();
         WriteTextLines(file, lines);

@@ -7,7 +7,7 @@
 #include "drawhistory/draw_download.h"
 #include "drawhistory/draw_loader.h"
 #include "drawhistory/history_print.h"
-#include "support/draw_lines.h"
+#include "random_draw_memo.h"
 
 namespace {
 
@@ -17,16 +17,7 @@ struct History {
     std::vector<RecordRow> rows;
 
     History() {
-        std::vector<std::string> lines;
-        std::mt19937 random(7);
-        const Date start{2012, 1, 2};
-        for (int i = 0; i < MaxDraws; ++i) {
-            std::array<int, 5> numbers{};
-            for (int& n : numbers)
-                n = static_cast<int>(random() % 39) + 1;
-            lines.push_back(MakeDrawLine(DateFormat("yyyy/mm/dd", Date::fromDayNumber(start.dayNumber() + i)),
-                                         NumFormat("000000", i), numbers));
-        }
+        const std::vector<std::string> lines = RandomDrawLines();
         StoreDrawLines(*state, lines);
         SplitDrawLines(*state);
         for (auto line = lines.rbegin(); line != lines.rend(); ++line)

@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "common/num_format.h"
 #include "common/num_text.h"
+#include "drawhistory/shared_state.h"
+#include "support/draw_lines.h"
 #include "pillars/draw_memo.h"
 
 // A draw memo of 2500 random draws of 5 out of 39, as the best-pillar window lists them.
@@ -36,4 +39,19 @@ inline std::vector<int> SpreadSelection(int count) {
     for (int i = 0; i < count; ++i)
         numbers.push_back(1 + i * 38 / (count - 1));
     return numbers;
+}
+
+// 2500 draw-file lines, oldest first, with random numbers (repeats allowed: the reader takes them).
+inline std::vector<std::string> RandomDrawLines() {
+    std::vector<std::string> lines;
+    std::mt19937 random(7);
+    const Date start{2012, 1, 2};
+    for (int i = 0; i < MaxDraws; ++i) {
+        std::array<int, 5> numbers{};
+        for (int& n : numbers)
+            n = static_cast<int>(random() % 39) + 1;
+        lines.push_back(MakeDrawLine(DateFormat("yyyy/mm/dd", Date::fromDayNumber(start.dayNumber() + i)),
+                                     NumFormat("000000", i), numbers));
+    }
+    return lines;
 }
