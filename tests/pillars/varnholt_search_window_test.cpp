@@ -346,6 +346,15 @@ TEST_F(VarnholtSearchTest, TwelveOfEightRunsWithTheOtherInputsDisabledAndSavesIt
         EXPECT_TRUE(input->isEnabled()) << input->objectName().toStdString();
     EXPECT_FALSE(w().SizeBox[5]->isEnabled());
     EXPECT_EQ(w().lb_tot->text(), QStringLiteral("共= 72 碰"));
+
+    // A second run over another selection replaces the file with its own report, nothing of the first left.
+    select(Range(20, 31));
+    runSubsetSearch(w().Button31);
+    const QStringList second = report();
+    ASSERT_EQ(second.size(), 13 + 3 * 20 + 1);
+    EXPECT_EQ(second[5], QStringLiteral("20,21,22,23,24,25,26,27,28,29,30,31"));
+    EXPECT_NE(second, lines);
+    EXPECT_EQ(reportFile("C12_8.txt"), Big5Lines(second));
     EXPECT_TRUE(platform.dialogs.prompts.empty()) << platform.dialogs.lastText().toStdString();
 }
 
