@@ -97,6 +97,9 @@ void TForm_RK_stk_txtfile::Button1Click() {
     services_.dialogs.messageDialog(windowTitle() + QStringLiteral(" 檔案儲存完成"), DialogKind::Information,
                                     DialogButtons::Ok);
     windows_.Form_rk_main->FormShow();
+    // The reload has just named a line it could not take: stay open so the user can correct it.
+    if (windows_.Form_rk_main->readStoppedAtBadLine())
+        return;
     close();
 }
 

@@ -121,7 +121,6 @@ void TForm_rk_main::buildPanels() {
     setPanelColour(Panel4, Qt::white);
     Image_m6 = picture(QStringLiteral(":/artwork/logo_us539.jpg"), QStringLiteral("Image_m6"), Panel4);
     (new QVBoxLayout(Panel4))->addWidget(Image_m6);
-    Panel4->setVisible(false); // the second game is not offered
 
     rb_biglotto = new QRadioButton(QStringLiteral("今彩539"), Panel5);
     rb_biglotto->setObjectName(QStringLiteral("rb_biglotto"));
@@ -131,7 +130,7 @@ void TForm_rk_main::buildPanels() {
     rb_biglotto->setFont(bold);
     rb_mark6 = new QRadioButton(QStringLiteral("加州夢幻５"), Panel5);
     rb_mark6->setObjectName(QStringLiteral("rb_mark6"));
-    rb_mark6->setVisible(false);
+    rb_mark6->setVisible(false); // the second game is not offered; its logo panel stays
     connect(rb_biglotto, &QRadioButton::clicked, this, Guarded(services_.dialogs, [this] { rb_biglottoClick(); }));
     connect(rb_mark6, &QRadioButton::clicked, this, Guarded(services_.dialogs, [this] { rb_biglottoClick(); }));
 
@@ -266,6 +265,7 @@ void TForm_rk_main::Read_lotto_list() {
     lb_data1->setText(qs(labels[1]));
     lb_data2->setText(qs(labels[2]));
     sort_orirec(2);
+    readStoppedAtBadLine_ = read.bad.has_value();
     if (read.bad) {
         services_.dialogs.messageDialog(QStringLiteral("開獎資料檔 %1 第 %2 行資料錯誤,此行及以後的資料未載入:\n%3")
                                             .arg(qs(fileName))

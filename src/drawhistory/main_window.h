@@ -41,6 +41,8 @@ public:
     void N9Click();
 
     QPixmap currentLogo() const { return currentLogo_; }
+    // Whether the last read stopped at a line it reported as bad (the lines after it not loaded).
+    bool readStoppedAtBadLine() const { return readStoppedAtBadLine_; }
 
     // Controls
     QAction* lt_record;
@@ -81,4 +83,5 @@ private:
     Services& services_;
     AppWindows& windows_;
     QPixmap currentLogo_;
+    bool readStoppedAtBadLine_ = false;
 };

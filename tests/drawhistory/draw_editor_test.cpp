@@ -89,6 +89,31 @@ TEST_F(DrawEditorTest, FailedSaveKeepsTheTextAndTheFile) {
               QStringList{QStringLiteral("TW539.txt")});
 }
 
+TEST_F(DrawEditorTest, SavedBadLineIsReportedOnceAndTheEditorStaysOpenToCorrectIt) {
+    startWith({Draw1});
+    const std::string badDate = "2026/02/30,115002,06,07,08,09,10"; // right length, no such day
+    inEditor([&](TForm_RK_stk_txtfile& e) {
+        e.Memo1->setPlainText(QString::fromStdString(Draw1 + "\n" + badDate + "\n" + Draw3));
+        e.Button1->click();
+        EXPECT_TRUE(e.isVisible());
+        ASSERT_EQ(platform.dialogs.prompts.size(), 2u); // saved, then the bad line named once
+        EXPECT_EQ(platform.dialogs.prompts[1].kind, DialogKind::Error);
+        EXPECT_TRUE(platform.dialogs.lastText().contains(QString::fromStdString(badDate)));
+        EXPECT_EQ(state().DrawCount, 1); // the load stopped there
+        EXPECT_TRUE(e.Memo1->toPlainText().contains(QString::fromStdString(badDate)));
+
+        // Corrected and saved again: no error, the editor closes, everything loads.
+        e.Memo1->setPlainText(QString::fromStdString(Draw1 + "\n" + Draw2 + "\n" + Draw3));
+        platform.dialogs.prompts.clear();
+        e.Button1->click();
+        EXPECT_FALSE(e.isVisible());
+    });
+    QTest::mouseClick(main().Label4, Qt::LeftButton);
+    EXPECT_EQ(platform.dialogs.texts(),
+              QStringList{QStringLiteral("今彩539 TW539.txt 手動輸入資料 檔案儲存完成")});
+    EXPECT_EQ(state().DrawCount, 3);
+}
+
 TEST_F(DrawEditorTest, ClosingWithoutSavingReloadsAndTheEditorIsKept) {
     startWith({Draw1});
     TForm_RK_stk_txtfile* first = nullptr;

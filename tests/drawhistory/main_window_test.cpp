@@ -26,6 +26,8 @@ namespace {
 
 class MainWindowTest : public AppTest {};
 
+QColor panelColour(const QWidget* panel) { return panel->palette().color(QPalette::Window); }
+
 } // namespace
 
 TEST_F(MainWindowTest, StartUpLoadsAndShowsTheNewestDraw) {
@@ -44,6 +46,8 @@ TEST_F(MainWindowTest, StartUpLoadsAndShowsTheNewestDraw) {
     EXPECT_EQ(sgl().Cells(2, 1), QStringLiteral("21"));
     EXPECT_TRUE(platform.dialogs.prompts.empty());
     EXPECT_FALSE(main().rb_mark6->isVisibleTo(&main()));
+    EXPECT_TRUE(main().Panel4->isVisibleTo(&main())); // only the second game's radio button is hidden
+    EXPECT_TRUE(main().Image_m6->isVisibleTo(&main()));
     EXPECT_EQ(app->windows().Form_varnholt->windowTitle(), QStringLiteral("最佳Qorvel"));
 }
 
@@ -98,6 +102,8 @@ TEST_F(MainWindowTest, GameSwitchReloadsTheChosenFile) {
     EXPECT_EQ(logoSeen.toImage(), main().Image_m6->pixmap().toImage());
     EXPECT_TRUE(main().rb_mark6->font().bold());
     EXPECT_FALSE(main().rb_biglotto->font().bold());
+    EXPECT_EQ(panelColour(main().Panel4), QColor(0xFF, 0x00, 0xFF));
+    EXPECT_EQ(panelColour(main().Panel3), QColor(Qt::white));
 
     // Choosing the game that is already chosen still reloads.
     dir.writeLines(QStringLiteral("US539.txt"), {MakeDrawLine("2025/05/05", "000123", {39, 38, 37, 36, 35})});
@@ -110,6 +116,8 @@ TEST_F(MainWindowTest, GameSwitchReloadsTheChosenFile) {
     EXPECT_EQ(state().DrawId[1], "115001");
     EXPECT_EQ(app->windows().Form_rk_lotto_record->windowTitle(), QStringLiteral("開獎紀錄  今彩５３９"));
     EXPECT_EQ(main().Image1->pixmap().toImage(), main().Image_8e->pixmap().toImage());
+    EXPECT_EQ(panelColour(main().Panel3), QColor(0xFF, 0x80, 0x00));
+    EXPECT_EQ(panelColour(main().Panel4), QColor(Qt::white));
 }
 
 TEST_F(MainWindowTest, ExitAsksFirst) {
