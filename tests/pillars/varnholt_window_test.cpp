@@ -456,9 +456,19 @@ TEST_F(VarnholtWindowTest, LogoFollowsTheGameAndReopeningStartsOver) {
     type(w().cbis, QStringLiteral("3"));
     click(w().Button16);
     click(w().NoBox[5]);
+    pick(w().CB_Select, QStringLiteral("6"));
+    pick(w().SizeBox[5], QStringLiteral("2"));
     w().close();
     app->windows().Form_rk_main->Varnholt->trigger();
     EXPECT_EQ(w().unit.Source, SourceKind::DateRange);
     EXPECT_EQ(memo1().size(), 10);
     EXPECT_EQ(ticked(), (QStringList{"05"}));
+    // Four pillars of two again, and only those four open for sizes.
+    EXPECT_EQ(w().CB_Select->currentText(), QStringLiteral("4"));
+    EXPECT_EQ(w().SizeBox[5]->currentText(), QStringLiteral("0"));
+    EXPECT_TRUE(w().SizeBox[4]->isEnabled());
+    EXPECT_FALSE(w().SizeBox[5]->isEnabled());
+    EXPECT_FALSE(w().PillarMemo[6]->isEnabled());
+    EXPECT_EQ(w().PillarMemo[6]->palette().color(QPalette::Base), QColor(192, 192, 192));
+    EXPECT_EQ(w().unit.LayoutTotal, 8);
 }
