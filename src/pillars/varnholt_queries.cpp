@@ -35,6 +35,8 @@ constexpr int LatestDrawDates = 20; // dates offered for the drag query
 void TForm_varnholt::FormShow() {
     unit.PillarCount = 4;
     CB_Select->setCurrentText(QStringLiteral("4"));
+    // Pillars a former showing enabled beyond the four would be priced but never dealt or checked.
+    enablePillars(unit.PillarCount);
     for (int p = 1; p <= MaxPillars; ++p)
         SizeBox[p]->setCurrentText(p <= 4 ? QStringLiteral("2") : QStringLiteral("0"));
     ComboBox1Change();

@@ -425,9 +425,21 @@ void TForm_varnholt::connectHandlers() {
     onClick(Button18, &TForm_varnholt::Button18Click);
     onClick(Button2, &TForm_varnholt::Button2Click);
     onClick(cb_ff, &TForm_varnholt::cb_dateChange);
-    // A date or position is taken once picked or confirmed, so typing does not warn at each key.
+    // A date or position is taken once picked, or once typed and confirmed (Enter or leaving the
+    // box), so typing does not warn at each key; a typed date may be an older draw's, not listed.
+    // The modified flag keeps a mere visit to the box from resetting the proposed number.
     for (QComboBox* box : {cb_date, cb_ii}) {
-        connect(box, &QComboBox::textActivated, this, Guarded(dialogs, [this] { cb_dateChange(); }));
+        QLineEdit* edit = box->lineEdit();
+        connect(box, &QComboBox::textActivated, this, Guarded(dialogs, [this, edit] {
+                    edit->setModified(false);
+                    cb_dateChange();
+                }));
+        connect(edit, &QLineEdit::editingFinished, this, Guarded(dialogs, [this, edit] {
+                    if (!edit->isModified())
+                        return;
+                    edit->setModified(false);
+                    cb_dateChange();
+                }));
     }
 
     onClick(SpeedButton2, &TForm_varnholt::SpeedButton2Click);

@@ -203,6 +203,42 @@ TEST_F(VarnholtWindowTest, DragQueryWithAndWithoutFixedPosition) {
     EXPECT_TRUE(platform.dialogs.prompts.empty()) << platform.dialogs.lastText().toStdString();
 }
 
+TEST_F(VarnholtWindowTest, ATypedReferenceDateIsTakenWhenConfirmed) {
+    // 25 draws: the list offers the latest 20 dates, draw d holds d at ascending position 1.
+    std::vector<std::string> tw539;
+    for (int d = 1; d <= 25; ++d)
+        tw539.push_back(MakeDrawLine(DateFormat("yyyy/mm/dd", Date::fromDayNumber(Date{2009, 2, 1}.dayNumber() + d)),
+                                     NumFormat("000000", 98000 + d), {d, 31, 32, 33, 34}));
+    open(tw539);
+    ASSERT_EQ(w().cb_date->count(), 20);
+    QLineEdit* date = w().cb_date->lineEdit();
+
+    // Typing alone changes nothing and asks nothing; Enter takes the date of draw 2, older than the list.
+    type(w().cb_date, QStringLiteral("2009/02/03"));
+    EXPECT_EQ(w().CB_xx->currentText(), QStringLiteral("25"));
+    QTest::keyClick(date, Qt::Key_Return);
+    EXPECT_EQ(w().CB_xx->currentText(), QStringLiteral("02"));
+    EXPECT_EQ(w().cb_prediction->currentText(), QStringLiteral("24"));
+    EXPECT_TRUE(platform.dialogs.prompts.empty()) << platform.dialogs.lastText().toStdString();
+
+    // Confirming again without a change leaves the number the user typed since.
+    w().CB_xx->setCurrentText(QStringLiteral("07"));
+    QTest::keyClick(date, Qt::Key_Return);
+    EXPECT_EQ(w().CB_xx->currentText(), QStringLiteral("07"));
+
+    // A typed position is taken the same way.
+    type(w().cb_ii, QStringLiteral("2"));
+    QTest::keyClick(w().cb_ii->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(w().CB_xx->currentText(), QStringLiteral("31"));
+
+    // A date no draw has is refused once, when confirmed.
+    type(w().cb_date, QStringLiteral("2009/03/30"));
+    QTest::keyClick(date, Qt::Key_Return);
+    ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
+    EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
+    EXPECT_EQ(w().CB_xx->currentText(), QStringLiteral("31"));
+}
+
 TEST_F(VarnholtWindowTest, ValuesTheTablesCannotServeAreRefusedAndTheMemosKept) {
     open();
     const QStringList before = memo1();
@@ -420,9 +456,19 @@ TEST_F(VarnholtWindowTest, LogoFollowsTheGameAndReopeningStartsOver) {
     type(w().cbis, QStringLiteral("3"));
     click(w().Button16);
     click(w().NoBox[5]);
+    pick(w().CB_Select, QStringLiteral("6"));
+    pick(w().SizeBox[5], QStringLiteral("2"));
     w().close();
     app->windows().Form_rk_main->Varnholt->trigger();
     EXPECT_EQ(w().unit.Source, SourceKind::DateRange);
     EXPECT_EQ(memo1().size(), 10);
     EXPECT_EQ(ticked(), (QStringList{"05"}));
+    // Four pillars of two again, and only those four open for sizes.
+    EXPECT_EQ(w().CB_Select->currentText(), QStringLiteral("4"));
+    EXPECT_EQ(w().SizeBox[5]->currentText(), QStringLiteral("0"));
+    EXPECT_TRUE(w().SizeBox[4]->isEnabled());
+    EXPECT_FALSE(w().SizeBox[5]->isEnabled());
+    EXPECT_FALSE(w().PillarMemo[6]->isEnabled());
+    EXPECT_EQ(w().PillarMemo[6]->palette().color(QPalette::Base), QColor(192, 192, 192));
+    EXPECT_EQ(w().unit.LayoutTotal, 8);
 }
