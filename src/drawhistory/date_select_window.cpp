@@ -15,25 +15,17 @@
 #include "drawhistory/record_viewer_window.h"
 #include "drawhistory/shared_state.h"
 #include "platform/clock.h"
+#include "platform/date_picker.h"
 #include "platform/error_handler.h"
+#include "platform/memo_lines.h"
 #include "platform/qt_text.h"
 #include "platform/report_form.h"
 #include "platform/services.h"
 #include "platform/string_grid.h"
+#include "platform/widget_colours.h"
 
 namespace {
 
-QDateEdit* datePicker(const QString& name, QWidget* parent) {
-    auto* picker = new QDateEdit(parent);
-    picker->setObjectName(name);
-    picker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    picker->setCalendarPopup(true);
-    return picker;
-}
-
-Date dateOf(const QDate& date) {
-    return Date{date.year(), date.month(), date.day()};
-}
 
 } // namespace
 
@@ -43,18 +35,14 @@ TForm_dateselect::TForm_dateselect(SharedState& state, Services& services, AppWi
     setObjectName(QStringLiteral("Form_dateselect"));
     setWindowTitle(QStringLiteral("列印日期區間選擇"));
     resize(373, 120);
-    setAutoFillBackground(true);
-    QPalette red = palette();
-    red.setColor(QPalette::Window, QColor(0xC0, 0x00, 0x00));
-    red.setColor(QPalette::WindowText, Qt::white);
-    setPalette(red);
+    SetBackground(*this, QColor(0xC0, 0x00, 0x00), Qt::white);
 
     auto* heading = new QLabel(QStringLiteral("列印區間"), this);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    DateTimePicker1 = datePicker(QStringLiteral("DateTimePicker1"), this);
-    DateTimePicker2 = datePicker(QStringLiteral("DateTimePicker2"), this);
+    DateTimePicker1 = MakeDatePicker(QStringLiteral("DateTimePicker1"), this);
+    DateTimePicker2 = MakeDatePicker(QStringLiteral("DateTimePicker2"), this);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setReadOnly(true);
@@ -95,16 +83,16 @@ void TForm_dateselect::FormShow() {
     const QSignalBlocker block1(DateTimePicker1);
     const QSignalBlocker block2(DateTimePicker2);
     DateTimePicker1->setDate(QDate(2002, 1, 22));
-    DateTimePicker2->setDate(QDate(today.year, today.month, today.day));
+    DateTimePicker2->setDate(ToQDate(today));
     get_issue();
 }
 
 Date TForm_dateselect::fromDate() const {
-    return dateOf(DateTimePicker1->date());
+    return FromQDate(DateTimePicker1->date());
 }
 
 Date TForm_dateselect::toDate() const {
-    return dateOf(DateTimePicker2->date());
+    return FromQDate(DateTimePicker2->date());
 }
 
 void TForm_dateselect::DateTimePicker1Change() {
@@ -128,6 +116,6 @@ void TForm_dateselect::SpeedButton1Click() {
         rows.push_back(std::move(cells));
     }
     const QStringList lines = qsList(DateRangePrintLines(rows, fromDate(), toDate()));
-    mm->setPlainText(lines.join(QLatin1Char('\n')));
+    SetMemoLines(*mm, lines);
     windows_.Form_rk_main->show_memo_rpt(lines);
 }

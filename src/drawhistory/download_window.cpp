@@ -19,6 +19,7 @@
 #include "platform/http_client.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
+#include "platform/widget_colours.h"
 
 TForm_Download_TxT_from_http::TForm_Download_TxT_from_http(SharedState& state, Services& services,
                                                            AppWindows& windows, QWidget* parent)
@@ -26,10 +27,7 @@ TForm_Download_TxT_from_http::TForm_Download_TxT_from_http(SharedState& state, S
     setObjectName(QStringLiteral("Form_Download_TxT_from_http"));
     setWindowTitle(QStringLiteral("下載開獎資料"));
     resize(461, 222);
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    SetBackground(*this, Qt::white);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));

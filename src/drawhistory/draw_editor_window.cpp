@@ -14,8 +14,10 @@
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
 #include "platform/fonts.h"
+#include "platform/memo_lines.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
+#include "platform/widget_colours.h"
 
 TForm_RK_stk_txtfile::TForm_RK_stk_txtfile(SharedState& state, Services& services, AppWindows& windows,
                                            QWidget* parent)
@@ -25,10 +27,7 @@ TForm_RK_stk_txtfile::TForm_RK_stk_txtfile(SharedState& state, Services& service
 
     auto* top = new QWidget(this);
     top->setObjectName(QStringLiteral("Panel1"));
-    top->setAutoFillBackground(true);
-    QPalette white = top->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    top->setPalette(white);
+    SetBackground(*top, Qt::white);
 
     Image1 = new QLabel(top);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -82,7 +81,7 @@ void TForm_RK_stk_txtfile::loadDrawFile(const QPixmap& logo) {
     // The load creates the file; should it have gone since, the user starts from an empty text.
     const std::vector<std::string> lines =
         FileExists(state_.DataFileName) ? ReadTextLines(state_.DataFileName) : std::vector<std::string>();
-    Memo1->setPlainText(qsList(lines).join(QLatin1Char('\n')));
+    SetMemoLines(*Memo1, qsList(lines));
 }
 
 void TForm_RK_stk_txtfile::Button1Click() {

@@ -19,8 +19,10 @@
 #include "common/errors.h"
 #include "common/text_file.h"
 #include "platform/clock.h"
+#include "platform/date_picker.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
+#include "platform/memo_lines.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 
@@ -187,8 +189,7 @@ void TForm_dl_main::sendTo(const QHostAddress& address, const QByteArray& text) 
 
 QByteArray TForm_dl_main::helloFrame() const {
     const DateTime now = services_.clock.now();
-    const QDateTime when(QDate(now.date.year, now.date.month, now.date.day),
-                         QTime(now.hour, now.minute, now.second));
+    const QDateTime when(ToQDate(now.date), QTime(now.hour, now.minute, now.second));
     return DatagramBytes(QStringLiteral("xxx   ") + QLocale::system().toString(when, QLocale::ShortFormat));
 }
 
@@ -244,7 +245,7 @@ void TForm_dl_main::like_onshow() {
         saved = ReadTextLines(fileName);
     else
         WriteTextLines(fileName, saved);
-    Memo3->setPlainText(qsList(saved).join(QLatin1Char('\n')));
+    SetMemoLines(*Memo3, qsList(saved));
     savedLineCount_ = static_cast<int>(saved.size());
 
     Label4->setText(QStringLiteral("workfile=") + QString::number(table_.lineCount));

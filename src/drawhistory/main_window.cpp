@@ -28,11 +28,13 @@
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
 #include "platform/fonts.h"
+#include "platform/memo_lines.h"
 #include "platform/qt_text.h"
 #include "platform/report_form.h"
 #include "platform/report_preview.h"
 #include "platform/services.h"
 #include "platform/string_grid.h"
+#include "platform/widget_colours.h"
 #include "platform/window_shower.h"
 
 namespace {
@@ -90,35 +92,28 @@ void TForm_rk_main::buildMenu() {
     menuBar()->addAction(N9);
 }
 
-void TForm_rk_main::setPanelColour(QWidget* panel, const QColor& colour) {
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, colour);
-    panel->setPalette(palette);
-    panel->setAutoFillBackground(true);
-}
-
 void TForm_rk_main::buildPanels() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("central"));
-    setPanelColour(central, Qt::white);
+    SetBackground(*central, Qt::white);
     setCentralWidget(central);
 
     Panel5 = new QFrame(central);
     Panel5->setObjectName(QStringLiteral("Panel5"));
     Panel5->setFixedSize(353, 209);
-    setPanelColour(Panel5, Green);
+    SetBackground(*Panel5, Green);
 
     Panel3 = new QFrame(Panel5);
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Panel3->setFrameShape(QFrame::Panel);
-    setPanelColour(Panel3, Orange);
+    SetBackground(*Panel3, Orange);
     Image_8e = picture(QStringLiteral(":/artwork/logo_tw539.jpg"), QStringLiteral("Image_8e"), Panel3);
     (new QVBoxLayout(Panel3))->addWidget(Image_8e);
 
     Panel4 = new QFrame(Panel5);
     Panel4->setObjectName(QStringLiteral("Panel4"));
     Panel4->setFrameShape(QFrame::Panel);
-    setPanelColour(Panel4, Qt::white);
+    SetBackground(*Panel4, Qt::white);
     Image_m6 = picture(QStringLiteral(":/artwork/logo_us539.jpg"), QStringLiteral("Image_m6"), Panel4);
     (new QVBoxLayout(Panel4))->addWidget(Image_m6);
 
@@ -202,7 +197,7 @@ void TForm_rk_main::buildPanels() {
     Panel6 = new QFrame(central);
     Panel6->setObjectName(QStringLiteral("Panel6"));
     Panel6->setFixedSize(121, 65);
-    setPanelColour(Panel6, Qt::white);
+    SetBackground(*Panel6, Qt::white);
     Image1 = picture(QStringLiteral(":/artwork/logo_tw539.jpg"), QStringLiteral("Image1"), Panel6);
     auto* panel6Layout = new QVBoxLayout(Panel6);
     panel6Layout->setContentsMargins(2, 2, 2, 2);
@@ -297,8 +292,8 @@ void TForm_rk_main::rb_biglottoClick() {
     const bool first = rb_biglotto->isChecked();
     state_.MaxNo = 39;
     state_.GameIndex = first ? 1 : 0;
-    setPanelColour(Panel3, first ? Orange : QColor(Qt::white));
-    setPanelColour(Panel4, first ? QColor(Qt::white) : Fuchsia);
+    SetBackground(*Panel3, first ? Orange : QColor(Qt::white));
+    SetBackground(*Panel4, first ? QColor(Qt::white) : Fuchsia);
     QFont font = rb_biglotto->font();
     font.setBold(first);
     rb_biglotto->setFont(font);
@@ -324,7 +319,7 @@ void TForm_rk_main::show_memo(const QString& fileName) {
     }
     TForm_rk_help& help = *windows_.Form_rk_help;
     help.mm->clear();
-    help.mm->setPlainText(qsList(ReadTextLines(ss(fileName))).join(QLatin1Char('\n')));
+    SetMemoLines(*help.mm, qsList(ReadTextLines(ss(fileName))));
     services_.shower.showModal(help);
 }
 

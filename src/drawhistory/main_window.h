@@ -77,7 +77,6 @@ protected:
 private:
     void buildMenu();
     void buildPanels();
-    void setPanelColour(QWidget* panel, const QColor& colour);
 
     SharedState& state_;
     Services& services_;

@@ -12,6 +12,7 @@
 #include "drawhistory/shared_state.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
+#include "platform/memo_lines.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 
@@ -83,7 +84,7 @@ void TForm_rk_FtpServerIP::showEvent(QShowEvent* event) {
 void TForm_rk_FtpServerIP::FormShow() {
     const std::vector<std::string> lines =
         FileExists(ServerAddressFileName) ? ReadTextLines(ServerAddressFileName) : std::vector<std::string>();
-    Memo1->setPlainText(qsList(lines).join(QLatin1Char('\n')));
+    SetMemoLines(*Memo1, qsList(lines));
     Label2->setText(lines.empty() ? QString() : qs(lines.front()));
 }
 

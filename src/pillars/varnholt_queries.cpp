@@ -15,6 +15,7 @@
 #include "drawhistory/shared_state.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
+#include "platform/date_picker.h"
 #include "platform/dialogs.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_text.h"
@@ -22,9 +23,6 @@
 #include "platform/string_grid.h"
 
 namespace {
-
-QDate toQDate(const Date& date) { return QDate(date.year, date.month, date.day); }
-Date fromQDate(const QDate& date) { return Date{date.year(), date.month(), date.day()}; }
 
 constexpr int LatestDrawDates = 20; // dates offered for the drag query
 
@@ -57,8 +55,8 @@ void TForm_varnholt::FormShow() {
 void TForm_varnholt::reset_table() {
     for (int n = 1; n <= NumberBoxes; ++n)
         NoBox[n]->setVisible(n <= shared_.MaxNo);
-    DateTimePicker1->setDate(toQDate(StrToDate("2009/01/01")));
-    DateTimePicker2->setDate(toQDate(services_.clock.today()));
+    DateTimePicker1->setDate(ToQDate(StrToDate("2009/01/01")));
+    DateTimePicker2->setDate(ToQDate(services_.clock.today()));
     for (int p = 1; p <= MaxPillars; ++p)
         unit.PillarNo[p].fill({});
     unit.HotPairs.clear();
@@ -95,8 +93,8 @@ void TForm_varnholt::Button1Click() {
 }
 
 void TForm_varnholt::get_sumno() {
-    const Date from = fromQDate(DateTimePicker1->date());
-    const Date to = fromQDate(DateTimePicker2->date());
+    const Date from = FromQDate(DateTimePicker1->date());
+    const Date to = FromQDate(DateTimePicker2->date());
     showDrawWindow(DrawsInDateRange(shared_, from, to));
     unit.WindowHeader = DateRangeHeader(from, to, ss(Edit1->text()));
 }
@@ -109,7 +107,7 @@ void TForm_varnholt::Button16Click() {
     unit.WindowHeader = LatestHeader(ss(cbis->currentText()));
     const std::vector<int> draws = LatestDraws(shared_.DrawCount, count);
     if (!draws.empty())
-        DateTimePicker1->setDate(toQDate(shared_.DrawDate[draws.front()]));
+        DateTimePicker1->setDate(ToQDate(shared_.DrawDate[draws.front()]));
     showDrawWindow(draws);
 }
 
@@ -124,7 +122,7 @@ void TForm_varnholt::Button17Click() {
     unit.WindowHeader = PeriodicHeader(ss(cb_intv->currentText()), ss(cbis_2->currentText()));
     const std::vector<int> draws = LastPicks(PeriodicPicks(shared_.DrawCount, interval), count);
     if (!draws.empty())
-        DateTimePicker1->setDate(toQDate(shared_.DrawDate[draws.front()]));
+        DateTimePicker1->setDate(ToQDate(shared_.DrawDate[draws.front()]));
     showDrawWindow(draws);
 }
 

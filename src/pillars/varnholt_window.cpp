@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "common/num_text.h"
+#include "platform/date_picker.h"
 #include "platform/error_handler.h"
 #include "platform/fonts.h"
 #include "platform/qt_text.h"
@@ -70,12 +71,6 @@ QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
     return layout;
 }
 
-QDateEdit* datePicker(const char* name, QWidget* parent) {
-    auto* picker = named(new QDateEdit(parent), name);
-    picker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    picker->setCalendarPopup(true);
-    return picker;
-}
 
 const QStringList CountItems{QStringLiteral("20"),   QStringLiteral("30"),   QStringLiteral("40"),
                              QStringLiteral("50"),   QStringLiteral("60"),   QStringLiteral("70"),
@@ -162,8 +157,8 @@ TForm_varnholt::TForm_varnholt(SharedState& shared, Services& services, QWidget*
 
 void TForm_varnholt::buildSourcePage() {
     QWidget* p = TS2;
-    DateTimePicker1 = datePicker("DateTimePicker1", p);
-    DateTimePicker2 = datePicker("DateTimePicker2", p);
+    DateTimePicker1 = MakeDatePicker(QStringLiteral("DateTimePicker1"), p);
+    DateTimePicker2 = MakeDatePicker(QStringLiteral("DateTimePicker2"), p);
     Edit1 = named(new QLineEdit(p), "Edit1");
     Edit1->setReadOnly(true);
     Edit1->setMaximumWidth(80);
