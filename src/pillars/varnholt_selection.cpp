@@ -9,6 +9,7 @@
 #include "common/date.h"
 #include "common/num_text.h"
 #include "drawhistory/shared_state.h"
+#include "pillars/verification_report.h"
 #include "platform/dialogs.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_text.h"
@@ -47,7 +48,6 @@ void setBackground(QWidget* control, const QColor& colour) {
 // ---- selection ----
 
 void TForm_varnholt::CB01Click() {
-    unit.SelText.clear();
     unit.SelCount = 0;
     for (int n = 1; n <= std::min(shared_.MaxNo, NumberBoxes); ++n) {
         markBox(NoBox[n], Qt::blue);
@@ -55,10 +55,8 @@ void TForm_varnholt::CB01Click() {
             continue;
         ++unit.SelCount;
         unit.SelNo[unit.SelCount] = NumText(n);
-        if (unit.SelCount == 16)
-            unit.SelText += " "; // where the labels may wrap
-        unit.SelText += unit.SelNo[unit.SelCount] + ",";
     }
+    unit.SelText = SelectionText(selectedNumbers());
     writeSelectionLabels();
     if (unit.SelCount > SelectionLimit && !clearing_)
         services_.dialogs.messageDialog(QStringLiteral("您所選的號碼超過上限30個，請減少號碼"), DialogKind::Error,
