@@ -6,7 +6,8 @@
 #include "common/date.h"
 #include "common/num_format.h"
 #include "common/text_file.h"
-#include "drawhistory/draw_loader.h"
+#include "draws/draw_loader.h"
+#include "draws/shared_tables.h"
 #include "random_draw_memo.h"
 
 namespace {
@@ -27,17 +28,17 @@ std::string drawFile() {
 // The whole load as the main window runs it, less the widgets: read, sort both ways, split.
 void LoadAndSplit2500(benchmark::State& run) {
     const std::string file = drawFile();
-    auto state = std::make_unique<SharedState>();
+    auto state = std::make_unique<SharedTables>();
     for (auto _ : run) {
-        ClearDrawTables(*state);
+        ClearDrawTables(state->draws, state->work);
         const DrawReadResult read = ReadDrawLines(ReadTextLines(file), "2026/12/07");
-        StoreDrawLines(*state, read.lines);
-        SortDrawLines(*state, 1);
-        benchmark::DoNotOptimize(NewestDrawLabels(*state));
-        SortDrawLines(*state, 2);
-        SplitDrawLines(*state);
-        ResetPathRules(*state);
-        benchmark::DoNotOptimize(state->DrawNums[5][MaxDraws]);
+        StoreDrawLines(state->draws, read.lines);
+        SortDrawLines(state->draws, 1);
+        benchmark::DoNotOptimize(NewestDrawLabels(state->draws));
+        SortDrawLines(state->draws, 2);
+        SplitDrawLines(state->draws, state->work);
+        ResetPathRules(state->rules);
+        benchmark::DoNotOptimize(state->draws.DrawNums[5][MaxDraws]);
     }
 }
 BENCHMARK(LoadAndSplit2500)->Unit(benchmark::kMillisecond);

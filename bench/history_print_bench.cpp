@@ -5,7 +5,8 @@
 #include "common/date.h"
 #include "common/num_format.h"
 #include "drawhistory/draw_download.h"
-#include "drawhistory/draw_loader.h"
+#include "draws/draw_loader.h"
+#include "draws/shared_tables.h"
 #include "drawhistory/history_print.h"
 #include "random_draw_memo.h"
 
@@ -13,13 +14,13 @@ namespace {
 
 // A full history of 2500 draws, newest first, as the record grid holds it.
 struct History {
-    std::unique_ptr<SharedState> state = std::make_unique<SharedState>();
+    std::unique_ptr<SharedTables> state = std::make_unique<SharedTables>();
     std::vector<RecordRow> rows;
 
     History() {
         const std::vector<std::string> lines = RandomDrawLines();
-        StoreDrawLines(*state, lines);
-        SplitDrawLines(*state);
+        StoreDrawLines(state->draws, lines);
+        SplitDrawLines(state->draws, state->work);
         for (auto line = lines.rbegin(); line != lines.rend(); ++line)
             rows.push_back(DrawLineCells(*line));
     }
@@ -42,7 +43,7 @@ BENCHMARK(PrintLinesOfAllDraws)->Unit(benchmark::kMicrosecond);
 void CountDrawsOnPickerChange(benchmark::State& run) {
     const History& h = history();
     for (auto _ : run)
-        benchmark::DoNotOptimize(CountDrawsInRange(*h.state, Date{2015, 1, 1}, Date{2016, 12, 31}));
+        benchmark::DoNotOptimize(CountDrawsInRange(h.state->draws, Date{2015, 1, 1}, Date{2016, 12, 31}));
 }
 BENCHMARK(CountDrawsOnPickerChange)->Unit(benchmark::kMicrosecond);
 

@@ -8,7 +8,7 @@
 
 #include "common/num_format.h"
 #include "common/num_text.h"
-#include "drawhistory/shared_state.h"
+#include "draws/shared_tables.h"
 #include "support/draw_lines.h"
 #include "pillars/draw_memo.h"
 

@@ -10,7 +10,7 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
-#include "drawhistory/shared_state.h"
+#include "draws/shared_tables.h"
 #include "pillars/varnholt_window.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_platform.h"
@@ -31,14 +31,14 @@ public:
 };
 
 struct Window {
-    SharedState shared;
+    SharedTables shared;
     YesDialogs dialogs;
     SystemClock clock;
     QtClipboard clipboard;
     QtWindowShower shower;
     QtReportPreview preview;
     Services services{dialogs, clock, clipboard, shower, preview};
-    TForm_varnholt form{shared, services};
+    TForm_varnholt form{shared.draws, services};
 
     explicit Window(int selected) {
         form.show();

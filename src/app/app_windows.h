@@ -16,13 +16,9 @@ class Trpt;
 
 // Every window instance of the program, created at start-up in the order below, or on first use
 // by the operation that opens it. Top-level windows have no Qt parent: these pointers own them.
-class AppWindows {
-public:
-    AppWindows();
-    ~AppWindows();
-    AppWindows(const AppWindows&) = delete;
-    AppWindows& operator=(const AppWindows&) = delete;
-
+// Members go in reverse order, so the main window, which the others ask through their links, goes
+// last.
+struct AppWindows {
     std::unique_ptr<TForm_rk_main> Form_rk_main;
     std::unique_ptr<TForm_rk_lotto_record> Form_rk_lotto_record;
     std::unique_ptr<QDialog> Form_rk_trace_single;

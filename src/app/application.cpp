@@ -3,15 +3,16 @@
 #include <QHostAddress>
 #include <QImage>
 
+#include "app/main_window.h"
 #include "app/placeholder_form.h"
+#include "drawhistory/draw_editor_window.h"
 #include "drawhistory/date_select_window.h"
 #include "drawhistory/download_window.h"
 #include "drawhistory/help_window.h"
 #include "drawhistory/line_sync_window.h"
-#include "drawhistory/main_window.h"
 #include "drawhistory/record_viewer_window.h"
 #include "drawhistory/server_address_window.h"
-#include "drawhistory/shared_state.h"
+#include "draws/shared_tables.h"
 #include "pillars/varnholt_window.h"
 #include "platform/error_handler.h"
 #include "platform/report_form.h"
@@ -27,7 +28,7 @@ std::unique_ptr<QDialog> placeholder(const char* name, const char* caption) {
 
 } // namespace
 
-Application::Application(Services services) : services_(services), state_(std::make_unique<SharedState>()) {
+Application::Application(Services services) : services_(services), tables_(std::make_unique<SharedTables>()) {
     createWindows();
 }
 
@@ -35,8 +36,11 @@ Application::~Application() = default;
 
 void Application::createWindows() {
     AppWindows& w = windows_;
-    w.Form_rk_main = std::make_unique<TForm_rk_main>(*state_, services_, windows_);
-    w.Form_rk_lotto_record = std::make_unique<TForm_rk_lotto_record>(*state_, services_, windows_);
+    SharedTables& t = *tables_;
+    w.Form_rk_main = std::make_unique<TForm_rk_main>(t, services_, windows_);
+    WindowLinks& links = *w.Form_rk_main;
+    w.Form_rk_lotto_record =
+        std::make_unique<TForm_rk_lotto_record>(t.draws, t.work, t.records, t.download, services_, links);
     w.Form_rk_trace_single = placeholder("Form_rk_trace_single", "單期號碼拖牌");
     w.Form_rk_no_analysis = placeholder("Form_rk_no_analysis", "號碼分析");
     w.Form_rk_rule_define = placeholder("Form_rk_rule_define", "版路定義");
@@ -51,16 +55,16 @@ void Application::createWindows() {
     w.Form_rk_simulate = placeholder("Form_rk_simulate", "模擬開獎");
     w.rpt = std::make_unique<Trpt>(services_.clock);
     w.rpt->QRImage2 = QImage(QStringLiteral(":/artwork/report_logo.jpg"));
-    w.Form_dateselect = std::make_unique<TForm_dateselect>(*state_, services_, windows_);
-    w.Form_rk_FtpServerIP = std::make_unique<TForm_rk_FtpServerIP>(*state_, services_);
+    w.Form_dateselect = std::make_unique<TForm_dateselect>(t.draws, t.records, services_, links);
+    w.Form_rk_FtpServerIP = std::make_unique<TForm_rk_FtpServerIP>(t.download, services_);
     w.Form_rk_chart1 = placeholder("Form_rk_chart1", "拖牌匯總統計圖");
     w.Form_rk_moving = placeholder("Form_rk_moving", "移動式版路(三期內養牌)");
-    w.Form_varnholt = std::make_unique<TForm_varnholt>(*state_, services_);
+    w.Form_varnholt = std::make_unique<TForm_varnholt>(t.draws, services_);
     w.Form_varnholt->setLogo(w.Form_rk_main->currentLogo());
     QObject::connect(w.Form_rk_main.get(), &TForm_rk_main::logoChanged, w.Form_varnholt.get(),
                      &TForm_varnholt::setLogo);
     w.Form_Download_TxT_from_http =
-        std::make_unique<TForm_Download_TxT_from_http>(*state_, services_, windows_);
+        std::make_unique<TForm_Download_TxT_from_http>(t.draws, services_, links);
 }
 
 void Application::start() {

@@ -5,7 +5,7 @@
 #include "app/app_windows.h"
 #include "platform/services.h"
 
-struct SharedState;
+struct SharedTables;
 
 // The program: the shared draw state, the platform services and every window, created in the
 // start-up order. Tests build it with fake services.
@@ -17,7 +17,7 @@ public:
     // Shows the main window maximized and runs its first load.
     void start();
 
-    SharedState& state() { return *state_; }
+    SharedTables& tables() { return *tables_; }
     Services& services() { return services_; }
     AppWindows& windows() { return windows_; }
 
@@ -25,6 +25,6 @@ private:
     void createWindows();
 
     Services services_;
-    std::unique_ptr<SharedState> state_;
+    std::unique_ptr<SharedTables> tables_;
     AppWindows windows_;
 };

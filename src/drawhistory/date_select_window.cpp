@@ -8,12 +8,10 @@
 #include <QShowEvent>
 #include <QToolButton>
 
-#include "app/app_windows.h"
 #include "common/date.h"
 #include "drawhistory/history_print.h"
-#include "drawhistory/main_window.h"
-#include "drawhistory/record_viewer_window.h"
-#include "drawhistory/shared_state.h"
+#include "common/text_table.h"
+#include "draws/draw_tables.h"
 #include "platform/clock.h"
 #include "platform/date_picker.h"
 #include "platform/error_handler.h"
@@ -21,6 +19,7 @@
 #include "platform/qt_text.h"
 #include "platform/report_form.h"
 #include "platform/services.h"
+#include "platform/window_links.h"
 #include "platform/string_grid.h"
 #include "platform/widget_colours.h"
 
@@ -29,9 +28,9 @@ namespace {
 
 } // namespace
 
-TForm_dateselect::TForm_dateselect(SharedState& state, Services& services, AppWindows& windows,
+TForm_dateselect::TForm_dateselect(const DrawTables& draws, const TextTable& records, Services& services, WindowLinks& links,
                                    QWidget* parent)
-    : QDialog(parent), state_(state), services_(services), windows_(windows) {
+    : QDialog(parent), draws_(draws), records_(records), services_(services), links_(links) {
     setObjectName(QStringLiteral("Form_dateselect"));
     setWindowTitle(QStringLiteral("列印日期區間選擇"));
     resize(373, 120);
@@ -100,22 +99,21 @@ void TForm_dateselect::DateTimePicker1Change() {
 }
 
 void TForm_dateselect::get_issue() {
-    Edit1->setText(QString::number(CountDrawsInRange(state_, fromDate(), toDate())));
+    Edit1->setText(QString::number(CountDrawsInRange(draws_, fromDate(), toDate())));
 }
 
 void TForm_dateselect::SpeedButton1Click() {
     mm->clear();
-    windows_.rpt->qrFontSize = 12;
-    const StringGrid& grid = *windows_.Form_rk_lotto_record->sgl;
+    links_.setReportFontSize(12);
     std::vector<RecordRow> rows;
-    rows.reserve(static_cast<std::size_t>(state_.DrawCount));
-    for (int row = 1; row <= state_.DrawCount; ++row) {
+    rows.reserve(static_cast<std::size_t>(records_.rowCount()));
+    for (int row = 1; row < records_.rowCount(); ++row) {
         RecordRow cells;
         for (int c = 0; c < 7; ++c)
-            cells[static_cast<std::size_t>(c)] = ss(grid.Cells(c, row));
+            cells[static_cast<std::size_t>(c)] = records_.cell(c, row);
         rows.push_back(std::move(cells));
     }
     const QStringList lines = qsList(DateRangePrintLines(rows, fromDate(), toDate()));
     SetMemoLines(*mm, lines);
-    windows_.Form_rk_main->show_memo_rpt(lines);
+    links_.show_memo_rpt(lines);
 }

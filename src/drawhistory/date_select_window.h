@@ -2,20 +2,22 @@
 
 #include <QDialog>
 
-class AppWindows;
 class QDateEdit;
 class QLineEdit;
 class QPlainTextEdit;
 class QToolButton;
 struct Date;
 struct Services;
-struct SharedState;
+struct DrawTables;
+class TextTable;
+class WindowLinks;
 
 // Prints the part of the record grid that falls in a date range, through the report form.
 class TForm_dateselect : public QDialog {
     Q_OBJECT
 public:
-    TForm_dateselect(SharedState& state, Services& services, AppWindows& windows, QWidget* parent = nullptr);
+    TForm_dateselect(const DrawTables& draws, const TextTable& records, Services& services, WindowLinks& links,
+                     QWidget* parent = nullptr);
 
     void FormShow();
     void DateTimePicker1Change();
@@ -35,7 +37,8 @@ private:
     Date fromDate() const;
     Date toDate() const;
 
-    SharedState& state_;
+    const DrawTables& draws_;
+    const TextTable& records_; // the record viewer's grid as it shows it
     Services& services_;
-    AppWindows& windows_;
+    WindowLinks& links_;
 };

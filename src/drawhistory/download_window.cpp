@@ -7,23 +7,21 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "app/app_windows.h"
 #include "common/errors.h"
 #include "common/text_file.h"
 #include "drawhistory/draw_download.h"
-#include "drawhistory/main_window.h"
-#include "drawhistory/record_viewer_window.h"
-#include "drawhistory/shared_state.h"
+#include "draws/draw_tables.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
 #include "platform/http_client.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "platform/widget_colours.h"
+#include "platform/window_links.h"
 
-TForm_Download_TxT_from_http::TForm_Download_TxT_from_http(SharedState& state, Services& services,
-                                                           AppWindows& windows, QWidget* parent)
-    : QDialog(parent), state_(state), services_(services), windows_(windows) {
+TForm_Download_TxT_from_http::TForm_Download_TxT_from_http(const DrawTables& draws, Services& services,
+                                                           WindowLinks& links, QWidget* parent)
+    : QDialog(parent), draws_(draws), services_(services), links_(links) {
     setObjectName(QStringLiteral("Form_Download_TxT_from_http"));
     setWindowTitle(QStringLiteral("下載開獎資料"));
     resize(461, 222);
@@ -72,13 +70,13 @@ void TForm_Download_TxT_from_http::showEvent(QShowEvent* event) {
 }
 
 void TForm_Download_TxT_from_http::FormShow() {
-    Label2->setText(qs(state_.DataFileName));
+    Label2->setText(qs(draws_.DataFileName));
 }
 
 void TForm_Download_TxT_from_http::Button1Click() {
     Button1->setEnabled(false);
     // The request runs on a worker thread; requestFinished picks up its answer.
-    NMHTTP_DLTXT->start(DrawFileUrl(state_.DataFileName), requestTimeout_);
+    NMHTTP_DLTXT->start(DrawFileUrl(draws_.DataFileName), requestTimeout_);
 }
 
 void TForm_Download_TxT_from_http::requestFinished() {
@@ -106,7 +104,7 @@ void TForm_Download_TxT_from_http::NMHTTP_DLTXTSuccess(const std::string& body) 
         return;
     }
     try {
-        WriteFileBytes(state_.DataFileName, *drawFile);
+        WriteFileBytes(draws_.DataFileName, *drawFile);
     } catch (const FileError&) {
         services_.dialogs.messageDialog(QStringLiteral("檔案無法寫入,磁碟可能損壞.請執行修復後再試試"),
                                         DialogKind::Warning, DialogButtons::Ok);
@@ -126,15 +124,6 @@ void TForm_Download_TxT_from_http::done(int result) {
 // error is shown and the window closes all the same, so it can never get stuck open.
 void TForm_Download_TxT_from_http::FormClose() {
     NMHTTP_DLTXT->cancel(); // a request still running when the user closes is dropped
-    RunGuarded(services_.dialogs, [this] {
-        TForm_rk_main& main = *windows_.Form_rk_main;
-        main.Read_lotto_list();
-        main.put_to_ltno();
-        main.sort_orirec(1);
-        main.show_to_grid();
-        // The grid now shows drawn order, whatever order the viewer showed before.
-        windows_.Form_rk_lotto_record->setNumberHeadings(false);
-        windows_.Form_rk_lotto_record->showRecordCount();
-    });
+    RunGuarded(services_.dialogs, [this] { links_.rereadHistory(); });
     Button1->setEnabled(true);
 }

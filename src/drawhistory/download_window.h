@@ -4,20 +4,20 @@
 #include <chrono>
 #include <string>
 
-class AppWindows;
 class AsyncHttpGet;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 struct Services;
-struct SharedState;
+struct DrawTables;
+class WindowLinks;
 
 // Replaces the draw file by the current one from the data server, then rereads it for the record
 // viewer (without the full reload, so the path-rule settings stay).
 class TForm_Download_TxT_from_http : public QDialog {
     Q_OBJECT
 public:
-    TForm_Download_TxT_from_http(SharedState& state, Services& services, AppWindows& windows,
+    TForm_Download_TxT_from_http(const DrawTables& draws, Services& services, WindowLinks& links,
                                  QWidget* parent = nullptr);
     ~TForm_Download_TxT_from_http() override;
 
@@ -48,8 +48,8 @@ private:
     void requestFinished();
     void reportFailure();
 
-    SharedState& state_;
+    const DrawTables& draws_;
     Services& services_;
-    AppWindows& windows_;
+    WindowLinks& links_;
     std::chrono::milliseconds requestTimeout_{20000};
 };

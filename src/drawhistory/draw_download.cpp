@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "common/text_file.h"
-#include "drawhistory/draw_loader.h"
+#include "draws/draw_loader.h"
 
 std::string DataServerBaseUrl() {
     const char* fromEnvironment = std::getenv("QORVEL_DATA_URL");

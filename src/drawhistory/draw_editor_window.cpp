@@ -6,22 +6,21 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/app_windows.h"
 #include "common/errors.h"
 #include "common/text_file.h"
-#include "drawhistory/main_window.h"
-#include "drawhistory/shared_state.h"
+#include "draws/draw_tables.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
 #include "platform/fonts.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
+#include "platform/window_links.h"
 #include "platform/widget_colours.h"
 
-TForm_RK_stk_txtfile::TForm_RK_stk_txtfile(SharedState& state, Services& services, AppWindows& windows,
+TForm_RK_stk_txtfile::TForm_RK_stk_txtfile(const DrawTables& draws, Services& services, WindowLinks& links,
                                            QWidget* parent)
-    : QDialog(parent), state_(state), services_(services), windows_(windows) {
+    : QDialog(parent), draws_(draws), services_(services), links_(links) {
     setObjectName(QStringLiteral("Form_RK_stk_txtfile"));
     resize(379, 540);
 
@@ -73,20 +72,20 @@ TForm_RK_stk_txtfile::TForm_RK_stk_txtfile(SharedState& state, Services& service
 }
 
 void TForm_RK_stk_txtfile::loadDrawFile(const QPixmap& logo) {
-    const QString gameName = qs(state_.GameName);
-    const QString fileName = qs(state_.DataFileName);
+    const QString gameName = qs(draws_.GameName);
+    const QString fileName = qs(draws_.DataFileName);
     Label1->setText(gameName + QStringLiteral(" 開獎資料"));
     setWindowTitle(gameName + QStringLiteral(" ") + fileName + QStringLiteral(" 手動輸入資料"));
     Image1->setPixmap(logo);
     // The load creates the file; should it have gone since, the user starts from an empty text.
     const std::vector<std::string> lines =
-        FileExists(state_.DataFileName) ? ReadTextLines(state_.DataFileName) : std::vector<std::string>();
+        FileExists(draws_.DataFileName) ? ReadTextLines(draws_.DataFileName) : std::vector<std::string>();
     SetMemoLines(*Memo1, qsList(lines));
 }
 
 void TForm_RK_stk_txtfile::Button1Click() {
     try {
-        WriteTextLines(state_.DataFileName, SplitLines(ss(Memo1->toPlainText())));
+        WriteTextLines(draws_.DataFileName, SplitLines(ss(Memo1->toPlainText())));
     } catch (const FileError& error) {
         // Nothing was replaced; the text stays here so the user can try again.
         services_.dialogs.messageDialog(qs(error.what()) + QStringLiteral(",輸入的資料尚未儲存"),
@@ -95,9 +94,8 @@ void TForm_RK_stk_txtfile::Button1Click() {
     }
     services_.dialogs.messageDialog(windowTitle() + QStringLiteral(" 檔案儲存完成"), DialogKind::Information,
                                     DialogButtons::Ok);
-    windows_.Form_rk_main->FormShow();
-    // The reload has just named a line it could not take: stay open so the user can correct it.
-    if (windows_.Form_rk_main->readStoppedAtBadLine())
+    // A reload that names a line it could not take keeps the editor open for the correction.
+    if (!links_.reloadHistory())
         return;
     close();
 }
@@ -108,5 +106,5 @@ void TForm_RK_stk_txtfile::done(int result) {
 }
 
 void TForm_RK_stk_txtfile::FormClose() {
-    RunGuarded(services_.dialogs, [this] { windows_.Form_rk_main->FormShow(); });
+    RunGuarded(services_.dialogs, [this] { links_.reloadHistory(); });
 }

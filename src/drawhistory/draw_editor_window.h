@@ -2,19 +2,19 @@
 
 #include <QDialog>
 
-class AppWindows;
 class QLabel;
 class QPixmap;
 class QPlainTextEdit;
 class QPushButton;
 struct Services;
-struct SharedState;
+struct DrawTables;
+class WindowLinks;
 
 // The manual editor: the draw file as editable text, saved whole; the main window reloads after.
 class TForm_RK_stk_txtfile : public QDialog {
     Q_OBJECT
 public:
-    TForm_RK_stk_txtfile(SharedState& state, Services& services, AppWindows& windows,
+    TForm_RK_stk_txtfile(const DrawTables& draws, Services& services, WindowLinks& links,
                          QWidget* parent = nullptr);
 
     // Fills the labels, caption, logo and text for the current game's draw file.
@@ -34,7 +34,7 @@ protected:
     void done(int result) override;
 
 private:
-    SharedState& state_;
+    const DrawTables& draws_;
     Services& services_;
-    AppWindows& windows_;
+    WindowLinks& links_;
 };

@@ -1,12 +1,12 @@
 #include "drawhistory/history_print.h"
 
 #include "common/num_format.h"
-#include "drawhistory/shared_state.h"
+#include "draws/draw_tables.h"
 
-int CountDrawsInRange(const SharedState& state, const Date& from, const Date& to) {
+int CountDrawsInRange(const DrawTables& draws, const Date& from, const Date& to) {
     int count = 0;
-    for (int k = 1; k <= state.DrawCount; ++k)
-        if (from <= state.DrawDate[k] && state.DrawDate[k] <= to)
+    for (int k = 1; k <= draws.DrawCount; ++k)
+        if (from <= draws.DrawDate[k] && draws.DrawDate[k] <= to)
             ++count;
     return count;
 }

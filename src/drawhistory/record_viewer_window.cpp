@@ -10,24 +10,17 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/app_windows.h"
-#include "drawhistory/date_select_window.h"
-#include "drawhistory/download_window.h"
-#include "drawhistory/main_window.h"
-#include "drawhistory/shared_state.h"
+#include "draws/download_setting.h"
+#include "draws/draw_loader.h"
+#include "draws/record_table.h"
 #include "platform/error_handler.h"
 #include "platform/fonts.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "platform/string_grid.h"
-#include "platform/window_shower.h"
+#include "platform/window_links.h"
 
 namespace {
-
-const QStringList DrawnHeadings = {QStringLiteral("一落"), QStringLiteral("二落"), QStringLiteral("三落"),
-                                   QStringLiteral("四落"), QStringLiteral("五落")};
-const QStringList AscendingHeadings = {QStringLiteral("順一"), QStringLiteral("順二"), QStringLiteral("順三"),
-                                       QStringLiteral("順四"), QStringLiteral("順五")};
 
 QToolButton* toolButton(const QString& name, const QString& text, QWidget* parent) {
     auto* button = new QToolButton(parent);
@@ -45,9 +38,11 @@ QPushButton* pushButton(const QString& name, const QString& text, QWidget* paren
 
 } // namespace
 
-TForm_rk_lotto_record::TForm_rk_lotto_record(SharedState& state, Services& services, AppWindows& windows,
-                                             QWidget* parent)
-    : QDialog(parent), state_(state), services_(services), windows_(windows) {
+TForm_rk_lotto_record::TForm_rk_lotto_record(DrawTables& draws, WorkArea& work, TextTable& records,
+                                             const DownloadSetting& download, Services& services,
+                                             WindowLinks& links, QWidget* parent)
+    : QDialog(parent), draws_(draws), work_(work), records_(records), download_(download), services_(services),
+      links_(links) {
     setObjectName(QStringLiteral("Form_rk_lotto_record"));
     setWindowTitle(QStringLiteral("今彩 539"));
     resize(572, 417);
@@ -126,36 +121,38 @@ void TForm_rk_lotto_record::showEvent(QShowEvent* event) {
 }
 
 void TForm_rk_lotto_record::FormShow() {
-    BitBtn2->setEnabled(state_.DownloadEnabled);
-    TForm_rk_main& main = *windows_.Form_rk_main;
-    main.sort_orirec(1);
-    main.show_to_grid();
+    BitBtn2->setEnabled(download_.DownloadEnabled);
+    SortDrawLines(draws_, 1);
+    showDrawLines();
     showRecordCount();
     // The split tables stay oldest first until an order button asks for newest first.
 }
 
+void TForm_rk_lotto_record::showDrawLines() {
+    records_ = RecordTable(draws_);
+    showRecords();
+}
+
+void TForm_rk_lotto_record::showRecords() {
+    sgl->setUpdatesEnabled(false);
+    sgl->SetRowCount(records_.rowCount());
+    for (int row = 0; row < records_.rowCount(); ++row)
+        for (int c = 0; c < RecordColumns; ++c)
+            sgl->SetCell(c, row, qs(records_.cell(c, row)));
+    sgl->setUpdatesEnabled(true);
+}
+
 void TForm_rk_lotto_record::showRecordCount() {
-    lb_reclen->setText(QStringLiteral("開獎資料共 ") + QString::number(state_.DrawCount) +
+    lb_reclen->setText(QStringLiteral("開獎資料共 ") + QString::number(draws_.DrawCount) +
                        QStringLiteral(" 期"));
 }
 
 void TForm_rk_lotto_record::showNumbers(bool ascending) {
-    TForm_rk_main& main = *windows_.Form_rk_main;
-    main.put_to_ltno();
+    SplitDrawLines(draws_, work_);
     if (ascending)
-        main.show_to_grid();
-    sgl->setUpdatesEnabled(false);
-    for (int row = 1; row <= state_.DrawCount; ++row)
-        for (int p = 1; p <= 5; ++p)
-            sgl->SetCell(p + 1, row, qs(ascending ? state_.DrawNums[p][row] : state_.DrawNumsDrawn[p][row]));
-    setNumberHeadings(ascending);
-    sgl->setUpdatesEnabled(true);
-}
-
-void TForm_rk_lotto_record::setNumberHeadings(bool ascending) {
-    const QStringList& headings = ascending ? AscendingHeadings : DrawnHeadings;
-    for (int p = 1; p <= 5; ++p)
-        sgl->SetCell(p + 1, 0, headings[p - 1]);
+        records_ = RecordTable(draws_);
+    SetRecordNumbers(records_, draws_, ascending);
+    showRecords();
 }
 
 void TForm_rk_lotto_record::SpeedButton3Click() {
@@ -167,19 +164,19 @@ void TForm_rk_lotto_record::SpeedButton12Click() {
 }
 
 void TForm_rk_lotto_record::BitBtn2Click() {
-    services_.shower.showModal(*windows_.Form_Download_TxT_from_http);
+    links_.open(QStringLiteral("Form_Download_TxT_from_http"));
 }
 
 void TForm_rk_lotto_record::BitBtn3Click() {
-    windows_.Form_rk_main->Label4Click();
+    links_.open(QStringLiteral("Form_RK_stk_txtfile"));
 }
 
 void TForm_rk_lotto_record::SpeedButton13Click() {
-    services_.shower.showModal(*windows_.Form_dateselect);
+    links_.open(QStringLiteral("Form_dateselect"));
 }
 
 void TForm_rk_lotto_record::SpeedButton10Click() {
-    windows_.Form_rk_main->show_memo(QStringLiteral("help_record.txt"));
+    links_.show_memo(QStringLiteral("help_record.txt"));
 }
 
 void TForm_rk_lotto_record::done(int result) {
@@ -189,5 +186,5 @@ void TForm_rk_lotto_record::done(int result) {
 
 // Every other window expects the tables oldest first again.
 void TForm_rk_lotto_record::FormClose() {
-    RunGuarded(services_.dialogs, [this] { windows_.Form_rk_main->FormShow(); });
+    RunGuarded(services_.dialogs, [this] { links_.reloadHistory(); });
 }

@@ -2,21 +2,25 @@
 
 #include <QDialog>
 
-class AppWindows;
 class QAction;
 class QLabel;
 class QPushButton;
 class QToolButton;
 class StringGrid;
 struct Services;
-struct SharedState;
+struct DownloadSetting;
+struct DrawTables;
+struct WorkArea;
+class TextTable;
+class WindowLinks;
 
 // The record viewer: the whole draw history newest first, the numbers in drawn or ascending order;
 // from here the user prints a date range, reads the help, downloads or edits the draw file.
 class TForm_rk_lotto_record : public QDialog {
     Q_OBJECT
 public:
-    TForm_rk_lotto_record(SharedState& state, Services& services, AppWindows& windows,
+    TForm_rk_lotto_record(DrawTables& draws, WorkArea& work, TextTable& records, const DownloadSetting& download,
+                          Services& services, WindowLinks& links,
                           QWidget* parent = nullptr);
 
     void FormShow();
@@ -30,8 +34,8 @@ public:
 
     // "開獎資料共 n 期" from the loaded count.
     void showRecordCount();
-    // Headings of the number columns: "順一".."順五" or "一落".."五落".
-    void setNumberHeadings(bool ascending);
+    // Fills the grid from DrawLines in their current order.
+    void showDrawLines();
 
     StringGrid* sgl;
     QAction* N1;
@@ -51,8 +55,12 @@ protected:
 private:
     // Re-splits the tables in the grid's present order (newest first) and shows one number order.
     void showNumbers(bool ascending);
+    void showRecords();
 
-    SharedState& state_;
+    DrawTables& draws_;
+    WorkArea& work_;
+    TextTable& records_; // what sgl shows; the date-range print reads it
+    const DownloadSetting& download_;
     Services& services_;
-    AppWindows& windows_;
+    WindowLinks& links_;
 };

@@ -1,6 +1,6 @@
 #include "drawhistory/server_address.h"
 
-#include "drawhistory/draw_loader.h"
+#include "draws/draw_loader.h"
 
 std::optional<std::string> JoinServerAddress(const std::array<std::string, 4>& parts) {
     std::string address;

@@ -9,7 +9,7 @@
 
 #include "common/text_file.h"
 #include "drawhistory/server_address.h"
-#include "drawhistory/shared_state.h"
+#include "draws/download_setting.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
 #include "platform/memo_lines.h"
@@ -27,8 +27,8 @@ QLineEdit* addressBox(const QString& name, QWidget* parent) {
 
 } // namespace
 
-TForm_rk_FtpServerIP::TForm_rk_FtpServerIP(SharedState& state, Services& services, QWidget* parent)
-    : QDialog(parent), state_(state), services_(services) {
+TForm_rk_FtpServerIP::TForm_rk_FtpServerIP(DownloadSetting& download, Services& services, QWidget* parent)
+    : QDialog(parent), download_(download), services_(services) {
     setObjectName(QStringLiteral("Form_rk_FtpServerIP"));
     setWindowTitle(QStringLiteral("資料下載伺服器位址"));
     resize(448, 211);
@@ -105,5 +105,5 @@ void TForm_rk_FtpServerIP::Button2Click() {
     services_.dialogs.messageDialog(QStringLiteral("新IP設定完成"), DialogKind::Confirmation,
                                     DialogButtons::Ok);
     FormShow();
-    state_.DownloadEnabled = DownloadAllowedFor(*address);
+    download_.DownloadEnabled = DownloadAllowedFor(*address);
 }

@@ -7,14 +7,14 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 struct Services;
-struct SharedState;
+struct DownloadSetting;
 
 // Shows and changes the data server's address kept in FtpServerIp.txt; the agreed address
 // "1.1.1.1" switches the record viewer's download off for the rest of the run.
 class TForm_rk_FtpServerIP : public QDialog {
     Q_OBJECT
 public:
-    TForm_rk_FtpServerIP(SharedState& state, Services& services, QWidget* parent = nullptr);
+    TForm_rk_FtpServerIP(DownloadSetting& download, Services& services, QWidget* parent = nullptr);
 
     void FormShow();
     void Button2Click();
@@ -32,6 +32,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    SharedState& state_;
+    DownloadSetting& download_;
     Services& services_;
 };

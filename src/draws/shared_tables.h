@@ -14,4 +14,5 @@ struct SharedTables {
     PathRules rules;
     DragHandOver drag;
     DownloadSetting download;
+    TextTable records; // the record viewer's grid as shown; the date-range print reads it
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/num_format.h"
-#include "drawhistory/shared_state.h"
+#include "draws/draw_tables.h"
 
 std::string DrawMemoLine(int lineNumber, const Date& date, std::string_view drawId,
                          const std::array<std::string, 5>& numbers) {
@@ -14,15 +14,15 @@ std::string DrawMemoLine(int lineNumber, const Date& date, std::string_view draw
     return line;
 }
 
-std::vector<std::string> ListDraws(const SharedState& state, const std::vector<int>& draws) {
+std::vector<std::string> ListDraws(const DrawTables& tables, const std::vector<int>& draws) {
     std::vector<std::string> lines;
     lines.reserve(draws.size());
     int lineNumber = 0;
     for (int d : draws) {
         std::array<std::string, 5> numbers;
         for (int k = 1; k <= 5; ++k)
-            numbers[static_cast<std::size_t>(k - 1)] = state.DrawNums[k][d];
-        lines.push_back(DrawMemoLine(++lineNumber, state.DrawDate[d], state.DrawId[d], numbers));
+            numbers[static_cast<std::size_t>(k - 1)] = tables.DrawNums[k][d];
+        lines.push_back(DrawMemoLine(++lineNumber, tables.DrawDate[d], tables.DrawId[d], numbers));
     }
     return lines;
 }
@@ -83,10 +83,10 @@ std::string DrawKey(std::string_view line) {
     return key;
 }
 
-std::vector<int> DrawsInDateRange(const SharedState& state, const Date& from, const Date& to) {
+std::vector<int> DrawsInDateRange(const DrawTables& tables, const Date& from, const Date& to) {
     std::vector<int> draws;
-    for (int i = 1; i <= state.DrawCount; ++i)
-        if (from <= state.DrawDate[i] && state.DrawDate[i] <= to)
+    for (int i = 1; i <= tables.DrawCount; ++i)
+        if (from <= tables.DrawDate[i] && tables.DrawDate[i] <= to)
             draws.push_back(i);
     return draws;
 }
@@ -113,19 +113,19 @@ std::vector<int> LastPicks(const std::vector<int>& picks, int n) {
     return std::vector<int>(picks.end() - static_cast<std::ptrdiff_t>(keep), picks.end());
 }
 
-std::vector<int> DragDraws(const SharedState& state, int pos, std::string_view x, int lag, bool fixedPosition) {
+std::vector<int> DragDraws(const DrawTables& tables, int pos, std::string_view x, int lag, bool fixedPosition) {
     std::vector<int> matches;
     if (pos < 1 || pos > 5 || lag < 0)
         return matches;
     // A lag of 0 would reach one past the latest draw, which holds nothing.
-    const int last = std::min(state.DrawCount - lag + 1, state.DrawCount);
+    const int last = std::min(tables.DrawCount - lag + 1, tables.DrawCount);
     for (int i = 1; i <= last; ++i) {
         bool match = false;
         if (fixedPosition) {
-            match = state.DrawNums[pos][i] == x;
+            match = tables.DrawNums[pos][i] == x;
         } else {
             for (int k = 1; k <= 5 && !match; ++k)
-                match = state.DrawNums[k][i] == x;
+                match = tables.DrawNums[k][i] == x;
         }
         if (match)
             matches.push_back(i);
@@ -136,9 +136,9 @@ std::vector<int> DragDraws(const SharedState& state, int pos, std::string_view x
     return draws;
 }
 
-int DrawOfDate(const SharedState& state, std::string_view dateText) {
-    for (int i = state.DrawCount; i >= 1; --i)
-        if (DateFormat("yyyy/mm/dd", state.DrawDate[i]) == dateText)
+int DrawOfDate(const DrawTables& tables, std::string_view dateText) {
+    for (int i = tables.DrawCount; i >= 1; --i)
+        if (DateFormat("yyyy/mm/dd", tables.DrawDate[i]) == dateText)
             return i;
     return 0;
 }

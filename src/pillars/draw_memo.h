@@ -7,7 +7,7 @@
 
 #include "common/date.h"
 
-struct SharedState;
+struct DrawTables;
 
 // A draw as the best-pillar window lists it, one per memo line:
 //   "0001,2026/01/02,115001,01,05,12,22,37"
@@ -20,7 +20,7 @@ std::string DrawMemoLine(int lineNumber, const Date& date, std::string_view draw
                          const std::array<std::string, 5>& numbers);
 
 // The memo lines of the given draws (indices into the shared draw tables), numbered from "0001".
-std::vector<std::string> ListDraws(const SharedState& state, const std::vector<int>& draws);
+std::vector<std::string> ListDraws(const DrawTables& tables, const std::vector<int>& draws);
 
 // The five number texts of a memo line: two characters (not bytes) each at the number columns,
 // shorter or empty where the line ends early.
@@ -41,7 +41,7 @@ std::string DrawKey(std::string_view line);
 enum class SourceKind { DateRange = 1, Latest = 2, Periodic = 3, Drag = 4 };
 
 // Draws dated from..to, both ends inclusive, oldest first.
-std::vector<int> DrawsInDateRange(const SharedState& state, const Date& from, const Date& to);
+std::vector<int> DrawsInDateRange(const DrawTables& tables, const Date& from, const Date& to);
 
 // The latest n draws (n >= 1), oldest first.
 std::vector<int> LatestDraws(int drawCount, int n);
@@ -56,10 +56,10 @@ std::vector<int> LastPicks(const std::vector<int>& picks, int n);
 // The draws that followed, lag draws later, the draws holding the number text x: at ascending
 // position pos (1..5) when fixedPosition, else anywhere. The last such draw is left out: with the
 // proposed lag its follow-up is the draw still to come.
-std::vector<int> DragDraws(const SharedState& state, int pos, std::string_view x, int lag, bool fixedPosition);
+std::vector<int> DragDraws(const DrawTables& tables, int pos, std::string_view x, int lag, bool fixedPosition);
 
 // The latest draw dated dateText ("yyyy/mm/dd"), or 0 when no loaded draw has that date.
-int DrawOfDate(const SharedState& state, std::string_view dateText);
+int DrawOfDate(const DrawTables& tables, std::string_view dateText);
 
 // The headings of the reports for each query.
 std::string DateRangeHeader(const Date& from, const Date& to, std::string_view countText);

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "common/num_text.h"
-#include "drawhistory/shared_state.h"
+#include "draws/draw_tables.h"
 #include "pillars/computer_arrangement.h"
 #include "platform/dialogs.h"
 #include "platform/memo_lines.h"
@@ -55,7 +55,7 @@ void TForm_varnholt::rankSelection(int k) {
     int r = 0;
     for (const std::string& score : pass.scoreLines)
         unit.NoScore2[++r] = std::stoi(score);
-    for (int n = std::min(shared_.MaxNo, NumberBoxes); n >= 1; --n)
+    for (int n = std::min(draws_.MaxNo, NumberBoxes); n >= 1; --n)
         if (std::find(pass.hotNumbers.begin(), pass.hotNumbers.end(), NumText(n)) == pass.hotNumbers.end())
             unit.NoScore2[++r] = n;
 

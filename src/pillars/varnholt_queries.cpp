@@ -12,7 +12,7 @@
 
 #include "common/date.h"
 #include "common/num_format.h"
-#include "drawhistory/shared_state.h"
+#include "draws/draw_tables.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/date_picker.h"
@@ -40,9 +40,9 @@ void TForm_varnholt::FormShow() {
     ComboBox1Change();
 
     cb_date->clear();
-    for (int i = shared_.DrawCount; i >= 1 && i > shared_.DrawCount - LatestDrawDates; --i)
-        cb_date->addItem(qs(DateFormat("yyyy/mm/dd", shared_.DrawDate[i])));
-    cb_date->setCurrentText(shared_.DrawCount > 0 ? cb_date->itemText(0) : QString());
+    for (int i = draws_.DrawCount; i >= 1 && i > draws_.DrawCount - LatestDrawDates; --i)
+        cb_date->addItem(qs(DateFormat("yyyy/mm/dd", draws_.DrawDate[i])));
+    cb_date->setCurrentText(draws_.DrawCount > 0 ? cb_date->itemText(0) : QString());
     cb_dateChange();
 
     PageC->setCurrentWidget(TS2);
@@ -54,7 +54,7 @@ void TForm_varnholt::FormShow() {
 
 void TForm_varnholt::reset_table() {
     for (int n = 1; n <= NumberBoxes; ++n)
-        NoBox[n]->setVisible(n <= shared_.MaxNo);
+        NoBox[n]->setVisible(n <= draws_.MaxNo);
     DateTimePicker1->setDate(ToQDate(StrToDate("2009/01/01")));
     DateTimePicker2->setDate(ToQDate(services_.clock.today()));
     for (int p = 1; p <= MaxPillars; ++p)
@@ -63,7 +63,7 @@ void TForm_varnholt::reset_table() {
     unit.HotTriples.clear();
     unit.HotQuads.clear();
     unit.NoScore.clear();
-    for (int n = 1; n <= shared_.MaxNo; ++n) {
+    for (int n = 1; n <= draws_.MaxNo; ++n) {
         unit.NoScore.push_back(RankedCount{n, 0});
         unit.NoScore2[n] = n;
     }
@@ -79,7 +79,7 @@ void TForm_varnholt::refuse(const QString& text) {
 std::vector<std::string> TForm_varnholt::drawMemoLines() const { return ssList(MemoLines(*Memo1)); }
 
 void TForm_varnholt::showDrawWindow(const std::vector<int>& draws) {
-    const QStringList lines = qsList(ListDraws(shared_, draws));
+    const QStringList lines = qsList(ListDraws(draws_, draws));
     for (QPlainTextEdit* memo : {Memo1, Memo2, Memo3})
         SetMemoLines(*memo, lines);
     Edit1->setText(QStringLiteral("  ") + QString::number(lines.size()));
@@ -95,7 +95,7 @@ void TForm_varnholt::Button1Click() {
 void TForm_varnholt::get_sumno() {
     const Date from = FromQDate(DateTimePicker1->date());
     const Date to = FromQDate(DateTimePicker2->date());
-    showDrawWindow(DrawsInDateRange(shared_, from, to));
+    showDrawWindow(DrawsInDateRange(draws_, from, to));
     unit.WindowHeader = DateRangeHeader(from, to, ss(Edit1->text()));
 }
 
@@ -105,9 +105,9 @@ void TForm_varnholt::Button16Click() {
         return refuse(QStringLiteral("近期統計的期數必須是1以上的整數，請重新輸入"));
     unit.Source = SourceKind::Latest;
     unit.WindowHeader = LatestHeader(ss(cbis->currentText()));
-    const std::vector<int> draws = LatestDraws(shared_.DrawCount, count);
+    const std::vector<int> draws = LatestDraws(draws_.DrawCount, count);
     if (!draws.empty())
-        DateTimePicker1->setDate(ToQDate(shared_.DrawDate[draws.front()]));
+        DateTimePicker1->setDate(ToQDate(draws_.DrawDate[draws.front()]));
     showDrawWindow(draws);
 }
 
@@ -120,9 +120,9 @@ void TForm_varnholt::Button17Click() {
         return refuse(QStringLiteral("週期統計的期數必須是1以上的整數，請重新輸入"));
     unit.Source = SourceKind::Periodic;
     unit.WindowHeader = PeriodicHeader(ss(cb_intv->currentText()), ss(cbis_2->currentText()));
-    const std::vector<int> draws = LastPicks(PeriodicPicks(shared_.DrawCount, interval), count);
+    const std::vector<int> draws = LastPicks(PeriodicPicks(draws_.DrawCount, interval), count);
     if (!draws.empty())
-        DateTimePicker1->setDate(ToQDate(shared_.DrawDate[draws.front()]));
+        DateTimePicker1->setDate(ToQDate(draws_.DrawDate[draws.front()]));
     showDrawWindow(draws);
 }
 
@@ -135,27 +135,27 @@ void TForm_varnholt::Button18Click() {
     if (lag < 0)
         return refuse(QStringLiteral("單支拖牌之下的期數不可小於0，請重新輸入"));
     unit.Source = SourceKind::Drag;
-    const std::vector<int> draws = DragDraws(shared_, position, number, lag, cb_ff->isChecked());
+    const std::vector<int> draws = DragDraws(draws_, position, number, lag, cb_ff->isChecked());
     showDrawWindow(draws);
     unit.WindowHeader = DragHeader(cb_ff->isChecked(), ss(cb_ii->currentText()), number,
                                    ss(cb_prediction->currentText()), static_cast<int>(draws.size()));
 }
 
 void TForm_varnholt::cb_dateChange() {
-    if (shared_.DrawCount == 0)
+    if (draws_.DrawCount == 0)
         return; // nothing loaded to refer to
     const QString dateText = cb_date->currentText();
     const int position = StrToInt(ss(cb_ii->currentText()));
-    const int draw = DrawOfDate(shared_, ss(dateText));
+    const int draw = DrawOfDate(draws_, ss(dateText));
     if (draw == 0)
         return refuse(QStringLiteral("日期 ") + dateText + QStringLiteral(" 沒有開獎資料，請重新選擇"));
     if (position < 1 || position > 5)
         return refuse(QStringLiteral("單支拖牌的位置必須是第1支到第5支，請重新輸入"));
-    const QString number = qs(shared_.DrawNums[position][draw]);
+    const QString number = qs(draws_.DrawNums[position][draw]);
     CB_xx->clear();
     CB_xx->addItem(number);
     CB_xx->setCurrentText(number);
-    cb_prediction->setCurrentText(QString::number(shared_.DrawCount - draw + 1));
+    cb_prediction->setCurrentText(QString::number(draws_.DrawCount - draw + 1));
 }
 
 bool TForm_varnholt::rerunQuery() {
@@ -177,7 +177,7 @@ void TForm_varnholt::Button2Click() {
 }
 
 void TForm_varnholt::Count_Sumno() {
-    NumberCount count = ::Count_Sumno(drawMemoLines(), shared_.MaxNo);
+    NumberCount count = ::Count_Sumno(drawMemoLines(), draws_.MaxNo);
     unit.NoScore = std::move(count.ranking);
     unit.Combos = std::move(count.combinations);
     show_sumno();
@@ -193,7 +193,7 @@ void TForm_varnholt::show_sumno() {
 }
 
 void TForm_varnholt::Count_Sumno_tail() {
-    unit.TailScore = ::Count_Sumno_tail(drawMemoLines(), shared_.MaxNo);
+    unit.TailScore = ::Count_Sumno_tail(drawMemoLines(), draws_.MaxNo);
     show_sumno_tail();
 }
 
@@ -210,7 +210,7 @@ void TForm_varnholt::get_allno(int k) {
     const std::vector<std::string>* combinations = unit.Combos.ofSize(k);
     if (!combinations)
         return;
-    std::vector<HotCombination> ranked = ::get_allno(k, *combinations, drawMemoLines(), shared_.MaxNo);
+    std::vector<HotCombination> ranked = ::get_allno(k, *combinations, drawMemoLines(), draws_.MaxNo);
     QLabel* progress = k == 2 ? lb2s : k == 3 ? lb3s : lb4s;
     progress->setText(QString::number(combinations->size()));
     (k == 2 ? unit.HotPairs : k == 3 ? unit.HotTriples : unit.HotQuads) = std::move(ranked);

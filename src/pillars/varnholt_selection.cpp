@@ -8,7 +8,7 @@
 
 #include "common/date.h"
 #include "common/num_text.h"
-#include "drawhistory/shared_state.h"
+#include "draws/draw_tables.h"
 #include "pillars/verification_report.h"
 #include "platform/dialogs.h"
 #include "platform/memo_lines.h"
@@ -49,7 +49,7 @@ void setBackground(QWidget* control, const QColor& colour) {
 
 void TForm_varnholt::CB01Click() {
     unit.SelCount = 0;
-    for (int n = 1; n <= std::min(shared_.MaxNo, NumberBoxes); ++n) {
+    for (int n = 1; n <= std::min(draws_.MaxNo, NumberBoxes); ++n) {
         markBox(NoBox[n], Qt::blue);
         if (!NoBox[n]->isChecked())
             continue;
@@ -98,7 +98,7 @@ void TForm_varnholt::Clear_CB() {
 void TForm_varnholt::Button8Click() { Clear_CB(); }
 
 void TForm_varnholt::CBT1Click() {
-    const int maxNo = std::min(shared_.MaxNo, NumberBoxes);
+    const int maxNo = std::min(draws_.MaxNo, NumberBoxes);
     for (int d = 0; d <= 9; ++d) {
         const bool ticked = TailBox[d]->isChecked();
         markBox(TailBox[d], Qt::black);
@@ -113,7 +113,7 @@ void TForm_varnholt::CBT1Click() {
 }
 
 void TForm_varnholt::CBH0Click() {
-    const int maxNo = std::min(shared_.MaxNo, NumberBoxes);
+    const int maxNo = std::min(draws_.MaxNo, NumberBoxes);
     for (int h = 0; h <= 4; ++h) {
         const bool ticked = HeadBox[h]->isChecked();
         markBox(HeadBox[h], Qt::black);

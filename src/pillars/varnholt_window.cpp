@@ -121,8 +121,8 @@ QVBoxLayout* verificationHeader(QWidget* page, const QString& heading, QLabel*& 
 
 } // namespace
 
-TForm_varnholt::TForm_varnholt(SharedState& shared, Services& services, QWidget* parent)
-    : QDialog(parent), shared_(shared), services_(services) {
+TForm_varnholt::TForm_varnholt(const DrawTables& draws, Services& services, QWidget* parent)
+    : QDialog(parent), draws_(draws), services_(services) {
     setObjectName(QStringLiteral("Form_varnholt"));
     setWindowTitle(QStringLiteral("最佳Qorvel"));
     setFont(MingFont(9));

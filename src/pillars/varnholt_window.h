@@ -29,14 +29,14 @@ class QToolButton;
 class QWidget;
 class StringGrid;
 struct Services;
-struct SharedState;
+struct DrawTables;
 
 // The best-pillar window: chooses a window of past draws, counts numbers, tails and combinations
 // over it, lets the user pick numbers and lay them out in pillars with their cost.
 class TForm_varnholt : public QDialog {
     Q_OBJECT
 public:
-    TForm_varnholt(SharedState& shared, Services& services, QWidget* parent = nullptr);
+    TForm_varnholt(const DrawTables& draws, Services& services, QWidget* parent = nullptr);
     ~TForm_varnholt() override;
 
     // Set-up on every showing, and the reset it runs.
@@ -310,7 +310,7 @@ private:
     void pauseInputs(QWidget* stopButton);
     void resumeInputs();
 
-    SharedState& shared_;
+    const DrawTables& draws_;
     Services& services_;
     bool clearing_ = false;
     std::vector<QWidget*> pausedInputs_;

@@ -8,9 +8,9 @@
 #include "app/app_windows.h"
 #include "app/application.h"
 #include "common/text_file.h"
-#include "drawhistory/main_window.h"
+#include "app/main_window.h"
 #include "drawhistory/record_viewer_window.h"
-#include "drawhistory/shared_state.h"
+#include "draws/shared_tables.h"
 #include "platform/string_grid.h"
 #include "support/draw_lines.h"
 #include "support/fake_platform.h"
@@ -29,7 +29,7 @@ protected:
         app->start();
     }
     TForm_rk_main& main() { return *app->windows().Form_rk_main; }
-    SharedState& state() { return app->state(); }
+    SharedTables& state() { return app->tables(); }
     AppWindows& windows() { return app->windows(); }
     TForm_rk_lotto_record& viewer() { return *app->windows().Form_rk_lotto_record; }
     StringGrid& sgl() { return *viewer().sgl; }

@@ -76,15 +76,15 @@ protected:
 TEST_F(DownloadTest, GoodFileReplacesTheHistoryAndRefreshesTheOpenViewer) {
     QByteArray body = serverFile();
     server.route(DrawFilePath, {200, body, {}, false});
-    state().RuleOkCount = 4;
+    state().rules.RuleOkCount = 4;
     downloadFromViewer(
         [&] {
             EXPECT_EQ(sgl().Cells(2, 0), QStringLiteral("一落"));
             EXPECT_FALSE(download().isVisible());
             EXPECT_EQ(viewer().lb_reclen->text(), QStringLiteral("開獎資料共 3 期"));
             EXPECT_EQ(gridRow(1), QStringLiteral("2026/02/04 115032 39 01 20 02 19"));
-            EXPECT_EQ(state().DrawId[1], "115030"); // split oldest first
-            EXPECT_EQ(state().RuleOkCount, 4);      // not the full reload
+            EXPECT_EQ(state().draws.DrawId[1], "115030"); // split oldest first
+            EXPECT_EQ(state().rules.RuleOkCount, 4);      // not the full reload
             EXPECT_TRUE(download().Button1->isEnabled());
         },
         [&] { viewer().SpeedButton3->click(); }); // ascending before; the new rows come in drawn order
@@ -102,7 +102,7 @@ TEST_F(DownloadTest, RedirectsAreFollowedUpToFive) {
     server.redirect(DrawFilePath, QStringLiteral("/new/TW539.txt"));
     downloadFromViewer();
     EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
-    EXPECT_EQ(state().DrawCount, 3);
+    EXPECT_EQ(state().draws.DrawCount, 3);
 
     // A chain of six is one too many.
     for (int i = 0; i < 6; ++i)
@@ -159,7 +159,7 @@ TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
         ASSERT_EQ(platform.dialogs.texts(), QStringList{FailureText});
         EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
         EXPECT_EQ(drawFileBytes(), before);
-        EXPECT_EQ(state().DrawCount, 1);
+        EXPECT_EQ(state().draws.DrawCount, 1);
     }
 }
 
@@ -185,7 +185,7 @@ TEST_F(DownloadTest, FailedSaveKeepsTheWindowOpenAndTheOldFile) {
 }
 
 TEST_F(DownloadTest, ClosingRereadsTheFileEvenWithoutADownload) {
-    state().RuleOkCount = 4;
+    state().rules.RuleOkCount = 4;
     dir.writeLines(QStringLiteral("TW539.txt"),
                    {LocalOld, MakeDrawLine("2026/01/03", "115002", {6, 7, 8, 9, 10})});
     whenShown<TForm_Download_TxT_from_http>(
@@ -195,7 +195,7 @@ TEST_F(DownloadTest, ClosingRereadsTheFileEvenWithoutADownload) {
         v.BitBtn2->click();
         EXPECT_EQ(v.lb_reclen->text(), QStringLiteral("開獎資料共 2 期"));
         EXPECT_EQ(sgl().Cells(1, 1), QStringLiteral("115002"));
-        EXPECT_EQ(state().RuleOkCount, 4);
+        EXPECT_EQ(state().rules.RuleOkCount, 4);
     });
     EXPECT_TRUE(server.requests.isEmpty());
     EXPECT_TRUE(platform.dialogs.prompts.empty());
@@ -226,12 +226,12 @@ TEST_F(DownloadTest, ClosingDuringARequestDropsItAndTheNextOneWorks) {
     platform.shower.showModal(download());
     EXPECT_FALSE(download().NMHTTP_DLTXT->running());
     EXPECT_TRUE(platform.dialogs.prompts.empty());
-    EXPECT_EQ(state().DrawCount, 1);
+    EXPECT_EQ(state().draws.DrawCount, 1);
 
     server.route(DrawFilePath, {200, serverFile(), {}, false});
     whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
                                             [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
     platform.shower.showModal(download());
     EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
-    EXPECT_EQ(state().DrawCount, 3);
+    EXPECT_EQ(state().draws.DrawCount, 3);
 }

@@ -22,7 +22,7 @@ protected:
         whenShown<TForm_RK_stk_txtfile>(QStringLiteral("Form_RK_stk_txtfile"), action);
     }
     // Counts the full loads (each resets the path-rule run length to 3).
-    void markBeforeReload() { state().RuleOkCount = 5; }
+    void markBeforeReload() { state().rules.RuleOkCount = 5; }
 };
 
 } // namespace
@@ -51,9 +51,9 @@ TEST_F(DrawEditorTest, OpensOnTheCurrentFileAndSavesWhatTheUserTyped) {
               QStringList{QStringLiteral("今彩539 TW539.txt 手動輸入資料 檔案儲存完成")});
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Information);
     // The short line ends what is loaded.
-    EXPECT_EQ(state().DrawCount, 2);
+    EXPECT_EQ(state().draws.DrawCount, 2);
     EXPECT_EQ(main().lb_data2->text(), QStringLiteral("號碼(落球):39,07,08,09,10"));
-    EXPECT_EQ(state().RuleOkCount, 3);
+    EXPECT_EQ(state().rules.RuleOkCount, 3);
     const std::string onDisk = drawFileBytes();
     EXPECT_EQ(onDisk.substr(0, 68),
               Draw1 + "\r\n" + MakeDrawLine("2026/01/03", "115002", {39, 7, 8, 9, 10}) + "\r\n");
@@ -73,7 +73,7 @@ TEST_F(DrawEditorTest, FailedSaveKeepsTheTextAndTheFile) {
         }
         EXPECT_TRUE(e.isVisible());
         EXPECT_EQ(e.Memo1->toPlainText(), typed);
-        EXPECT_EQ(state().RuleOkCount, 5); // no reload after a failed save
+        EXPECT_EQ(state().rules.RuleOkCount, 5); // no reload after a failed save
         ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
         EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
         EXPECT_TRUE(platform.dialogs.lastText().contains(QStringLiteral("TW539.txt")));
@@ -84,7 +84,7 @@ TEST_F(DrawEditorTest, FailedSaveKeepsTheTextAndTheFile) {
     });
     QTest::mouseClick(main().Label4, Qt::LeftButton);
     EXPECT_EQ(drawFileBytes().size(), before.size() + 34u);
-    EXPECT_EQ(state().DrawCount, 3);
+    EXPECT_EQ(state().draws.DrawCount, 3);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("TW539.txt")});
 }
@@ -99,7 +99,7 @@ TEST_F(DrawEditorTest, SavedBadLineIsReportedOnceAndTheEditorStaysOpenToCorrectI
         ASSERT_EQ(platform.dialogs.prompts.size(), 2u); // saved, then the bad line named once
         EXPECT_EQ(platform.dialogs.prompts[1].kind, DialogKind::Error);
         EXPECT_TRUE(platform.dialogs.lastText().contains(QString::fromStdString(badDate)));
-        EXPECT_EQ(state().DrawCount, 1); // the load stopped there
+        EXPECT_EQ(state().draws.DrawCount, 1); // the load stopped there
         EXPECT_TRUE(e.Memo1->toPlainText().contains(QString::fromStdString(badDate)));
 
         // Corrected and saved again: no error, the editor closes, everything loads.
@@ -111,7 +111,7 @@ TEST_F(DrawEditorTest, SavedBadLineIsReportedOnceAndTheEditorStaysOpenToCorrectI
     QTest::mouseClick(main().Label4, Qt::LeftButton);
     EXPECT_EQ(platform.dialogs.texts(),
               QStringList{QStringLiteral("今彩539 TW539.txt 手動輸入資料 檔案儲存完成")});
-    EXPECT_EQ(state().DrawCount, 3);
+    EXPECT_EQ(state().draws.DrawCount, 3);
 }
 
 TEST_F(DrawEditorTest, ClosingWithoutSavingReloadsAndTheEditorIsKept) {
@@ -124,8 +124,8 @@ TEST_F(DrawEditorTest, ClosingWithoutSavingReloadsAndTheEditorIsKept) {
         markBeforeReload();
     });
     QTest::mouseClick(main().Label4, Qt::LeftButton);
-    EXPECT_EQ(state().DrawCount, 2);
-    EXPECT_EQ(state().RuleOkCount, 3);
+    EXPECT_EQ(state().draws.DrawCount, 2);
+    EXPECT_EQ(state().rules.RuleOkCount, 3);
     EXPECT_EQ(drawFileBytes(), Draw1 + "\r\n" + Draw2 + "\r\n");
 
     // From the record viewer: the same editor, refilled from the file.
@@ -154,7 +154,7 @@ TEST_F(DrawEditorTest, SecondGameEditsItsOwnFile) {
         e.Button1->click(); // unchanged text: the same history
     });
     QTest::mouseClick(main().Label4, Qt::LeftButton);
-    EXPECT_EQ(state().DrawCount, 1);
-    EXPECT_EQ(state().DrawId[1], "115003");
+    EXPECT_EQ(state().draws.DrawCount, 1);
+    EXPECT_EQ(state().draws.DrawId[1], "115003");
     EXPECT_EQ(drawFileBytes(), Draw1 + "\r\n");
 }

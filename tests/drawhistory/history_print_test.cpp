@@ -3,7 +3,8 @@
 
 #include "common/errors.h"
 #include "drawhistory/draw_download.h"
-#include "drawhistory/draw_loader.h"
+#include "draws/draw_loader.h"
+#include "draws/shared_tables.h"
 #include "drawhistory/history_print.h"
 #include "drawhistory/server_address.h"
 #include "support/draw_lines.h"
@@ -49,16 +50,16 @@ TEST(DateRangePrint, BadDateStopsThePrint) {
 }
 
 TEST(DateRangePrint, CountUsesTheLoadedDates) {
-    auto state = std::make_unique<SharedState>();
-    StoreDrawLines(*state, {MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}),
+    auto state = std::make_unique<SharedTables>();
+    StoreDrawLines(state->draws, {MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}),
                             MakeDrawLine("2026/01/03", "115002", {1, 2, 3, 4, 5}),
                             MakeDrawLine("2026/01/05", "115003", {1, 2, 3, 4, 5})});
-    SplitDrawLines(*state);
-    EXPECT_EQ(CountDrawsInRange(*state, Date{2026, 1, 2}, Date{2026, 1, 5}), 3);
-    EXPECT_EQ(CountDrawsInRange(*state, Date{2026, 1, 3}, Date{2026, 1, 4}), 1);
-    EXPECT_EQ(CountDrawsInRange(*state, Date{2026, 1, 6}, Date{2026, 12, 31}), 0);
-    state->DrawCount = 0;
-    EXPECT_EQ(CountDrawsInRange(*state, Date{2000, 1, 1}, Date{2030, 1, 1}), 0);
+    SplitDrawLines(state->draws, state->work);
+    EXPECT_EQ(CountDrawsInRange(state->draws, Date{2026, 1, 2}, Date{2026, 1, 5}), 3);
+    EXPECT_EQ(CountDrawsInRange(state->draws, Date{2026, 1, 3}, Date{2026, 1, 4}), 1);
+    EXPECT_EQ(CountDrawsInRange(state->draws, Date{2026, 1, 6}, Date{2026, 12, 31}), 0);
+    state->draws.DrawCount = 0;
+    EXPECT_EQ(CountDrawsInRange(state->draws, Date{2000, 1, 1}, Date{2030, 1, 1}), 0);
 }
 
 TEST(ServerAddress, PartsAreTrimmedAndNoneMayBeEmpty) {

@@ -15,7 +15,7 @@
 #include "app/application.h"
 #include "common/text_file.h"
 #include "drawhistory/line_sync_window.h"
-#include "drawhistory/main_window.h"
+#include "app/main_window.h"
 #include "support/draw_lines.h"
 #include "support/fake_platform.h"
 #include "support/work_dir.h"

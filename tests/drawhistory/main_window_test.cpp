@@ -13,9 +13,9 @@
 #include "drawhistory/app_test_fixture.h"
 #include "common/text_file.h"
 #include "drawhistory/help_window.h"
-#include "drawhistory/main_window.h"
+#include "app/main_window.h"
 #include "drawhistory/record_viewer_window.h"
-#include "drawhistory/shared_state.h"
+#include "draws/shared_tables.h"
 #include "pillars/varnholt_window.h"
 #include "platform/string_grid.h"
 #include "support/draw_lines.h"
@@ -38,8 +38,8 @@ TEST_F(MainWindowTest, StartUpLoadsAndShowsTheNewestDraw) {
     EXPECT_EQ(main().lb_data->text(), QStringLiteral("日期:2026/01/03"));
     EXPECT_EQ(main().lb_data1->text(), QStringLiteral("期數:115002"));
     EXPECT_EQ(main().lb_data2->text(), QStringLiteral("號碼(落球):06,07,08,09,10"));
-    ASSERT_EQ(state().DrawCount, 2);
-    EXPECT_EQ(state().DrawNums[1][1], "01");
+    ASSERT_EQ(state().draws.DrawCount, 2);
+    EXPECT_EQ(state().draws.DrawNums[1][1], "01");
     EXPECT_EQ(sgl().RowCount(), 3);
     EXPECT_EQ(sgl().Cells(1, 0), QStringLiteral("期  數"));
     EXPECT_EQ(sgl().Cells(0, 1), QStringLiteral("2026/01/02"));
@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, MissingFileIsCreatedEmpty) {
     EXPECT_EQ(main().windowTitle(), QStringLiteral("３９Qorvel王 "));
     app->start();
     EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("TW539.txt"))));
-    EXPECT_EQ(state().DrawCount, 0);
+    EXPECT_EQ(state().draws.DrawCount, 0);
     EXPECT_EQ(main().lb_data->text(), QStringLiteral("日期:"));
     EXPECT_EQ(main().lb_data2->text(), QStringLiteral("號碼(落球):"));
     EXPECT_EQ(sgl().RowCount(), 1);
@@ -69,18 +69,18 @@ TEST_F(MainWindowTest, BadLineIsReportedAndTheLoadCompletes) {
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
     EXPECT_TRUE(platform.dialogs.lastText().contains(QStringLiteral("第 2 行")));
     EXPECT_TRUE(platform.dialogs.lastText().contains(QStringLiteral("2026/13/03,115002")));
-    EXPECT_EQ(state().DrawCount, 1);
+    EXPECT_EQ(state().draws.DrawCount, 1);
     EXPECT_EQ(sgl().RowCount(), 2);
-    EXPECT_EQ(state().RuleOkCount, 3); // the path-rule reset ran
+    EXPECT_EQ(state().rules.RuleOkCount, 3); // the path-rule reset ran
 }
 
 TEST_F(MainWindowTest, ReloadResetsPathRules) {
     startWith({MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5})});
-    state().RuleEnable[3] = false;
-    state().RuleOkCount = 5;
+    state().rules.RuleEnable[3] = false;
+    state().rules.RuleOkCount = 5;
     main().FormShow();
-    EXPECT_TRUE(state().RuleEnable[3]);
-    EXPECT_EQ(state().RuleOkCount, 3);
+    EXPECT_TRUE(state().rules.RuleEnable[3]);
+    EXPECT_EQ(state().rules.RuleOkCount, 3);
 }
 
 TEST_F(MainWindowTest, GameSwitchReloadsTheChosenFile) {
@@ -92,10 +92,10 @@ TEST_F(MainWindowTest, GameSwitchReloadsTheChosenFile) {
 
     main().rb_mark6->setVisible(true);
     main().rb_mark6->click();
-    EXPECT_EQ(state().DataFileName, "US539.txt");
-    EXPECT_EQ(state().GameIndex, 0);
-    EXPECT_EQ(state().GameName, "加州夢幻５");
-    EXPECT_EQ(state().DrawCount, 2);
+    EXPECT_EQ(state().draws.DataFileName, "US539.txt");
+    EXPECT_EQ(state().draws.GameIndex, 0);
+    EXPECT_EQ(state().draws.GameName, "加州夢幻５");
+    EXPECT_EQ(state().draws.DrawCount, 2);
     EXPECT_EQ(main().Label4->text(), QStringLiteral("US539.txt"));
     EXPECT_EQ(app->windows().Form_rk_lotto_record->windowTitle(), QStringLiteral("開獎紀錄  美國夢幻５"));
     EXPECT_EQ(main().Image1->pixmap().toImage(), main().Image_m6->pixmap().toImage());
@@ -108,12 +108,12 @@ TEST_F(MainWindowTest, GameSwitchReloadsTheChosenFile) {
     // Choosing the game that is already chosen still reloads.
     dir.writeLines(QStringLiteral("US539.txt"), {MakeDrawLine("2025/05/05", "000123", {39, 38, 37, 36, 35})});
     main().rb_mark6->click();
-    EXPECT_EQ(state().DrawCount, 1);
+    EXPECT_EQ(state().draws.DrawCount, 1);
 
     main().rb_biglotto->click();
-    EXPECT_EQ(state().DataFileName, "TW539.txt");
-    EXPECT_EQ(state().DrawCount, 1);
-    EXPECT_EQ(state().DrawId[1], "115001");
+    EXPECT_EQ(state().draws.DataFileName, "TW539.txt");
+    EXPECT_EQ(state().draws.DrawCount, 1);
+    EXPECT_EQ(state().draws.DrawId[1], "115001");
     EXPECT_EQ(app->windows().Form_rk_lotto_record->windowTitle(), QStringLiteral("開獎紀錄  今彩５３９"));
     EXPECT_EQ(main().Image1->pixmap().toImage(), main().Image_8e->pixmap().toImage());
     EXPECT_EQ(panelColour(main().Panel3), QColor(0xFF, 0x80, 0x00));
@@ -168,9 +168,9 @@ TEST_F(MainWindowTest, RealHistoryLoadsItsNewest2500) {
     dir.copyData(QStringLiteral("TW539.txt"));
     app = std::make_unique<Application>(platform.services());
     app->start();
-    ASSERT_EQ(state().DrawCount, MaxDraws);
-    EXPECT_EQ(state().DrawId[1], "107209");
-    EXPECT_EQ(state().DrawDate[1], (Date{2018, 8, 31}));
+    ASSERT_EQ(state().draws.DrawCount, MaxDraws);
+    EXPECT_EQ(state().draws.DrawId[1], "107209");
+    EXPECT_EQ(state().draws.DrawDate[1], (Date{2018, 8, 31}));
     EXPECT_EQ(main().lb_data->text(), QStringLiteral("日期:2026/08/18"));
     EXPECT_EQ(main().lb_data1->text(), QStringLiteral("期數:115200"));
     EXPECT_TRUE(platform.dialogs.prompts.empty());

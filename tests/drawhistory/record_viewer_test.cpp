@@ -36,7 +36,7 @@ protected:
 
 TEST_F(RecordViewerTest, ShowsNewestFirstInBothOrdersAndReloadsOnClose) {
     startWithThreeDraws();
-    state().RuleOkCount = 5;
+    state().rules.RuleOkCount = 5;
     bool ran = false;
     inViewer([&](TForm_rk_lotto_record& v) {
         ran = true;
@@ -45,34 +45,34 @@ TEST_F(RecordViewerTest, ShowsNewestFirstInBothOrdersAndReloadsOnClose) {
         EXPECT_EQ(gridRow(0), QStringLiteral("開獎日期 期  數 一落 二落 三落 四落 五落"));
         EXPECT_EQ(gridRow(1), QStringLiteral("2026/01/05 115003 39 02 30 11 20"));
         EXPECT_EQ(gridRow(3), QStringLiteral("2026/01/02 115001 09 08 07 06 05"));
-        EXPECT_EQ(state().DrawId[1], "115001"); // showing alone leaves the tables oldest first
+        EXPECT_EQ(state().draws.DrawId[1], "115001"); // showing alone leaves the tables oldest first
         EXPECT_TRUE(v.BitBtn2->isEnabled());
 
         v.SpeedButton3->click();
         EXPECT_EQ(gridRow(0), QStringLiteral("開獎日期 期  數 順一 順二 順三 順四 順五"));
         EXPECT_EQ(gridRow(1), QStringLiteral("2026/01/05 115003 02 11 20 30 39"));
         EXPECT_EQ(gridRow(2), QStringLiteral("2026/01/03 115002 01 03 07 15 21"));
-        EXPECT_EQ(state().DrawId[1], "115003"); // re-split newest first
-        EXPECT_EQ(state().DrawNums[1][2], "01");
+        EXPECT_EQ(state().draws.DrawId[1], "115003"); // re-split newest first
+        EXPECT_EQ(state().draws.DrawNums[1][2], "01");
 
         v.SpeedButton12->click();
         EXPECT_EQ(gridRow(0), QStringLiteral("開獎日期 期  數 一落 二落 三落 四落 五落"));
         EXPECT_EQ(gridRow(2), QStringLiteral("2026/01/03 115002 21 03 07 01 15"));
-        EXPECT_EQ(state().DrawNumsWork[1][2], "21");
-        EXPECT_EQ(state().RuleOkCount, 5);
+        EXPECT_EQ(state().work.DrawNumsWork[1][2], "21");
+        EXPECT_EQ(state().rules.RuleOkCount, 5);
     });
     ASSERT_TRUE(ran);
     EXPECT_FALSE(viewer().isVisible());
     // Closing runs the full load: oldest first again, path rules reset.
-    EXPECT_EQ(state().DrawId[1], "115001");
+    EXPECT_EQ(state().draws.DrawId[1], "115001");
     EXPECT_EQ(gridRow(1), QStringLiteral("2026/01/02 115001 09 08 07 06 05"));
-    EXPECT_EQ(state().RuleOkCount, 3);
+    EXPECT_EQ(state().rules.RuleOkCount, 3);
     EXPECT_TRUE(platform.dialogs.prompts.empty());
 }
 
 TEST_F(RecordViewerTest, EmptyHistoryAndDisabledDownload) {
     startWith({});
-    state().DownloadEnabled = false;
+    state().download.DownloadEnabled = false;
     inViewer([&](TForm_rk_lotto_record& v) {
         EXPECT_EQ(v.lb_reclen->text(), QStringLiteral("開獎資料共 0 期"));
         EXPECT_EQ(sgl().RowCount(), 1);
@@ -157,7 +157,7 @@ TEST_F(RecordViewerTest, LongRangeOfTheRealHistoryRunsOverManyPages) {
 TEST_F(RecordViewerTest, UnreadableGridDateEndsThePrintWithoutPreview) {
     startWithThreeDraws();
     inViewer([&](TForm_rk_lotto_record&) {
-        sgl().SetCell(0, 2, QStringLiteral("2026/02/30"));
+        state().records.setCell(0, 2, "2026/02/30"); // what the print reads
         printFromViewer([&](TForm_dateselect& d) { d.SpeedButton1->click(); });
     });
     EXPECT_EQ(platform.reportPreview.previews, 0);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
-#include "drawhistory/main_window.h"
+#include "app/main_window.h"
 #include "platform/report_form.h"
 #include "support/fake_platform.h"
 #include "support/work_dir.h"

@@ -59,7 +59,7 @@ TEST_F(ServerAddressWindowTest, AnswerNoChangesNothing) {
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
     EXPECT_EQ(platform.dialogs.prompts[0].buttons, DialogButtons::YesNo);
     EXPECT_EQ(addressFile(), QStringLiteral("203.66.1.9\r\n"));
-    EXPECT_TRUE(state().DownloadEnabled);
+    EXPECT_TRUE(state().download.DownloadEnabled);
 }
 
 TEST_F(ServerAddressWindowTest, AgreedAddressSwitchesTheDownloadOffAndAnotherOnAgain) {
@@ -70,7 +70,7 @@ TEST_F(ServerAddressWindowTest, AgreedAddressSwitchesTheDownloadOffAndAnotherOnA
               (QStringList{QStringLiteral("請確定新的IP為 1.1.1.1"), QStringLiteral("新IP設定完成")}));
     EXPECT_EQ(platform.dialogs.prompts[1].buttons, DialogButtons::Ok);
     EXPECT_EQ(addressFile(), QStringLiteral("1.1.1.1\r\n"));
-    EXPECT_FALSE(state().DownloadEnabled);
+    EXPECT_FALSE(state().download.DownloadEnabled);
     EXPECT_FALSE(viewerOffersDownload());
     EXPECT_FALSE(viewerOffersDownload()); // for the rest of the run
 
@@ -92,5 +92,5 @@ TEST_F(ServerAddressWindowTest, FailedSaveIsNotReportedAsDone) {
     EXPECT_EQ(platform.dialogs.prompts[1].kind, DialogKind::Error);
     EXPECT_FALSE(platform.dialogs.texts().contains(QStringLiteral("新IP設定完成")));
     EXPECT_EQ(addressFile(), QStringLiteral("203.66.1.9\r\n"));
-    EXPECT_TRUE(state().DownloadEnabled);
+    EXPECT_TRUE(state().download.DownloadEnabled);
 }

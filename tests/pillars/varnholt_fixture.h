@@ -13,7 +13,7 @@
 
 #include "app/application.h"
 #include "common/num_format.h"
-#include "drawhistory/main_window.h"
+#include "app/main_window.h"
 #include "pillars/varnholt_window.h"
 #include "platform/memo_lines.h"
 #include "support/draw_lines.h"

@@ -15,8 +15,8 @@
 
 #include "app/application.h"
 #include "common/num_format.h"
-#include "drawhistory/main_window.h"
-#include "drawhistory/shared_state.h"
+#include "app/main_window.h"
+#include "draws/shared_tables.h"
 #include "platform/memo_lines.h"
 #include "platform/string_grid.h"
 #include "support/draw_lines.h"

@@ -1,19 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "common/date.h"
+#include "draws/shared_tables.h"
 #include "common/errors.h"
 #include "common/num_format.h"
-#include "drawhistory/draw_loader.h"
+#include "draws/draw_loader.h"
 #include "support/draw_lines.h"
 
 namespace {
 
 const std::string Today = "2026/12/07";
 
-std::unique_ptr<SharedState> loaded(const std::vector<std::string>& file) {
-    auto state = std::make_unique<SharedState>();
-    StoreDrawLines(*state, ReadDrawLines(file, Today).lines);
-    SplitDrawLines(*state);
+std::unique_ptr<SharedTables> loaded(const std::vector<std::string>& file) {
+    auto state = std::make_unique<SharedTables>();
+    StoreDrawLines(state->draws, ReadDrawLines(file, Today).lines);
+    SplitDrawLines(state->draws, state->work);
     return state;
 }
 
@@ -23,11 +24,11 @@ TEST(DrawReader, SortsOldestFirstAndOrdersTiesByDrawNumber) {
     const auto state = loaded({MakeDrawLine("2026/03/02", "115050", {1, 2, 3, 4, 5}),
                                MakeDrawLine("2026/03/01", "115049", {6, 7, 8, 9, 10}),
                                MakeDrawLine("2026/03/01", "115048", {11, 12, 13, 14, 15})});
-    ASSERT_EQ(state->DrawCount, 3);
-    EXPECT_EQ(state->DrawId[1], "115048");
-    EXPECT_EQ(state->DrawId[2], "115049");
-    EXPECT_EQ(state->DrawId[3], "115050");
-    EXPECT_EQ(state->DrawDate[1], (Date{2026, 3, 1}));
+    ASSERT_EQ(state->draws.DrawCount, 3);
+    EXPECT_EQ(state->draws.DrawId[1], "115048");
+    EXPECT_EQ(state->draws.DrawId[2], "115049");
+    EXPECT_EQ(state->draws.DrawId[3], "115050");
+    EXPECT_EQ(state->draws.DrawDate[1], (Date{2026, 3, 1}));
 }
 
 TEST(DrawReader, StopsAtAWrongLengthAndSkipsFutureDraws) {
@@ -43,18 +44,18 @@ TEST(DrawReader, StopsAtAWrongLengthAndSkipsFutureDraws) {
 
 TEST(DrawReader, TrimsBlanksAroundALine) {
     const auto state = loaded({"  " + MakeDrawLine("2026/01/02", "115001", {7, 3, 21, 1, 15}) + " \t"});
-    ASSERT_EQ(state->DrawCount, 1);
-    EXPECT_EQ(state->DrawLines[1], "2026/01/02,115001,07,03,21,01,15");
-    EXPECT_EQ(state->DrawId[1], "115001");
+    ASSERT_EQ(state->draws.DrawCount, 1);
+    EXPECT_EQ(state->draws.DrawLines[1], "2026/01/02,115001,07,03,21,01,15");
+    EXPECT_EQ(state->draws.DrawId[1], "115001");
     const char* drawn[] = {"07", "03", "21", "01", "15"};
     const char* sorted[] = {"01", "03", "07", "15", "21"};
     for (int p = 1; p <= 5; ++p) {
-        EXPECT_EQ(state->DrawNumsDrawn[p][1], drawn[p - 1]);
-        EXPECT_EQ(state->DrawNumsWork[p][1], drawn[p - 1]);
-        EXPECT_EQ(state->DrawNums[p][1], sorted[p - 1]);
+        EXPECT_EQ(state->draws.DrawNumsDrawn[p][1], drawn[p - 1]);
+        EXPECT_EQ(state->work.DrawNumsWork[p][1], drawn[p - 1]);
+        EXPECT_EQ(state->draws.DrawNums[p][1], sorted[p - 1]);
     }
     for (int p = 6; p <= 7; ++p)
-        EXPECT_EQ(state->DrawNums[p][1], "");
+        EXPECT_EQ(state->draws.DrawNums[p][1], "");
 }
 
 TEST(DrawReader, ReportsABadLineAndKeepsWhatCameBefore) {
@@ -83,39 +84,39 @@ TEST(DrawReader, KeepsTheNewest2500) {
     }
     std::reverse(file.begin(), file.end());
     const auto state = loaded(file);
-    ASSERT_EQ(state->DrawCount, MaxDraws);
-    EXPECT_EQ(state->DrawId[1], "000100");
-    EXPECT_EQ(state->DrawId[MaxDraws], "002599");
+    ASSERT_EQ(state->draws.DrawCount, MaxDraws);
+    EXPECT_EQ(state->draws.DrawId[1], "000100");
+    EXPECT_EQ(state->draws.DrawId[MaxDraws], "002599");
 }
 
 TEST(DrawTables, SortModesAndReset) {
     auto state = loaded({MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}),
                          MakeDrawLine("2026/01/03", "115002", {6, 7, 8, 9, 10})});
-    SortDrawLines(*state, 1);
-    EXPECT_EQ(state->DrawLines[1].substr(11, 6), "115002");
-    EXPECT_EQ(NewestDrawLabels(*state),
+    SortDrawLines(state->draws, 1);
+    EXPECT_EQ(state->draws.DrawLines[1].substr(11, 6), "115002");
+    EXPECT_EQ(NewestDrawLabels(state->draws),
               (std::array<std::string, 3>{"日期:2026/01/03", "期數:115002", "號碼(落球):06,07,08,09,10"}));
-    SortDrawLines(*state, 2);
-    EXPECT_EQ(state->DrawLines[1].substr(11, 6), "115001");
+    SortDrawLines(state->draws, 2);
+    EXPECT_EQ(state->draws.DrawLines[1].substr(11, 6), "115001");
 
-    state->RuleEnable[4] = false;
-    state->RuleOkCount = 5;
-    state->RuleName[11] = "mine";
-    ResetPathRules(*state);
-    EXPECT_TRUE(state->RuleEnable[4]);
-    EXPECT_EQ(state->RuleOkCount, 3);
-    EXPECT_EQ(state->RuleName[2], "隔一版開 Ｎ＋１號(X1N+1)");
-    EXPECT_EQ(state->RuleName[10], "隔二版開 Ｎ－２號(X2N-2)");
-    EXPECT_EQ(state->RuleName[11], "mine");
+    state->rules.RuleEnable[4] = false;
+    state->rules.RuleOkCount = 5;
+    state->rules.RuleName[11] = "mine";
+    ResetPathRules(state->rules);
+    EXPECT_TRUE(state->rules.RuleEnable[4]);
+    EXPECT_EQ(state->rules.RuleOkCount, 3);
+    EXPECT_EQ(state->rules.RuleName[2], "隔一版開 Ｎ＋１號(X1N+1)");
+    EXPECT_EQ(state->rules.RuleName[10], "隔二版開 Ｎ－２號(X2N-2)");
+    EXPECT_EQ(state->rules.RuleName[11], "mine");
 
-    const auto empty = std::make_unique<SharedState>();
-    EXPECT_EQ(NewestDrawLabels(*empty), (std::array<std::string, 3>{"日期:", "期數:", "號碼(落球):"}));
+    const auto empty = std::make_unique<SharedTables>();
+    EXPECT_EQ(NewestDrawLabels(empty->draws), (std::array<std::string, 3>{"日期:", "期數:", "號碼(落球):"}));
 }
 
 TEST(DrawTables, SplitOfAnUncheckedLineStopsThere) {
-    auto owned = std::make_unique<SharedState>();
-    SharedState& state = *owned;
-    StoreDrawLines(state, {MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}), "2026/01/0x,115002,01,02,03,04,05"});
-    EXPECT_THROW(SplitDrawLines(state), ConversionError);
-    EXPECT_EQ(state.DrawNums[5][1], "05");
+    auto owned = std::make_unique<SharedTables>();
+    SharedTables& state = *owned;
+    StoreDrawLines(state.draws, {MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}), "2026/01/0x,115002,01,02,03,04,05"});
+    EXPECT_THROW(SplitDrawLines(state.draws, state.work), ConversionError);
+    EXPECT_EQ(state.draws.DrawNums[5][1], "05");
 }

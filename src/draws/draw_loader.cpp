@@ -1,10 +1,13 @@
-#include "drawhistory/draw_loader.h"
+#include "draws/draw_loader.h"
 
 #include <algorithm>
 #include <functional>
 
 #include "common/date.h"
 #include "common/errors.h"
+#include "common/text_file.h"
+#include "draws/path_rules.h"
+#include "draws/work_area.h"
 
 namespace {
 
@@ -60,64 +63,52 @@ DrawReadResult ReadDrawLines(const std::vector<std::string>& fileLines, const st
     return result;
 }
 
-void StoreDrawLines(SharedState& state, const std::vector<std::string>& lines) {
+void StoreDrawLines(DrawTables& draws, const std::vector<std::string>& lines) {
     const int count = static_cast<int>(std::min<std::size_t>(lines.size(), MaxDraws));
     for (int k = 1; k <= count; ++k)
-        state.DrawLines[k] = lines[static_cast<std::size_t>(k - 1)];
-    state.DrawCount = count;
+        draws.DrawLines[k] = lines[static_cast<std::size_t>(k - 1)];
+    draws.DrawCount = count;
 }
 
-void SortDrawLines(SharedState& state, int mode) {
+void SortDrawLines(DrawTables& draws, int mode) {
     std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(state.DrawCount));
-    for (int k = 1; k <= state.DrawCount; ++k)
-        lines.push_back(std::move(state.DrawLines[k]));
+    lines.reserve(static_cast<std::size_t>(draws.DrawCount));
+    for (int k = 1; k <= draws.DrawCount; ++k)
+        lines.push_back(std::move(draws.DrawLines[k]));
     if (mode == 1)
         std::sort(lines.begin(), lines.end(), std::greater<>());
     else
         std::sort(lines.begin(), lines.end());
-    StoreDrawLines(state, lines);
+    StoreDrawLines(draws, lines);
 }
 
-void SplitDrawLines(SharedState& state) {
-    for (int k = 1; k <= state.DrawCount; ++k) {
-        const std::string& line = state.DrawLines[k];
-        state.DrawDate[k] = StrToDate(line.substr(0, 10));
-        state.DrawId[k] = line.size() >= 17 ? line.substr(11, 6) : std::string();
+void SplitDrawLines(DrawTables& draws, WorkArea& work) {
+    for (int k = 1; k <= draws.DrawCount; ++k) {
+        const std::string& line = draws.DrawLines[k];
+        draws.DrawDate[k] = StrToDate(line.substr(0, 10));
+        draws.DrawId[k] = line.size() >= 17 ? line.substr(11, 6) : std::string();
         if (line.size() < DrawLineLength || !numbersAreDigits(line))
             throw ConversionError("'" + line + "' is not a valid integer value");
         std::array<std::string, 5> nums;
         for (std::size_t p = 0; p < 5; ++p)
             nums[p] = line.substr(NumberColumns[p], 2);
         for (int p = 1; p <= 5; ++p) {
-            state.DrawNumsDrawn[p][k] = nums[static_cast<std::size_t>(p - 1)];
-            state.DrawNumsWork[p][k] = nums[static_cast<std::size_t>(p - 1)];
+            draws.DrawNumsDrawn[p][k] = nums[static_cast<std::size_t>(p - 1)];
+            work.DrawNumsWork[p][k] = nums[static_cast<std::size_t>(p - 1)];
         }
         std::sort(nums.begin(), nums.end());
         for (int p = 1; p <= 5; ++p)
-            state.DrawNums[p][k] = nums[static_cast<std::size_t>(p - 1)];
+            draws.DrawNums[p][k] = nums[static_cast<std::size_t>(p - 1)];
     }
 }
 
-void ClearDrawTables(SharedState& state) {
+void ClearDrawTables(DrawTables& draws, WorkArea& work) {
     for (int p = 1; p <= MaxBallSlots; ++p) {
-        state.DrawNumsDrawn[p].fill({});
-        state.DrawNumsWork[p].fill({});
-        state.DrawNums[p].fill({});
+        draws.DrawNumsDrawn[p].fill({});
+        work.DrawNumsWork[p].fill({});
+        draws.DrawNums[p].fill({});
     }
-    state.DrawId.fill({});
-}
-
-void ResetPathRules(SharedState& state) {
-    static const std::array<const char*, 10> names = {
-        "隔一版開同號(X1N0)",       "隔一版開 Ｎ＋１號(X1N+1)", "隔一版開 Ｎ－１號(X1N-1)",
-        "隔一版開 Ｎ＋２號(X1N+2)", "隔一版開 Ｎ－２號(X1N-2)", "隔二版開同號(X2N0)",
-        "隔二版開 Ｎ＋１號(X2N+1)", "隔二版開 Ｎ－１號(X2N-1)", "隔二版開 Ｎ＋２號(X2N+2)",
-        "隔二版開 Ｎ－２號(X2N-2)"};
-    state.RuleEnable.fill(true);
-    state.RuleOkCount = 3;
-    for (int i = 1; i <= 10; ++i)
-        state.RuleName[i] = names[static_cast<std::size_t>(i - 1)];
+    draws.DrawId.fill({});
 }
 
 std::array<std::string, 7> DrawLineCells(const std::string& line) {
@@ -133,13 +124,43 @@ std::array<std::string, 7> DrawLineCells(const std::string& line) {
             column(NumberColumns[4], 2)};
 }
 
-std::array<std::string, 3> NewestDrawLabels(const SharedState& state) {
+std::array<std::string, 3> NewestDrawLabels(const DrawTables& draws) {
     std::string date, id, numbers;
-    if (state.DrawCount >= 1) {
-        const std::array<std::string, 7> cells = DrawLineCells(state.DrawLines[1]);
+    if (draws.DrawCount >= 1) {
+        const std::array<std::string, 7> cells = DrawLineCells(draws.DrawLines[1]);
         date = cells[0];
         id = cells[1];
-        numbers = state.DrawLines[1].size() > 18 ? state.DrawLines[1].substr(18) : std::string();
+        numbers = draws.DrawLines[1].size() > 18 ? draws.DrawLines[1].substr(18) : std::string();
     }
     return {"日期:" + date, "期數:" + id, "號碼(落球):" + numbers};
+}
+
+DrawFileRead ReadDrawFile(DrawTables& draws, const std::string& today) {
+    if (!FileExists(draws.DataFileName))
+        WriteFileBytes(draws.DataFileName, std::string());
+    DrawReadResult read = ReadDrawLines(ReadTextLines(draws.DataFileName), today);
+    StoreDrawLines(draws, read.lines);
+    SortDrawLines(draws, 1);
+    DrawFileRead result{NewestDrawLabels(draws), std::move(read.bad), std::nullopt};
+    SortDrawLines(draws, 2);
+    return result;
+}
+
+DrawFileRead LoadDrawHistory(DrawTables& draws, WorkArea& work, PathRules& rules, const std::string& today) {
+    ClearDrawTables(draws, work);
+    DrawFileRead result = ReadDrawFile(draws, today);
+    try {
+        if (draws.DrawCount >= 1)
+            SplitDrawLines(draws, work);
+    } catch (const ConversionError& error) {
+        result.splitError = error.what();
+        return result;
+    }
+    ResetPathRules(rules);
+    return result;
+}
+
+std::string BadDrawLineMessage(const std::string& fileName, const BadDrawLine& bad) {
+    return "開獎資料檔 " + fileName + " 第 " + std::to_string(bad.lineNumber) + " 行資料錯誤,此行及以後的資料未載入:\n" +
+           bad.text;
 }

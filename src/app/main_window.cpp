@@ -1,4 +1,4 @@
-#include "drawhistory/main_window.h"
+#include "app/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,16 +12,21 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <map>
+#include <stdexcept>
 
 #include "app/app_windows.h"
 #include "common/date.h"
+#include "common/errors.h"
 #include "common/text_file.h"
+#include "drawhistory/date_select_window.h"
+#include "drawhistory/download_window.h"
 #include "drawhistory/draw_editor_window.h"
-#include "drawhistory/draw_loader.h"
 #include "drawhistory/help_window.h"
 #include "drawhistory/record_viewer_window.h"
 #include "drawhistory/server_address_window.h"
-#include "drawhistory/shared_state.h"
+#include "draws/draw_loader.h"
+#include "draws/shared_tables.h"
 #include "pillars/varnholt_window.h"
 #include "platform/click_label.h"
 #include "platform/clock.h"
@@ -53,8 +58,8 @@ QLabel* picture(const QString& resource, const QString& name, QWidget* parent) {
 
 } // namespace
 
-TForm_rk_main::TForm_rk_main(SharedState& state, Services& services, AppWindows& windows, QWidget* parent)
-    : QMainWindow(parent), state_(state), services_(services), windows_(windows) {
+TForm_rk_main::TForm_rk_main(SharedTables& tables, Services& services, AppWindows& windows, QWidget* parent)
+    : QMainWindow(parent), tables_(tables), services_(services), windows_(windows) {
     setObjectName(QStringLiteral("Form_rk_main"));
     setWindowTitle(QStringLiteral("３９Qorvel王 "));
     setFont(MingFont(9));
@@ -146,7 +151,7 @@ void TForm_rk_main::buildPanels() {
     SpeedButton1->setDefaultAction(lt_record);
     SpeedButton1->setToolButtonStyle(Qt::ToolButtonTextOnly);
 
-    Label4 = new ClickLabel(qs(state_.DataFileName), Panel5);
+    Label4 = new ClickLabel(qs(tables_.draws.DataFileName), Panel5);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setStyleSheet(QStringLiteral("color: white; text-decoration: underline;"));
     Label4->setCursor(Qt::PointingHandCursor);
@@ -229,69 +234,46 @@ void TForm_rk_main::buildPanels() {
 
 // ---- the load ----
 
-void TForm_rk_main::FormShow() {
+void TForm_rk_main::FormShow() { reloadHistory(); }
+
+bool TForm_rk_main::reloadHistory() {
     setWindowTitle(QStringLiteral("３９Qorvel王   @2018/12/21   "));
-    ClearDrawTables(state_);
-    StringGrid* sgl = windows_.Form_rk_lotto_record->sgl;
-    const QStringList headings = {QStringLiteral("開獎日期"), QStringLiteral("期  數"), QStringLiteral("一落"),
-                                  QStringLiteral("二落"),     QStringLiteral("三落"),  QStringLiteral("四落"),
-                                  QStringLiteral("五落")};
-    for (int c = 0; c < headings.size(); ++c)
-        sgl->SetCell(c, 0, headings[c]);
-    Read_lotto_list();
-    if (state_.DrawCount >= 1) {
-        show_to_grid();
-        put_to_ltno();
-    }
-    sgl->SetRowCount(state_.DrawCount + 1);
-    ResetPathRules(state_);
+    const DrawFileRead read = LoadDrawHistory(tables_.draws, tables_.work, tables_.rules, today());
+    const bool clean = showRead(read);
+    windows_.Form_rk_lotto_record->showDrawLines();
+    if (read.splitError)
+        throw ConversionError(*read.splitError);
+    return clean;
 }
 
-void TForm_rk_main::Read_lotto_list() {
-    const std::string& fileName = state_.DataFileName;
-    if (!FileExists(fileName))
-        WriteFileBytes(fileName, std::string());
-    const DrawReadResult read =
-        ReadDrawLines(ReadTextLines(fileName), DateFormat("yyyy/mm/dd", services_.clock.today()));
-    StoreDrawLines(state_, read.lines);
-    sort_orirec(1);
-    const auto labels = NewestDrawLabels(state_);
-    lb_data->setText(qs(labels[0]));
-    lb_data1->setText(qs(labels[1]));
-    lb_data2->setText(qs(labels[2]));
-    sort_orirec(2);
-    readStoppedAtBadLine_ = read.bad.has_value();
-    if (read.bad) {
-        services_.dialogs.messageDialog(QStringLiteral("開獎資料檔 %1 第 %2 行資料錯誤,此行及以後的資料未載入:\n%3")
-                                            .arg(qs(fileName))
-                                            .arg(read.bad->lineNumber)
-                                            .arg(qs(read.bad->text)),
-                                        DialogKind::Error, DialogButtons::Ok);
-    }
+void TForm_rk_main::rereadHistory() {
+    const DrawFileRead read = ReadDrawFile(tables_.draws, today());
+    showRead(read);
+    SplitDrawLines(tables_.draws, tables_.work);
+    SortDrawLines(tables_.draws, 1);
+    windows_.Form_rk_lotto_record->showDrawLines();
+    windows_.Form_rk_lotto_record->showRecordCount();
 }
 
-void TForm_rk_main::sort_orirec(int mode) { SortDrawLines(state_, mode); }
+std::string TForm_rk_main::today() const { return DateFormat("yyyy/mm/dd", services_.clock.today()); }
 
-void TForm_rk_main::put_to_ltno() { SplitDrawLines(state_); }
-
-void TForm_rk_main::show_to_grid() {
-    StringGrid* sgl = windows_.Form_rk_lotto_record->sgl;
-    sgl->setUpdatesEnabled(false);
-    sgl->SetRowCount(state_.DrawCount + 1);
-    for (int row = 1; row <= state_.DrawCount; ++row) {
-        const auto cells = DrawLineCells(state_.DrawLines[row]);
-        for (int c = 0; c < 7; ++c)
-            sgl->SetCell(c, row, qs(cells[static_cast<std::size_t>(c)]));
-    }
-    sgl->setUpdatesEnabled(true);
+bool TForm_rk_main::showRead(const DrawFileRead& read) {
+    lb_data->setText(qs(read.newestLabels[0]));
+    lb_data1->setText(qs(read.newestLabels[1]));
+    lb_data2->setText(qs(read.newestLabels[2]));
+    if (!read.bad)
+        return true;
+    services_.dialogs.messageDialog(qs(BadDrawLineMessage(tables_.draws.DataFileName, *read.bad)), DialogKind::Error,
+                                    DialogButtons::Ok);
+    return false;
 }
 
 // ---- game switch ----
 
 void TForm_rk_main::rb_biglottoClick() {
     const bool first = rb_biglotto->isChecked();
-    state_.MaxNo = 39;
-    state_.GameIndex = first ? 1 : 0;
+    tables_.draws.MaxNo = 39;
+    tables_.draws.GameIndex = first ? 1 : 0;
     SetBackground(*Panel3, first ? Orange : QColor(Qt::white));
     SetBackground(*Panel4, first ? QColor(Qt::white) : Fuchsia);
     QFont font = rb_biglotto->font();
@@ -299,14 +281,14 @@ void TForm_rk_main::rb_biglottoClick() {
     rb_biglotto->setFont(font);
     font.setBold(!first);
     rb_mark6->setFont(font);
-    state_.DataFileName = first ? "TW539.txt" : "US539.txt";
+    tables_.draws.DataFileName = first ? "TW539.txt" : "US539.txt";
     currentLogo_ = first ? Image_8e->pixmap() : Image_m6->pixmap();
     Image1->setPixmap(currentLogo_);
     windows_.Form_rk_lotto_record->setWindowTitle(first ? QStringLiteral("開獎紀錄  今彩５３９")
                                                         : QStringLiteral("開獎紀錄  美國夢幻５"));
     emit logoChanged(currentLogo_);
-    state_.GameName = first ? "今彩539" : "加州夢幻５";
-    Label4->setText(qs(state_.DataFileName));
+    tables_.draws.GameName = first ? "今彩539" : "加州夢幻５";
+    Label4->setText(qs(tables_.draws.DataFileName));
     FormShow();
 }
 
@@ -328,6 +310,24 @@ void TForm_rk_main::show_memo_rpt(const QStringList& lines) {
     services_.reportPreview.preview(*windows_.rpt);
 }
 
+void TForm_rk_main::setReportFontSize(int points) { windows_.rpt->qrFontSize = points; }
+
+void TForm_rk_main::open(const QString& windowName) {
+    using Opener = void (TForm_rk_main::*)();
+    static const std::map<QString, Opener> openers = {
+        {QStringLiteral("Form_rk_lotto_record"), &TForm_rk_main::lt_recordExecute},
+        {QStringLiteral("Form_varnholt"), &TForm_rk_main::VarnholtExecute},
+        {QStringLiteral("Form_RK_stk_txtfile"), &TForm_rk_main::Label4Click},
+        {QStringLiteral("Form_rk_FtpServerIP"), &TForm_rk_main::ftpipExecute},
+        {QStringLiteral("Form_Download_TxT_from_http"), &TForm_rk_main::downloadExecute},
+        {QStringLiteral("Form_dateselect"), &TForm_rk_main::dateselectExecute},
+    };
+    const auto opener = openers.find(windowName);
+    if (opener == openers.end())
+        throw std::logic_error("no opener for window " + windowName.toStdString());
+    (this->*opener->second)();
+}
+
 // ---- openers ----
 
 void TForm_rk_main::lt_recordExecute() { services_.shower.showModal(*windows_.Form_rk_lotto_record); }
@@ -336,13 +336,17 @@ void TForm_rk_main::VarnholtExecute() { services_.shower.showModal(*windows_.For
 
 void TForm_rk_main::Label4Click() {
     if (!windows_.Form_RK_stk_txtfile)
-        windows_.Form_RK_stk_txtfile = std::make_unique<TForm_RK_stk_txtfile>(state_, services_, windows_);
+        windows_.Form_RK_stk_txtfile = std::make_unique<TForm_RK_stk_txtfile>(tables_.draws, services_, *this);
     TForm_RK_stk_txtfile& editor = *windows_.Form_RK_stk_txtfile;
     editor.loadDrawFile(currentLogo_);
     services_.shower.showModal(editor);
 }
 
 void TForm_rk_main::ftpipExecute() { services_.shower.showModal(*windows_.Form_rk_FtpServerIP); }
+
+void TForm_rk_main::downloadExecute() { services_.shower.showModal(*windows_.Form_Download_TxT_from_http); }
+
+void TForm_rk_main::dateselectExecute() { services_.shower.showModal(*windows_.Form_dateselect); }
 
 void TForm_rk_main::N9Click() { close(); }
 

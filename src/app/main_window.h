@@ -4,45 +4,50 @@
 #include <QPixmap>
 #include <QStringList>
 
-class AppWindows;
+#include "platform/window_links.h"
+
+struct AppWindows;
 class ClickLabel;
 class QAction;
 class QFrame;
 class QLabel;
 class QRadioButton;
 class QToolButton;
+struct DrawFileRead;
 struct Services;
-struct SharedState;
+struct SharedTables;
 
 // The application's shell: loads the draw history, shows the newest draw and the current game,
 // switches games, opens the other windows, asks before the program ends, and prints and shows
 // memos for every window.
-class TForm_rk_main : public QMainWindow {
+class TForm_rk_main : public QMainWindow, public WindowLinks {
     Q_OBJECT
 public:
-    TForm_rk_main(SharedState& state, Services& services, AppWindows& windows, QWidget* parent = nullptr);
+    TForm_rk_main(SharedTables& tables, Services& services, AppWindows& windows, QWidget* parent = nullptr);
 
     // The load: empties the tables, reads, sorts, fills the record grid, splits, resets the path rules.
     void FormShow();
-    void Read_lotto_list();
-    void sort_orirec(int mode);
-    void put_to_ltno();
-    void show_to_grid();
 
     void rb_biglottoClick();
-    void show_memo(const QString& fileName);
-    void show_memo_rpt(const QStringList& lines);
+
+    // WindowLinks
+    void show_memo(const QString& fileName) override;
+    void show_memo_rpt(const QStringList& lines) override;
+    void setReportFontSize(int points) override;
+    bool reloadHistory() override;
+    void rereadHistory() override;
+    void open(const QString& windowName) override;
 
     // Openers
     void lt_recordExecute();
     void VarnholtExecute();
     void Label4Click();
     void ftpipExecute();
+    void downloadExecute();   // the record viewer's download button
+    void dateselectExecute(); // the record viewer's date-range print
     void N9Click();
 
     QPixmap currentLogo() const { return currentLogo_; }
-    // Whether the last read stopped at a line it reported as bad (the lines after it not loaded).
-    bool readStoppedAtBadLine() const { return readStoppedAtBadLine_; }
 
     // Controls
     QAction* lt_record;
@@ -77,10 +82,12 @@ protected:
 private:
     void buildMenu();
     void buildPanels();
+    // Shows the newest draw and names a bad line; true when there was none.
+    bool showRead(const DrawFileRead& read);
+    std::string today() const;
 
-    SharedState& state_;
+    SharedTables& tables_;
     Services& services_;
     AppWindows& windows_;
     QPixmap currentLogo_;
-    bool readStoppedAtBadLine_ = false;
 };

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "draws/draw_tables.h"
+
+struct PathRules;
+struct WorkArea;
+
+// A line of the draw file that has the right length but a bad date or number column. It ends the
+// list like a short line does, but the user is told.
+struct BadDrawLine {
+    int lineNumber = 0; // 1-based line of the file
+    std::string text;
+};
+
+struct DrawReadResult {
+    std::vector<std::string> lines; // accepted lines, trimmed, oldest first, at most MaxDraws (the newest)
+    std::optional<BadDrawLine> bad;
+};
+
+// What a read of the draw file tells the main window: the labels of the newest draw and the bad
+// line that ended the list, if any.
+struct DrawFileRead {
+    std::array<std::string, 3> newestLabels; // "日期:...", "期數:...", "號碼(落球):..."
+    std::optional<BadDrawLine> bad;
+    std::optional<std::string> splitError; // the conversion error that stopped the split
+};
+
+// Trims blanks and control characters at both ends.
+std::string TrimDrawLine(const std::string& line);
+
+// True when a trimmed line has the draw-line length, a real date in columns 1-10 and digits in the
+// ten number columns.
+bool IsValidDrawLine(const std::string& trimmed);
+
+// Reads the lines of a draw file: stops at the first line whose trimmed length is not 32, or that
+// is not a valid draw line (reported in `bad`); skips lines dated after `today` ("yyyy/mm/dd").
+DrawReadResult ReadDrawLines(const std::vector<std::string>& fileLines, const std::string& today);
+
+// Puts the lines into DrawLines/DrawCount.
+void StoreDrawLines(DrawTables& draws, const std::vector<std::string>& lines);
+
+// Sorts DrawLines[1..DrawCount] as byte strings: mode 1 newest first, any other mode oldest first.
+void SortDrawLines(DrawTables& draws, int mode);
+
+// Splits DrawLines[1..DrawCount], in their current order, into the date, id and number tables and
+// resets the working copy to drawn order. Throws ConversionError on a line that does not split; the
+// draws before it are split completely.
+void SplitDrawLines(DrawTables& draws, WorkArea& work);
+
+// Empties positions 1..7 of the number tables and every DrawId.
+void ClearDrawTables(DrawTables& draws, WorkArea& work);
+
+// Reads the draw file DataFileName from the working directory (created empty when missing) into
+// DrawLines, oldest first, and reads the newest draw's labels.
+DrawFileRead ReadDrawFile(DrawTables& draws, const std::string& today);
+
+// The whole load: empties the tables, reads the file, splits it and resets the path rules. A split
+// that fails stops there (the draws before the bad one split) and leaves the path rules as they were;
+// its message is in splitError for the caller to raise once it has shown the rest.
+DrawFileRead LoadDrawHistory(DrawTables& draws, WorkArea& work, PathRules& rules, const std::string& today);
+
+// The message that names a bad line of the draw file.
+std::string BadDrawLineMessage(const std::string& fileName, const BadDrawLine& bad);
+
+// The cells of a record-grid row: date, draw number and the five numbers in file order.
+std::array<std::string, 7> DrawLineCells(const std::string& line);
+
+// Draw 1 as the main window shows the newest draw (call while DrawLines is newest first): "日期:...", "期數:...", "號碼(落球):...".
+std::array<std::string, 3> NewestDrawLabels(const DrawTables& draws);
