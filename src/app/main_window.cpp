@@ -91,10 +91,34 @@ void TForm_rk_main::buildMenu() {
     QMenu* data = menuBar()->addMenu(QStringLiteral("開獎資料"));
     data->setObjectName(QStringLiteral("N1"));
     data->addAction(lt_record);
+    data->addAction(ftpip);
     QMenu* king = menuBar()->addMenu(QStringLiteral("進入Qorvel王"));
     king->setObjectName(QStringLiteral("N2"));
     king->addAction(Varnholt);
     menuBar()->addAction(N9);
+
+    // The analysis windows, grouped as a player looks for them; a menu shows once it has an item.
+    menuDrag = analysisMenu(QStringLiteral("menuDrag"), QStringLiteral("拖牌版路"));
+    menuStatistics = analysisMenu(QStringLiteral("menuStatistics"), QStringLiteral("統計分析"));
+    menuFormulas = analysisMenu(QStringLiteral("menuFormulas"), QStringLiteral("公式搜尋"));
+}
+
+QMenu* TForm_rk_main::analysisMenu(const QString& name, const QString& title) {
+    QMenu* menu = menuBar()->addMenu(title);
+    menu->setObjectName(name);
+    menu->menuAction()->setVisible(false);
+    return menu;
+}
+
+QAction* TForm_rk_main::addOpener(QMenu* menu, const QString& name, const QString& text,
+                                  void (TForm_rk_main::*opener)()) {
+    auto* item = new QAction(text, this);
+    item->setObjectName(name);
+    connect(item, &QAction::triggered, this,
+            Guarded(services_.dialogs, [this, opener] { (this->*opener)(); }));
+    menu->addAction(item);
+    menu->menuAction()->setVisible(true);
+    return item;
 }
 
 void TForm_rk_main::buildPanels() {
@@ -131,8 +155,10 @@ void TForm_rk_main::buildPanels() {
     rb_mark6 = new QRadioButton(QStringLiteral("加州夢幻５"), Panel5);
     rb_mark6->setObjectName(QStringLiteral("rb_mark6"));
     rb_mark6->setVisible(false); // the second game is not offered; its logo panel stays
-    connect(rb_biglotto, &QRadioButton::clicked, this, Guarded(services_.dialogs, [this] { rb_biglottoClick(); }));
-    connect(rb_mark6, &QRadioButton::clicked, this, Guarded(services_.dialogs, [this] { rb_biglottoClick(); }));
+    connect(rb_biglotto, &QRadioButton::clicked, this,
+            Guarded(services_.dialogs, [this] { rb_biglottoClick(); }));
+    connect(rb_mark6, &QRadioButton::clicked, this,
+            Guarded(services_.dialogs, [this] { rb_biglottoClick(); }));
 
     auto* heading = new QLabel(QStringLiteral("檔案中最新開獎資料"), Panel5);
     heading->setStyleSheet(QStringLiteral("color: yellow; font-weight: bold;"));
@@ -213,7 +239,8 @@ void TForm_rk_main::buildPanels() {
     auto* bottomPicture = picture(QStringLiteral(":/artwork/banner.jpg"), QStringLiteral("Image3"), central);
     bottomPicture->setFixedHeight(120);
     auto* bottomBar = new QLabel(
-        QStringLiteral("最佳操作模式  1024x768 以上解析度    Tobrin彩券網  ３９Qorvel王  今彩539分析軟體"), central);
+        QStringLiteral("最佳操作模式  1024x768 以上解析度    Tobrin彩券網  ３９Qorvel王  今彩539分析軟體"),
+        central);
     bottomBar->setObjectName(QStringLiteral("lb_bottom"));
     bottomBar->setStyleSheet(QStringLiteral("background: #003366; color: white; padding: 3px;"));
 
@@ -234,7 +261,9 @@ void TForm_rk_main::buildPanels() {
 
 // ---- the load ----
 
-void TForm_rk_main::FormShow() { reloadHistory(); }
+void TForm_rk_main::FormShow() {
+    reloadHistory();
+}
 
 bool TForm_rk_main::reloadHistory() {
     setWindowTitle(QStringLiteral("３９Qorvel王   @2018/12/21   "));
@@ -255,7 +284,9 @@ void TForm_rk_main::rereadHistory() {
     windows_.Form_rk_lotto_record->showRecordCount();
 }
 
-std::string TForm_rk_main::today() const { return DateFormat("yyyy/mm/dd", services_.clock.today()); }
+std::string TForm_rk_main::today() const {
+    return DateFormat("yyyy/mm/dd", services_.clock.today());
+}
 
 bool TForm_rk_main::showRead(const DrawFileRead& read) {
     lb_data->setText(qs(read.newestLabels[0]));
@@ -263,8 +294,8 @@ bool TForm_rk_main::showRead(const DrawFileRead& read) {
     lb_data2->setText(qs(read.newestLabels[2]));
     if (!read.bad)
         return true;
-    services_.dialogs.messageDialog(qs(BadDrawLineMessage(tables_.draws.DataFileName, *read.bad)), DialogKind::Error,
-                                    DialogButtons::Ok);
+    services_.dialogs.messageDialog(qs(BadDrawLineMessage(tables_.draws.DataFileName, *read.bad)),
+                                    DialogKind::Error, DialogButtons::Ok);
     return false;
 }
 
@@ -310,7 +341,9 @@ void TForm_rk_main::show_memo_rpt(const QStringList& lines) {
     services_.reportPreview.preview(*windows_.rpt);
 }
 
-void TForm_rk_main::setReportFontSize(int points) { windows_.rpt->qrFontSize = points; }
+void TForm_rk_main::setReportFontSize(int points) {
+    windows_.rpt->qrFontSize = points;
+}
 
 void TForm_rk_main::open(const QString& windowName) {
     using Opener = void (TForm_rk_main::*)();
@@ -330,29 +363,42 @@ void TForm_rk_main::open(const QString& windowName) {
 
 // ---- openers ----
 
-void TForm_rk_main::lt_recordExecute() { services_.shower.showModal(*windows_.Form_rk_lotto_record); }
+void TForm_rk_main::lt_recordExecute() {
+    services_.shower.showModal(*windows_.Form_rk_lotto_record);
+}
 
-void TForm_rk_main::VarnholtExecute() { services_.shower.showModal(*windows_.Form_varnholt); }
+void TForm_rk_main::VarnholtExecute() {
+    services_.shower.showModal(*windows_.Form_varnholt);
+}
 
 void TForm_rk_main::Label4Click() {
     if (!windows_.Form_RK_stk_txtfile)
-        windows_.Form_RK_stk_txtfile = std::make_unique<TForm_RK_stk_txtfile>(tables_.draws, services_, *this);
+        windows_.Form_RK_stk_txtfile =
+            std::make_unique<TForm_RK_stk_txtfile>(tables_.draws, services_, *this);
     TForm_RK_stk_txtfile& editor = *windows_.Form_RK_stk_txtfile;
     editor.loadDrawFile(currentLogo_);
     services_.shower.showModal(editor);
 }
 
-void TForm_rk_main::ftpipExecute() { services_.shower.showModal(*windows_.Form_rk_FtpServerIP); }
+void TForm_rk_main::ftpipExecute() {
+    services_.shower.showModal(*windows_.Form_rk_FtpServerIP);
+}
 
-void TForm_rk_main::downloadExecute() { services_.shower.showModal(*windows_.Form_Download_TxT_from_http); }
+void TForm_rk_main::downloadExecute() {
+    services_.shower.showModal(*windows_.Form_Download_TxT_from_http);
+}
 
-void TForm_rk_main::dateselectExecute() { services_.shower.showModal(*windows_.Form_dateselect); }
+void TForm_rk_main::dateselectExecute() {
+    services_.shower.showModal(*windows_.Form_dateselect);
+}
 
-void TForm_rk_main::N9Click() { close(); }
+void TForm_rk_main::N9Click() {
+    close();
+}
 
 void TForm_rk_main::closeEvent(QCloseEvent* event) {
-    const DialogAnswer answer = services_.dialogs.messageDialog(QStringLiteral("您即將結束作業,請再一次確認!"),
-                                                                DialogKind::Warning, DialogButtons::YesNo);
+    const DialogAnswer answer = services_.dialogs.messageDialog(
+        QStringLiteral("您即將結束作業,請再一次確認!"), DialogKind::Warning, DialogButtons::YesNo);
     if (answer == DialogAnswer::Yes) {
         event->accept();
         QCoreApplication::quit();

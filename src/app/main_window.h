@@ -11,6 +11,7 @@ class ClickLabel;
 class QAction;
 class QFrame;
 class QLabel;
+class QMenu;
 class QRadioButton;
 class QToolButton;
 struct DrawFileRead;
@@ -53,7 +54,10 @@ public:
     QAction* lt_record;
     QAction* Varnholt;
     QAction* N9;
-    QAction* ftpip; // on no menu: reached only through its action
+    QAction* ftpip;
+    QMenu* menuDrag;
+    QMenu* menuStatistics;
+    QMenu* menuFormulas;
     QFrame* Panel3;
     QFrame* Panel4;
     QFrame* Panel5;
@@ -82,6 +86,10 @@ protected:
 private:
     void buildMenu();
     void buildPanels();
+    QMenu* analysisMenu(const QString& name, const QString& title);
+    // An item of an analysis menu that runs an opener, guarded like every handler.
+    QAction* addOpener(QMenu* menu, const QString& name, const QString& text,
+                       void (TForm_rk_main::*opener)());
     // Shows the newest draw and names a bad line; true when there was none.
     bool showRead(const DrawFileRead& read);
     std::string today() const;

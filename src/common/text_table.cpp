@@ -22,7 +22,8 @@ void TextTable::resize(int columns, int rows) {
         const int keepColumns = std::min(columns, columns_);
         for (int r = 0; r < keepRows; ++r)
             for (int c = 0; c < keepColumns; ++c)
-                cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(columns) + static_cast<std::size_t>(c)] =
+                cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(columns) +
+                      static_cast<std::size_t>(c)] =
                     std::move(cells_[static_cast<std::size_t>(r) * static_cast<std::size_t>(columns_) +
                                      static_cast<std::size_t>(c)]);
         cells_ = std::move(cells);
@@ -44,13 +45,14 @@ void TextTable::clearCells() {
 const std::string& TextTable::cell(int column, int row) const {
     if (!contains(column, row))
         return Empty;
-    return cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column)];
+    return cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
+                  static_cast<std::size_t>(column)];
 }
 
 void TextTable::setCell(int column, int row, std::string text) {
     if (contains(column, row))
-        cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column)] =
-            std::move(text);
+        cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
+               static_cast<std::size_t>(column)] = std::move(text);
 }
 
 std::string TextTable::joinedRow(int row, std::string_view separator) const {

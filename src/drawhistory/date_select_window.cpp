@@ -9,8 +9,8 @@
 #include <QToolButton>
 
 #include "common/date.h"
-#include "drawhistory/history_print.h"
 #include "common/text_table.h"
+#include "drawhistory/history_print.h"
 #include "draws/draw_tables.h"
 #include "platform/clock.h"
 #include "platform/date_picker.h"
@@ -19,17 +19,14 @@
 #include "platform/qt_text.h"
 #include "platform/report_form.h"
 #include "platform/services.h"
-#include "platform/window_links.h"
 #include "platform/string_grid.h"
 #include "platform/widget_colours.h"
+#include "platform/window_links.h"
 
-namespace {
+namespace {} // namespace
 
-
-} // namespace
-
-TForm_dateselect::TForm_dateselect(const DrawTables& draws, const TextTable& records, Services& services, WindowLinks& links,
-                                   QWidget* parent)
+TForm_dateselect::TForm_dateselect(const DrawTables& draws, const TextTable& records, Services& services,
+                                   WindowLinks& links, QWidget* parent)
     : QDialog(parent), draws_(draws), records_(records), services_(services), links_(links) {
     setObjectName(QStringLiteral("Form_dateselect"));
     setWindowTitle(QStringLiteral("列印日期區間選擇"));

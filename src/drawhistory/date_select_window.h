@@ -16,8 +16,8 @@ class WindowLinks;
 class TForm_dateselect : public QDialog {
     Q_OBJECT
 public:
-    TForm_dateselect(const DrawTables& draws, const TextTable& records, Services& services, WindowLinks& links,
-                     QWidget* parent = nullptr);
+    TForm_dateselect(const DrawTables& draws, const TextTable& records, Services& services,
+                     WindowLinks& links, QWidget* parent = nullptr);
 
     void FormShow();
     void DateTimePicker1Change();

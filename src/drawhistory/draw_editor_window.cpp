@@ -15,8 +15,8 @@
 #include "platform/memo_lines.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
-#include "platform/window_links.h"
 #include "platform/widget_colours.h"
+#include "platform/window_links.h"
 
 TForm_RK_stk_txtfile::TForm_RK_stk_txtfile(const DrawTables& draws, Services& services, WindowLinks& links,
                                            QWidget* parent)

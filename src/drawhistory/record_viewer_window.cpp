@@ -41,8 +41,8 @@ QPushButton* pushButton(const QString& name, const QString& text, QWidget* paren
 TForm_rk_lotto_record::TForm_rk_lotto_record(DrawTables& draws, WorkArea& work, TextTable& records,
                                              const DownloadSetting& download, Services& services,
                                              WindowLinks& links, QWidget* parent)
-    : QDialog(parent), draws_(draws), work_(work), records_(records), download_(download), services_(services),
-      links_(links) {
+    : QDialog(parent), draws_(draws), work_(work), records_(records), download_(download),
+      services_(services), links_(links) {
     setObjectName(QStringLiteral("Form_rk_lotto_record"));
     setWindowTitle(QStringLiteral("今彩 539"));
     resize(572, 417);

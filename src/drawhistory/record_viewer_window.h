@@ -19,8 +19,8 @@ class WindowLinks;
 class TForm_rk_lotto_record : public QDialog {
     Q_OBJECT
 public:
-    TForm_rk_lotto_record(DrawTables& draws, WorkArea& work, TextTable& records, const DownloadSetting& download,
-                          Services& services, WindowLinks& links,
+    TForm_rk_lotto_record(DrawTables& draws, WorkArea& work, TextTable& records,
+                          const DownloadSetting& download, Services& services, WindowLinks& links,
                           QWidget* parent = nullptr);
 
     void FormShow();

@@ -14,7 +14,9 @@ namespace {
 constexpr std::size_t DrawLineLength = 32;
 constexpr std::array<std::size_t, 5> NumberColumns = {18, 21, 24, 27, 30}; // 0-based starts
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool numbersAreDigits(const std::string& line) {
     return std::all_of(NumberColumns.begin(), NumberColumns.end(),
@@ -161,6 +163,6 @@ DrawFileRead LoadDrawHistory(DrawTables& draws, WorkArea& work, PathRules& rules
 }
 
 std::string BadDrawLineMessage(const std::string& fileName, const BadDrawLine& bad) {
-    return "開獎資料檔 " + fileName + " 第 " + std::to_string(bad.lineNumber) + " 行資料錯誤,此行及以後的資料未載入:\n" +
-           bad.text;
+    return "開獎資料檔 " + fileName + " 第 " + std::to_string(bad.lineNumber) +
+           " 行資料錯誤,此行及以後的資料未載入:\n" + bad.text;
 }

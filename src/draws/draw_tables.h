@@ -5,11 +5,11 @@
 #include "common/date.h"
 #include "common/fixed_table.h"
 
-constexpr int MaxDraws = 2500;   // room in every draw table
-constexpr int MaxBallSlots = 7;  // positions 1..7 of the number tables (a draw fills 1..5)
-constexpr int DrawBalls = 5;     // balls in one draw of this game
-constexpr int RuleSlots = 20;    // path-rule switches and captions
-constexpr int TraceRows = 51;    // rows 0..50 of the drag hand-over
+constexpr int MaxDraws = 2500;  // room in every draw table
+constexpr int MaxBallSlots = 7; // positions 1..7 of the number tables (a draw fills 1..5)
+constexpr int DrawBalls = 5;    // balls in one draw of this game
+constexpr int RuleSlots = 20;   // path-rule switches and captions
+constexpr int TraceRows = 51;   // rows 0..50 of the drag hand-over
 
 using DrawTextColumn = FixedTable<std::string, MaxDraws>;
 using DrawNumberTable = FixedTable<DrawTextColumn, MaxBallSlots>; // [position][draw]

@@ -14,7 +14,8 @@ void setHeadings(TextTable& table, bool ascending) {
     table.setCell(0, 0, "開獎日期");
     table.setCell(1, 0, "期  數");
     for (int p = 1; p <= DrawBalls; ++p)
-        table.setCell(p + 1, 0, (ascending ? AscendingHeadings : DrawnHeadings)[static_cast<std::size_t>(p - 1)]);
+        table.setCell(p + 1, 0,
+                      (ascending ? AscendingHeadings : DrawnHeadings)[static_cast<std::size_t>(p - 1)]);
 }
 
 } // namespace

@@ -113,7 +113,8 @@ std::vector<int> LastPicks(const std::vector<int>& picks, int n) {
     return std::vector<int>(picks.end() - static_cast<std::ptrdiff_t>(keep), picks.end());
 }
 
-std::vector<int> DragDraws(const DrawTables& tables, int pos, std::string_view x, int lag, bool fixedPosition) {
+std::vector<int> DragDraws(const DrawTables& tables, int pos, std::string_view x, int lag,
+                           bool fixedPosition) {
     std::vector<int> matches;
     if (pos < 1 || pos > 5 || lag < 0)
         return matches;
@@ -148,7 +149,9 @@ std::string DateRangeHeader(const Date& from, const Date& to, std::string_view c
            std::string(countText) + " 期";
 }
 
-std::string LatestHeader(std::string_view countText) { return "最近 " + std::string(countText) + " 期驗證"; }
+std::string LatestHeader(std::string_view countText) {
+    return "最近 " + std::string(countText) + " 期驗證";
+}
 
 std::string PeriodicHeader(std::string_view intervalText, std::string_view countText) {
     return "每 " + std::string(intervalText) + " 期一次，取最近 " + std::string(countText) + " 期驗證";
@@ -156,7 +159,8 @@ std::string PeriodicHeader(std::string_view intervalText, std::string_view count
 
 std::string DragHeader(bool fixedPosition, std::string_view positionText, std::string_view x,
                        std::string_view lagText, int count) {
-    const std::string tail = "之下" + std::string(lagText) + "期統計驗證 (共 " + std::to_string(count) + " 期)";
+    const std::string tail =
+        "之下" + std::string(lagText) + "期統計驗證 (共 " + std::to_string(count) + " 期)";
     if (fixedPosition)
         return "當第 " + std::string(positionText) + " 支開" + std::string(x) + tail;
     return "當" + std::string(x) + "不定點開出 " + tail;

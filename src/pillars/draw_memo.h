@@ -56,7 +56,8 @@ std::vector<int> LastPicks(const std::vector<int>& picks, int n);
 // The draws that followed, lag draws later, the draws holding the number text x: at ascending
 // position pos (1..5) when fixedPosition, else anywhere. The last such draw is left out: with the
 // proposed lag its follow-up is the draw still to come.
-std::vector<int> DragDraws(const DrawTables& tables, int pos, std::string_view x, int lag, bool fixedPosition);
+std::vector<int> DragDraws(const DrawTables& tables, int pos, std::string_view x, int lag,
+                           bool fixedPosition);
 
 // The latest draw dated dateText ("yyyy/mm/dd"), or 0 when no loaded draw has that date.
 int DrawOfDate(const DrawTables& tables, std::string_view dateText);
