@@ -10,6 +10,7 @@
 
 #include "app/app_windows.h"
 #include "common/date.h"
+#include "common/text_table.h"
 #include "drawhistory/history_print.h"
 #include "drawhistory/main_window.h"
 #include "drawhistory/record_viewer_window.h"
@@ -106,13 +107,13 @@ void TForm_dateselect::get_issue() {
 void TForm_dateselect::SpeedButton1Click() {
     mm->clear();
     windows_.rpt->qrFontSize = 12;
-    const StringGrid& grid = *windows_.Form_rk_lotto_record->sgl;
+    const TextTable& grid = windows_.Form_rk_lotto_record->sgl->table();
     std::vector<RecordRow> rows;
     rows.reserve(static_cast<std::size_t>(state_.DrawCount));
     for (int row = 1; row <= state_.DrawCount; ++row) {
         RecordRow cells;
         for (int c = 0; c < 7; ++c)
-            cells[static_cast<std::size_t>(c)] = ss(grid.Cells(c, row));
+            cells[static_cast<std::size_t>(c)] = grid.cell(c, row);
         rows.push_back(std::move(cells));
     }
     const QStringList lines = qsList(DateRangePrintLines(rows, fromDate(), toDate()));

@@ -72,7 +72,7 @@ TForm_rk_lotto_record::TForm_rk_lotto_record(SharedState& state, Services& servi
     sgl->SetColWidth(1, fit(54, QStringLiteral("000000")));
     for (int c = 2; c < 7; ++c)
         sgl->SetColWidth(c, fit(36, QStringLiteral("順一")));
-    sgl->setStyleSheet(QStringLiteral("QTableWidget { color: navy; }"));
+    sgl->setStyleSheet(QStringLiteral("QTableView { color: navy; }"));
     sgl->setToolTip(QStringLiteral("按滑鼠右鍵列印開獎資料"));
     N1 = new QAction(QStringLiteral("列印開獎資料"), this);
     N1->setObjectName(QStringLiteral("N1"));
