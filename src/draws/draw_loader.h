@@ -33,13 +33,15 @@ struct DrawFileRead {
 // Trims blanks and control characters at both ends.
 std::string TrimDrawLine(const std::string& line);
 
-// True when a trimmed line has the draw-line length, a real date in columns 1-10 and digits in the
-// ten number columns.
-bool IsValidDrawLine(const std::string& trimmed);
+// True when a trimmed line has the draw-line length, a real date in columns 1-10 and five numbers
+// in 1..maxNo.
+bool IsValidDrawLine(const std::string& trimmed, int maxNo = GameMaxNo);
 
 // Reads the lines of a draw file: stops at the first line whose trimmed length is not 32, or that
-// is not a valid draw line (reported in `bad`); skips lines dated after `today` ("yyyy/mm/dd").
-DrawReadResult ReadDrawLines(const std::vector<std::string>& fileLines, const std::string& today);
+// is not a valid draw line (reported in `bad`: a bad date, or a number outside 1..maxNo); skips lines dated
+// after `today` ("yyyy/mm/dd").
+DrawReadResult ReadDrawLines(const std::vector<std::string>& fileLines, const std::string& today,
+                             int maxNo = GameMaxNo);
 
 // Puts the lines into DrawLines/DrawCount.
 void StoreDrawLines(DrawTables& draws, const std::vector<std::string>& lines);
