@@ -5,12 +5,14 @@
 
 #include "app/main_window.h"
 #include "app/placeholder_form.h"
+#include "common/text_file.h"
 #include "drawhistory/draw_editor_window.h"
 #include "drawhistory/date_select_window.h"
 #include "drawhistory/download_window.h"
 #include "drawhistory/help_window.h"
 #include "drawhistory/line_sync_window.h"
 #include "drawhistory/record_viewer_window.h"
+#include "drawhistory/server_address.h"
 #include "drawhistory/server_address_window.h"
 #include "draws/shared_tables.h"
 #include "pillars/varnholt_window.h"
@@ -68,6 +70,8 @@ void Application::createWindows() {
 }
 
 void Application::start() {
+    // A save cut short by a kill leaves its temporary file beside the file it was replacing.
+    RemoveStaleTempFiles({tables_->draws.DataFileName, ServerAddressFileName});
     TForm_rk_main& main = *windows_.Form_rk_main;
     main.showMaximized();
     RunGuarded(services_.dialogs, [&main] { main.FormShow(); });

@@ -9,7 +9,9 @@
 
 namespace {
 
-std::string pad(int value, std::string_view pattern) { return NumFormat(pattern, value); }
+std::string pad(int value, std::string_view pattern) {
+    return NumFormat(pattern, value);
+}
 
 std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
@@ -33,7 +35,8 @@ bool parseDigits(std::string_view s, int& out) {
 
 bool Date::valid() const {
     using namespace std::chrono;
-    return year >= 1 && year <= 9999 &&
+    // The calendar types keep month and day in one byte, so 257 would pass as 1: range first.
+    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= 31 &&
            year_month_day{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
                           std::chrono::day{static_cast<unsigned>(day)}}
                .ok();
@@ -41,7 +44,8 @@ bool Date::valid() const {
 
 long long Date::dayNumber() const {
     using namespace std::chrono;
-    const sys_days days{year_month_day{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+    const sys_days days{year_month_day{std::chrono::year{year},
+                                       std::chrono::month{static_cast<unsigned>(month)},
                                        std::chrono::day{static_cast<unsigned>(day)}}};
     return days.time_since_epoch().count();
 }
@@ -85,7 +89,9 @@ std::string DateFormat(std::string_view pattern, const DateTime& when) {
     return out;
 }
 
-std::string DateFormat(std::string_view pattern, const Date& date) { return DateFormat(pattern, DateTime{date}); }
+std::string DateFormat(std::string_view pattern, const Date& date) {
+    return DateFormat(pattern, DateTime{date});
+}
 
 Date StrToDate(std::string_view text) {
     const std::string_view s = trimBlanks(text);

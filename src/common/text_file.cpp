@@ -1,13 +1,18 @@
 #include "common/text_file.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iconv.h>
+#include <optional>
 #include <random>
+#include <signal.h>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "common/errors.h"
 
@@ -47,9 +52,13 @@ std::string convert(const std::string& in, const char* to, const char* from, con
 
 } // namespace
 
-std::string Big5ToUtf8(const std::string& big5) { return convert(big5, "UTF-8", "CP950", "\xEF\xBF\xBD"); }
+std::string Big5ToUtf8(const std::string& big5) {
+    return convert(big5, "UTF-8", "CP950", "\xEF\xBF\xBD");
+}
 
-std::string Utf8ToBig5(const std::string& utf8) { return convert(utf8, "CP950", "UTF-8", "?"); }
+std::string Utf8ToBig5(const std::string& utf8) {
+    return convert(utf8, "CP950", "UTF-8", "?");
+}
 
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -83,33 +92,154 @@ std::string ReadFileBytes(const std::string& path) {
     return buffer.str();
 }
 
-std::vector<std::string> ReadTextLines(const std::string& path) { return SplitLines(Big5ToUtf8(ReadFileBytes(path))); }
+std::vector<std::string> ReadTextLines(const std::string& path) {
+    return SplitLines(Big5ToUtf8(ReadFileBytes(path)));
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Rewrites go through links to the file they point at, as an editor saving the file would.
+fs::path LinkTarget(const std::string& path) {
+    fs::path p(path);
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(p, ec)))
+            return p;
+        const fs::path to = fs::read_symlink(p, ec);
+        if (ec)
+            throw FileError("無法寫入檔案 " + path);
+        p = to.is_absolute() ? to : p.parent_path() / to;
+    }
+    throw FileError("無法寫入檔案 " + path); // a loop of links
+}
+
+// ".~<name>.<process id>-<random>.tmp": the process id tells a later start whether the writer is gone.
+constexpr std::string_view TempPrefix = ".~";
+constexpr std::string_view TempSuffix = ".tmp";
+
+fs::path TempPathBeside(const fs::path& target) {
+    thread_local std::mt19937 random{std::random_device{}()};
+    return target.parent_path() /
+           (std::string(TempPrefix) + target.filename().string() + "." + std::to_string(::getpid()) + "-" +
+            std::to_string(random() % 1000000) + std::string(TempSuffix));
+}
+
+// The process id in the name of one of our temporary files; nothing for any other name. Names
+// from before the process id was written hold one number, which reads the same way.
+std::optional<long> TempFileWriter(const std::string& name) {
+    if (!name.starts_with(TempPrefix) || !name.ends_with(TempSuffix))
+        return std::nullopt;
+    const std::string middle =
+        name.substr(TempPrefix.size(), name.size() - TempPrefix.size() - TempSuffix.size());
+    const auto dot = middle.rfind('.');
+    if (dot == std::string::npos || dot == 0)
+        return std::nullopt;
+    const std::string tag = middle.substr(dot + 1);
+    const auto dash = tag.find('-');
+    const std::string pid = tag.substr(0, dash);
+    const std::string rest = dash == std::string::npos ? std::string("0") : tag.substr(dash + 1);
+    const auto digits = [](const std::string& s) {
+        return !s.empty() && s.size() <= 9 && s.find_first_not_of("0123456789") == std::string::npos;
+    };
+    if (!digits(pid) || !digits(rest))
+        return std::nullopt;
+    return std::stol(pid);
+}
+
+bool ProcessIsGone(long pid) {
+    return pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
+}
+
+void SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    std::random_device random;
-    const fs::path temp = target.parent_path() / (".~" + target.filename().string() + "." +
-                                                  std::to_string(random() % 1000000) + ".tmp");
-    const auto fail = [&](const std::string& what) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        throw FileError(what + " " + path);
+    const fs::path target = LinkTarget(path);
+    const auto fail = [&](const fs::path& temp) {
+        if (!temp.empty()) {
+            std::error_code ignored;
+            fs::remove(temp, ignored);
+        }
+        throw FileError("無法寫入檔案 " + path);
     };
-    {
-        std::FILE* out = std::fopen(temp.c_str(), "wb");
-        if (!out)
-            fail("無法寫入檔案");
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-        const bool flushed = std::fflush(out) == 0;
-        const bool closed = std::fclose(out) == 0;
-        if (!written || !flushed || !closed)
-            fail("無法寫入檔案");
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    // A file marked read-only stays as it is, even for a user (root) whom the system would let write it.
+    if (replacing &&
+        (!S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
+        fail({});
+
+    fs::path temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 10 && fd < 0; ++attempt) {
+        temp = TempPathBeside(target);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
     }
+    if (fd < 0)
+        fail({});
+    bool ok = true;
+    if (replacing) {
+        // The new file keeps what the old one was: its permissions, and its owner where we may.
+        // Owner and group where we may (root may; others may keep a group they are in), else the
+        // file becomes ours as any new file would; then the mode, which a change of owner may clear.
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+            (void)!::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    }
+    for (std::size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        done += ok ? static_cast<std::size_t>(n) : 0;
+    }
+    // On disk before the rename, so a power cut leaves the old file or the new one, never an empty one.
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok)
+        fail(temp);
     std::error_code ec;
     fs::rename(temp, target, ec);
     if (ec)
-        fail("無法寫入檔案");
+        fail(temp);
+    SyncFolder(target.parent_path());
+}
+
+void RemoveStaleTempFiles(const std::vector<std::string>& files) {
+    std::vector<fs::path> folders;
+    const auto addFolder = [&](const fs::path& file) {
+        std::error_code ec;
+        const fs::path folder = fs::weakly_canonical(fs::absolute(file, ec).parent_path(), ec);
+        if (!ec && std::find(folders.begin(), folders.end(), folder) == folders.end())
+            folders.push_back(folder);
+    };
+    for (const std::string& file : files) {
+        addFolder(file);
+        try {
+            addFolder(LinkTarget(file));
+        } catch (const FileError&) {
+        }
+    }
+    for (const fs::path& folder : folders) {
+        std::error_code ec;
+        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+            const std::optional<long> writer = TempFileWriter(it->path().filename().string());
+            std::error_code ignored;
+            if (writer && fs::is_regular_file(it->symlink_status(ignored)) && ProcessIsGone(*writer))
+                fs::remove(it->path(), ignored);
+        }
+    }
 }
 
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {

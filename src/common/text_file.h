@@ -4,8 +4,9 @@
 #include <vector>
 
 // Text files on disk are Big5 (code page 950) with CR LF line ends; in memory they are UTF-8.
-// Every rewrite goes to a temporary file in the same folder that is then renamed over the old one,
-// so a failure never leaves a half-written file. Failures throw FileError.
+// Every rewrite goes to a temporary file in the same folder that is flushed to disk and then renamed
+// over the old one, so a failure or a power cut never leaves a half-written file. Failures throw
+// FileError.
 
 bool FileExists(const std::string& path);
 
@@ -17,7 +18,14 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
 
 // Raw bytes, for files whose content arrives already encoded (a downloaded draw file).
 std::string ReadFileBytes(const std::string& path);
+// The file keeps its permissions and, where allowed, its owner; a symbolic link stays a link and the
+// file it points at is rewritten. A file without write permission is refused, even for root.
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// Removes the temporary files that rewrites of these files (beside them, or beside the files their
+// links point at) left behind when the program writing them was killed. Files of a program still
+// running are kept.
+void RemoveStaleTempFiles(const std::vector<std::string>& files);
 
 // Conversions between UTF-8 and Big5; characters with no counterpart become '?' (or U+FFFD when
 // reading).

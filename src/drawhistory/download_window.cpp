@@ -97,14 +97,20 @@ void TForm_Download_TxT_from_http::reportFailure() {
 void TForm_Download_TxT_from_http::NMHTTP_DLTXTSuccess(const std::string& body) {
     Memo_txt->clear();
     Memo_txt->setPlainText(qs(Big5ToUtf8(body)));
-    // An error page sent with a success status must not replace the history.
-    const std::optional<std::string> drawFile = DrawFileFromDownload(body);
-    if (!drawFile) {
-        reportFailure();
+    // An error page, a mixed answer or a cut one must not replace the history. The client refuses
+    // a body shorter than its declared length but does not say whether one was declared, so the
+    // body must also end in a line end.
+    const DownloadedDrawFile checked = DrawFileFromDownload(body, draws_.MaxNo);
+    if (!checked.ok()) {
+        refuse(DownloadRefusalMessage(checked));
+        return;
+    }
+    if (!replacesFewerDrawsAllowed(checked.drawCount)) {
+        close(); // the file stays as it is
         return;
     }
     try {
-        WriteFileBytes(draws_.DataFileName, *drawFile);
+        WriteFileBytes(draws_.DataFileName, checked.file);
     } catch (const FileError&) {
         services_.dialogs.messageDialog(QStringLiteral("檔案無法寫入,磁碟可能損壞.請執行修復後再試試"),
                                         DialogKind::Warning, DialogButtons::Ok);
@@ -113,6 +119,26 @@ void TForm_Download_TxT_from_http::NMHTTP_DLTXTSuccess(const std::string& body) 
     services_.dialogs.messageDialog(QStringLiteral("下載完成,請等候5-10秒以更新資料"),
                                     DialogKind::Information, DialogButtons::Ok);
     close();
+}
+
+void TForm_Download_TxT_from_http::refuse(const std::string& reason) {
+    services_.dialogs.messageDialog(qs(reason), DialogKind::Warning, DialogButtons::Ok);
+    close();
+}
+
+// A download that would leave fewer draws than the file holds now is asked about first.
+bool TForm_Download_TxT_from_http::replacesFewerDrawsAllowed(int downloadedDraws) {
+    int currentDraws = 0;
+    try {
+        if (FileExists(draws_.DataFileName))
+            currentDraws = DrawLineCount(SplitLines(ReadFileBytes(draws_.DataFileName)), draws_.MaxNo);
+    } catch (const FileError&) {
+        // An unreadable file holds nothing to lose; the write tells whether it can be replaced.
+    }
+    return downloadedDraws >= currentDraws ||
+           services_.dialogs.messageDialog(qs(FewerDrawsQuestion(downloadedDraws, currentDraws)),
+                                           DialogKind::Confirmation,
+                                           DialogButtons::YesNo) == DialogAnswer::Yes;
 }
 
 void TForm_Download_TxT_from_http::done(int result) {

@@ -47,6 +47,8 @@ protected:
 private:
     void requestFinished();
     void reportFailure();
+    void refuse(const std::string& reason);
+    bool replacesFewerDrawsAllowed(int downloadedDraws);
 
     const DrawTables& draws_;
     Services& services_;

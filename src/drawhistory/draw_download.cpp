@@ -17,14 +17,87 @@ std::string DrawFileUrl(const std::string& fileName) {
     return DataServerBaseUrl() + "/HISTORYDATA/" + fileName;
 }
 
-std::optional<std::string> DrawFileFromDownload(const std::string& body) {
+namespace {
+
+// A line of a refused body shown in a message: an error page may send a very long one.
+std::string Shortened(const std::string& big5) {
+    constexpr std::size_t MaxCharacters = 60;
+    const std::string text = Big5ToUtf8(big5);
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++characters > MaxCharacters)
+            return text.substr(0, i) + "…";
+    }
+    return text;
+}
+
+bool EndsInLineEnd(const std::string& body) {
+    return !body.empty() && (body.back() == '\n' || body.back() == '\r');
+}
+
+} // namespace
+
+DownloadedDrawFile DrawFileFromDownload(const std::string& body, int maxNo, bool lengthChecked) {
+    DownloadedDrawFile checked;
     // Big5 never uses CR or LF inside a character, so the raw bytes split safely.
     const std::vector<std::string> lines = SplitLines(body);
-    if (lines.empty() || !IsValidDrawLine(TrimDrawLine(lines.front())))
-        return std::nullopt;
     std::string file;
     file.reserve(body.size() + lines.size());
-    for (const std::string& line : lines)
-        file += line + "\r\n";
-    return file;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string trimmed = TrimDrawLine(lines[i]);
+        if (trimmed.empty())
+            continue;
+        if (!IsValidDrawLine(trimmed, maxNo)) {
+            checked.problem = DownloadProblem::NotADrawLine;
+            checked.badLineNumber = static_cast<int>(i + 1);
+            checked.badLine = lines[i];
+            return checked;
+        }
+        file += lines[i];
+        file += "\r\n";
+        ++checked.drawCount;
+    }
+    if (checked.drawCount == 0) {
+        checked.problem = DownloadProblem::Empty;
+        return checked;
+    }
+    // A body without a declared length that was cut just after a whole draw line would pass every
+    // line check: only its missing line end shows the cut.
+    if (!lengthChecked && !EndsInLineEnd(body)) {
+        checked.problem = DownloadProblem::Incomplete;
+        checked.drawCount = 0;
+        return checked;
+    }
+    checked.file = std::move(file);
+    return checked;
+}
+
+std::string DownloadRefusalMessage(const DownloadedDrawFile& checked) {
+    switch (checked.problem) {
+    case DownloadProblem::None:
+        return {};
+    case DownloadProblem::Empty:
+        return "下載的資料裡沒有任何開獎資料,原檔案未變更";
+    case DownloadProblem::Incomplete:
+        return "下載的資料不完整(最後一行沒有結尾,傳送可能中斷),原檔案未變更";
+    case DownloadProblem::NotADrawLine:
+        return "下載的資料第 " + std::to_string(checked.badLineNumber) + " 行不是開獎資料,原檔案未變更:\n" +
+               Shortened(checked.badLine);
+    }
+    return {};
+}
+
+int DrawLineCount(const std::vector<std::string>& fileLines, int maxNo) {
+    int count = 0;
+    for (const std::string& line : fileLines) {
+        if (!IsValidDrawLine(TrimDrawLine(line), maxNo))
+            break;
+        ++count;
+    }
+    return count;
+}
+
+std::string FewerDrawsQuestion(int downloadedDraws, int currentDraws) {
+    return "下載的資料只有 " + std::to_string(downloadedDraws) + " 期,比目前檔案的 " +
+           std::to_string(currentDraws) + " 期少,確定要取代目前的檔案嗎?";
 }

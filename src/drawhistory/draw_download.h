@@ -1,7 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <string>
+#include <vector>
+
+#include "draws/draw_tables.h"
 
 // Where the current draw files are published. QORVEL_DATA_URL (e.g. "http://127.0.0.1:8080")
 // points the download at another server.
@@ -12,6 +14,36 @@ std::string DataServerBaseUrl();
 // The address of a draw file on the data server: base + "/HISTORYDATA/" + file name.
 std::string DrawFileUrl(const std::string& fileName);
 
-// The bytes to store for a downloaded body, with CR LF line ends; nothing when the body's first
-// line is not a draw line, so an error page never replaces the history.
-std::optional<std::string> DrawFileFromDownload(const std::string& body);
+// Why a downloaded body may not replace the draw file.
+enum class DownloadProblem {
+    None,
+    Empty,        // no draw line at all
+    Incomplete,   // cut off: no declared length and no line end after the last line
+    NotADrawLine, // a line the loader would refuse (an error page, a mixed answer, a cut line)
+};
+
+struct DownloadedDrawFile {
+    DownloadProblem problem = DownloadProblem::None;
+    int badLineNumber = 0; // 1-based line of the body, for NotADrawLine
+    std::string badLine;   // its text, as the server sent it
+    std::string file;      // the bytes to store, CR LF line ends, when there is no problem
+    int drawCount = 0;     // draw lines in `file`
+
+    bool ok() const { return problem == DownloadProblem::None; }
+};
+
+// Checks a downloaded body before it may replace the draw file: every line that is not blank must
+// be a draw line the loader accepts, and the body must be whole, which it is when the transport
+// checked it against a declared length (`lengthChecked`) or when it ends in a line end. Blank lines
+// are left out of the file to store, since the loader would stop at one.
+DownloadedDrawFile DrawFileFromDownload(const std::string& body, int maxNo = GameMaxNo,
+                                        bool lengthChecked = false);
+
+// The message that tells the user why the body was refused (the old file stays as it is).
+std::string DownloadRefusalMessage(const DownloadedDrawFile& checked);
+
+// The draws a file holds as the loader reads it: its lines up to the first that is not a draw line.
+int DrawLineCount(const std::vector<std::string>& fileLines, int maxNo = GameMaxNo);
+
+// Asked before a downloaded file with fewer draws than the current one replaces it.
+std::string FewerDrawsQuestion(int downloadedDraws, int currentDraws);

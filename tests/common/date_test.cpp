@@ -13,7 +13,8 @@ TEST(DateFormat, DateAndTimePatterns) {
 TEST(StrToDate, AcceptsRealDatesOnly) {
     EXPECT_EQ(StrToDate("2018/08/31"), (Date{2018, 8, 31}));
     EXPECT_EQ(StrToDate(" 2020/2/29 "), (Date{2020, 2, 29}));
-    for (const char* bad : {"2019/02/29", "2018/13/01", "2018-08-31", "abcd/ef/gh", "", "2018/08", "2018/08/31x"}) {
+    for (const char* bad :
+         {"2019/02/29", "2018/13/01", "2018-08-31", "abcd/ef/gh", "", "2018/08", "2018/08/31x"}) {
         try {
             StrToDate(bad);
             ADD_FAILURE() << "accepted " << bad;
@@ -21,6 +22,18 @@ TEST(StrToDate, AcceptsRealDatesOnly) {
             EXPECT_EQ(std::string(e.what()), "'" + std::string(bad) + "' is not a valid date");
         }
     }
+}
+
+TEST(StrToDate, MonthAndDayAreCheckedBeforeTheCalendarSeesThem) {
+    // 257 would wrap to 1 in a one-byte month or day.
+    for (const char* bad : {"2026/257/01", "2025/257/1", "2026/01/257", "2026/0/10", "2026/4/31", "2026/1/0",
+                            "2026/13/1", "0000/01/01", "2026/1/32"})
+        EXPECT_THROW(StrToDate(bad), ConversionError) << bad;
+    EXPECT_FALSE((Date{2026, 257, 1}).valid());
+    EXPECT_FALSE((Date{2026, 1, 257}).valid());
+    EXPECT_FALSE((Date{2026, -255, 1}).valid());
+    EXPECT_EQ(StrToDate("2024/2/29"), (Date{2024, 2, 29}));
+    EXPECT_EQ(StrToDate("9999/12/31"), (Date{9999, 12, 31}));
 }
 
 TEST(StrToDate, DayNumbersCountDays) {

@@ -1,4 +1,6 @@
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 #include "common/num_format.h"
 #include "common/num_text.h"
@@ -31,4 +33,24 @@ TEST(NumFormat, OtherCharactersAreCopied) {
     EXPECT_EQ(NumFormat("下 ## 期", 1), "下 1 期");
     EXPECT_EQ(NumFormat("下 ## 期", 0), "下  期");
     EXPECT_EQ(NumFormat("沒有數字", 3), "沒有數字");
+}
+
+TEST(NumFormat, EveryValueAndPatternHasADefinedResult) {
+    EXPECT_EQ(NumFormat("0", 1e20), "100000000000000000000");
+    EXPECT_EQ(NumFormat("#0.00", -1e19), "-10000000000000000000.00");
+    EXPECT_EQ(NumFormat("0", 9.2e18), "9200000000000000000");
+    EXPECT_EQ(NumFormat("0", 8.9e18), "8900000000000000000"); // the last value scaled in 64 bits
+    const std::string huge = NumFormat("0", 1e308);
+    EXPECT_EQ(huge.size(), 309u);
+    EXPECT_TRUE(huge.starts_with("1000000000000000010979")) << huge;
+
+    // More decimals than a double holds: its exact digits, then zeros.
+    EXPECT_EQ(NumFormat("0." + std::string(20, '0'), 0.5), "0." + std::string("5") + std::string(19, '0'));
+    EXPECT_EQ(NumFormat("0." + std::string(19, '0'), 1.0 / 3), "0.3333333333333333148");
+    EXPECT_EQ(NumFormat("0." + std::string(19, '0'), -1e-30), "0." + std::string(19, '0')); // no "-0"
+    EXPECT_EQ(NumFormat("#." + std::string(400, '0'), 2).size(), 402u);
+
+    EXPECT_EQ(NumFormat("共 #0 組", std::nan("")), "共 NAN 組");
+    EXPECT_EQ(NumFormat("0.00", std::numeric_limits<double>::infinity()), "INF");
+    EXPECT_EQ(NumFormat("0.00", -std::numeric_limits<double>::infinity()), "-INF");
 }

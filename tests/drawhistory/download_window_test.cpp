@@ -1,9 +1,12 @@
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolButton>
+#include <filesystem>
 
+#include "common/text_file.h"
 #include "drawhistory/app_test_fixture.h"
 #include "drawhistory/download_window.h"
 #include "platform/http_client.h"
@@ -121,17 +124,21 @@ TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
     struct Case {
         const char* what;
         std::function<void()> arrange;
+        QString message = FailureText;
     };
     const std::vector<Case> cases = {
         {"404", [] {}},
         {"HTML page with status 200",
          [&] {
-             server.route(DrawFilePath, {200, "<html><body>維護中</body></html>\r\n", {}, false});
-         }},
+             const std::string page = Utf8ToBig5("<html><body>維護中</body></html>\r\n");
+             server.route(DrawFilePath, {200, QByteArray::fromStdString(page), {}, false});
+         },
+         QStringLiteral("下載的資料第 1 行不是開獎資料,原檔案未變更:\n<html><body>維護中</body></html>")},
         {"empty body",
          [&] {
              server.route(DrawFilePath, {200, {}, {}, false});
-         }},
+         },
+         QStringLiteral("下載的資料裡沒有任何開獎資料,原檔案未變更")},
         {"server error with a draw file body",
          [&] {
              server.route(DrawFilePath, {500, serverFile(), {}, false});
@@ -156,7 +163,7 @@ TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
             EXPECT_FALSE(download().isVisible());
             EXPECT_EQ(viewer().lb_reclen->text(), QStringLiteral("開獎資料共 1 期"));
         });
-        ASSERT_EQ(platform.dialogs.texts(), QStringList{FailureText});
+        ASSERT_EQ(platform.dialogs.texts(), QStringList{c.message});
         EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
         EXPECT_EQ(drawFileBytes(), before);
         EXPECT_EQ(state().draws.DrawCount, 1);
@@ -234,4 +241,105 @@ TEST_F(DownloadTest, ClosingDuringARequestDropsItAndTheNextOneWorks) {
     platform.shower.showModal(download());
     EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
     EXPECT_EQ(state().draws.DrawCount, 3);
+}
+
+TEST_F(DownloadTest, CutOrMixedBodiesAreRefusedAndTheFileStaysByteForByte) {
+    QFile::remove(dir.file(QStringLiteral("TW539.txt")));
+    dir.copyData(QStringLiteral("TW539.txt"));
+    const std::string before = drawFileBytes();
+    const QByteArray real = QByteArray::fromStdString(before);
+    struct Case {
+        const char* what;
+        QByteArray body;
+        bool withoutLength;
+        QString message;
+    };
+    const QByteArray html = "<!DOCTYPE html>\r\n<html><body>請稍後再試</body></html>\r\n";
+    const std::vector<Case> cases = {
+        // The connection closed after 1 000 bytes: 29 whole draws and the start of the 30th.
+        {"cut without a length", real.left(1000), true,
+         QStringLiteral("下載的資料第 30 行不是開獎資料,原檔案未變更:\n") +
+             QString::fromLatin1(real.mid(986, 14))},
+        // Cut just after a whole line: every line is a draw, only the missing line end tells.
+        {"cut after a whole line", real.left(29 * 34 - 2), true,
+         QStringLiteral("下載的資料不完整(最後一行沒有結尾,傳送可能中斷),原檔案未變更")},
+        {"a draw, then an error page", real.left(34) + html, false,
+         QStringLiteral("下載的資料第 2 行不是開獎資料,原檔案未變更:\n<!DOCTYPE html>")},
+        {"an impossible date", "2025/257/1,114311,06,07,08,09,10\r\n", false,
+         QStringLiteral("下載的資料第 1 行不是開獎資料,原檔案未變更:\n2025/257/1,114311,06,07,08,09,10")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        server.route(DrawFilePath, {200, c.body, {}, false});
+        if (c.withoutLength)
+            server.sendWithoutLength(DrawFilePath);
+        platform.dialogs.prompts.clear();
+        downloadFromViewer([&] { EXPECT_FALSE(download().isVisible()); });
+        ASSERT_EQ(platform.dialogs.texts(), QStringList{c.message});
+        EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
+        EXPECT_EQ(drawFileBytes(), before);
+    }
+}
+
+TEST_F(DownloadTest, FewerDrawsThanTheFileHoldsAreAskedAbout) {
+    std::vector<std::string> five;
+    for (int d = 1; d <= 5; ++d)
+        five.push_back(
+            MakeDrawLine("2026/01/0" + std::to_string(d), "11500" + std::to_string(d), {1, 2, 3, 4, d + 5}));
+    dir.writeLines(QStringLiteral("TW539.txt"), five);
+    const std::string before = drawFileBytes();
+    server.route(DrawFilePath, {200, serverFile(), {}, false});
+    const QString question =
+        QStringLiteral("下載的資料只有 3 期,比目前檔案的 5 期少,確定要取代目前的檔案嗎?");
+
+    platform.dialogs.answer(DialogAnswer::No);
+    downloadFromViewer([&] { EXPECT_EQ(viewer().lb_reclen->text(), QStringLiteral("開獎資料共 5 期")); });
+    ASSERT_EQ(platform.dialogs.texts(), QStringList{question});
+    EXPECT_EQ(platform.dialogs.prompts[0].buttons, DialogButtons::YesNo);
+    EXPECT_EQ(drawFileBytes(), before);
+
+    platform.dialogs.prompts.clear();
+    platform.dialogs.answer(DialogAnswer::Yes);
+    downloadFromViewer([&] { EXPECT_EQ(viewer().lb_reclen->text(), QStringLiteral("開獎資料共 3 期")); });
+    EXPECT_EQ(platform.dialogs.texts(), (QStringList{question, DoneText}));
+    EXPECT_EQ(drawFileBytes(), serverFile().replace("\n", "\r\n").toStdString());
+}
+
+TEST_F(DownloadTest, ReadOnlyOrLinkedDrawFilesKeepWhatTheyAre) {
+    server.route(DrawFilePath, {200, serverFile(), {}, false});
+    const QString file = dir.file(QStringLiteral("TW539.txt"));
+    const std::string before = drawFileBytes();
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
+                                            [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
+    inViewer([&](TForm_rk_lotto_record& v) { v.BitBtn2->click(); });
+    EXPECT_EQ(platform.dialogs.texts(),
+              QStringList{QStringLiteral("檔案無法寫入,磁碟可能損壞.請執行修復後再試試")});
+    EXPECT_EQ(drawFileBytes(), before);
+    EXPECT_EQ(std::filesystem::status(file.toStdString()).permissions(), std::filesystem::perms(0444));
+
+    // The draw file is a link into another folder: the file it points at gets the download.
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("shared")));
+    ASSERT_TRUE(QFile::rename(file, dir.file(QStringLiteral("shared/TW539.txt"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("shared/TW539.txt"), file));
+    platform.dialogs.prompts.clear();
+    downloadFromViewer();
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
+    EXPECT_TRUE(QFileInfo(file).isSymLink());
+    EXPECT_EQ(ReadFileBytes(dir.file(QStringLiteral("shared/TW539.txt")).toStdString()),
+              serverFile().replace("\n", "\r\n").toStdString());
+    EXPECT_EQ(state().draws.DrawCount, 3);
+}
+
+TEST_F(AppTest, StartUpRemovesTemporaryFilesLeftByAKilledSave) {
+    // A save of the draw file killed before its rename, by a process long gone.
+    const QString stale = QStringLiteral(".~TW539.txt.999999999-3.tmp");
+    QFile partial(dir.file(stale));
+    ASSERT_TRUE(partial.open(QIODevice::WriteOnly));
+    partial.write(QByteArray(4096, 'x'));
+    partial.close();
+    startWith({LocalOld});
+    EXPECT_FALSE(QFile::exists(dir.file(stale)));
+    EXPECT_EQ(state().draws.DrawCount, 1);
 }

@@ -3,10 +3,10 @@
 
 #include "common/errors.h"
 #include "drawhistory/draw_download.h"
-#include "draws/draw_loader.h"
-#include "draws/shared_tables.h"
 #include "drawhistory/history_print.h"
 #include "drawhistory/server_address.h"
+#include "draws/draw_loader.h"
+#include "draws/shared_tables.h"
 #include "support/draw_lines.h"
 
 namespace {
@@ -52,8 +52,8 @@ TEST(DateRangePrint, BadDateStopsThePrint) {
 TEST(DateRangePrint, CountUsesTheLoadedDates) {
     auto state = std::make_unique<SharedTables>();
     StoreDrawLines(state->draws, {MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}),
-                            MakeDrawLine("2026/01/03", "115002", {1, 2, 3, 4, 5}),
-                            MakeDrawLine("2026/01/05", "115003", {1, 2, 3, 4, 5})});
+                                  MakeDrawLine("2026/01/03", "115002", {1, 2, 3, 4, 5}),
+                                  MakeDrawLine("2026/01/05", "115003", {1, 2, 3, 4, 5})});
     SplitDrawLines(state->draws, state->work);
     EXPECT_EQ(CountDrawsInRange(state->draws, Date{2026, 1, 2}, Date{2026, 1, 5}), 3);
     EXPECT_EQ(CountDrawsInRange(state->draws, Date{2026, 1, 3}, Date{2026, 1, 4}), 1);
@@ -73,18 +73,20 @@ TEST(ServerAddress, PartsAreTrimmedAndNoneMayBeEmpty) {
     EXPECT_TRUE(DownloadAllowedFor("203.66.1.1"));
 }
 
-TEST(DrawDownload, OnlyABodyThatStartsWithADrawLineIsKept) {
+TEST(DrawDownload, OnlyABodyOfWholeDrawLinesIsKept) {
     const std::string good = MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5});
-    EXPECT_EQ(DrawFileFromDownload(good + "\n" + good + "\n"), good + "\r\n" + good + "\r\n");
-    EXPECT_EQ(DrawFileFromDownload(good + "\r\n" + good), good + "\r\n" + good + "\r\n");
-    EXPECT_EQ(DrawFileFromDownload("  " + good + "  \r\nrest"), "  " + good + "  \r\nrest\r\n");
+    EXPECT_EQ(DrawFileFromDownload(good + "\n" + good + "\n").file, good + "\r\n" + good + "\r\n");
+    EXPECT_EQ(DrawFileFromDownload(good + "\r\n" + good + "\r").file, good + "\r\n" + good + "\r\n");
+    EXPECT_EQ(DrawFileFromDownload("  " + good + "  \r\n").file, "  " + good + "  \r\n");
 
-    EXPECT_FALSE(DrawFileFromDownload(""));
-    EXPECT_FALSE(DrawFileFromDownload("\r\n" + good));
-    EXPECT_FALSE(DrawFileFromDownload("<!DOCTYPE html><html><body>Service unavailable</body></html>"));
-    EXPECT_FALSE(DrawFileFromDownload(std::string(32, 'x') + "\n" + good)); // right length, not a draw
-    EXPECT_FALSE(DrawFileFromDownload("2026/13/02,115001,01,02,03,04,05\r\n"));
-    EXPECT_FALSE(DrawFileFromDownload("2026/01/02,115001,01,02,03,04,0x\r\n"));
+    EXPECT_FALSE(DrawFileFromDownload("").ok());
+    EXPECT_FALSE(DrawFileFromDownload(good + "\r\n" + good).ok()); // no line end: maybe cut
+    EXPECT_FALSE(DrawFileFromDownload("  " + good + "  \r\nrest\r\n").ok());
+    EXPECT_FALSE(DrawFileFromDownload("<!DOCTYPE html><html><body>Service unavailable</body></html>").ok());
+    EXPECT_FALSE(
+        DrawFileFromDownload(std::string(32, 'x') + "\n" + good + "\n").ok()); // right length, not a draw
+    EXPECT_FALSE(DrawFileFromDownload("2026/13/02,115001,01,02,03,04,05\r\n").ok());
+    EXPECT_FALSE(DrawFileFromDownload("2026/01/02,115001,01,02,03,04,0x\r\n").ok());
 }
 
 TEST(DrawDownload, AddressFollowsTheEnvironment) {

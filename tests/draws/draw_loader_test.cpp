@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "common/date.h"
-#include "draws/shared_tables.h"
 #include "common/errors.h"
 #include "common/num_format.h"
 #include "draws/draw_loader.h"
+#include "draws/shared_tables.h"
 #include "support/draw_lines.h"
 
 namespace {
@@ -32,10 +32,11 @@ TEST(DrawReader, SortsOldestFirstAndOrdersTiesByDrawNumber) {
 }
 
 TEST(DrawReader, StopsAtAWrongLengthAndSkipsFutureDraws) {
-    const std::vector<std::string> file = {
-        MakeDrawLine("2026/12/06", "115300", {1, 2, 3, 4, 5}), MakeDrawLine("2026/12/08", "115302", {1, 2, 3, 4, 5}),
-        MakeDrawLine("2026/12/07", "115301", {1, 2, 3, 4, 5}), "2026/12/05,115299,01,02,03,04,5",
-        MakeDrawLine("2026/12/01", "115295", {1, 2, 3, 4, 5})};
+    const std::vector<std::string> file = {MakeDrawLine("2026/12/06", "115300", {1, 2, 3, 4, 5}),
+                                           MakeDrawLine("2026/12/08", "115302", {1, 2, 3, 4, 5}),
+                                           MakeDrawLine("2026/12/07", "115301", {1, 2, 3, 4, 5}),
+                                           "2026/12/05,115299,01,02,03,04,5",
+                                           MakeDrawLine("2026/12/01", "115295", {1, 2, 3, 4, 5})};
     const DrawReadResult read = ReadDrawLines(file, Today);
     EXPECT_FALSE(read.bad); // a short line ends the list silently
     EXPECT_EQ(read.lines, (std::vector<std::string>{file[0], file[2]})); // tomorrow skipped, today kept
@@ -81,6 +82,20 @@ TEST(DrawReader, ReportsABadLineAndKeepsWhatCameBefore) {
     EXPECT_EQ(ReadDrawLines({"2026/01/03,115002,01,39,03,04,05"}, Today).lines.size(), 1u);
 }
 
+TEST(DrawReader, AMonthOrDayPastOneByteIsABadDate) {
+    // 257 once wrapped to 1 and loaded as a real draw.
+    const std::string first = MakeDrawLine("2025/01/02", "114001", {1, 2, 3, 4, 5});
+    for (const std::string date : {"2025/257/1", "2025/1/257", "2025/00/01", "2025/04/31"}) {
+        const std::string line = date + ",114311,06,07,08,09,10";
+        const DrawReadResult read = ReadDrawLines({first, line}, Today);
+        ASSERT_TRUE(read.bad) << date;
+        EXPECT_EQ(read.bad->text, line);
+        EXPECT_EQ(read.lines, std::vector<std::string>{first});
+        EXPECT_EQ(BadDrawLineMessage("TW539.txt", *read.bad),
+                  "開獎資料檔 TW539.txt 第 2 行資料錯誤,此行及以後的資料未載入:\n" + line);
+    }
+}
+
 TEST(DrawReader, KeepsTheNewest2500) {
     std::vector<std::string> file;
     Date day{2010, 1, 1};
@@ -122,7 +137,8 @@ TEST(DrawTables, SortModesAndReset) {
 TEST(DrawTables, SplitOfAnUncheckedLineStopsThere) {
     auto owned = std::make_unique<SharedTables>();
     SharedTables& state = *owned;
-    StoreDrawLines(state.draws, {MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}), "2026/01/0x,115002,01,02,03,04,05"});
+    StoreDrawLines(state.draws, {MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}),
+                                 "2026/01/0x,115002,01,02,03,04,05"});
     EXPECT_THROW(SplitDrawLines(state.draws, state.work), ConversionError);
     EXPECT_EQ(state.draws.DrawNums[5][1], "05");
 }

@@ -39,8 +39,10 @@ void HttpTestServer::answer(QTcpSocket* socket) {
         held_ << socket;
         return;
     }
-    QByteArray reply = "HTTP/1.0 " + QByteArray::number(found.status) +
-                       " X\r\nContent-Length: " + QByteArray::number(found.body.size()) + "\r\n" +
+    const QByteArray length = withoutLength_.contains(path)
+                                  ? QByteArray()
+                                  : "Content-Length: " + QByteArray::number(found.body.size()) + "\r\n";
+    QByteArray reply = "HTTP/1.0 " + QByteArray::number(found.status) + " X\r\n" + length +
                        found.extraHeaders + "\r\n" + found.body;
     socket->write(reply);
     socket->disconnectFromHost();

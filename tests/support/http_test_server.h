@@ -25,6 +25,8 @@ public:
     QString baseUrl() const;
     void route(const QString& path, const Answer& answer) { routes_[path] = answer; }
     void redirect(const QString& path, const QString& to);
+    // Answers this path without Content-Length: the body ends where the connection closes.
+    void sendWithoutLength(const QString& path) { withoutLength_ << path; }
 
     QStringList requests; // paths asked for, in order
 
@@ -40,4 +42,5 @@ private:
     QTcpServer server_;
     QMap<QString, Answer> routes_;
     QList<QTcpSocket*> held_;
+    QStringList withoutLength_;
 };
