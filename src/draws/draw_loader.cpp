@@ -135,7 +135,8 @@ std::array<std::string, 7> DrawLineCells(const std::string& line) {
 }
 
 std::array<std::string, 3> NewestDrawLabels(const DrawTables& draws) {
-    std::string date, id, numbers;
+    std::string date, id;
+    std::string numbers = NoDrawsLoaded; // an empty file says so instead of leaving a blank
     if (draws.DrawCount >= 1) {
         const std::array<std::string, 7> cells = DrawLineCells(draws.DrawLines[1]);
         date = cells[0];
