@@ -2,6 +2,7 @@
 
 #include <QHostAddress>
 #include <QImage>
+#include <cstdlib>
 
 #include "app/placeholder_form.h"
 #include "drawhistory/date_select_window.h"
@@ -27,7 +28,15 @@ std::unique_ptr<QDialog> placeholder(const char* name, const char* caption) {
 
 } // namespace
 
-Application::Application(Services services) : services_(services), state_(std::make_unique<SharedState>()) {
+ServerUrls ServerUrlsFromEnvironment() {
+    ServerUrls urls;
+    if (const char* data = std::getenv("QORVEL_DATA_URL"); data && *data)
+        urls.drawData = data;
+    return urls;
+}
+
+Application::Application(Services services, ServerUrls urls)
+    : services_(services), urls_(std::move(urls)), state_(std::make_unique<SharedState>()) {
     createWindows();
 }
 
@@ -60,7 +69,7 @@ void Application::createWindows() {
     QObject::connect(w.Form_rk_main.get(), &TForm_rk_main::logoChanged, w.Form_varnholt.get(),
                      &TForm_varnholt::setLogo);
     w.Form_Download_TxT_from_http =
-        std::make_unique<TForm_Download_TxT_from_http>(*state_, services_, windows_);
+        std::make_unique<TForm_Download_TxT_from_http>(*state_, services_, windows_, urls_.drawData);
 }
 
 void Application::start() {

@@ -16,14 +16,15 @@
 #include "drawhistory/shared_state.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
-#include "platform/http_client.h"
+#include "platform/net.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "platform/widget_colours.h"
 
 TForm_Download_TxT_from_http::TForm_Download_TxT_from_http(SharedState& state, Services& services,
-                                                           AppWindows& windows, QWidget* parent)
-    : QDialog(parent), state_(state), services_(services), windows_(windows) {
+                                                           AppWindows& windows,
+                                                           const std::string& dataServerUrl, QWidget* parent)
+    : QDialog(parent), state_(state), services_(services), windows_(windows), dataServerUrl_(dataServerUrl) {
     setObjectName(QStringLiteral("Form_Download_TxT_from_http"));
     setWindowTitle(QStringLiteral("下載開獎資料"));
     resize(461, 222);
@@ -78,7 +79,7 @@ void TForm_Download_TxT_from_http::FormShow() {
 void TForm_Download_TxT_from_http::Button1Click() {
     Button1->setEnabled(false);
     // The request runs on a worker thread; requestFinished picks up its answer.
-    NMHTTP_DLTXT->start(DrawFileUrl(state_.DataFileName), requestTimeout_);
+    NMHTTP_DLTXT->start(DrawFileUrl(dataServerUrl_, state_.DataFileName), requestTimeout_);
 }
 
 void TForm_Download_TxT_from_http::requestFinished() {

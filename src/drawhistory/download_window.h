@@ -17,8 +17,9 @@ struct SharedState;
 class TForm_Download_TxT_from_http : public QDialog {
     Q_OBJECT
 public:
+    // `dataServerUrl` is read at each download, so a changed address counts from the next one.
     TForm_Download_TxT_from_http(SharedState& state, Services& services, AppWindows& windows,
-                                 QWidget* parent = nullptr);
+                                 const std::string& dataServerUrl, QWidget* parent = nullptr);
     ~TForm_Download_TxT_from_http() override;
 
     void FormShow();
@@ -51,5 +52,6 @@ private:
     SharedState& state_;
     Services& services_;
     AppWindows& windows_;
+    const std::string& dataServerUrl_;
     std::chrono::milliseconds requestTimeout_{20000};
 };
