@@ -5,14 +5,12 @@
 
 #include "draws/draw_tables.h"
 
-// Where the current draw files are published. QORVEL_DATA_URL (e.g. "http://127.0.0.1:8080")
-// points the download at another server.
+// Where the current draw files are published unless the start-up names another server.
 inline constexpr const char* DefaultDataServerUrl = "http://data.qorvel.tw";
 
-std::string DataServerBaseUrl();
-
-// The address of a draw file on the data server: base + "/HISTORYDATA/" + file name.
-std::string DrawFileUrl(const std::string& fileName);
+// The address of a draw file on the data server: base (any trailing "/" dropped) + "/HISTORYDATA/"
+// + file name.
+std::string DrawFileUrl(const std::string& baseUrl, const std::string& fileName);
 
 // Why a downloaded body may not replace the draw file.
 enum class DownloadProblem {
