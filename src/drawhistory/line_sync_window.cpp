@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUdpSocket>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -120,6 +121,11 @@ TForm_dl_main::TForm_dl_main(Services& services, const QHostAddress& bindAddress
     connect(Button2, &QPushButton::clicked, this, &TForm_dl_main::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm_dl_main::Button3Click);
 
+    logTimer_ = new QTimer(this);
+    logTimer_->setSingleShot(true);
+    connect(logTimer_, &QTimer::timeout, this, &TForm_dl_main::flushLog);
+    sinceLogFlush_.start();
+
     NMUDP1 = new QUdpSocket(this);
     NMUDP1->setObjectName(QStringLiteral("NMUDP1"));
     connect(NMUDP1, &QUdpSocket::readyRead, this, &TForm_dl_main::readPendingDatagrams);
@@ -135,7 +141,10 @@ TForm_dl_main::TForm_dl_main(Services& services, const QHostAddress& bindAddress
 }
 
 void TForm_dl_main::readPendingDatagrams() {
-    while (NMUDP1->hasPendingDatagrams()) {
+    // The socket signals again while datagrams are left, after whatever else is waiting (timers,
+    // input, painting). Reading only here keeps that signal coming: Qt stops it after a signal
+    // that no read followed.
+    for (int n = 0; n < DatagramBatch && NMUDP1->hasPendingDatagrams(); ++n) {
         const QNetworkDatagram datagram = NMUDP1->receiveDatagram();
         if (!datagram.isValid()) {
             NMUDP1StreamInvalid();
@@ -148,9 +157,26 @@ void TForm_dl_main::readPendingDatagrams() {
 
 void TForm_dl_main::NMUDP1DataReceived(const QByteArray& text, const QHostAddress& sender, quint16) {
     const QString address = sender.toString();
-    Memo1->appendPlainText(address + QStringLiteral(": ") + DatagramText(text));
+    logLine(address + QStringLiteral(": ") + DatagramText(text));
     if (IsLineRequest(Bytes(text)))
         ReadRequest(address, text);
+}
+
+// Appending to the memo line by line is what a flood would spend its time on.
+void TForm_dl_main::logLine(const QString& line) {
+    pendingLog_.append(line);
+    if (pendingLog_.size() > LogLineLimit)
+        pendingLog_.removeFirst();
+    if (!logTimer_->isActive())
+        logTimer_->start(static_cast<int>(std::max<qint64>(0, LogIntervalMs - sinceLogFlush_.elapsed())));
+}
+
+void TForm_dl_main::flushLog() {
+    if (pendingLog_.isEmpty())
+        return;
+    Memo1->appendPlainText(pendingLog_.join(QLatin1Char('\n')));
+    pendingLog_.clear();
+    sinceLogFlush_.restart();
 }
 
 void TForm_dl_main::ReadRequest(const QString& address, const QByteArray& text) {
@@ -198,6 +224,7 @@ void TForm_dl_main::Btn_sendClick() {
 }
 
 void TForm_dl_main::Button2Click() {
+    pendingLog_.clear();
     Memo1->clear();
 }
 

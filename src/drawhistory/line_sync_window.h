@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QString>
+#include <QStringList>
 
 #include "drawhistory/line_sync_protocol.h"
 
@@ -12,6 +14,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
+class QTimer;
 class QUdpSocket;
 struct Services;
 
@@ -23,6 +26,10 @@ class TForm_dl_main : public QDialog {
 public:
     // The log keeps this many of the newest lines, so a flood of datagrams cannot grow it for ever.
     static constexpr int LogLineLimit = 1000;
+    // A flood must not hold the program: each wake-up reads at most this many datagrams, and the
+    // log takes new lines at most this often, in one go.
+    static constexpr int DatagramBatch = 64;
+    static constexpr int LogIntervalMs = 100;
 
     TForm_dl_main(Services& services, const QHostAddress& bindAddress, quint16 port,
                   QWidget* parent = nullptr);
@@ -60,10 +67,15 @@ protected:
 
 private:
     void readPendingDatagrams();
+    void logLine(const QString& line);
+    void flushLog();
     void sendTo(const QHostAddress& address, const QByteArray& text);
     QByteArray helloFrame() const;
 
     Services& services_;
+    QStringList pendingLog_; // lines not yet in the log, the newest LogLineLimit
+    QTimer* logTimer_;
+    QElapsedTimer sinceLogFlush_;
     LineSyncTable table_;
     int savedLineCount_ = 0;
     QString remoteHost_;

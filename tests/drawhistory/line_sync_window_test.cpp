@@ -1,4 +1,5 @@
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -13,9 +14,9 @@
 #include <memory>
 
 #include "app/application.h"
+#include "app/main_window.h"
 #include "common/text_file.h"
 #include "drawhistory/line_sync_window.h"
-#include "app/main_window.h"
 #include "support/draw_lines.h"
 #include "support/fake_platform.h"
 #include "support/work_dir.h"
@@ -27,6 +28,24 @@ const QHostAddress PeerAddress(QStringLiteral("127.0.0.2"));
 
 QStringList Lines(const QPlainTextEdit& memo) {
     return memo.toPlainText().split(QLatin1Char('\n'));
+}
+
+// The log once it shows `count` lines: it takes new lines in batches, at most every 100 ms.
+QStringList LogOf(const QPlainTextEdit& memo, int count) {
+    (void)QTest::qWaitFor([&] { return Lines(memo).size() >= count; },
+                          5000); // the checks say what is missing
+    return Lines(memo);
+}
+
+// The log once its last line is `last` and the one before it `beforeLast` when given.
+QStringList LogEndingWith(const QPlainTextEdit& memo, const QString& last, const QString& beforeLast = {}) {
+    const auto ends = [&] {
+        const QStringList log = Lines(memo);
+        return log.back() == last &&
+               (beforeLast.isEmpty() || (log.size() > 1 && log[log.size() - 2] == beforeLast));
+    };
+    (void)QTest::qWaitFor(ends, 5000);
+    return Lines(memo);
 }
 
 // The window listens on 127.0.0.1:P and a peer on 127.0.0.2:P, as answers go to the requester's
@@ -105,7 +124,7 @@ TEST_F(LineSyncWindowTest, AnswersRequestsToTheRequestersAddressAtItsOwnPort) {
     EXPECT_EQ(answersTo("REQ9999", 2), (QByteArrayList{"RCX", "RCV"}));
     EXPECT_EQ(answersTo("REQabcd", 1), (QByteArrayList{"END"}));
     EXPECT_EQ(answersTo("REQ12ab", 0), QByteArrayList{});
-    EXPECT_EQ(Lines(*window->Memo1).mid(0, 5),
+    EXPECT_EQ(LogOf(*window->Memo1, 6).mid(0, 5),
               (QStringList{QStringLiteral("127.0.0.2: REQ0000"), QStringLiteral("127.0.0.2: REQ0012"),
                            QStringLiteral("127.0.0.2: REQ9999"), QStringLiteral("127.0.0.2: REQabcd"),
                            QStringLiteral("127.0.0.2: REQ12ab")}));
@@ -118,7 +137,7 @@ TEST_F(LineSyncWindowTest, OtherDatagramsAreOnlyLogged) {
     for (const QByteArray& other :
          QByteArrayList{"req0000", "REQ000", "REQ00000", "ABC", "REQ-001", "REQ-1ab", big5})
         answersTo(other, 0);
-    const QStringList log = Lines(*window->Memo1);
+    const QStringList log = LogOf(*window->Memo1, 14);
     ASSERT_EQ(log.size(), 14);
     EXPECT_EQ(log[0], QStringLiteral("127.0.0.2: req0000"));
     EXPECT_EQ(log[6], QStringLiteral("127.0.0.2: ABC"));
@@ -142,16 +161,45 @@ TEST_F(LineSyncWindowTest, BurstKeepsTheNewestThousandLogLinesAndKeepsAnswering)
         send("REQ0001");
         ASSERT_EQ(receive(2).size(), 2) << "no answer in round " << round;
     }
+    const QStringList log = LogEndingWith(*window->Memo1, QStringLiteral("127.0.0.2: REQ0001"),
+                                          QStringLiteral("127.0.0.2: burst ") + QString::number(number));
     EXPECT_EQ(window->Memo1->blockCount(), TForm_dl_main::LogLineLimit);
-    const QStringList log = Lines(*window->Memo1);
     ASSERT_EQ(log.size(), 1000);
     EXPECT_EQ(log.front(), QStringLiteral("127.0.0.2: burst ") + QString::number(number - 20 * 49 + 1));
     EXPECT_EQ(log[998], QStringLiteral("127.0.0.2: burst ") + QString::number(number));
     EXPECT_EQ(log.back(), QStringLiteral("127.0.0.2: REQ0001"));
 
     EXPECT_EQ(answersTo("REQ0000", 3), (QByteArrayList{"RCX", "RCV", "END"}));
-    EXPECT_EQ(Lines(*window->Memo1).back(), QStringLiteral("127.0.0.2: REQ0000"));
+    EXPECT_EQ(LogEndingWith(*window->Memo1, QStringLiteral("127.0.0.2: REQ0000")).back(),
+              QStringLiteral("127.0.0.2: REQ0000"));
     EXPECT_EQ(window->Memo1->blockCount(), 1000);
+}
+
+TEST_F(LineSyncWindowTest, TheLogTakesDatagramsInBatchesWhileRequestsAreAnsweredAtOnce) {
+    QSignalSpy changes(window->Memo1, &QPlainTextEdit::textChanged);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    for (int round = 0; round < 10; ++round) {
+        for (int i = 1; i <= 19; ++i)
+            send("noise " + QByteArray::number(round * 19 + i));
+        send("REQ0001");
+        ASSERT_EQ(receive(2).size(), 2) << "no answer in round " << round; // not held back by the log
+    }
+    const QStringList log = LogEndingWith(*window->Memo1, QStringLiteral("127.0.0.2: REQ0001"),
+                                          QStringLiteral("127.0.0.2: noise 190"));
+    EXPECT_EQ(log.size(), 200);
+    EXPECT_EQ(log[0], QStringLiteral("127.0.0.2: noise 1"));
+    // Line by line this was 200 changes; in batches at most one per interval (and the first at once).
+    EXPECT_LE(changes.count(), 2 + elapsed.elapsed() / TForm_dl_main::LogIntervalMs);
+
+    // Clearing also drops the lines still waiting for the next batch.
+    send("late");
+    send("REQ0001");
+    ASSERT_EQ(receive(2).size(), 2);
+    window->Button2->click();
+    send("after");
+    EXPECT_EQ(LogEndingWith(*window->Memo1, QStringLiteral("127.0.0.2: after")),
+              QStringList{QStringLiteral("127.0.0.2: after")});
 }
 
 TEST_F(LineSyncWindowTest, SendButtonSendsTheHelloFrame) {
