@@ -18,6 +18,7 @@
 #include "platform/date_picker.h"
 #include "platform/dialogs.h"
 #include "platform/memo_lines.h"
+#include "platform/memo_output.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "platform/string_grid.h"
@@ -76,7 +77,9 @@ void TForm_varnholt::refuse(const QString& text) {
     services_.dialogs.messageDialog(text, DialogKind::Warning, DialogButtons::Ok);
 }
 
-std::vector<std::string> TForm_varnholt::drawMemoLines() const { return ssList(MemoLines(*Memo1)); }
+std::vector<std::string> TForm_varnholt::drawMemoLines() const {
+    return ssList(MemoLines(*Memo1));
+}
 
 void TForm_varnholt::showDrawWindow(const std::vector<int>& draws) {
     const QStringList lines = qsList(ListDraws(draws_, draws));
@@ -161,10 +164,18 @@ void TForm_varnholt::cb_dateChange() {
 bool TForm_varnholt::rerunQuery() {
     const int listed = listings_;
     switch (unit.Source) {
-    case SourceKind::DateRange: Button1Click(); break;
-    case SourceKind::Latest: Button16Click(); break;
-    case SourceKind::Periodic: Button17Click(); break;
-    case SourceKind::Drag: Button18Click(); break;
+    case SourceKind::DateRange:
+        Button1Click();
+        break;
+    case SourceKind::Latest:
+        Button16Click();
+        break;
+    case SourceKind::Periodic:
+        Button17Click();
+        break;
+    case SourceKind::Drag:
+        Button18Click();
+        break;
     }
     return listings_ != listed;
 }
@@ -220,20 +231,33 @@ void TForm_varnholt::showHotList(int k, QPlainTextEdit* memo) {
     SetMemoLines(*memo, {QStringLiteral("計算中...")});
     memo->repaint();
     get_allno(k);
-    const std::vector<HotCombination>& ranked = k == 2 ? unit.HotPairs : k == 3 ? unit.HotTriples : unit.HotQuads;
+    const std::vector<HotCombination>& ranked = k == 2   ? unit.HotPairs
+                                                : k == 3 ? unit.HotTriples
+                                                         : unit.HotQuads;
     SetMemoLines(*memo, qsList(HotListLines(ranked, unit.Combos.ofSize(k)->size())));
 }
 
-void TForm_varnholt::SpeedButton2Click() { showHotList(2, mm); }
-void TForm_varnholt::SpeedButton3Click() { showHotList(3, mm3); }
-void TForm_varnholt::SpeedButton1Click() { showHotList(4, mm9); }
+void TForm_varnholt::SpeedButton2Click() {
+    showHotList(2, mm);
+}
+void TForm_varnholt::SpeedButton3Click() {
+    showHotList(3, mm3);
+}
+void TForm_varnholt::SpeedButton1Click() {
+    showHotList(4, mm9);
+}
 
 void TForm_varnholt::copyMemo(QPlainTextEdit* memo) {
-    memo->selectAll();
-    services_.clipboard.setText(memo->toPlainText());
+    CopyMemo(*memo, services_.clipboard);
     services_.dialogs.showMessage(QStringLiteral("資料已複製Copy"));
 }
 
-void TForm_varnholt::BitBtn1Click() { copyMemo(mm); }
-void TForm_varnholt::BitBtn2Click() { copyMemo(mm3); }
-void TForm_varnholt::BitBtn3Click() { copyMemo(mm9); }
+void TForm_varnholt::BitBtn1Click() {
+    copyMemo(mm);
+}
+void TForm_varnholt::BitBtn2Click() {
+    copyMemo(mm3);
+}
+void TForm_varnholt::BitBtn3Click() {
+    copyMemo(mm9);
+}

@@ -7,10 +7,10 @@
 #include <QTabWidget>
 #include <algorithm>
 
-#include "common/text_file.h"
 #include "pillars/verification_report.h"
 #include "platform/dialogs.h"
 #include "platform/memo_lines.h"
+#include "platform/memo_output.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 
@@ -85,14 +85,8 @@ bool TForm_varnholt::clearAndRelist(QPlainTextEdit* memo) {
 
 void TForm_varnholt::saveMemo(QPlainTextEdit* memo, bool csv) {
     // The lines are already comma-separated, so the CSV file holds the same lines.
-    SaveFileRequest request;
-    request.title = QStringLiteral("儲存開獎資料");
-    request.filter = csv ? QStringLiteral("Execel檔案(*.csv)") : QStringLiteral("文字檔案(*.txt)");
-    request.defaultSuffix = csv ? QStringLiteral("csv") : QStringLiteral("txt");
-    const QString fileName = services_.dialogs.saveFileName(request);
-    if (fileName.isEmpty())
-        return;
-    WriteTextLines(ss(fileName), ssList(MemoLines(*memo)));
+    SaveMemo(*memo, services_.dialogs,
+             MemoSaveRequest(csv ? MemoFileKind::Csv : MemoFileKind::Text, QStringLiteral("儲存開獎資料")));
 }
 
 void TForm_varnholt::Button3Click() {

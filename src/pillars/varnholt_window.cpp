@@ -21,70 +21,25 @@
 #include "platform/date_picker.h"
 #include "platform/error_handler.h"
 #include "platform/fonts.h"
+#include "platform/form_controls.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "platform/string_grid.h"
 
 namespace {
 
-QLabel* label(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
-
-template <class Control>
-Control* named(Control* control, const char* name) {
-    control->setObjectName(QString::fromUtf8(name));
-    return control;
-}
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    return named(new QPushButton(caption, parent), name);
-}
-
-// An editable drop-down list: the user picks an item or types a value.
-QComboBox* combo(const char* name, const QStringList& items, const QString& text, QWidget* parent) {
-    auto* box = named(new QComboBox(parent), name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(items);
-    box->setCurrentText(text);
-    box->setMinimumContentsLength(4);
-    return box;
-}
-
-QStringList numberItems(int from, int to) {
-    QStringList items;
-    for (int i = from; i <= to; ++i)
-        items << QString::number(i);
-    return items;
-}
-
-QPlainTextEdit* memo(const char* name, QWidget* parent) {
-    auto* m = named(new QPlainTextEdit(parent), name);
-    m->setLineWrapMode(QPlainTextEdit::NoWrap);
-    return m;
-}
-
-QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
-    auto* layout = new QHBoxLayout;
-    for (QWidget* w : widgets)
-        layout->addWidget(w);
-    layout->addStretch();
-    return layout;
-}
-
-
-const QStringList CountItems{QStringLiteral("20"),   QStringLiteral("30"),   QStringLiteral("40"),
-                             QStringLiteral("50"),   QStringLiteral("60"),   QStringLiteral("70"),
-                             QStringLiteral("80"),   QStringLiteral("90"),   QStringLiteral("100"),
-                             QStringLiteral("150"),  QStringLiteral("200"),  QStringLiteral("250"),
-                             QStringLiteral("300"),  QStringLiteral("400"),  QStringLiteral("500"),
-                             QStringLiteral("550"),  QStringLiteral("600"),  QStringLiteral("650"),
-                             QStringLiteral("700"),  QStringLiteral("800"),  QStringLiteral("900"),
-                             QStringLiteral("1000"), QStringLiteral("1100"), QStringLiteral("1200"),
-                             QStringLiteral("1500")};
+const QStringList CountItems{
+    QStringLiteral("20"),  QStringLiteral("30"),   QStringLiteral("40"),   QStringLiteral("50"),
+    QStringLiteral("60"),  QStringLiteral("70"),   QStringLiteral("80"),   QStringLiteral("90"),
+    QStringLiteral("100"), QStringLiteral("150"),  QStringLiteral("200"),  QStringLiteral("250"),
+    QStringLiteral("300"), QStringLiteral("400"),  QStringLiteral("500"),  QStringLiteral("550"),
+    QStringLiteral("600"), QStringLiteral("650"),  QStringLiteral("700"),  QStringLiteral("800"),
+    QStringLiteral("900"), QStringLiteral("1000"), QStringLiteral("1100"), QStringLiteral("1200"),
+    QStringLiteral("1500")};
 
 // A two-row grid: the fixed row holds the numbers (or tails), the second their hits.
 StringGrid* countGrid(const char* name, int columns, const QColor& fixedColour, QWidget* parent) {
-    auto* grid = named(new StringGrid(0, 1, parent), name);
+    auto* grid = Named(new StringGrid(0, 1, parent), name);
     grid->SetColCount(columns);
     grid->SetRowCount(2);
     grid->horizontalHeader()->setDefaultSectionSize(30);
@@ -96,12 +51,13 @@ StringGrid* countGrid(const char* name, int columns, const QColor& fixedColour, 
 }
 
 // The clear, copy, save-as-text and save-as-CSV buttons under a memo.
-QHBoxLayout* memoButtons(QWidget* page, std::array<QPushButton**, 4> buttons, std::array<const char*, 4> names) {
-    const std::array<QString, 4> captions{QStringLiteral("清除"), QStringLiteral("複製"), QStringLiteral("存檔(txt)"),
-                                          QStringLiteral("存檔(csv)")};
+QHBoxLayout* memoButtons(QWidget* page, std::array<QPushButton**, 4> buttons,
+                         std::array<const char*, 4> names) {
+    const std::array<QString, 4> captions{QStringLiteral("清除"), QStringLiteral("複製"),
+                                          QStringLiteral("存檔(txt)"), QStringLiteral("存檔(csv)")};
     auto* layout = new QHBoxLayout;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        *buttons[i] = button(names[i], captions[i], page);
+        *buttons[i] = NewButton(names[i], captions[i], page);
         layout->addWidget(*buttons[i]);
     }
     layout->addStretch();
@@ -109,13 +65,13 @@ QHBoxLayout* memoButtons(QWidget* page, std::array<QPushButton**, 4> buttons, st
 }
 
 // The heading of a verification page and the selection it verifies.
-QVBoxLayout* verificationHeader(QWidget* page, const QString& heading, QLabel*& numbers, const char* numbersName,
-                                QLabel*& count, const char* countName) {
-    numbers = named(label(QStringLiteral("沒有號碼"), page), numbersName);
-    count = named(label(QStringLiteral("共計：0  個"), page), countName);
+QVBoxLayout* verificationHeader(QWidget* page, const QString& heading, QLabel*& numbers,
+                                const char* numbersName, QLabel*& count, const char* countName) {
+    numbers = NewLabel(numbersName, QStringLiteral("沒有號碼"), page);
+    count = NewLabel(countName, QStringLiteral("共計：0  個"), page);
     auto* v = new QVBoxLayout(page);
-    v->addWidget(label(heading, page));
-    v->addLayout(row({label(QStringLiteral("您所選的號碼為："), page), numbers, count}));
+    v->addWidget(NewCaption(heading, page));
+    v->addLayout(Row({NewCaption(QStringLiteral("您所選的號碼為："), page), numbers, count}));
     return v;
 }
 
@@ -128,10 +84,10 @@ TForm_varnholt::TForm_varnholt(const DrawTables& draws, Services& services, QWid
     setFont(MingFont(9));
     resize(907, 594);
 
-    PageC = named(new QTabWidget(this), "PageC");
+    PageC = Named(new QTabWidget(this), "PageC");
     PageC->setDocumentMode(true);
     auto page = [this](const char* name, const QString& caption) {
-        auto* w = named(new QWidget(PageC), name);
+        auto* w = Named(new QWidget(PageC), name);
         PageC->addTab(w, caption);
         return w;
     };
@@ -159,39 +115,41 @@ void TForm_varnholt::buildSourcePage() {
     QWidget* p = TS2;
     DateTimePicker1 = MakeDatePicker(QStringLiteral("DateTimePicker1"), p);
     DateTimePicker2 = MakeDatePicker(QStringLiteral("DateTimePicker2"), p);
-    Edit1 = named(new QLineEdit(p), "Edit1");
+    Edit1 = NewEdit("Edit1", QString(), p);
     Edit1->setReadOnly(true);
     Edit1->setMaximumWidth(80);
-    Button1 = button("Button1", QStringLiteral("查詢"), p);
-    cbis = combo("cbis", CountItems, QStringLiteral("50"), p);
-    Button16 = button("Button16", QStringLiteral("查詢"), p);
-    cb_intv = combo("cb_intv", numberItems(2, 20), QStringLiteral("2"), p);
-    cbis_2 = combo("cbis_2", CountItems, QStringLiteral("50"), p);
-    Button17 = button("Button17", QStringLiteral("查詢"), p);
-    cb_date = combo("cb_date", {}, {}, p);
+    Button1 = NewButton("Button1", QStringLiteral("查詢"), p);
+    cbis = NewEditableCombo("cbis", CountItems, QStringLiteral("50"), p);
+    Button16 = NewButton("Button16", QStringLiteral("查詢"), p);
+    cb_intv = NewEditableCombo("cb_intv", NumberItems(2, 20), QStringLiteral("2"), p);
+    cbis_2 = NewEditableCombo("cbis_2", CountItems, QStringLiteral("50"), p);
+    Button17 = NewButton("Button17", QStringLiteral("查詢"), p);
+    cb_date = NewEditableCombo("cb_date", {}, {}, p);
     cb_date->setMinimumContentsLength(10);
-    cb_ii = combo("cb_ii", numberItems(1, 5), QStringLiteral("1"), p);
-    CB_xx = combo("CB_xx", {}, QStringLiteral("01"), p);
-    cb_prediction = combo("cb_prediction", numberItems(1, 5), QStringLiteral("1"), p);
-    cb_ff = named(new QCheckBox(QStringLiteral("定點"), p), "cb_ff");
-    cb_ff->setChecked(true);
-    Button18 = button("Button18", QStringLiteral("查詢"), p);
-    Memo1 = memo("Memo1", p);
-    Button2 = button("Button2", QStringLiteral("計算"), p);
+    cb_ii = NewEditableCombo("cb_ii", NumberItems(1, 5), QStringLiteral("1"), p);
+    CB_xx = NewEditableCombo("CB_xx", {}, QStringLiteral("01"), p);
+    cb_prediction = NewEditableCombo("cb_prediction", NumberItems(1, 5), QStringLiteral("1"), p);
+    cb_ff = NewCheckBox("cb_ff", QStringLiteral("定點"), true, p);
+    Button18 = NewButton("Button18", QStringLiteral("查詢"), p);
+    Memo1 = NewMemo("Memo1", p, LineWrap::NoWrap);
+    Button2 = NewButton("Button2", QStringLiteral("計算"), p);
     Button2->hide();
 
     auto* v = new QVBoxLayout(p);
-    v->addLayout(row({label(QStringLiteral("開獎期間"), p), DateTimePicker1, label(QStringLiteral("到"), p),
-                      DateTimePicker2, Button1, label(QStringLiteral("期數"), p), Edit1}));
-    v->addLayout(row({label(QStringLiteral("※ 近期統計"), p), label(QStringLiteral("最近"), p), cbis,
-                      label(QStringLiteral("期"), p), Button16}));
-    v->addLayout(row({label(QStringLiteral("※ 週期統計"), p), label(QStringLiteral("每"), p), cb_intv,
-                      label(QStringLiteral("期一次"), p), label(QStringLiteral("取最近"), p), cbis_2,
-                      label(QStringLiteral("期"), p), Button17}));
-    v->addLayout(row({label(QStringLiteral("※ 單支拖牌"), p), cb_date, label(QStringLiteral("第"), p), cb_ii,
-                      label(QStringLiteral("支開"), p), CB_xx, label(QStringLiteral("之下"), p), cb_prediction,
-                      label(QStringLiteral("期"), p), cb_ff, Button18}));
-    v->addWidget(label(QStringLiteral("符合您選擇條件和時間區間的期數如下"), p));
+    v->addLayout(
+        Row({NewCaption(QStringLiteral("開獎期間"), p), DateTimePicker1, NewCaption(QStringLiteral("到"), p),
+             DateTimePicker2, Button1, NewCaption(QStringLiteral("期數"), p), Edit1}));
+    v->addLayout(Row({NewCaption(QStringLiteral("※ 近期統計"), p), NewCaption(QStringLiteral("最近"), p),
+                      cbis, NewCaption(QStringLiteral("期"), p), Button16}));
+    v->addLayout(
+        Row({NewCaption(QStringLiteral("※ 週期統計"), p), NewCaption(QStringLiteral("每"), p), cb_intv,
+             NewCaption(QStringLiteral("期一次"), p), NewCaption(QStringLiteral("取最近"), p), cbis_2,
+             NewCaption(QStringLiteral("期"), p), Button17}));
+    v->addLayout(
+        Row({NewCaption(QStringLiteral("※ 單支拖牌"), p), cb_date, NewCaption(QStringLiteral("第"), p), cb_ii,
+             NewCaption(QStringLiteral("支開"), p), CB_xx, NewCaption(QStringLiteral("之下"), p),
+             cb_prediction, NewCaption(QStringLiteral("期"), p), cb_ff, Button18}));
+    v->addWidget(NewCaption(QStringLiteral("符合您選擇條件和時間區間的期數如下"), p));
     v->addWidget(Memo1, 1);
     QHBoxLayout* buttons = memoButtons(p, {&Button3, &Button4, &Button5, &Button6},
                                        {"Button3", "Button4", "Button5", "Button6"});
@@ -210,8 +168,8 @@ void TForm_varnholt::buildStatisticsPage() {
     auto* v = new QVBoxLayout(p);
     auto gridRow = [p, v](const QString& top, const QString& bottom, StringGrid* grid) {
         auto* captions = new QVBoxLayout;
-        captions->addWidget(label(top, p));
-        captions->addWidget(label(bottom, p));
+        captions->addWidget(NewCaption(top, p));
+        captions->addWidget(NewCaption(bottom, p));
         auto* h = new QHBoxLayout;
         h->addLayout(captions);
         h->addWidget(grid, 1);
@@ -222,18 +180,19 @@ void TForm_varnholt::buildStatisticsPage() {
     gridRow(QStringLiteral("尾數"), QStringLiteral("次數"), sgaT);
 
     auto* lists = new QHBoxLayout;
-    auto hotColumn = [p, lists](QToolButton*& start, const char* startName, const QString& caption, QLabel*& progress,
-                                const char* progressName, QPlainTextEdit*& result, const char* resultName,
-                                const QString& heading, QPushButton*& copy, const char* copyName) {
-        start = named(new QToolButton(p), startName);
+    auto hotColumn = [p, lists](QToolButton*& start, const char* startName, const QString& caption,
+                                QLabel*& progress, const char* progressName, QPlainTextEdit*& result,
+                                const char* resultName, const QString& heading, QPushButton*& copy,
+                                const char* copyName) {
+        start = Named(new QToolButton(p), startName);
         start->setText(caption);
-        progress = named(new QLabel(QStringLiteral("---"), p), progressName);
+        progress = Named(new QLabel(QStringLiteral("---"), p), progressName);
         progress->setMinimumWidth(60);
-        result = memo(resultName, p);
-        copy = button(copyName, QStringLiteral("複製"), p);
+        result = NewMemo(resultName, p, LineWrap::NoWrap);
+        copy = NewButton(copyName, QStringLiteral("複製"), p);
         auto* column = new QVBoxLayout;
-        column->addLayout(row({start, progress}));
-        column->addWidget(label(heading, p));
+        column->addLayout(Row({start, progress}));
+        column->addWidget(NewCaption(heading, p));
         column->addWidget(result, 1);
         column->addWidget(copy);
         lists->addLayout(column);
@@ -250,7 +209,7 @@ void TForm_varnholt::buildStatisticsPage() {
 void TForm_varnholt::buildSelectionPage() {
     QWidget* p = TS4;
     auto* v = new QVBoxLayout(p);
-    v->addWidget(label(QStringLiteral("請選擇您要立柱﹙或連碰﹚的號碼，最少2碼，最多30碼"), p));
+    v->addWidget(NewCaption(QStringLiteral("請選擇您要立柱﹙或連碰﹚的號碼，最少2碼，最多30碼"), p));
 
     auto* numbers = new QGridLayout;
     for (int n = 1; n <= NumberBoxes; ++n) {
@@ -262,7 +221,7 @@ void TForm_varnholt::buildSelectionPage() {
     v->addLayout(numbers);
 
     auto* tails = new QHBoxLayout;
-    tails->addWidget(label(QStringLiteral("尾數"), p));
+    tails->addWidget(NewCaption(QStringLiteral("尾數"), p));
     for (int d = 0; d <= 9; ++d) {
         const QString caption = d == 0 ? QStringLiteral("0尾") : QString::number(d) + QStringLiteral(" 尾");
         TailBox[d] = new QCheckBox(caption, p);
@@ -273,7 +232,7 @@ void TForm_varnholt::buildSelectionPage() {
     v->addLayout(tails);
 
     auto* heads = new QHBoxLayout;
-    heads->addWidget(label(QStringLiteral("頭數"), p));
+    heads->addWidget(NewCaption(QStringLiteral("頭數"), p));
     for (int h = 0; h <= 4; ++h) {
         HeadBox[h] = new QCheckBox(QString::number(h) + QStringLiteral(" 頭"), p);
         HeadBox[h]->setObjectName(QStringLiteral("CBH") + QString::number(h));
@@ -283,15 +242,16 @@ void TForm_varnholt::buildSelectionPage() {
     heads->addStretch();
     v->addLayout(heads);
 
-    cb9 = combo("cb9", numberItems(2, 30), QStringLiteral("8"), p);
-    Button7 = button("Button7", QStringLiteral("選擇"), p);
-    Label29 = named(label(QStringLiteral("(或以手動點選自己喜愛的號碼)"), p), "Label29");
-    Button8 = button("Button8", QStringLiteral("清除重選"), p);
-    v->addLayout(row({label(QStringLiteral("選擇前項統計最熱門號碼"), p), cb9, label(QStringLiteral("個"), p), Button7,
-                      Label29, Button8}));
-    lb_selectNo = named(label(QStringLiteral("0"), p), "lb_selectNo");
-    v->addLayout(row({label(QStringLiteral("您所選擇的號碼共"), p), lb_selectNo, label(QStringLiteral("個"), p)}));
-    Image3 = named(new QLabel(p), "Image3");
+    cb9 = NewEditableCombo("cb9", NumberItems(2, 30), QStringLiteral("8"), p);
+    Button7 = NewButton("Button7", QStringLiteral("選擇"), p);
+    Label29 = NewLabel("Label29", QStringLiteral("(或以手動點選自己喜愛的號碼)"), p);
+    Button8 = NewButton("Button8", QStringLiteral("清除重選"), p);
+    v->addLayout(Row({NewCaption(QStringLiteral("選擇前項統計最熱門號碼"), p), cb9,
+                      NewCaption(QStringLiteral("個"), p), Button7, Label29, Button8}));
+    lb_selectNo = NewLabel("lb_selectNo", QStringLiteral("0"), p);
+    v->addLayout(Row({NewCaption(QStringLiteral("您所選擇的號碼共"), p), lb_selectNo,
+                      NewCaption(QStringLiteral("個"), p)}));
+    Image3 = NewLabel("Image3", QString(), p);
     Image3->setFixedSize(200, 80);
     Image3->setScaledContents(true);
     v->addWidget(Image3);
@@ -301,54 +261,56 @@ void TForm_varnholt::buildSelectionPage() {
 void TForm_varnholt::buildPillarPage() {
     QWidget* p = TS5;
     auto* v = new QVBoxLayout(p);
-    CB_Select = combo("CB_Select", numberItems(3, 8), QStringLiteral("4"), p);
-    v->addLayout(row({label(QStringLiteral("您要選幾柱"), p), CB_Select, label(QStringLiteral("柱"), p),
-                      label(QStringLiteral("(手動驗證須輸入幾柱和每一柱號碼)"), p)}));
+    CB_Select = NewEditableCombo("CB_Select", NumberItems(3, 8), QStringLiteral("4"), p);
+    v->addLayout(
+        Row({NewCaption(QStringLiteral("您要選幾柱"), p), CB_Select, NewCaption(QStringLiteral("柱"), p),
+             NewCaption(QStringLiteral("(手動驗證須輸入幾柱和每一柱號碼)"), p)}));
 
     auto* pillars = new QGridLayout;
-    pillars->addWidget(label(QStringLiteral("號碼內容"), p), 2, 0);
+    pillars->addWidget(NewCaption(QStringLiteral("號碼內容"), p), 2, 0);
     for (int n = 1; n <= MaxPillars; ++n) {
         const QString number = QString::number(n);
-        SizeBox[n] = combo("", numberItems(1, n <= 2 ? 5 : 8), QStringLiteral("0"), p);
+        SizeBox[n] = NewEditableCombo("", NumberItems(1, n <= 2 ? 5 : 8), QStringLiteral("0"), p);
         SizeBox[n]->setObjectName(QStringLiteral("ComboBox") + number);
-        PillarMemo[n] = memo("", p);
+        PillarMemo[n] = NewMemo("", p, LineWrap::NoWrap);
         PillarMemo[n]->setObjectName(QStringLiteral("Mx") + number);
         PillarMemo[n]->setMinimumHeight(130);
         auto* size = new QHBoxLayout;
         size->addWidget(SizeBox[n]);
-        size->addWidget(label(QStringLiteral("支"), p));
-        pillars->addWidget(label(QStringLiteral("第") + number + QStringLiteral("柱"), p), 0, n);
+        size->addWidget(NewCaption(QStringLiteral("支"), p));
+        pillars->addWidget(NewCaption(QStringLiteral("第") + number + QStringLiteral("柱"), p), 0, n);
         pillars->addLayout(size, 1, n);
         pillars->addWidget(PillarMemo[n], 2, n);
     }
     v->addLayout(pillars);
 
-    lb_NOTT = named(new QLabel(p), "lb_NOTT");
-    lb_pon2 = named(new QLabel(p), "lb_pon2");
-    lb_pon3 = named(new QLabel(p), "lb_pon3");
-    lb_pon4 = named(new QLabel(p), "lb_pon4");
-    lb_tot = named(new QLabel(p), "lb_tot");
+    lb_NOTT = NewLabel("lb_NOTT", QString(), p);
+    lb_pon2 = NewLabel("lb_pon2", QString(), p);
+    lb_pon3 = NewLabel("lb_pon3", QString(), p);
+    lb_pon4 = NewLabel("lb_pon4", QString(), p);
+    lb_tot = NewLabel("lb_tot", QString(), p);
     v->addWidget(lb_NOTT);
-    v->addLayout(row({lb_pon2, lb_pon3, lb_pon4, lb_tot}));
-    Label6 = named(label(QStringLiteral("沒有號碼"), p), "Label6");
-    Label28 = named(label(QStringLiteral("共計：0  個"), p), "Label28");
-    v->addLayout(row({label(QStringLiteral("您所選的號碼為："), p), Label6, Label28}));
+    v->addLayout(Row({lb_pon2, lb_pon3, lb_pon4, lb_tot}));
+    Label6 = NewLabel("Label6", QStringLiteral("沒有號碼"), p);
+    Label28 = NewLabel("Label28", QStringLiteral("共計：0  個"), p);
+    v->addLayout(Row({NewCaption(QStringLiteral("您所選的號碼為："), p), Label6, Label28}));
 
-    Button19 = button("Button19", QStringLiteral("電腦排定號碼"), p);
-    Button27 = button("Button27", QStringLiteral("手動輸入驗證"), p);
-    Button12 = button("Button12", QStringLiteral("８碼=2x2x2x2 優柱分析"), p);
-    Button29 = button("Button29", QStringLiteral("８碼=1x1x2x2x2 優柱分析"), p);
-    Button28 = button("Button28", QStringLiteral("９碼=3x3x3 優柱分析"), p);
-    Button30 = button("Button30", QStringLiteral("10碼=2x2x3x3 優柱分析"), p);
-    Button31 = button("Button31", QStringLiteral("12取8超優分析"), p);
-    btn_stop = button("btn_stop", QStringLiteral("中斷"), p);
-    Button32 = button("Button32", QStringLiteral("15取10超優分析"), p);
-    btn_stop_1510 = button("btn_stop_1510", QStringLiteral("中斷"), p);
-    lb_percent = named(label(QStringLiteral("0 / 3003"), p), "lb_percent");
+    Button19 = NewButton("Button19", QStringLiteral("電腦排定號碼"), p);
+    Button27 = NewButton("Button27", QStringLiteral("手動輸入驗證"), p);
+    Button12 = NewButton("Button12", QStringLiteral("８碼=2x2x2x2 優柱分析"), p);
+    Button29 = NewButton("Button29", QStringLiteral("８碼=1x1x2x2x2 優柱分析"), p);
+    Button28 = NewButton("Button28", QStringLiteral("９碼=3x3x3 優柱分析"), p);
+    Button30 = NewButton("Button30", QStringLiteral("10碼=2x2x3x3 優柱分析"), p);
+    Button31 = NewButton("Button31", QStringLiteral("12取8超優分析"), p);
+    btn_stop = NewButton("btn_stop", QStringLiteral("中斷"), p);
+    Button32 = NewButton("Button32", QStringLiteral("15取10超優分析"), p);
+    btn_stop_1510 = NewButton("btn_stop_1510", QStringLiteral("中斷"), p);
+    lb_percent = NewLabel("lb_percent", QStringLiteral("0 / 3003"), p);
     lb_percent->setAlignment(Qt::AlignCenter);
-    RG1 = named(new QGroupBox(p), "RG1");
+    RG1 = Named(new QGroupBox(p), "RG1");
     auto* priorities = new QHBoxLayout(RG1);
-    const QStringList captions{QStringLiteral("４星優先"), QStringLiteral("３星優先"), QStringLiteral("２星優先")};
+    const QStringList captions{QStringLiteral("４星優先"), QStringLiteral("３星優先"),
+                               QStringLiteral("２星優先")};
     for (std::size_t i = 0; i < RG1Items.size(); ++i) {
         RG1Items[i] = new QRadioButton(captions[static_cast<qsizetype>(i)], RG1);
         priorities->addWidget(RG1Items[i]);
@@ -356,33 +318,34 @@ void TForm_varnholt::buildPillarPage() {
     RG1Items[0]->setChecked(true);
 
     // Steps run by clicking these; they are never shown.
-    Button26 = button("Button26", QStringLiteral("驗證"), p);
-    Button14 = button("Button14", QStringLiteral("list"), p);
-    btn_list3 = button("btn_list3", QStringLiteral("list3"), p);
-    btn_list2 = button("btn_list2", QStringLiteral("list2"), p);
-    btn_10 = button("btn_10", QStringLiteral("btn_10"), p);
-    Button24 = button("Button24", QString(), p);
-    Button25 = button("Button25", QString(), p);
-    MM_2 = memo("MM_2", p);
-    MM3_2 = memo("MM3_2", p);
-    M2 = memo("M2", p);
-    M3 = memo("M3", p);
-    for (QWidget* hidden : std::initializer_list<QWidget*>{Button26, Button14, btn_list3, btn_list2, btn_10, Button24,
-                                                           Button25, MM_2, MM3_2, M2, M3, btn_stop, btn_stop_1510,
-                                                           lb_percent})
+    Button26 = NewButton("Button26", QStringLiteral("驗證"), p);
+    Button14 = NewButton("Button14", QStringLiteral("list"), p);
+    btn_list3 = NewButton("btn_list3", QStringLiteral("list3"), p);
+    btn_list2 = NewButton("btn_list2", QStringLiteral("list2"), p);
+    btn_10 = NewButton("btn_10", QStringLiteral("btn_10"), p);
+    Button24 = NewButton("Button24", QString(), p);
+    Button25 = NewButton("Button25", QString(), p);
+    MM_2 = NewMemo("MM_2", p, LineWrap::NoWrap);
+    MM3_2 = NewMemo("MM3_2", p, LineWrap::NoWrap);
+    M2 = NewMemo("M2", p, LineWrap::NoWrap);
+    M3 = NewMemo("M3", p, LineWrap::NoWrap);
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{Button26, Button14, btn_list3, btn_list2, btn_10, Button24, Button25,
+                                         MM_2, MM3_2, M2, M3, btn_stop, btn_stop_1510, lb_percent})
         hidden->hide();
 
-    v->addLayout(row({Button19, Button27}));
-    v->addLayout(row({Button12, Button29, Button28, Button30, RG1}));
-    v->addLayout(row({Button31, btn_stop, Button32, btn_stop_1510, lb_percent}));
+    v->addLayout(Row({Button19, Button27}));
+    v->addLayout(Row({Button12, Button29, Button28, Button30, RG1}));
+    v->addLayout(Row({Button31, btn_stop, Button32, btn_stop_1510, lb_percent}));
     v->addStretch();
 }
 
 void TForm_varnholt::buildPillarVerificationPage() {
     QWidget* p = TS6;
-    auto* v = verificationHeader(p, QStringLiteral("核對所選的號碼，以立柱方式，在過去所選的區間內開出的情形"), Label57,
-                                 "Label57", Label56, "Label56");
-    Memo2 = memo("Memo2", p);
+    auto* v =
+        verificationHeader(p, QStringLiteral("核對所選的號碼，以立柱方式，在過去所選的區間內開出的情形"),
+                           Label57, "Label57", Label56, "Label56");
+    Memo2 = NewMemo("Memo2", p, LineWrap::NoWrap);
     v->addWidget(Memo2, 1);
     v->addLayout(memoButtons(p, {&Button20, &Button21, &Button22, &Button23},
                              {"Button20", "Button21", "Button22", "Button23"}));
@@ -390,13 +353,12 @@ void TForm_varnholt::buildPillarVerificationPage() {
 
 void TForm_varnholt::buildWheelVerificationPage() {
     QWidget* p = TS7;
-    auto* v = verificationHeader(p, QStringLiteral("核對所選的號碼，在過去所選的區間內開出的情形"), Label41, "Label41",
-                                 Label42, "Label42");
-    Button9 = button("Button9", QStringLiteral("開始連碰驗證"), p);
-    cb_detail = named(new QCheckBox(QStringLiteral("顯示每一期開出明細"), p), "cb_detail");
-    cb_detail->setChecked(true);
-    Memo3 = memo("Memo3", p);
-    v->addLayout(row({Button9, cb_detail}));
+    auto* v = verificationHeader(p, QStringLiteral("核對所選的號碼，在過去所選的區間內開出的情形"), Label41,
+                                 "Label41", Label42, "Label42");
+    Button9 = NewButton("Button9", QStringLiteral("開始連碰驗證"), p);
+    cb_detail = NewCheckBox("cb_detail", QStringLiteral("顯示每一期開出明細"), true, p);
+    Memo3 = NewMemo("Memo3", p, LineWrap::NoWrap);
+    v->addLayout(Row({Button9, cb_detail}));
     v->addWidget(Memo3, 1);
     v->addLayout(memoButtons(p, {&Button10, &Button11, &Button13, &Button15},
                              {"Button10", "Button11", "Button13", "Button15"}));
@@ -405,7 +367,8 @@ void TForm_varnholt::buildWheelVerificationPage() {
 void TForm_varnholt::connectHandlers() {
     Dialogs& dialogs = services_.dialogs;
     auto onClick = [this, &dialogs](QAbstractButton* control, void (TForm_varnholt::*handler)()) {
-        connect(control, &QAbstractButton::clicked, this, Guarded(dialogs, [this, handler] { (this->*handler)(); }));
+        connect(control, &QAbstractButton::clicked, this,
+                Guarded(dialogs, [this, handler] { (this->*handler)(); }));
     };
     // Combo boxes react to what the user picks or types, not to texts set from code.
     auto onUserChange = [this, &dialogs](QComboBox* box, void (TForm_varnholt::*handler)()) {
@@ -492,7 +455,9 @@ void TForm_varnholt::connectHandlers() {
     onClick(btn_stop_1510, &TForm_varnholt::btn_stop_1510Click);
 }
 
-void TForm_varnholt::setLogo(const QPixmap& logo) { Image3->setPixmap(logo); }
+void TForm_varnholt::setLogo(const QPixmap& logo) {
+    Image3->setPixmap(logo);
+}
 
 void TForm_varnholt::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
