@@ -30,6 +30,8 @@ namespace {
 
 QObject& FindAny(QWidget& root, const char* name) {
     const QString objectName = QString::fromUtf8(name);
+    if (objectName.isEmpty())
+        FailControl(name, QStringLiteral("has no name: give the control an objectName"));
     const auto widgets = root.findChildren<QWidget*>(objectName);
     const auto actions = root.findChildren<QAction*>(objectName);
     if (widgets.size() + actions.size() > 1)

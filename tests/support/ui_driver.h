@@ -59,6 +59,8 @@ QString Text(QWidget& root, const char* name);
 [[noreturn]] void FailControl(const char* name, const QString& why);
 template <class Control> Control& Find(QWidget& root, const char* name) {
     const QString objectName = QString::fromUtf8(name);
+    if (objectName.isEmpty())
+        FailControl(name, QStringLiteral("has no name: give the control an objectName"));
     const auto found = root.findChildren<Control*>(objectName);
     if (found.isEmpty()) {
         if (root.findChild<QObject*>(objectName))
