@@ -11,7 +11,6 @@
 #include <QTabWidget>
 
 #include "common/date.h"
-#include "common/num_format.h"
 #include "draws/draw_tables.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
@@ -85,7 +84,7 @@ void TForm_varnholt::showDrawWindow(const std::vector<int>& draws) {
     const QStringList lines = qsList(ListDraws(draws_, draws));
     for (QPlainTextEdit* memo : {ui.Memo1, ui.Memo2, ui.Memo3})
         SetMemoLines(*memo, lines);
-    ui.Edit1->setText(QStringLiteral("  ") + QString::number(lines.size()));
+    ui.Edit1->setText(qs(ListingCountText(static_cast<std::size_t>(lines.size()))));
     ++listings_;
     Button2Click();
 }
@@ -98,8 +97,9 @@ void TForm_varnholt::Button1Click() {
 void TForm_varnholt::get_sumno() {
     const Date from = FromQDate(ui.DateTimePicker1->date());
     const Date to = FromQDate(ui.DateTimePicker2->date());
-    showDrawWindow(DrawsInDateRange(draws_, from, to));
-    unit.WindowHeader = DateRangeHeader(from, to, ss(ui.Edit1->text()));
+    const std::vector<int> draws = DrawsInDateRange(draws_, from, to);
+    showDrawWindow(draws);
+    unit.WindowHeader = DateRangeHeader(from, to, draws.size());
 }
 
 void TForm_varnholt::Button16Click() {
@@ -195,11 +195,12 @@ void TForm_varnholt::Count_Sumno() {
 }
 
 void TForm_varnholt::show_sumno() {
-    for (std::size_t r = 0; r < unit.NoScore.size(); ++r) {
+    const CountRows rows = NumberCountRows(unit.NoScore);
+    for (std::size_t r = 0; r < rows.keys.size(); ++r) {
         StringGrid* grid = r < 25 ? ui.sga1 : ui.sga2;
         const int column = static_cast<int>(r < 25 ? r : r - 25);
-        grid->SetCell(column, 0, qs(NumFormat("00", unit.NoScore[r].key)));
-        grid->SetCell(column, 1, QString::number(unit.NoScore[r].hits));
+        grid->SetCell(column, 0, qs(rows.keys[r]));
+        grid->SetCell(column, 1, qs(rows.hits[r]));
     }
 }
 
@@ -209,9 +210,10 @@ void TForm_varnholt::Count_Sumno_tail() {
 }
 
 void TForm_varnholt::show_sumno_tail() {
-    for (std::size_t c = 0; c < unit.TailScore.size(); ++c) {
-        ui.sgaT->SetCell(static_cast<int>(c), 0, qs(NumFormat("0 尾", unit.TailScore[c].key)));
-        ui.sgaT->SetCell(static_cast<int>(c), 1, QString::number(unit.TailScore[c].hits));
+    const CountRows rows = TailCountRows(unit.TailScore);
+    for (std::size_t c = 0; c < rows.keys.size(); ++c) {
+        ui.sgaT->SetCell(static_cast<int>(c), 0, qs(rows.keys[c]));
+        ui.sgaT->SetCell(static_cast<int>(c), 1, qs(rows.hits[c]));
     }
 }
 
