@@ -44,7 +44,10 @@ StringGrid* countGrid(const char* name, int columns, const QColor& fixedColour, 
     grid->horizontalHeader()->setMinimumSectionSize(20);
     grid->horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: %1; }").arg(fixedColour.name()));
-    grid->setFixedHeight(50);
+    // Exactly its heading and its one row: no empty band under them, no scrolling up and down.
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setFixedHeight(grid->horizontalHeader()->sizeHint().height() +
+                         grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth());
     return grid;
 }
 
@@ -161,13 +164,20 @@ void VarnholtForm::setupStatisticsPage() {
     sgaT->horizontalHeader()->setDefaultSectionSize(50);
 
     auto* v = new QVBoxLayout(p);
+    // Each caption stands level with its grid row: as high as the heading, then as high as the row.
     auto gridRow = [p, v](const QString& top, const QString& bottom, StringGrid* grid) {
+        QLabel* heading = NewCaption(top, p);
+        heading->setFixedHeight(grid->horizontalHeader()->sizeHint().height());
+        QLabel* row = NewCaption(bottom, p);
+        row->setFixedHeight(grid->verticalHeader()->defaultSectionSize());
         auto* captions = new QVBoxLayout;
-        captions->addWidget(NewCaption(top, p));
-        captions->addWidget(NewCaption(bottom, p));
+        captions->setSpacing(0);
+        captions->setContentsMargins(0, grid->frameWidth(), 0, grid->frameWidth());
+        captions->addWidget(heading);
+        captions->addWidget(row);
         auto* h = new QHBoxLayout;
         h->addLayout(captions);
-        h->addWidget(grid, 1);
+        h->addWidget(grid, 1, Qt::AlignTop);
         v->addLayout(h);
     };
     gridRow(QStringLiteral("號碼"), QStringLiteral("次數"), sga1);
