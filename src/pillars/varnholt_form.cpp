@@ -44,8 +44,10 @@ StringGrid* countGrid(const char* name, int columns, const QColor& fixedColour, 
     grid->horizontalHeader()->setMinimumSectionSize(20);
     grid->horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: %1; }").arg(fixedColour.name()));
-    // Exactly its heading and its one row: no empty band under them, no scrolling up and down.
+    // Exactly its heading and its one row, every column in view: no empty band, no scroll bar.
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid->setFixedHeight(grid->horizontalHeader()->sizeHint().height() +
                          grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth());
     return grid;
@@ -161,6 +163,7 @@ void VarnholtForm::setupStatisticsPage() {
     sga1 = countGrid("sga1", 25, green, p);
     sga2 = countGrid("sga2", 25, green, p);
     sgaT = countGrid("sgaT", 10, QColor(128, 128, 255), p);
+    sgaT->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive); // ten columns fit as they are
     sgaT->horizontalHeader()->setDefaultSectionSize(50);
 
     auto* v = new QVBoxLayout(p);
