@@ -190,9 +190,9 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
         fail({});
     bool ok = true;
     if (replacing) {
-        // The new file keeps what the old one was: its permissions, and its owner where we may.
-        // Owner and group where we may (root may; others may keep a group they are in), else the
-        // file becomes ours as any new file would; then the mode, which a change of owner may clear.
+        // The new file keeps what the old one was: its owner and group where we may (root may;
+        // others may keep a group they are in), else it is ours as any new file would be; then
+        // its permissions, which a change of owner may clear.
         if (::fchown(fd, old.st_uid, old.st_gid) != 0)
             (void)!::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
         ok = ::fchmod(fd, old.st_mode & 07777) == 0;
