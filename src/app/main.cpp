@@ -2,11 +2,13 @@
 
 #include "app/application.h"
 #include "platform/qt_platform.h"
+#include "platform/translations.h"
 
 int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("３９Qorvel王"));
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallQtTranslations(qt);
 
     QtDialogs dialogs;
     SystemClock clock;
