@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     QtClipboard clipboard;
     QtWindowShower shower;
     QtReportPreview preview;
-    Application app(Services{dialogs, clock, clipboard, shower, preview});
+    Application app(Services{dialogs, clock, clipboard, shower, preview}, ServerUrlsFromEnvironment());
     app.start();
     return QApplication::exec();
 }

@@ -98,7 +98,7 @@ void SplitDrawLines(DrawTables& draws, WorkArea& work) {
         draws.DrawDate[k] = StrToDate(line.substr(0, 10));
         draws.DrawId[k] = line.size() >= 17 ? line.substr(11, 6) : std::string();
         if (line.size() < DrawLineLength || !numbersAreDigits(line))
-            throw ConversionError("'" + line + "' is not a valid integer value");
+            throw NotAnInteger(line);
         std::array<std::string, 5> nums;
         for (std::size_t p = 0; p < 5; ++p)
             nums[p] = line.substr(NumberColumns[p], 2);
