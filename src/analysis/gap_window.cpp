@@ -66,7 +66,8 @@ void TForm_rk_no_interval::cb_noChange() {
 void TForm_rk_no_interval::show_no(const QString& text) {
     const std::optional<int> number = GapReportNumber(ss(text), map_.maxNo);
     if (!number) {
-        services_.dialogs.messageDialog(qs(GapNumberRefusal(map_.maxNo)), DialogKind::Warning, DialogButtons::Ok);
+        services_.dialogs.messageDialog(qs(GapNumberRefusal(map_.maxNo)), DialogKind::Warning,
+                                        DialogButtons::Ok);
         return;
     }
     // With no draw loaded there is no report, and no newest draw to name.

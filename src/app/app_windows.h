@@ -7,6 +7,9 @@ class TForm_Download_TxT_from_http;
 class TForm_RK_stk_txtfile;
 class TForm_dateselect;
 class TForm_dl_main;
+class TForm_rk_no_interval;
+class TForm_rk_simulate;
+class TForm_rk_statistics;
 class TForm_rk_FtpServerIP;
 class TForm_rk_help;
 class TForm_rk_lotto_record;
@@ -25,13 +28,13 @@ struct AppWindows {
     std::unique_ptr<QDialog> Form_rk_no_analysis;
     std::unique_ptr<QDialog> Form_rk_rule_define;
     std::unique_ptr<TForm_rk_help> Form_rk_help;
-    std::unique_ptr<QDialog> Form_rk_statistics;
+    std::unique_ptr<TForm_rk_statistics> Form_rk_statistics;
     std::unique_ptr<TForm_dl_main> Form_dl_main;
     std::unique_ptr<QDialog> form_rk_dl_remark;
     std::unique_ptr<QDialog> Form_rk_grid_sort;
     std::unique_ptr<QDialog> Form_rk_twoforone;
     std::unique_ptr<QDialog> Form_rk_threeforone;
-    std::unique_ptr<QDialog> Form_rk_simulate;
+    std::unique_ptr<TForm_rk_simulate> Form_rk_simulate;
     std::unique_ptr<Trpt> rpt;
     std::unique_ptr<TForm_dateselect> Form_dateselect;
     std::unique_ptr<TForm_rk_FtpServerIP> Form_rk_FtpServerIP;
@@ -42,4 +45,5 @@ struct AppWindows {
 
     // Created on first use.
     std::unique_ptr<TForm_RK_stk_txtfile> Form_RK_stk_txtfile;
+    std::unique_ptr<TForm_rk_no_interval> Form_rk_no_interval;
 };

@@ -15,6 +15,9 @@
 #include <map>
 #include <stdexcept>
 
+#include "analysis/gap_window.h"
+#include "analysis/simulate_window.h"
+#include "analysis/statistics/statistics_window.h"
 #include "app/app_windows.h"
 #include "common/date.h"
 #include "common/errors.h"
@@ -101,6 +104,11 @@ void TForm_rk_main::buildMenu() {
     menuDrag = analysisMenu(QStringLiteral("menuDrag"), QStringLiteral("拖牌版路"));
     menuStatistics = analysisMenu(QStringLiteral("menuStatistics"), QStringLiteral("統計分析"));
     menuFormulas = analysisMenu(QStringLiteral("menuFormulas"), QStringLiteral("公式搜尋"));
+    addOpener(menuStatistics, QStringLiteral("statistics"), QStringLiteral("統計資料"),
+              &TForm_rk_main::statisticsExecute);
+    addOpener(menuStatistics, QStringLiteral("stk_no_interval"), QStringLiteral("號碼開出間隔分析"),
+              &TForm_rk_main::stk_no_intervalExecute);
+    addOpener(menuStatistics, QStringLiteral("simulate"), QStringLiteral("模擬開獎"), &TForm_rk_main::simulateExecute);
 }
 
 QMenu* TForm_rk_main::analysisMenu(const QString& name, const QString& title) {
@@ -390,6 +398,20 @@ void TForm_rk_main::downloadExecute() {
 
 void TForm_rk_main::dateselectExecute() {
     services_.shower.showModal(*windows_.Form_dateselect);
+}
+
+void TForm_rk_main::statisticsExecute() {
+    services_.shower.showModal(*windows_.Form_rk_statistics);
+}
+
+void TForm_rk_main::stk_no_intervalExecute() {
+    if (!windows_.Form_rk_no_interval)
+        windows_.Form_rk_no_interval = std::make_unique<TForm_rk_no_interval>(tables_.draws, services_);
+    services_.shower.showModal(*windows_.Form_rk_no_interval);
+}
+
+void TForm_rk_main::simulateExecute() {
+    services_.shower.showModal(*windows_.Form_rk_simulate);
 }
 
 void TForm_rk_main::N9Click() {

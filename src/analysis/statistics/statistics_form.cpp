@@ -116,7 +116,8 @@ void StatisticsForm::setupUi(QDialog& window) {
     for (QWidget* w : {sb_F1, sb_F2, sb_F3})
         right->addWidget(w);
     right->addSpacing(16);
-    for (QWidget* w : {static_cast<QWidget*>(sb_big), static_cast<QWidget*>(sb_no), static_cast<QWidget*>(sb_begin)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(sb_big), static_cast<QWidget*>(sb_no), static_cast<QWidget*>(sb_begin)})
         right->addWidget(w);
     right->addStretch();
     for (QWidget* w : {Button1, Button2, Button3})

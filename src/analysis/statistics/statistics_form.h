@@ -23,15 +23,15 @@ struct StatisticsForm {
     QDateEdit* DateTimePicker2;
     QLineEdit* lbcount; // 統計期數
     QFrame* RightPanel;
-    QToolButton* sb_F1; // 號碼統計
-    QToolButton* sb_F2; // 尾數統計
-    QToolButton* sb_F3; // 遠星統計
-    QToolButton* sb_big; // 統計順序
-    QToolButton* sb_no;  // 號碼順序
+    QToolButton* sb_F1;    // 號碼統計
+    QToolButton* sb_F2;    // 尾數統計
+    QToolButton* sb_F3;    // 遠星統計
+    QToolButton* sb_big;   // 統計順序
+    QToolButton* sb_no;    // 號碼順序
     QToolButton* sb_begin; // 統計 (the tail view)
-    QPushButton* Button1; // hidden: 列印
-    QPushButton* Button2; // hidden: COPY
-    QPushButton* Button3; // hidden: ShowImage
+    QPushButton* Button1;  // hidden: 列印
+    QPushButton* Button2;  // hidden: COPY
+    QPushButton* Button3;  // hidden: ShowImage
 
     QStackedLayout* Panels;
     QFrame* Panel_F1;

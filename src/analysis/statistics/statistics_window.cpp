@@ -34,8 +34,8 @@ void StyleValueLabel(QLabel& label, bool red) {
 
 TForm_rk_statistics::TForm_rk_statistics(const DrawTables& draws, Services& services, WindowLinks& links,
                                          std::string chartUploadUrl, QWidget* parent)
-    : QDialog(parent), draws_(draws), services_(services), links_(links), chartUploadUrl_(std::move(chartUploadUrl)),
-      ranking_(IdentityRanking(draws.MaxNo)) {
+    : QDialog(parent), draws_(draws), services_(services), links_(links),
+      chartUploadUrl_(std::move(chartUploadUrl)), ranking_(IdentityRanking(draws.MaxNo)) {
     setupUi(*this);
     Dialogs& dialogs = services_.dialogs;
     connect(sb_F1, &QToolButton::clicked, this, Guarded(dialogs, [this] { sb_F1Click(); }));
@@ -44,8 +44,10 @@ TForm_rk_statistics::TForm_rk_statistics(const DrawTables& draws, Services& serv
     connect(sb_big, &QToolButton::clicked, this, Guarded(dialogs, [this] { sb_bigClick(); }));
     connect(sb_no, &QToolButton::clicked, this, Guarded(dialogs, [this] { sb_noClick(); }));
     connect(sb_begin, &QToolButton::clicked, this, Guarded(dialogs, [this] { sb_beginClick(); }));
-    connect(DateTimePicker1, &QDateEdit::dateChanged, this, Guarded(dialogs, [this] { DateTimePicker2Change(); }));
-    connect(DateTimePicker2, &QDateEdit::dateChanged, this, Guarded(dialogs, [this] { DateTimePicker2Change(); }));
+    connect(DateTimePicker1, &QDateEdit::dateChanged, this,
+            Guarded(dialogs, [this] { DateTimePicker2Change(); }));
+    connect(DateTimePicker2, &QDateEdit::dateChanged, this,
+            Guarded(dialogs, [this] { DateTimePicker2Change(); }));
     connect(Button1, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button2Click(); }));
     connect(Button3, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button3Click(); }));

@@ -18,8 +18,8 @@ class TForm_rk_statistics : public QDialog, public StatisticsForm {
     Q_OBJECT
 public:
     // `chartUploadUrl`: where the chart export window uploads its images.
-    TForm_rk_statistics(const DrawTables& draws, Services& services, WindowLinks& links, std::string chartUploadUrl,
-                        QWidget* parent = nullptr);
+    TForm_rk_statistics(const DrawTables& draws, Services& services, WindowLinks& links,
+                        std::string chartUploadUrl, QWidget* parent = nullptr);
     ~TForm_rk_statistics() override;
 
     void FormShow();

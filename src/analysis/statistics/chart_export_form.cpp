@@ -1,0 +1,91 @@
+#include "analysis/statistics/chart_export_form.h"
+
+#include <QChartView>
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "platform/bar_chart.h"
+#include "platform/fonts.h"
+
+namespace {
+
+QChartView* Chart(const QString& name, QSize size, QWidget* parent) {
+    QChartView* chart = NewBarChart(name, parent);
+    chart->setFixedSize(size);
+    return chart;
+}
+
+QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QRadioButton* Radio(const QString& name, const QString& text, QWidget* parent) {
+    auto* radio = new QRadioButton(text, parent);
+    radio->setObjectName(name);
+    return radio;
+}
+
+} // namespace
+
+void ChartExportForm::setupUi(QDialog& window) {
+    window.setObjectName(QStringLiteral("form_rk_stk_chart"));
+    window.setWindowTitle(QStringLiteral("統計圖輸出"));
+    window.setFont(MingFont(9));
+
+    const QSize small(113, 57);
+    const QSize large(721, 273);
+    Chart1 = Chart(QStringLiteral("Chart1"), small, &window);
+    Chart4 = Chart(QStringLiteral("Chart4"), small, &window);
+    Chart5 = Chart(QStringLiteral("Chart5"), small, &window);
+    Chart6 = Chart(QStringLiteral("Chart6"), small, &window);
+    Chart2 = Chart(QStringLiteral("Chart2"), large, &window);
+    Chart3 = Chart(QStringLiteral("Chart3"), large, &window);
+    RadioButton1 = Radio(QStringLiteral("RadioButton1"), QStringLiteral("A"), &window);
+    RadioButton2 = Radio(QStringLiteral("RadioButton2"), QStringLiteral("B (大樂)"), &window);
+    RadioButton3 = Radio(QStringLiteral("RadioButton3"), QStringLiteral("C(38)"), &window);
+    RadioButton4 = Radio(QStringLiteral("RadioButton4"), QStringLiteral("D (六合)"), &window);
+    RadioButton1->setChecked(true);
+    Label1 = NamedLabel(QStringLiteral("Label1"), QString(), &window);
+    Label2 = NamedLabel(QStringLiteral("Label2"), QString(), &window);
+    Label3 = NamedLabel(QStringLiteral("Label3"), QString(), &window);
+    Label4 = NamedLabel(QStringLiteral("Label4"), QStringLiteral("等待連線"), &window);
+    Label5 = NamedLabel(QStringLiteral("Label5"), QStringLiteral("等待"), &window);
+    Button1 = new QPushButton(QStringLiteral("FTP Connect"), &window);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button2 = new QPushButton(QStringLiteral("Save/Upload"), &window);
+    Button2->setObjectName(QStringLiteral("Button2"));
+
+    auto* smalls = new QGridLayout;
+    const QList<QChartView*> charts = {Chart1, Chart4, Chart5, Chart6};
+    const QList<QRadioButton*> radios = {RadioButton1, RadioButton2, RadioButton3, RadioButton4};
+    for (int i = 0; i < 4; ++i) {
+        smalls->addWidget(charts[i], 0, i);
+        smalls->addWidget(radios[i], 1, i, Qt::AlignHCenter);
+    }
+    auto* files = new QVBoxLayout;
+    for (QLabel* label : {Label1, Label2, Label3})
+        files->addWidget(label);
+    auto* connection = new QVBoxLayout;
+    connection->addWidget(Button1);
+    connection->addWidget(Label4);
+    connection->addWidget(Button2);
+    connection->addWidget(Label5);
+    auto* top = new QHBoxLayout;
+    top->addLayout(smalls);
+    top->addSpacing(16);
+    top->addLayout(files);
+    top->addStretch();
+    top->addLayout(connection);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addLayout(top);
+    layout->addWidget(Chart2);
+    layout->addWidget(Chart3);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
