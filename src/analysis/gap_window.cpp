@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -25,7 +26,19 @@ TForm_rk_no_interval::TForm_rk_no_interval(const DrawTables& draws, Services& se
     connect(Button1, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button1Click(); }));
     connect(Button3, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button3Click(); }));
     connect(Label4, &ClickLabel::clicked, this, Guarded(dialogs, [this] { Label4Click(); }));
-    connect(cb_no, &QComboBox::currentTextChanged, this, Guarded(dialogs, [this] { cb_noChange(); }));
+    // A number picked from the list is reported at once; a typed one when it is confirmed (Enter or
+    // leaving the box), so that the "0" on the way to "07" is not taken as a number of its own.
+    connect(cb_no, &QComboBox::textActivated, this, Guarded(dialogs, [this] {
+                typedPending_ = false;
+                cb_noChange();
+            }));
+    connect(cb_no->lineEdit(), &QLineEdit::textEdited, this, [this] { typedPending_ = true; });
+    connect(cb_no->lineEdit(), &QLineEdit::editingFinished, this, Guarded(dialogs, [this] {
+                if (!typedPending_)
+                    return;
+                typedPending_ = false;
+                cb_noChange();
+            }));
 }
 
 void TForm_rk_no_interval::showEvent(QShowEvent* event) {
@@ -41,6 +54,7 @@ void TForm_rk_no_interval::setNumberText(const QString& text) {
 
 void TForm_rk_no_interval::FormShow() {
     Memo1->clear();
+    typedPending_ = false;
     {
         const QSignalBlocker block(cb_no);
         cb_no->clear();

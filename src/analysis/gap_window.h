@@ -35,4 +35,5 @@ private:
     const DrawTables& draws_;
     Services& services_;
     GapMap map_;
+    bool typedPending_ = false; // the box holds typed text not yet reported
 };
