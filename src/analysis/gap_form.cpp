@@ -50,8 +50,10 @@ void GapForm::setupUi(QDialog& window) {
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Button3 = new QPushButton(QStringLiteral("清除"), &window);
     Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setAutoDefault(false); // Enter in the number box confirms the number only
     Button1 = new QPushButton(&window);
     Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setAutoDefault(false);
     Button1->setVisible(false);
 
     auto* longest = new QHBoxLayout;

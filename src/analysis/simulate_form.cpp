@@ -30,6 +30,7 @@ void SimulateForm::setupUi(QDialog& window) {
     Edit[7]->setMaxLength(2);
     BitBtn1 = new QPushButton(QStringLiteral("關閉"), &window);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setAutoDefault(false); // Enter in a box does not close the window
 
     auto* layout = new QGridLayout(&window);
     layout->addWidget(Label2, 0, 0, 1, 6, Qt::AlignLeft);

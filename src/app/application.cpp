@@ -4,14 +4,14 @@
 #include <QImage>
 #include <cstdlib>
 
-#include "app/main_window.h"
 #include "analysis/gap_window.h"
 #include "analysis/simulate_window.h"
 #include "analysis/statistics/statistics_window.h"
+#include "app/main_window.h"
 #include "app/placeholder_form.h"
-#include "drawhistory/draw_editor_window.h"
 #include "drawhistory/date_select_window.h"
 #include "drawhistory/download_window.h"
+#include "drawhistory/draw_editor_window.h"
 #include "drawhistory/help_window.h"
 #include "drawhistory/line_sync_window.h"
 #include "drawhistory/record_viewer_window.h"
@@ -59,7 +59,8 @@ void Application::createWindows() {
     w.Form_rk_no_analysis = placeholder("Form_rk_no_analysis", "號碼分析");
     w.Form_rk_rule_define = placeholder("Form_rk_rule_define", "版路定義");
     w.Form_rk_help = std::make_unique<TForm_rk_help>();
-    w.Form_rk_statistics = std::make_unique<TForm_rk_statistics>(t.draws, services_, links, urls_.chartUpload);
+    w.Form_rk_statistics =
+        std::make_unique<TForm_rk_statistics>(t.draws, services_, links, urls_.chartUpload);
     w.Form_dl_main =
         std::make_unique<TForm_dl_main>(services_, QHostAddress(QHostAddress::AnyIPv4), LineSyncPort);
     w.form_rk_dl_remark = placeholder("form_rk_dl_remark", "下載說明");

@@ -12,7 +12,7 @@ struct SharedTables;
 
 // Where the program reaches its servers.
 struct ServerUrls {
-    std::string drawData = DefaultDataServerUrl; // HTTP base of the draw files
+    std::string drawData = DefaultDataServerUrl;     // HTTP base of the draw files
     std::string chartUpload = DefaultChartUploadUrl; // FTP account and folder of the chart images
 };
 

@@ -108,7 +108,8 @@ void TForm_rk_main::buildMenu() {
               &TForm_rk_main::statisticsExecute);
     addOpener(menuStatistics, QStringLiteral("stk_no_interval"), QStringLiteral("號碼開出間隔分析"),
               &TForm_rk_main::stk_no_intervalExecute);
-    addOpener(menuStatistics, QStringLiteral("simulate"), QStringLiteral("模擬開獎"), &TForm_rk_main::simulateExecute);
+    addOpener(menuStatistics, QStringLiteral("simulate"), QStringLiteral("模擬開獎"),
+              &TForm_rk_main::simulateExecute);
 }
 
 QMenu* TForm_rk_main::analysisMenu(const QString& name, const QString& title) {

@@ -7,6 +7,7 @@
 #include "analysis/statistics/statistics_draws.h"
 #include "app/application.h"
 #include "app/main_window.h"
+#include "platform/qt_text.h"
 #include "support/window_fixture.h"
 
 namespace {
@@ -52,7 +53,7 @@ TEST_F(GapWindowTest, ChosenAndTypedNumbersAppendTheirReports) {
     TForm_rk_no_interval& w = open();
     Type(w, "cb_no", "07");
     EXPECT_EQ(MemoLines(w, "Memo1").size(), 4); // nothing until the number is confirmed
-    Confirm(w, "cb_no");
+    Confirm(w, "cb_no"); // Enter takes the number and nothing else (no button of the window)
     Pick(w, "cb_no", "30");
     const QStringList memo = MemoLines(w, "Memo1");
     ASSERT_EQ(memo.size(), 12);

@@ -61,6 +61,8 @@ void ChartExportForm::setupUi(QDialog& window) {
     Button1->setObjectName(QStringLiteral("Button1"));
     Button2 = new QPushButton(QStringLiteral("Save/Upload"), &window);
     Button2->setObjectName(QStringLiteral("Button2"));
+    Button1->setAutoDefault(false); // the network is reached only by a click
+    Button2->setAutoDefault(false);
 
     auto* smalls = new QGridLayout;
     const QList<QChartView*> charts = {Chart1, Chart4, Chart5, Chart6};

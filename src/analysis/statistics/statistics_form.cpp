@@ -40,6 +40,7 @@ QToolButton* SpeedButton(const QString& name, const QString& text, QWidget* pare
 QPushButton* HiddenButton(const QString& name, const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
+    button->setAutoDefault(false);
     button->setVisible(false);
     return button;
 }

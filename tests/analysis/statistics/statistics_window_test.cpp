@@ -21,8 +21,11 @@ namespace {
 // Ten draws of 30..34 from 2020/01/01, then five more; the newest holds 2 and 20..23.
 std::vector<std::string> History() {
     std::vector<std::array<int, 5>> numbers(10, {30, 31, 32, 33, 34});
-    for (const auto& draw : std::vector<std::array<int, 5>>{
-             {1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}, {1, 11, 12, 13, 14}, {15, 16, 17, 18, 19}, {20, 21, 22, 23, 2}})
+    for (const auto& draw : std::vector<std::array<int, 5>>{{1, 2, 3, 4, 5},
+                                                            {6, 7, 8, 9, 10},
+                                                            {1, 11, 12, 13, 14},
+                                                            {15, 16, 17, 18, 19},
+                                                            {20, 21, 22, 23, 2}})
         numbers.push_back(draw);
     return DatedDraws(numbers);
 }
@@ -134,12 +137,16 @@ TEST_F(StatisticsWindowTest, HiddenButtonsPrintCopyAndExportTheRanking) {
     EXPECT_EQ(Label(chart, "Label1"), "small1.gif");
     EXPECT_EQ(Label(chart, "Label3"), "index1B.gif");
     EXPECT_TRUE(Find<QRadioButton>(chart, "RadioButton2").isChecked());
-    for (const auto& [name, bars] : std::vector<std::pair<const char*, int>>{{"Chart1", 6}, {"Chart2", 19}, {"Chart3", 20}}) {
+    for (const auto& [name, bars] :
+         std::vector<std::pair<const char*, int>>{{"Chart1", 6}, {"Chart2", 19}, {"Chart3", 20}}) {
         const auto series = Find<QChartView>(chart, name).chart()->series();
         ASSERT_EQ(series.size(), 1) << name;
         EXPECT_EQ(static_cast<QBarSeries*>(series[0])->barSets()[0]->count(), bars) << name;
     }
-    EXPECT_TRUE(Find<QChartView>(chart, "Chart2").chart()->title().startsWith(QStringLiteral("109001-109015 期號碼統計")));
+    EXPECT_TRUE(Find<QChartView>(chart, "Chart2")
+                    .chart()
+                    ->title()
+                    .startsWith(QStringLiteral("109001-109015 期號碼統計")));
 
     Click(w, "sb_F3");
     w.Button3Click();
