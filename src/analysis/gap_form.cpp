@@ -11,6 +11,7 @@
 
 #include "platform/click_label.h"
 #include "platform/fonts.h"
+#include "platform/form_controls.h"
 #include "platform/string_grid.h"
 
 void GapForm::setupUi(QDialog& window) {
@@ -28,31 +29,20 @@ void GapForm::setupUi(QDialog& window) {
     sgmap->verticalHeader()->setMinimumSectionSize(12);
     sgmap->setStyleSheet(QStringLiteral("QHeaderView::section { background: #FFFFE0; }"));
 
-    Label1 = new QLabel(QStringLiteral("最長間隔"), &window);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = new QLabel(QStringLiteral("---"), &window);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    cb_no = new QComboBox(&window);
-    cb_no->setObjectName(QStringLiteral("cb_no"));
-    cb_no->setEditable(true);
-    cb_no->setInsertPolicy(QComboBox::NoInsert);
+    Label1 = NewLabel("Label1", QStringLiteral("最長間隔"), &window);
+    Label2 = NewLabel("Label2", QStringLiteral("---"), &window);
+    cb_no = NewEditableCombo("cb_no", {}, QStringLiteral("01"), &window);
     cb_no->setStyleSheet(QStringLiteral("QComboBox { color: red; }"));
     cb_no->setMinimumWidth(60);
-    Label3 = new QLabel(QStringLiteral("分析"), &window);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label4 = new ClickLabel(QStringLiteral("全部號碼"), &window);
-    Label4->setObjectName(QStringLiteral("Label4"));
+    Label3 = NewLabel("Label3", QStringLiteral("分析"), &window);
+    Label4 = Named(new ClickLabel(QStringLiteral("全部號碼"), &window), "Label4");
     Label4->setCursor(Qt::PointingHandCursor);
     Label4->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
-    Memo1 = new QPlainTextEdit(&window);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = NewMemo("Memo1", &window, LineWrap::NoWrap);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Button3 = new QPushButton(QStringLiteral("清除"), &window);
-    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3 = NewButton("Button3", QStringLiteral("清除"), &window);
     Button3->setAutoDefault(false); // Enter in the number box confirms the number only
-    Button1 = new QPushButton(&window);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = NewButton("Button1", QString(), &window);
     Button1->setAutoDefault(false);
     Button1->setVisible(false);
 

@@ -15,6 +15,7 @@
 #include "platform/click_label.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
+#include "platform/memo_output.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "platform/string_grid.h"
@@ -108,5 +109,5 @@ void TForm_rk_no_interval::Label4Click() {
 }
 
 void TForm_rk_no_interval::Button3Click() {
-    Memo1->clear();
+    ClearMemo(*Memo1);
 }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "platform/fonts.h"
+#include "platform/form_controls.h"
 
 void SimulateForm::setupUi(QDialog& window) {
     window.setObjectName(QStringLiteral("Form_rk_simulate"));
@@ -14,10 +15,8 @@ void SimulateForm::setupUi(QDialog& window) {
     window.setFont(MingFont(12));
     window.resize(335, 161);
 
-    Label2 = new QLabel(QStringLiteral("正號"), &window);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label1 = new QLabel(QStringLiteral("特別號"), &window);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = NewLabel("Label2", QStringLiteral("正號"), &window);
+    Label1 = NewLabel("Label1", QStringLiteral("特別號"), &window);
     for (int k = 1; k <= 7; ++k) {
         auto* box = new QLineEdit(&window);
         box->setObjectName(QStringLiteral("Edit%1").arg(k));
@@ -28,8 +27,7 @@ void SimulateForm::setupUi(QDialog& window) {
     // Only the first number box and the special number take two characters at most.
     Edit[1]->setMaxLength(2);
     Edit[7]->setMaxLength(2);
-    BitBtn1 = new QPushButton(QStringLiteral("關閉"), &window);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = NewButton("BitBtn1", QStringLiteral("關閉"), &window);
     BitBtn1->setAutoDefault(false); // Enter in a box does not close the window
 
     auto* layout = new QGridLayout(&window);

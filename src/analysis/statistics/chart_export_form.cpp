@@ -11,6 +11,7 @@
 
 #include "platform/bar_chart.h"
 #include "platform/fonts.h"
+#include "platform/form_controls.h"
 
 namespace {
 
@@ -20,16 +21,8 @@ QChartView* Chart(const QString& name, QSize size, QWidget* parent) {
     return chart;
 }
 
-QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QRadioButton* Radio(const QString& name, const QString& text, QWidget* parent) {
-    auto* radio = new QRadioButton(text, parent);
-    radio->setObjectName(name);
-    return radio;
+QRadioButton* Radio(const char* name, const QString& caption, QWidget* parent) {
+    return Named(new QRadioButton(caption, parent), name);
 }
 
 } // namespace
@@ -47,20 +40,18 @@ void ChartExportForm::setupUi(QDialog& window) {
     Chart6 = Chart(QStringLiteral("Chart6"), small, &window);
     Chart2 = Chart(QStringLiteral("Chart2"), large, &window);
     Chart3 = Chart(QStringLiteral("Chart3"), large, &window);
-    RadioButton1 = Radio(QStringLiteral("RadioButton1"), QStringLiteral("A"), &window);
-    RadioButton2 = Radio(QStringLiteral("RadioButton2"), QStringLiteral("B (大樂)"), &window);
-    RadioButton3 = Radio(QStringLiteral("RadioButton3"), QStringLiteral("C(38)"), &window);
-    RadioButton4 = Radio(QStringLiteral("RadioButton4"), QStringLiteral("D (六合)"), &window);
+    RadioButton1 = Radio("RadioButton1", QStringLiteral("A"), &window);
+    RadioButton2 = Radio("RadioButton2", QStringLiteral("B (大樂)"), &window);
+    RadioButton3 = Radio("RadioButton3", QStringLiteral("C(38)"), &window);
+    RadioButton4 = Radio("RadioButton4", QStringLiteral("D (六合)"), &window);
     RadioButton1->setChecked(true);
-    Label1 = NamedLabel(QStringLiteral("Label1"), QString(), &window);
-    Label2 = NamedLabel(QStringLiteral("Label2"), QString(), &window);
-    Label3 = NamedLabel(QStringLiteral("Label3"), QString(), &window);
-    Label4 = NamedLabel(QStringLiteral("Label4"), QStringLiteral("等待連線"), &window);
-    Label5 = NamedLabel(QStringLiteral("Label5"), QStringLiteral("等待"), &window);
-    Button1 = new QPushButton(QStringLiteral("FTP Connect"), &window);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("Save/Upload"), &window);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    Label1 = NewLabel("Label1", QString(), &window);
+    Label2 = NewLabel("Label2", QString(), &window);
+    Label3 = NewLabel("Label3", QString(), &window);
+    Label4 = NewLabel("Label4", QStringLiteral("等待連線"), &window);
+    Label5 = NewLabel("Label5", QStringLiteral("等待"), &window);
+    Button1 = NewButton("Button1", QStringLiteral("FTP Connect"), &window);
+    Button2 = NewButton("Button2", QStringLiteral("Save/Upload"), &window);
     Button1->setAutoDefault(false); // the network is reached only by a click
     Button2->setAutoDefault(false);
 
@@ -72,8 +63,10 @@ void ChartExportForm::setupUi(QDialog& window) {
         smalls->addWidget(radios[i], 1, i, Qt::AlignHCenter);
     }
     auto* files = new QVBoxLayout;
-    for (QLabel* label : {Label1, Label2, Label3})
+    for (QLabel* label : {Label1, Label2, Label3}) {
+        label->setMinimumWidth(110);
         files->addWidget(label);
+    }
     auto* connection = new QVBoxLayout;
     connection->addWidget(Button1);
     connection->addWidget(Label4);

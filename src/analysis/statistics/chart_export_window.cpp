@@ -1,5 +1,7 @@
 #include "analysis/statistics/chart_export_window.h"
 
+#include <QAbstractAxis>
+#include <QChart>
 #include <QChartView>
 #include <QLabel>
 #include <QPushButton>
@@ -10,6 +12,7 @@
 #include "platform/bar_chart.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
+#include "platform/fonts.h"
 #include "platform/net.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
@@ -33,6 +36,22 @@ BarChartData Bars(const std::vector<ChartBar>& bars, const QString& title, const
         data.values << bar.value;
     }
     return data;
+}
+
+// An overview a little larger than an icon: the numbers under the bars in a small type, no scale.
+void FitSmallChart(QChartView& view) {
+    QChart& chart = *view.chart();
+    chart.setMargins(QMargins(1, 1, 1, 1));
+    QFont small = MingFont();
+    small.setPixelSize(8);
+    for (QAbstractAxis* axis : chart.axes()) {
+        axis->setLabelsFont(small);
+        axis->setTitleFont(small);
+        axis->setGridLineVisible(false);
+        axis->setTruncateLabels(false);
+        if (axis->orientation() == Qt::Vertical)
+            axis->setLabelsVisible(false);
+    }
 }
 
 } // namespace
@@ -79,6 +98,8 @@ void Tform_rk_stk_chart::fill(const NumberRanking& ranking, StatisticsView view)
     SetBarChart(*Chart4, Bars(bars.small, QString(), QString(), {SmallYellow}));
     SetBarChart(*Chart5, Bars(bars.small, QString(), QString(), {QColor(Qt::green)}));
     SetBarChart(*Chart6, Bars(bars.small, QString(), QString(), {QColor(Qt::red)}));
+    for (QChartView* small : {Chart1, Chart4, Chart5, Chart6})
+        FitSmallChart(*small);
     SetBarChart(*Chart2, Bars(bars.firstHalf, bigTitle1_, QString(), {}));
     SetBarChart(*Chart3, Bars(bars.secondHalf, bigTitle2_, QString(), {}));
 

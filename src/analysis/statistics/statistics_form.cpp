@@ -17,6 +17,7 @@
 #include "analysis/statistics/ball_picture.h"
 #include "platform/date_picker.h"
 #include "platform/fonts.h"
+#include "platform/form_controls.h"
 #include "platform/widget_colours.h"
 
 namespace {
@@ -27,26 +28,24 @@ constexpr int BallSize = 22;
 constexpr int TailSize = 59;
 constexpr int SlotsPerRow = 10;
 
-QToolButton* SpeedButton(const QString& name, const QString& text, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(text);
+// A speed button of a group: it stays down until another of its group goes down.
+QToolButton* GroupButton(const char* name, const QString& caption, QWidget* parent) {
+    QToolButton* button = NewSpeedButton(name, caption, parent);
     button->setCheckable(true);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     button->setMinimumHeight(26);
     return button;
 }
 
-QPushButton* HiddenButton(const QString& name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
+QPushButton* HiddenButton(const char* name, const QString& caption, QWidget* parent) {
+    QPushButton* button = NewButton(name, caption, parent);
     button->setAutoDefault(false);
     button->setVisible(false);
     return button;
 }
 
 QLabel* WhiteLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+    QLabel* label = NewCaption(text, parent);
     label->setStyleSheet(QStringLiteral("color: white;"));
     return label;
 }
@@ -73,8 +72,7 @@ void StatisticsForm::setupUi(QDialog& window) {
     DateTimePicker1 = MakeDatePicker(QStringLiteral("DateTimePicker1"), TopPanel);
     DateTimePicker1->setDate(QDate(2002, 1, 1));
     DateTimePicker2 = MakeDatePicker(QStringLiteral("DateTimePicker2"), TopPanel);
-    lbcount = new QLineEdit(TopPanel);
-    lbcount->setObjectName(QStringLiteral("lbcount"));
+    lbcount = NewEdit("lbcount", QString(), TopPanel);
     lbcount->setReadOnly(true);
     lbcount->setMaximumWidth(60);
     auto* top = new QHBoxLayout(TopPanel);
@@ -91,14 +89,12 @@ void StatisticsForm::setupUi(QDialog& window) {
     RightPanel->setObjectName(QStringLiteral("RightPanel"));
     RightPanel->setFixedWidth(112);
     SetBackground(*RightPanel, Green, Qt::white);
-    sb_F1 = SpeedButton(QStringLiteral("sb_F1"), QStringLiteral("號碼統計"), RightPanel);
-    sb_F2 = SpeedButton(QStringLiteral("sb_F2"), QStringLiteral("尾數統計"), RightPanel);
-    sb_F3 = SpeedButton(QStringLiteral("sb_F3"), QStringLiteral("遠星統計"), RightPanel);
-    sb_big = SpeedButton(QStringLiteral("sb_big"), QStringLiteral("統計順序"), RightPanel);
-    sb_no = SpeedButton(QStringLiteral("sb_no"), QStringLiteral("號碼順序"), RightPanel);
-    sb_begin = new QToolButton(RightPanel);
-    sb_begin->setObjectName(QStringLiteral("sb_begin"));
-    sb_begin->setText(QStringLiteral("統計"));
+    sb_F1 = GroupButton("sb_F1", QStringLiteral("號碼統計"), RightPanel);
+    sb_F2 = GroupButton("sb_F2", QStringLiteral("尾數統計"), RightPanel);
+    sb_F3 = GroupButton("sb_F3", QStringLiteral("遠星統計"), RightPanel);
+    sb_big = GroupButton("sb_big", QStringLiteral("統計順序"), RightPanel);
+    sb_no = GroupButton("sb_no", QStringLiteral("號碼順序"), RightPanel);
+    sb_begin = NewSpeedButton("sb_begin", QStringLiteral("統計"), RightPanel);
     sb_begin->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     sb_begin->setMinimumHeight(26);
     sb_begin->setVisible(false);
@@ -110,9 +106,9 @@ void StatisticsForm::setupUi(QDialog& window) {
         orders->addButton(button);
     sb_F1->setChecked(true);
     sb_big->setChecked(true);
-    Button1 = HiddenButton(QStringLiteral("Button1"), QStringLiteral("列印"), RightPanel);
-    Button2 = HiddenButton(QStringLiteral("Button2"), QStringLiteral("COPY"), RightPanel);
-    Button3 = HiddenButton(QStringLiteral("Button3"), QStringLiteral("ShowImage"), RightPanel);
+    Button1 = HiddenButton("Button1", QStringLiteral("列印"), RightPanel);
+    Button2 = HiddenButton("Button2", QStringLiteral("COPY"), RightPanel);
+    Button3 = HiddenButton("Button3", QStringLiteral("ShowImage"), RightPanel);
     auto* right = new QVBoxLayout(RightPanel);
     for (QWidget* w : {sb_F1, sb_F2, sb_F3})
         right->addWidget(w);
@@ -145,11 +141,9 @@ void StatisticsForm::setupUi(QDialog& window) {
         ball->setVisible(shown);
         value->setVisible(shown);
     }
-    F1_avrlb = new QLabel(QStringLiteral("平均值為"), Panel_F1);
-    F1_avrlb->setObjectName(QStringLiteral("F1_avrlb"));
+    F1_avrlb = NewLabel("F1_avrlb", QStringLiteral("平均值為"), Panel_F1);
     F1_avrlb->setGeometry(24, 250, 200, 20);
-    Memo1 = new QPlainTextEdit(Panel_F1);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = NewMemo("Memo1", Panel_F1, LineWrap::NoWrap);
     Memo1->setGeometry(300, 236, 110, 56);
 
     Panel_F2 = new QFrame(&window);
@@ -173,8 +167,7 @@ void StatisticsForm::setupUi(QDialog& window) {
         tails->addWidget(picture, row, index % 5, Qt::AlignCenter);
         tails->addWidget(value, row + 1, index % 5, Qt::AlignCenter);
     }
-    F2_avrlb = new QLabel(QStringLiteral("平均值為"), Panel_F2);
-    F2_avrlb->setObjectName(QStringLiteral("F2_avrlb"));
+    F2_avrlb = NewLabel("F2_avrlb", QStringLiteral("平均值為"), Panel_F2);
     F2_avrlb->setFont(MingFont(12));
     tails->addWidget(F2_avrlb, 4, 0, 1, 5);
 

@@ -12,12 +12,12 @@
 
 #include "analysis/statistics/chart_export_window.h"
 #include "draws/draw_tables.h"
-#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/date_picker.h"
 #include "platform/error_handler.h"
 #include "platform/fonts.h"
 #include "platform/memo_lines.h"
+#include "platform/memo_output.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "platform/window_links.h"
@@ -196,8 +196,7 @@ void TForm_rk_statistics::Button1Click() {
 }
 
 void TForm_rk_statistics::Button2Click() {
-    Memo1->selectAll();
-    services_.clipboard.setText(Memo1->toPlainText());
+    CopyMemo(*Memo1, services_.clipboard);
 }
 
 void TForm_rk_statistics::Button3Click() {
