@@ -8,6 +8,7 @@
 #include "analysis/statistics/chart_export_window.h"
 #include "analysis/statistics/statistics_draws.h"
 #include "analysis/statistics/statistics_window.h"
+#include "app/application.h"
 #include "support/ftp_test_server.h"
 #include "support/http_test_server.h"
 #include "support/window_fixture.h"
@@ -98,4 +99,23 @@ TEST_F(ChartUploadTest, AFailedUploadNamesTheFileAndTheReason) {
     EXPECT_GT(message.size(), QStringLiteral("upload error\nsmall1.gif: ").size()) << "no reason given";
     for (const QString& name : Files)
         EXPECT_FALSE(local(name).isEmpty()) << name.toStdString();
+}
+
+TEST_F(ChartUploadTest, StartUpPointsTheUploadAtTheServerOfTheEnvironment) {
+    qunsetenv("QORVEL_FTP_URL");
+    EXPECT_EQ(ServerUrlsFromEnvironment().chartUpload, DefaultChartUploadUrl);
+    FtpTestServer server;
+    ASSERT_TRUE(server.failure().isEmpty()) << server.failure().toStdString();
+    qputenv("QORVEL_FTP_URL", QByteArray::fromStdString(server.baseUrl()));
+    const ServerUrls urls = ServerUrlsFromEnvironment();
+    qunsetenv("QORVEL_FTP_URL");
+    EXPECT_EQ(urls.chartUpload, server.baseUrl());
+
+    Application app(services, urls);
+    app.start();
+    TForm_rk_statistics& w = *app.windows().Form_rk_statistics;
+    services.shower.showModal(w);
+    w.Button3Click();
+    press(*w.chartWindow(), "Button1");
+    EXPECT_EQ(Label(*w.chartWindow(), "Label4"), "已連線");
 }

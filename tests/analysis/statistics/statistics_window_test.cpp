@@ -14,6 +14,7 @@
 #include "analysis/statistics/statistics_window.h"
 #include "app/application.h"
 #include "app/main_window.h"
+#include "platform/report_form.h"
 #include "support/window_fixture.h"
 
 namespace {
@@ -162,4 +163,8 @@ TEST_F(StatisticsWindowTest, OpensFromTheStatisticsMenu) {
     Click(*app.windows().Form_rk_main, "statistics");
     EXPECT_EQ(platform.shower.modalShown.back(), QStringLiteral("Form_rk_statistics"));
     EXPECT_EQ(Text(*app.windows().Form_rk_statistics, "lbcount"), "15");
+    // Printing the ranking puts the game's logo on the report.
+    app.windows().Form_rk_statistics->Button1Click();
+    EXPECT_EQ(app.windows().rpt->QRImage2, app.windows().Form_rk_main->currentLogo().toImage());
+    EXPECT_EQ(platform.reportPreview.lastLines.size(), 39);
 }
