@@ -98,7 +98,7 @@ void SplitDrawLines(DrawTables& draws, WorkArea& work) {
         draws.DrawDate[k] = StrToDate(line.substr(0, 10));
         draws.DrawId[k] = line.size() >= 17 ? line.substr(11, 6) : std::string();
         if (line.size() < DrawLineLength || !numbersAreDigits(line))
-            throw ConversionError("'" + line + "' is not a valid integer value");
+            throw NotAnInteger(line);
         std::array<std::string, 5> nums;
         for (std::size_t p = 0; p < 5; ++p)
             nums[p] = line.substr(NumberColumns[p], 2);
@@ -135,7 +135,8 @@ std::array<std::string, 7> DrawLineCells(const std::string& line) {
 }
 
 std::array<std::string, 3> NewestDrawLabels(const DrawTables& draws) {
-    std::string date, id, numbers;
+    std::string date, id;
+    std::string numbers = NoDrawsLoaded; // an empty file says so instead of leaving a blank
     if (draws.DrawCount >= 1) {
         const std::array<std::string, 7> cells = DrawLineCells(draws.DrawLines[1]);
         date = cells[0];

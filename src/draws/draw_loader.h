@@ -72,6 +72,9 @@ std::string BadDrawLineMessage(const std::string& fileName, const BadDrawLine& b
 // The cells of a record-grid row: date, draw number and the five numbers in file order.
 std::array<std::string, 7> DrawLineCells(const std::string& line);
 
+// What the newest-draw labels say when no draw is loaded.
+inline constexpr const char* NoDrawsLoaded = "(檔案中沒有開獎資料)";
+
 // Draw 1 as the main window shows the newest draw (call while DrawLines is newest first): "日期:...",
 // "期數:...", "號碼(落球):...".
 std::array<std::string, 3> NewestDrawLabels(const DrawTables& draws);

@@ -116,7 +116,7 @@ TEST(DrawTables, SortModesAndReset) {
     EXPECT_EQ(state->rules.RuleName[11], "mine");
 
     const auto empty = std::make_unique<SharedTables>();
-    EXPECT_EQ(NewestDrawLabels(empty->draws), (std::array<std::string, 3>{"日期:", "期數:", "號碼(落球):"}));
+    EXPECT_EQ(NewestDrawLabels(empty->draws), (std::array<std::string, 3>{"日期:", "期數:", "號碼(落球):(檔案中沒有開獎資料)"}));
 }
 
 TEST(DrawTables, SplitOfAnUncheckedLineStopsThere) {
