@@ -1,0 +1,40 @@
+#include "analysis/drag/grid_sort_window.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
+
+#include "analysis/drag/sorted_grid.h"
+#include "common/text_file.h"
+#include "draws/drag_handover.h"
+#include "draws/draw_tables.h"
+#include "platform/dialogs.h"
+#include "platform/error_handler.h"
+#include "platform/memo_lines.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+#include "platform/string_grid.h"
+
+TForm_rk_grid_sort::TForm_rk_grid_sort(const DrawTables& draws, const DragHandOver& drag, Services& services,
+                                       QWidget* parent)
+    : QDialog(parent), draws_(draws), drag_(drag), services_(services) {
+    setupUi(*this);
+    connect(N1, &QAction::triggered, this, Guarded(services_.dialogs, [this] { N1Click(); }));
+}
+
+void TForm_rk_grid_sort::show_grid_sort() {
+    SortedDragGrid sorted = ::show_grid_sort(drag_, draws_.MaxNo);
+    sgmap->setTable(std::move(sorted.grid));
+    sgmap->SetColWidth(0, 63);
+    sgmap->SetColWidth(1, 43);
+    SetMemoLines(*Memo1, qsList(sorted.csvLines));
+}
+
+void TForm_rk_grid_sort::N1Click() {
+    const QString fileName = services_.dialogs.saveFileName(SaveFileRequest{
+        QStringLiteral("另存新檔"), QStringLiteral("文字檔案 (*.txt)"), QStringLiteral("txt"), {}});
+    if (fileName.isEmpty())
+        return;
+    WriteTextLines(ss(fileName), ssList(MemoLines(*Memo1)));
+    services_.dialogs.messageDialog(QStringLiteral("本圖表數據已儲存為文字檔"), DialogKind::Information,
+                                    DialogButtons::Ok);
+}

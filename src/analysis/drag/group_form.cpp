@@ -1,0 +1,54 @@
+#include "analysis/drag/group_form.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "platform/fonts.h"
+#include "platform/string_grid.h"
+
+void GroupForm::setupUi(QDialog& window, const QString& objectName, const QString& caption,
+                        const QString& groupLabel, int columns) {
+    window.setObjectName(objectName);
+    window.setWindowTitle(caption);
+    window.setFont(MingFont(9));
+    window.resize(420, 640);
+
+    Label1 = new QLabel(groupLabel, &window);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    ComboBox1 = new QComboBox(&window);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setEditable(true);
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1->setMinimumWidth(110);
+    sg1 = new StringGrid(0, 1, &window);
+    sg1->setObjectName(QStringLiteral("sg1"));
+    sg1->SetColCount(columns);
+    sg1->verticalHeader()->setDefaultSectionSize(17);
+    sg1->horizontalHeader()->setDefaultSectionSize(40);
+    const auto count = [&window](const char* name) {
+        auto* label = new QLabel(&window);
+        label->setObjectName(QString::fromLatin1(name));
+        return label;
+    };
+    Label2 = count("Label2");
+    Label3 = count("Label3");
+    Label4 = count("Label4");
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(Label1);
+    top->addWidget(ComboBox1);
+    top->addStretch();
+    auto* counts = new QHBoxLayout;
+    counts->addWidget(Label2);
+    counts->addWidget(Label3);
+    counts->addWidget(Label4);
+    counts->addStretch();
+    auto* layout = new QVBoxLayout(&window);
+    layout->addLayout(top);
+    layout->addWidget(sg1, 1);
+    layout->addLayout(counts);
+}
