@@ -18,7 +18,8 @@ void GridSortForm::setupUi(QDialog& window) {
     sgmap = new StringGrid(0, 1, &window);
     sgmap->setObjectName(QStringLiteral("sgmap"));
     sgmap->verticalHeader()->setDefaultSectionSize(17);
-    sgmap->horizontalHeader()->setDefaultSectionSize(22);
+    sgmap->horizontalHeader()->setMinimumSectionSize(16);
+    sgmap->horizontalHeader()->setDefaultSectionSize(24);
     sgmap->setContextMenuPolicy(Qt::NoContextMenu);
     Memo1 = new QPlainTextEdit(&window);
     Memo1->setObjectName(QStringLiteral("Memo1"));

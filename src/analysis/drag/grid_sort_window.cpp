@@ -24,8 +24,8 @@ TForm_rk_grid_sort::TForm_rk_grid_sort(const DrawTables& draws, const DragHandOv
 void TForm_rk_grid_sort::show_grid_sort() {
     SortedDragGrid sorted = ::show_grid_sort(drag_, draws_.MaxNo);
     sgmap->setTable(std::move(sorted.grid));
-    sgmap->SetColWidth(0, 63);
-    sgmap->SetColWidth(1, 43);
+    sgmap->SetColWidth(0, 80);
+    sgmap->SetColWidth(1, 56);
     SetMemoLines(*Memo1, qsList(sorted.csvLines));
 }
 

@@ -42,11 +42,10 @@ void GroupForm::setupUi(QDialog& window, const QString& objectName, const QStrin
     top->addWidget(Label1);
     top->addWidget(ComboBox1);
     top->addStretch();
-    auto* counts = new QHBoxLayout;
+    auto* counts = new QVBoxLayout;
     counts->addWidget(Label2);
     counts->addWidget(Label3);
     counts->addWidget(Label4);
-    counts->addStretch();
     auto* layout = new QVBoxLayout(&window);
     layout->addLayout(top);
     layout->addWidget(sg1, 1);

@@ -51,8 +51,8 @@ void GroupWindow::ComboBox1Change() {
     const GroupCounts counts = ShowGroupColumns(view_, drag_.Grid, ss(ComboBox1->currentText()), size_,
                                                 drag_.TraceRowCount, draws_.MaxNo);
     sg1->setTable(view_);
-    sg1->SetColWidth(0, 70);
-    sg1->SetColWidth(1, 50);
+    sg1->SetColWidth(0, 80);
+    sg1->SetColWidth(1, 56);
     Label2->setText(QStringLiteral("拖牌總期數 ") + QString::number(drag_.TraceRowCount));
     Label3->setText(hitText_ + QString::number(counts.hit));
     Label4->setText(QStringLiteral("開出號碼數 ") + QString::number(counts.marks));

@@ -110,7 +110,7 @@ void TraceSingleForm::setupUi(QDialog& window) {
     lbn1 = new QLabel(TabSheet1);
     lbn1->setObjectName(QStringLiteral("lbn1"));
     lbn1->setMinimumWidth(120);
-    cbn1 = comboBox("cbn1", {}, {}, 50, TabSheet1);
+    cbn1 = comboBox("cbn1", {}, QStringLiteral("01"), 50, TabSheet1);
     SpeedButton16 = speedButton("SpeedButton16", QStringLiteral("上一期"), TabSheet1);
     lbtridx_n1 = offsetLabel("lbtridx_n1", TabSheet1);
     SpeedButton17 = speedButton("SpeedButton17", QStringLiteral("下一期"), TabSheet1);

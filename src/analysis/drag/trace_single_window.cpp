@@ -46,7 +46,8 @@ TForm_rk_trace_single::TForm_rk_trace_single(DrawTables& draws, WorkArea& work, 
     : QDialog(parent), draws_(draws), work_(work), drag_(drag), services_(services), links_(links) {
     setupUi(*this);
     setWindowState(Qt::WindowMaximized);
-    sgmap->horizontalHeader()->setDefaultSectionSize(22);
+    sgmap->horizontalHeader()->setMinimumSectionSize(16);
+    sgmap->horizontalHeader()->setDefaultSectionSize(24);
     connectControls();
 }
 
@@ -215,8 +216,8 @@ void TForm_rk_trace_single::showRows(std::vector<int> rows, DragMark mark, const
     TraceRows = std::move(rows);
     (this->*labels)();
     sgmap->setTable(drag_.Grid);
-    sgmap->SetColWidth(0, 63);
-    sgmap->SetColWidth(1, 43);
+    sgmap->SetColWidth(0, 80);
+    sgmap->SetColWidth(1, 56);
     SetMemoLines(*Memo1, qsList(drag_.GridCsvLines));
 }
 
