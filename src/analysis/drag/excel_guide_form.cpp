@@ -9,6 +9,7 @@
 #include "analysis/drag/excel_guide_pictures.h"
 #include "platform/click_label.h"
 #include "platform/fonts.h"
+#include "platform/form_controls.h"
 
 void ExcelGuideForm::setupUi(QDialog& window) {
     window.setObjectName(QStringLiteral("Form_img_excel"));
@@ -42,8 +43,7 @@ void ExcelGuideForm::setupUi(QDialog& window) {
     img[0]->setPixmap(img[1]->pixmap());
     img[0]->setAlignment(Qt::AlignCenter);
 
-    BitBtn1 = new QPushButton(QStringLiteral("關閉"), &window);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = NewButton("BitBtn1", QStringLiteral("關閉"), &window);
 
     auto* steps = new QVBoxLayout;
     for (ClickLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7})

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "platform/fonts.h"
+#include "platform/form_controls.h"
 #include "platform/string_grid.h"
 
 void GridSortForm::setupUi(QDialog& window) {
@@ -21,8 +22,7 @@ void GridSortForm::setupUi(QDialog& window) {
     sgmap->horizontalHeader()->setMinimumSectionSize(16);
     sgmap->horizontalHeader()->setDefaultSectionSize(24);
     sgmap->setContextMenuPolicy(Qt::NoContextMenu);
-    Memo1 = new QPlainTextEdit(&window);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = NewMemo("Memo1", &window, LineWrap::NoWrap);
     Memo1->setVisible(false);
 
     N1 = new QAction(QStringLiteral("將本圖表資料存成文字檔案"), &window);

@@ -4,12 +4,12 @@
 #include <QPlainTextEdit>
 
 #include "analysis/drag/sorted_grid.h"
-#include "common/text_file.h"
 #include "draws/drag_handover.h"
 #include "draws/draw_tables.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
 #include "platform/memo_lines.h"
+#include "platform/memo_output.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "platform/string_grid.h"
@@ -30,11 +30,8 @@ void TForm_rk_grid_sort::show_grid_sort() {
 }
 
 void TForm_rk_grid_sort::N1Click() {
-    const QString fileName = services_.dialogs.saveFileName(SaveFileRequest{
-        QStringLiteral("另存新檔"), QStringLiteral("文字檔案 (*.txt)"), QStringLiteral("txt"), {}});
-    if (fileName.isEmpty())
+    if (!SaveMemo(*Memo1, services_.dialogs, MemoSaveRequest(MemoFileKind::Text)))
         return;
-    WriteTextLines(ss(fileName), ssList(MemoLines(*Memo1)));
     services_.dialogs.messageDialog(QStringLiteral("本圖表數據已儲存為文字檔"), DialogKind::Information,
                                     DialogButtons::Ok);
 }

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "platform/fonts.h"
+#include "platform/form_controls.h"
 #include "platform/string_grid.h"
 
 void GroupForm::setupUi(QDialog& window, const QString& objectName, const QString& caption,
@@ -17,26 +18,17 @@ void GroupForm::setupUi(QDialog& window, const QString& objectName, const QStrin
     window.setFont(MingFont(9));
     window.resize(420, 640);
 
-    Label1 = new QLabel(groupLabel, &window);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    ComboBox1 = new QComboBox(&window);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setEditable(true);
-    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    Label1 = NewLabel("Label1", groupLabel, &window);
+    ComboBox1 = NewEditableCombo("ComboBox1", {}, {}, &window);
     ComboBox1->setMinimumWidth(110);
     sg1 = new StringGrid(0, 1, &window);
     sg1->setObjectName(QStringLiteral("sg1"));
     sg1->SetColCount(columns);
     sg1->verticalHeader()->setDefaultSectionSize(17);
     sg1->horizontalHeader()->setDefaultSectionSize(40);
-    const auto count = [&window](const char* name) {
-        auto* label = new QLabel(&window);
-        label->setObjectName(QString::fromLatin1(name));
-        return label;
-    };
-    Label2 = count("Label2");
-    Label3 = count("Label3");
-    Label4 = count("Label4");
+    Label2 = NewLabel("Label2", {}, &window);
+    Label3 = NewLabel("Label3", {}, &window);
+    Label4 = NewLabel("Label4", {}, &window);
 
     auto* top = new QHBoxLayout;
     top->addWidget(Label1);

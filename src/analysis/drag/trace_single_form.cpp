@@ -15,33 +15,20 @@
 #include <QVBoxLayout>
 
 #include "platform/fonts.h"
+#include "platform/form_controls.h"
 #include "platform/string_grid.h"
 
 namespace {
 
 QComboBox* comboBox(const char* name, const QStringList& items, const QString& text, int width,
                     QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(items);
-    box->setEditText(text);
+    QComboBox* box = NewEditableCombo(name, items, text, parent);
     box->setMinimumWidth(width);
     return box;
 }
 
-QToolButton* speedButton(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(caption);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    return button;
-}
-
 QLabel* offsetLabel(const char* name, QWidget* parent) {
-    auto* label = new QLabel(QStringLiteral("0"), parent);
-    label->setObjectName(QString::fromLatin1(name));
+    QLabel* label = NewLabel(name, QStringLiteral("0"), parent);
     label->setMinimumWidth(56);
     label->setAlignment(Qt::AlignCenter);
     label->setStyleSheet(QStringLiteral("color: #000080; font-weight: bold;"));
@@ -49,7 +36,7 @@ QLabel* offsetLabel(const char* name, QWidget* parent) {
 }
 
 QLabel* text(const QString& caption, QWidget* parent) {
-    return new QLabel(caption, parent);
+    return NewCaption(caption, parent);
 }
 
 QStringList numberTexts(int from, int to, bool padded) {
@@ -98,23 +85,22 @@ void TraceSingleForm::setupUi(QDialog& window) {
     TabSheet1 = page("TabSheet1", QStringLiteral("不定位單支拖牌"));
     cb_latest = comboBox("cb_latest", {}, {}, 80, TabSheet1);
     cb_trno = comboBox("cb_trno", {}, QStringLiteral("01"), 50, TabSheet1);
-    SpeedButton1 = speedButton("SpeedButton1", QStringLiteral("上一期"), TabSheet1);
+    SpeedButton1 = NewSpeedButton("SpeedButton1", QStringLiteral("上一期"), TabSheet1);
     lbtridx = offsetLabel("lbtridx", TabSheet1);
-    SpeedButton2 = speedButton("SpeedButton2", QStringLiteral("下一期"), TabSheet1);
-    sbpin1 = speedButton("sbpin1", QStringLiteral("固定"), TabSheet1);
+    SpeedButton2 = NewSpeedButton("SpeedButton2", QStringLiteral("下一期"), TabSheet1);
+    sbpin1 = NewSpeedButton("sbpin1", QStringLiteral("固定"), TabSheet1);
     Panel1 = panel("Panel1",
                    {text(QStringLiteral("第"), TabSheet1), cb_latest, text(QStringLiteral("期"), TabSheet1),
                     text(QStringLiteral("本期開"), TabSheet1), cb_trno, SpeedButton1, lbtridx, SpeedButton2,
                     sbpin1},
                    TabSheet1);
-    lbn1 = new QLabel(TabSheet1);
-    lbn1->setObjectName(QStringLiteral("lbn1"));
+    lbn1 = NewLabel("lbn1", {}, TabSheet1);
     lbn1->setMinimumWidth(120);
     cbn1 = comboBox("cbn1", {}, QStringLiteral("01"), 50, TabSheet1);
-    SpeedButton16 = speedButton("SpeedButton16", QStringLiteral("上一期"), TabSheet1);
+    SpeedButton16 = NewSpeedButton("SpeedButton16", QStringLiteral("上一期"), TabSheet1);
     lbtridx_n1 = offsetLabel("lbtridx_n1", TabSheet1);
-    SpeedButton17 = speedButton("SpeedButton17", QStringLiteral("下一期"), TabSheet1);
-    SpeedButton3 = speedButton("SpeedButton3", QStringLiteral("結束"), TabSheet1);
+    SpeedButton17 = NewSpeedButton("SpeedButton17", QStringLiteral("下一期"), TabSheet1);
+    SpeedButton3 = NewSpeedButton("SpeedButton3", QStringLiteral("結束"), TabSheet1);
     Panel7 = panel("Panel7",
                    {lbn1, text(QStringLiteral("開"), TabSheet1), cbn1, SpeedButton16, lbtridx_n1,
                     SpeedButton17, SpeedButton3},
@@ -125,35 +111,35 @@ void TraceSingleForm::setupUi(QDialog& window) {
     TabSheet2 = page("TabSheet2", QStringLiteral("不定位雙星拖牌"));
     cb_latest2 = comboBox("cb_latest2", {}, {}, 80, TabSheet2);
     cb_tr22 = comboBox("cb_tr22", {}, QStringLiteral("02"), 70, TabSheet2);
-    SpeedButton6 = speedButton("SpeedButton6", QStringLiteral("上一期"), TabSheet2);
+    SpeedButton6 = NewSpeedButton("SpeedButton6", QStringLiteral("上一期"), TabSheet2);
     lbtridx2 = offsetLabel("lbtridx2", TabSheet2);
-    SpeedButton5 = speedButton("SpeedButton5", QStringLiteral("下一期"), TabSheet2);
+    SpeedButton5 = NewSpeedButton("SpeedButton5", QStringLiteral("下一期"), TabSheet2);
 
     // Page 2
     TabSheet7 = page("TabSheet7", QStringLiteral("不定位三星拖牌"));
     cb_latest2_3 = comboBox("cb_latest2_3", {}, {}, 80, TabSheet7);
     cb_tr22_3 = comboBox("cb_tr22_3", {}, QStringLiteral("02"), 90, TabSheet7);
-    SpeedButton4 = speedButton("SpeedButton4", QStringLiteral("上一期"), TabSheet7);
+    SpeedButton4 = NewSpeedButton("SpeedButton4", QStringLiteral("上一期"), TabSheet7);
     lbtridx2_3 = offsetLabel("lbtridx2_3", TabSheet7);
-    SpeedButton7 = speedButton("SpeedButton7", QStringLiteral("下一期"), TabSheet7);
+    SpeedButton7 = NewSpeedButton("SpeedButton7", QStringLiteral("下一期"), TabSheet7);
 
     // Page 3
     TabSheet3 = page("TabSheet3", QStringLiteral("大小定位拖牌"));
     cb_latest3 = comboBox("cb_latest3", {}, {}, 80, TabSheet3);
     cb_fix11 = comboBox("cb_fix11", positions, QStringLiteral("1"), 40, TabSheet3);
     cb_fix12 = comboBox("cb_fix12", numbers, QStringLiteral("01"), 50, TabSheet3);
-    SpeedButton9 = speedButton("SpeedButton9", QStringLiteral("上一期"), TabSheet3);
+    SpeedButton9 = NewSpeedButton("SpeedButton9", QStringLiteral("上一期"), TabSheet3);
     lbtridx_fix1 = offsetLabel("lbtridx_fix1", TabSheet3);
-    SpeedButton8 = speedButton("SpeedButton8", QStringLiteral("下一期"), TabSheet3);
+    SpeedButton8 = NewSpeedButton("SpeedButton8", QStringLiteral("下一期"), TabSheet3);
 
     // Page 4
     TabSheet4 = page("TabSheet4", QStringLiteral("落球定位拖牌"));
     cb_latest4 = comboBox("cb_latest4", {}, {}, 80, TabSheet4);
     cb_fix21 = comboBox("cb_fix21", positions, QStringLiteral("1"), 40, TabSheet4);
     cb_fix22 = comboBox("cb_fix22", numbers, QStringLiteral("01"), 50, TabSheet4);
-    SpeedButton12 = speedButton("SpeedButton12", QStringLiteral("上一期"), TabSheet4);
+    SpeedButton12 = NewSpeedButton("SpeedButton12", QStringLiteral("上一期"), TabSheet4);
     lbtridx_fix2 = offsetLabel("lbtridx_fix2", TabSheet4);
-    SpeedButton11 = speedButton("SpeedButton11", QStringLiteral("下一期"), TabSheet4);
+    SpeedButton11 = NewSpeedButton("SpeedButton11", QStringLiteral("下一期"), TabSheet4);
 
     // Page 5
     TabSheet5 = page("TabSheet5", QStringLiteral("大小加減版路"));
@@ -162,17 +148,17 @@ void TraceSingleForm::setupUi(QDialog& window) {
                        TabSheet5);
     cb_add3 = comboBox("cb_add3", numberTexts(1, 40, false), QStringLiteral("1"), 44, TabSheet5);
     cb_add4 = comboBox("cb_add4", positions, QStringLiteral("2"), 40, TabSheet5);
-    SpeedButton14 = speedButton("SpeedButton14", QStringLiteral("上一期"), TabSheet5);
+    SpeedButton14 = NewSpeedButton("SpeedButton14", QStringLiteral("上一期"), TabSheet5);
     lbtridx_add = offsetLabel("lbtridx_add", TabSheet5);
-    SpeedButton13 = speedButton("SpeedButton13", QStringLiteral("下一期"), TabSheet5);
+    SpeedButton13 = NewSpeedButton("SpeedButton13", QStringLiteral("下一期"), TabSheet5);
 
     // Page 6
     TabSheet6 = page("TabSheet6", QStringLiteral("週期法"));
     cb_latest_ck = comboBox("cb_latest_ck", {}, {}, 80, TabSheet6);
     cb_ck = comboBox("cb_ck", numbers, QStringLiteral("01"), 50, TabSheet6);
-    SpeedButton18 = speedButton("SpeedButton18", QStringLiteral("上一期"), TabSheet6);
+    SpeedButton18 = NewSpeedButton("SpeedButton18", QStringLiteral("上一期"), TabSheet6);
     lbtridx_ck = offsetLabel("lbtridx_ck", TabSheet6);
-    SpeedButton19 = speedButton("SpeedButton19", QStringLiteral("下一期"), TabSheet6);
+    SpeedButton19 = NewSpeedButton("SpeedButton19", QStringLiteral("下一期"), TabSheet6);
 
     // The buttons every page has, after its own controls.
     static const char* const twoOfNames[] = {"Button1", "Button3",  "Button5", "Button7",
@@ -204,8 +190,7 @@ void TraceSingleForm::setupUi(QDialog& window) {
         QWidget* sheet = PageControl1->widget(index);
         const auto i = static_cast<std::size_t>(index);
         const auto pushButton = [sheet](const char* name, const QString& caption) {
-            auto* button = new QPushButton(caption, sheet);
-            button->setObjectName(QString::fromLatin1(name));
+            QPushButton* button = NewButton(name, caption, sheet);
             button->setAutoDefault(false);
             return button;
         };
@@ -241,8 +226,7 @@ void TraceSingleForm::setupUi(QDialog& window) {
     sgmap->setObjectName(QStringLiteral("sgmap"));
     sgmap->verticalHeader()->setDefaultSectionSize(17);
     sgmap->setContextMenuPolicy(Qt::NoContextMenu); // the window's popup menu serves the grid too
-    Memo1 = new QPlainTextEdit(&window);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = NewMemo("Memo1", &window, LineWrap::NoWrap);
     Memo1->setVisible(false);
 
     const auto item = [&window](const char* name, const QString& caption) {

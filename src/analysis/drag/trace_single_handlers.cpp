@@ -9,10 +9,9 @@
 #include "analysis/drag/trace_single_window.h"
 #include "common/date.h"
 #include "common/num_text.h"
-#include "common/text_file.h"
 #include "draws/draw_tables.h"
 #include "platform/dialogs.h"
-#include "platform/memo_lines.h"
+#include "platform/memo_output.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "platform/window_links.h"
@@ -267,11 +266,8 @@ void TForm_rk_trace_single::N3Click() {
 }
 
 void TForm_rk_trace_single::N4Click() {
-    const QString fileName = services_.dialogs.saveFileName(SaveFileRequest{
-        QStringLiteral("另存新檔"), QStringLiteral("文字檔案 (*.txt)"), QStringLiteral("txt"), {}});
-    if (fileName.isEmpty())
+    if (!SaveMemo(*Memo1, services_.dialogs, MemoSaveRequest(MemoFileKind::Text)))
         return;
-    WriteTextLines(ss(fileName), ssList(MemoLines(*Memo1)));
     services_.dialogs.messageDialog(QStringLiteral("本圖表數據已儲存為文字檔"), DialogKind::Information,
                                     DialogButtons::Ok);
 }

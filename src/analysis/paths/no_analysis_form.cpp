@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "platform/fonts.h"
+#include "platform/form_controls.h"
 #include "platform/string_grid.h"
 
 namespace {
@@ -33,13 +34,6 @@ StringGrid* countGrid(const char* name, int columns, QWidget* parent) {
     return grid;
 }
 
-QToolButton* speedButton(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(caption);
-    return button;
-}
-
 QGroupBox* group(const QString& caption, const QList<QWidget*>& widgets, QWidget* parent) {
     auto* box = new QGroupBox(caption, parent);
     auto* layout = new QVBoxLayout(box);
@@ -56,38 +50,29 @@ void NoAnalysisForm::setupUi(QDialog& window) {
     window.setFont(MingFont(9));
     window.resize(720, 620);
 
-    cb_lt = new QComboBox(&window);
-    cb_lt->setObjectName(QStringLiteral("cb_lt"));
-    cb_lt->setEditable(true);
-    cb_lt->setInsertPolicy(QComboBox::NoInsert);
+    cb_lt = NewEditableCombo("cb_lt", {}, {}, &window);
     cb_lt->setMinimumWidth(70);
-    cb_sort = new QCheckBox(QStringLiteral("按統計結果排列"), &window);
-    cb_sort->setObjectName(QStringLiteral("cb_sort"));
+    cb_sort = NewCheckBox("cb_sort", QStringLiteral("按統計結果排列"), false, &window);
     sga1 = countGrid("sga1", 21, &window);
     sga2 = countGrid("sga2", 21, &window);
     sga5 = countGrid("sga5", 21, &window);
     sga3 = countGrid("sga3", 10, &window);
     sga4 = countGrid("sga4", 8, &window);
-    SpeedButton1 = speedButton("SpeedButton1", QStringLiteral("版路定義"), &window);
-    lb_ruletitle = new QLabel(&window);
-    lb_ruletitle->setObjectName(QStringLiteral("lb_ruletitle"));
+    SpeedButton1 = NewSpeedButton("SpeedButton1", QStringLiteral("版路定義"), &window);
+    lb_ruletitle = NewLabel("lb_ruletitle", {}, &window);
     lb_ruletitle->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
-    sb_getno = new QPushButton(QStringLiteral("符合版路定義  推測下一期號碼 "), &window);
-    sb_getno->setObjectName(QStringLiteral("sb_getno"));
+    sb_getno = NewButton("sb_getno", QStringLiteral("符合版路定義  推測下一期號碼 "), &window);
     sb_getno->setAutoDefault(false);
-    Ed_result = new QLineEdit(&window);
-    Ed_result->setObjectName(QStringLiteral("Ed_result"));
-    mmresult = new QPlainTextEdit(&window);
-    mmresult->setObjectName(QStringLiteral("mmresult"));
+    Ed_result = NewEdit("Ed_result", {}, &window);
+    mmresult = NewMemo("mmresult", &window);
     mmresult->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    SpeedButton3 = speedButton("SpeedButton3", QStringLiteral("清除"), &window);
-    SpeedButton4 = speedButton("SpeedButton4", QStringLiteral("存檔"), &window);
-    BitBtn1 = new QPushButton(QStringLiteral("關閉"), &window);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    SpeedButton3 = NewSpeedButton("SpeedButton3", QStringLiteral("清除"), &window);
+    SpeedButton4 = NewSpeedButton("SpeedButton4", QStringLiteral("存檔"), &window);
+    BitBtn1 = NewButton("BitBtn1", QStringLiteral("關閉"), &window);
     BitBtn1->setAutoDefault(false);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("統計期數(最近)"), &window));
+    top->addWidget(NewCaption(QStringLiteral("統計期數(最近)"), &window));
     top->addWidget(cb_lt);
     top->addWidget(cb_sort);
     top->addStretch();
@@ -96,13 +81,13 @@ void NoAnalysisForm::setupUi(QDialog& window) {
     groups->addWidget(group(QStringLiteral("群組統計"), {sga4}, &window), 8);
     auto* title = new QHBoxLayout;
     title->addWidget(SpeedButton1);
-    title->addWidget(new QLabel(QStringLiteral("版路名稱"), &window));
+    title->addWidget(NewCaption(QStringLiteral("版路名稱"), &window));
     title->addWidget(lb_ruletitle, 1);
     auto* predict = new QHBoxLayout;
     predict->addWidget(sb_getno);
     predict->addWidget(Ed_result, 1);
     auto* memoButtons = new QHBoxLayout;
-    memoButtons->addWidget(new QLabel(QStringLiteral("版路明細"), &window));
+    memoButtons->addWidget(NewCaption(QStringLiteral("版路明細"), &window));
     memoButtons->addStretch();
     memoButtons->addWidget(SpeedButton3);
     memoButtons->addWidget(SpeedButton4);

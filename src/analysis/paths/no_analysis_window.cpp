@@ -12,13 +12,12 @@
 
 #include "analysis/paths/no_analysis_counts.h"
 #include "analysis/paths/path_rules_check.h"
-#include "common/text_file.h"
 #include "draws/drag_handover.h"
 #include "draws/draw_tables.h"
 #include "draws/path_rules.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
-#include "platform/memo_lines.h"
+#include "platform/memo_output.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "platform/string_grid.h"
@@ -118,13 +117,11 @@ void TForm_rk_no_analysis::SpeedButton1Click() {
 }
 
 void TForm_rk_no_analysis::SpeedButton3Click() {
-    mmresult->clear();
+    ClearMemo(*mmresult);
 }
 
 void TForm_rk_no_analysis::SpeedButton4Click() {
-    const QString fileName = services_.dialogs.saveFileName(SaveFileRequest{
-        QStringLiteral("另存新檔"), QStringLiteral("純文字檔案 (*.txt)"), QStringLiteral("txt"), {}});
-    if (fileName.isEmpty())
-        return;
-    WriteTextLines(ss(fileName), ssList(MemoLines(*mmresult)));
+    SaveFileRequest request = MemoSaveRequest(MemoFileKind::Text);
+    request.filter = QStringLiteral("純文字檔案(*.txt)");
+    SaveMemo(*mmresult, services_.dialogs, request);
 }

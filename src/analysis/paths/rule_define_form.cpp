@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "platform/fonts.h"
+#include "platform/form_controls.h"
 
 void RuleDefineForm::setupUi(QDialog& window) {
     window.setObjectName(QStringLiteral("Form_rk_rule_define"));
@@ -28,10 +29,7 @@ void RuleDefineForm::setupUi(QDialog& window) {
     static const char* const names[] = {"cb_n1p0", "cb_n1p1", "cb_n1m1", "cb_n1p2", "cb_n1m2",
                                         "cb_n2p0", "cb_n2p1", "cb_n2m1", "cb_n2p2", "cb_n2m2"};
     for (std::size_t k = 0; k < ruleBoxes.size(); ++k) {
-        auto* box = new QCheckBox(&window);
-        box->setObjectName(QString::fromLatin1(names[k]));
-        box->setChecked(true);
-        ruleBoxes[k] = box;
+        ruleBoxes[k] = NewCheckBox(names[k], {}, true, &window);
     }
     cb_n1p0 = ruleBoxes[0];
     cb_n1p1 = ruleBoxes[1];
@@ -45,9 +43,7 @@ void RuleDefineForm::setupUi(QDialog& window) {
     cb_n2m2 = ruleBoxes[9];
 
     const auto radio = [&window](const char* name, const QString& caption) {
-        auto* button = new QRadioButton(caption, &window);
-        button->setObjectName(QString::fromLatin1(name));
-        return button;
+        return Named(new QRadioButton(caption, &window), name);
     };
     rb_ok2 = radio("rb_ok2", QStringLiteral("連準二版"));
     rb_ok3 = radio("rb_ok3", QStringLiteral("連準三版"));
@@ -56,9 +52,7 @@ void RuleDefineForm::setupUi(QDialog& window) {
     rb_ok3->setChecked(true);
 
     const auto tool = [&window](const char* name, const QString& caption, QStyle::StandardPixmap picture) {
-        auto* button = new QToolButton(&window);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setText(caption);
+        QToolButton* button = NewSpeedButton(name, caption, &window);
         button->setIcon(window.style()->standardIcon(picture));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         return button;
@@ -68,8 +62,7 @@ void RuleDefineForm::setupUi(QDialog& window) {
     SpeedButton3 = tool("SpeedButton3", {}, QStyle::SP_DialogResetButton);
     SpeedButton2->setVisible(false);
     SpeedButton3->setVisible(false);
-    BitBtn1 = new QPushButton(QStringLiteral("關閉"), &window);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = NewButton("BitBtn1", QStringLiteral("關閉"), &window);
 
     auto* rules = new QGridLayout;
     for (int k = 0; k < 5; ++k) {
