@@ -5,6 +5,7 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
+#include "analysis/drag/drag_queries.h"
 #include "analysis/paths/path_rules_check.h"
 #include "common/text_file.h"
 #include "drag_history.h"
@@ -227,4 +228,16 @@ TEST_F(DragWindowTest, SavesTheGridAsCommaSeparatedText) {
     platform.dialogs.saveAs({}); // cancelled: nothing more
     Click(w(), "N4");
     EXPECT_EQ(platform.dialogs.prompts.size(), 1u);
+}
+
+TEST_F(DragWindowTest, NoDrawsLoadedShowsEmptyPages) {
+    open({});
+    EXPECT_EQ(Text(w(), "cb_latest"), QString());
+    EXPECT_EQ(w().cb_trno->count(), 5); // five empty entries: no draw to take numbers from
+    for (int page = 0; page < DragPageCount; ++page) {
+        w().showPage(page);
+        EXPECT_EQ(drag().TraceRowCount, 0) << page;
+        EXPECT_EQ(w().sgmap->RowCount(), 13) << page;
+    }
+    EXPECT_TRUE(platform.dialogs.prompts.empty());
 }
