@@ -20,10 +20,12 @@ void RuleDefineForm::setupUi(QDialog& window) {
     window.setObjectName(QStringLiteral("Form_rk_rule_define"));
     window.setWindowTitle(QStringLiteral("版路定義"));
     window.setFont(MingFont(10));
+    window.resize(600, 280);
 
     auto* title = new QLabel(QStringLiteral("落 點 圖 版 路 定 義"), &window);
     title->setAlignment(Qt::AlignCenter);
     title->setFont(KaiFont(16));
+    title->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     title->setStyleSheet(QStringLiteral("background: #004080; color: yellow; padding: 6px;"));
 
     static const char* const names[] = {"cb_n1p0", "cb_n1p1", "cb_n1m1", "cb_n1p2", "cb_n1m2",

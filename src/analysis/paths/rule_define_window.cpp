@@ -28,7 +28,6 @@ TForm_rk_rule_define::TForm_rk_rule_define(PathRules& rules, Services& services,
     connect(SpeedButton1, &QToolButton::clicked, this,
             Guarded(services_.dialogs, [this] { SpeedButton1Click(); }));
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
-    adjustSize();
 }
 
 void TForm_rk_rule_define::showEvent(QShowEvent* event) {
