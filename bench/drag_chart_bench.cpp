@@ -44,10 +44,10 @@ BENCHMARK(SummaryAllDistancesAllModes2500)->Unit(benchmark::kMillisecond);
 // All position boxes empty: every draw matches for every distance.
 void QueryEveryDrawAllDistances2500(benchmark::State& state) {
     const DrawTables& draws = Loaded2500().draws;
-    DragQuery query;
-    query.kind = DragQueryKind::PositionNumbers;
+    DragChartQuery query;
+    query.kind = DragChartQueryKind::PositionNumbers;
     for (auto _ : state) {
-        DragChartRun run = RunDragQuery(draws, Everything(), query);
+        DragChartRun run = RunDragChartQuery(draws, Everything(), query);
         benchmark::DoNotOptimize(run);
     }
 }

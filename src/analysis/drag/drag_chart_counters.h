@@ -17,18 +17,18 @@ struct DragChartCounters {
 };
 
 // One bar of a chart: its x-axis label and value.
-struct ChartBar {
+struct DragChartBar {
     std::string label;
     int value = 0;
 
-    bool operator==(const ChartBar&) const = default;
+    bool operator==(const DragChartBar&) const = default;
 };
 
 // The bars of the three charts: numbers (Chart1), tails (Chart3), heads (Chart2).
 struct DragChartBars {
-    std::vector<ChartBar> numbers;
-    std::vector<ChartBar> tails;
-    std::vector<ChartBar> heads;
+    std::vector<DragChartBar> numbers;
+    std::vector<DragChartBar> tails;
+    std::vector<DragChartBar> heads;
 };
 
 // The number slots a game has: MaxNo, limited to the counter's room.

@@ -101,15 +101,16 @@ void positionalDistance(DragChartPass& pass, int k, const std::array<std::string
     pass.run().chart_qno = query;
     const DrawTables& draws = pass.draws();
     const std::string text = PositionalQueryText(boxes);
-    queryDistance(pass, k, "六合彩" + text, drawnOrder, NoRecordMessage(byTail, text), [&](int draw) {
-        for (int p = 1; p <= MaxBallSlots; ++p) {
-            const std::string& wanted = query[static_cast<std::size_t>(p - 1)];
-            const std::string& number = OrderedNumber(draws, drawnOrder, p, draw);
-            if (!wanted.empty() && (byTail ? tailOf(number) : number) != wanted)
-                return false;
-        }
-        return true;
-    });
+    queryDistance(pass, k, "六合彩" + text, drawnOrder, ChartQueryNoRecordMessage(byTail, text),
+                  [&](int draw) {
+                      for (int p = 1; p <= MaxBallSlots; ++p) {
+                          const std::string& wanted = query[static_cast<std::size_t>(p - 1)];
+                          const std::string& number = DrawNumberInOrder(draws, drawnOrder, p, draw);
+                          if (!wanted.empty() && (byTail ? tailOf(number) : number) != wanted)
+                              return false;
+                      }
+                      return true;
+                  });
 }
 
 } // namespace
@@ -123,7 +124,7 @@ std::string PositionalQueryText(const std::array<std::string, 7>& boxes) {
     return text;
 }
 
-std::string NoRecordMessage(bool tails, const std::string& query) {
+std::string ChartQueryNoRecordMessage(bool tails, const std::string& query) {
     return std::string(tails ? "您查詢的尾數" : "您查詢的號碼") + query + "尚無開出記錄,故無統計資訊";
 }
 
@@ -131,7 +132,7 @@ void Count_no234(DragChartPass& pass, int k, const std::string& text) {
     const std::vector<std::string> parts = numberParts(text);
     loadQuery(pass.run(), parts);
     const std::string shown = trimmed(text);
-    queryDistance(pass, k, "六合彩" + shown, false, NoRecordMessage(false, shown), [&](int draw) {
+    queryDistance(pass, k, "六合彩" + shown, false, ChartQueryNoRecordMessage(false, shown), [&](int draw) {
         return !parts.empty() && partsOnDistinctBalls(parts, pass.draws(), draw, pass.balls(), false);
     });
 }
@@ -140,9 +141,10 @@ void Count_no234T(DragChartPass& pass, int k, const std::string& text) {
     const std::vector<std::string> parts = tailParts(text);
     loadQuery(pass.run(), parts);
     const std::string shown = trimmed(text);
-    queryDistance(pass, k, "六合彩尾數" + shown, false, NoRecordMessage(true, shown), [&](int draw) {
-        return !parts.empty() && partsOnDistinctBalls(parts, pass.draws(), draw, pass.balls(), true);
-    });
+    queryDistance(
+        pass, k, "六合彩尾數" + shown, false, ChartQueryNoRecordMessage(true, shown), [&](int draw) {
+            return !parts.empty() && partsOnDistinctBalls(parts, pass.draws(), draw, pass.balls(), true);
+        });
 }
 
 void Count_no567(DragChartPass& pass, int k, const std::array<std::string, 7>& boxes, bool drawnOrder) {
@@ -153,8 +155,8 @@ void Count_no567T(DragChartPass& pass, int k, const std::array<std::string, 7>& 
     positionalDistance(pass, k, boxes, drawnOrder, true);
 }
 
-DragChartRun RunDragQuery(const DrawTables& draws, const DragChartSettings& settings,
-                          const DragQuery& query) {
+DragChartRun RunDragChartQuery(const DrawTables& draws, const DragChartSettings& settings,
+                               const DragChartQuery& query) {
     DragChartRun run;
     DragChartPass pass(draws, settings, run);
     pass.start();
@@ -162,16 +164,16 @@ DragChartRun RunDragQuery(const DrawTables& draws, const DragChartSettings& sett
         if (!settings.distances[static_cast<std::size_t>(k - 1)])
             continue;
         switch (query.kind) {
-        case DragQueryKind::Numbers:
+        case DragChartQueryKind::Numbers:
             Count_no234(pass, k, query.text);
             break;
-        case DragQueryKind::Tails:
+        case DragChartQueryKind::Tails:
             Count_no234T(pass, k, query.text);
             break;
-        case DragQueryKind::PositionNumbers:
+        case DragChartQueryKind::PositionNumbers:
             Count_no567(pass, k, query.boxes, query.drawnOrder);
             break;
-        case DragQueryKind::PositionTails:
+        case DragChartQueryKind::PositionTails:
             Count_no567T(pass, k, query.boxes, query.drawnOrder);
             break;
         }

@@ -4,7 +4,7 @@
 
 #include "draws/draw_tables.h"
 
-const std::string& OrderedNumber(const DrawTables& draws, bool drawnOrder, int position, int draw) {
+const std::string& DrawNumberInOrder(const DrawTables& draws, bool drawnOrder, int position, int draw) {
     return drawnOrder ? draws.DrawNumsDrawn[position][draw] : draws.DrawNums[position][draw];
 }
 
@@ -38,7 +38,7 @@ const std::string& DragChartPass::body(int draw, bool drawnOrder) {
     if (text.empty()) {
         std::array<std::string, 5> numbers;
         for (int p = 1; p <= 5; ++p)
-            numbers[static_cast<std::size_t>(p - 1)] = OrderedNumber(draws_, drawnOrder, p, draw);
+            numbers[static_cast<std::size_t>(p - 1)] = DrawNumberInOrder(draws_, drawnOrder, p, draw);
         text = DragDetailBody(draws_.DrawDate[draw], draws_.DrawId[draw], numbers);
     }
     return text;

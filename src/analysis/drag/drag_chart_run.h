@@ -41,7 +41,7 @@ struct DragChartRun {
 };
 
 // The number at a ball position of a draw, in drawn order (落球) or ascending order (順球).
-const std::string& OrderedNumber(const DrawTables& draws, bool drawnOrder, int position, int draw);
+const std::string& DrawNumberInOrder(const DrawTables& draws, bool drawnOrder, int position, int draw);
 
 // The common steps of a summary or query run over one set of draw tables. Detail bodies are built
 // once per draw and order, as a run lists the same draws again for every distance and mode.

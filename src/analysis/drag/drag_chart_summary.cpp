@@ -2,7 +2,8 @@
 
 #include "draws/draw_tables.h"
 
-int CommonNumbers(const std::array<std::string, 7>& reference, const DrawTables& draws, int draw, int balls) {
+int DragChartCommonNumbers(const std::array<std::string, 7>& reference, const DrawTables& draws, int draw,
+                           int balls) {
     std::array<bool, MaxBallSlots> taken{};
     int common = 0;
     for (int q = 0; q < balls; ++q) {
@@ -32,7 +33,8 @@ void Count_no(DragChartPass& pass, const DragChartSettings& settings, int k) {
     std::vector<int> common(static_cast<std::size_t>(count) + 1, 0);
     for (int i = 1; i <= count; ++i)
         if (pass.inRange(i))
-            common[static_cast<std::size_t>(i)] = CommonNumbers(run.chart_qno, draws, i, pass.balls());
+            common[static_cast<std::size_t>(i)] =
+                DragChartCommonNumbers(run.chart_qno, draws, i, pass.balls());
     // One pass per ticked mode: a draw that satisfies several modes is listed and counted once each.
     for (int mode = 1; mode <= ChartModes; ++mode) {
         if (!settings.modes[static_cast<std::size_t>(mode - 1)])

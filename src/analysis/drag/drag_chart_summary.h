@@ -14,4 +14,5 @@ DragChartRun RunDragSummary(const DrawTables& draws, const DragChartSettings& se
 void Count_no(DragChartPass& pass, const DragChartSettings& settings, int k);
 
 // How many numbers two draws share among their first `balls` numbers, each number used once.
-int CommonNumbers(const std::array<std::string, 7>& reference, const DrawTables& draws, int draw, int balls);
+int DragChartCommonNumbers(const std::array<std::string, 7>& reference, const DrawTables& draws, int draw,
+                           int balls);

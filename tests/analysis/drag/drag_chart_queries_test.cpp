@@ -26,15 +26,15 @@ DragChartSettings Distances(std::initializer_list<int> distances) {
     return settings;
 }
 
-DragQuery Typed(DragQueryKind kind, const std::string& text) {
-    DragQuery query;
+DragChartQuery Typed(DragChartQueryKind kind, const std::string& text) {
+    DragChartQuery query;
     query.kind = kind;
     query.text = text;
     return query;
 }
 
-DragQuery Boxes(DragQueryKind kind, std::array<std::string, 7> boxes, bool drawnOrder) {
-    DragQuery query;
+DragChartQuery Boxes(DragChartQueryKind kind, std::array<std::string, 7> boxes, bool drawnOrder) {
+    DragChartQuery query;
     query.kind = kind;
     query.boxes = boxes;
     query.drawnOrder = drawnOrder;
@@ -55,7 +55,7 @@ using Lines = std::vector<std::string>;
 
 TEST(DragQuery, NumbersAnywhereNeedEachNumberOnItsOwnBall) {
     const auto draws = QueryDraws();
-    DragChartRun run = RunDragQuery(*draws, Distances({1}), Typed(DragQueryKind::Numbers, "0618"));
+    DragChartRun run = RunDragChartQuery(*draws, Distances({1}), Typed(DragChartQueryKind::Numbers, "0618"));
     EXPECT_EQ(Ids(run.memo1), (Lines{"0001:100001", "0002:100003"}));
     EXPECT_EQ(run.memo2, (Lines{"編號, 開獎日期__, 期數__, 號碼", "0001, 2021/01/02, 100002, 05,06,13,23,39,",
                                 "0002, 2021/01/04, 100004, 07,15,21,31,32,"}));
@@ -70,12 +70,13 @@ TEST(DragQuery, NumbersAnywhereNeedEachNumberOnItsOwnBall) {
     EXPECT_EQ(run.counters.chart_headcnt[3], 303);
     EXPECT_TRUE(run.messages.empty());
 
-    EXPECT_EQ(Ids(RunDragQuery(*draws, Distances({1}), Typed(DragQueryKind::Numbers, "061815")).memo1),
-              Lines{"0001:100001"});
-    EXPECT_EQ(Ids(RunDragQuery(*draws, Distances({1}), Typed(DragQueryKind::Numbers, "05")).memo1),
+    EXPECT_EQ(
+        Ids(RunDragChartQuery(*draws, Distances({1}), Typed(DragChartQueryKind::Numbers, "061815")).memo1),
+        Lines{"0001:100001"});
+    EXPECT_EQ(Ids(RunDragChartQuery(*draws, Distances({1}), Typed(DragChartQueryKind::Numbers, "05")).memo1),
               Lines{"0001:100002"});
 
-    run = RunDragQuery(*draws, Distances({1}), Typed(DragQueryKind::Numbers, "0606"));
+    run = RunDragChartQuery(*draws, Distances({1}), Typed(DragChartQueryKind::Numbers, "0606"));
     EXPECT_EQ(run.memo1.size(), 1u);
     EXPECT_EQ(run.messages, Lines{"您查詢的號碼0606尚無開出記錄,故無統計資訊"});
     ASSERT_EQ(run.bars.numbers.size(), 39u);
@@ -85,35 +86,36 @@ TEST(DragQuery, NumbersAnywhereNeedEachNumberOnItsOwnBall) {
 TEST(DragQuery, TypedTextIsCutAsTyped) {
     const auto draws = QueryDraws();
     // The blank shifts the cut: " 05" is three characters and never a number.
-    DragChartRun run = RunDragQuery(*draws, Distances({1}), Typed(DragQueryKind::Numbers, " 05"));
+    DragChartRun run = RunDragChartQuery(*draws, Distances({1}), Typed(DragChartQueryKind::Numbers, " 05"));
     EXPECT_EQ(run.memo1.size(), 1u);
     EXPECT_EQ(run.messages, Lines{"您查詢的號碼05尚無開出記錄,故無統計資訊"});
-    run = RunDragQuery(*draws, Distances({1}), Typed(DragQueryKind::Numbers, "06181"));
+    run = RunDragChartQuery(*draws, Distances({1}), Typed(DragChartQueryKind::Numbers, "06181"));
     EXPECT_EQ(run.memo1.size(), 1u);
     EXPECT_EQ(run.messages.size(), 1u);
-    run = RunDragQuery(*draws, Distances({1}), Typed(DragQueryKind::Tails, " 7"));
+    run = RunDragChartQuery(*draws, Distances({1}), Typed(DragChartQueryKind::Tails, " 7"));
     EXPECT_EQ(run.memo1.size(), 1u);
-    run = RunDragQuery(*draws, Distances({1}), Typed(DragQueryKind::Tails, "12345"));
+    run = RunDragChartQuery(*draws, Distances({1}), Typed(DragChartQueryKind::Tails, "12345"));
     EXPECT_EQ(run.messages, Lines{"您查詢的尾數12345尚無開出記錄,故無統計資訊"});
 }
 
 TEST(DragQuery, TailsAnywhereTakeDistinctBalls) {
     const auto draws = QueryDraws();
-    DragChartRun run = RunDragQuery(*draws, Distances({1}), Typed(DragQueryKind::Tails, "7"));
+    DragChartRun run = RunDragChartQuery(*draws, Distances({1}), Typed(DragChartQueryKind::Tails, "7"));
     EXPECT_EQ(Ids(run.memo1), (Lines{"0001:100001", "0002:100004"})); // 100004's 07 is its fifth ball
     EXPECT_EQ(run.titles->numbers, "六合彩尾數7拖牌號碼統計(2005/01/01-2021/01/06)");
-    run = RunDragQuery(*draws, Distances({1}), Typed(DragQueryKind::Tails, "33"));
+    run = RunDragChartQuery(*draws, Distances({1}), Typed(DragChartQueryKind::Tails, "33"));
     EXPECT_EQ(Ids(run.memo1), Lines{"0001:100002"}); // 13 and 23; 100001 has only 03
     EXPECT_EQ(run.chart_qno[1], "3");
-    run = RunDragQuery(*draws, Distances({1}), Typed(DragQueryKind::Tails, "035"));
+    run = RunDragChartQuery(*draws, Distances({1}), Typed(DragChartQueryKind::Tails, "035"));
     EXPECT_EQ(run.messages, Lines{"您查詢的尾數035尚無開出記錄,故無統計資訊"});
-    run = RunDragQuery(*draws, Distances({1}), Typed(DragQueryKind::Tails, "0582"));
+    run = RunDragChartQuery(*draws, Distances({1}), Typed(DragChartQueryKind::Tails, "0582"));
     EXPECT_EQ(Ids(run.memo1), Lines{"0001:100006"}); // 20, 15, 38, 02
 }
 
 TEST(DragQuery, AnywhereKindsListTheirMatchesForEveryDistance) {
     const auto draws = QueryDraws();
-    const DragChartRun run = RunDragQuery(*draws, Distances({1, 12}), Typed(DragQueryKind::Numbers, "0618"));
+    const DragChartRun run =
+        RunDragChartQuery(*draws, Distances({1, 12}), Typed(DragChartQueryKind::Numbers, "0618"));
     EXPECT_EQ(Ids(run.memo1), (Lines{"0001:100001", "0002:100003", "0003:100001", "0004:100003"}));
     EXPECT_EQ(run.memo2.size(), 3u);
     // Only distance 12 found no follower: one message.
@@ -124,7 +126,7 @@ TEST(DragQuery, PositionNumbersFollowTheChosenOrder) {
     const auto draws = QueryDraws();
     const std::array<std::string, 7> second{"", "15", "", "", "", "", ""};
     DragChartRun run =
-        RunDragQuery(*draws, Distances({1}), Boxes(DragQueryKind::PositionNumbers, second, true));
+        RunDragChartQuery(*draws, Distances({1}), Boxes(DragChartQueryKind::PositionNumbers, second, true));
     EXPECT_EQ(run.memo1, (Lines{"編號, 開獎日期__, 期數__, 號碼", "0001, 2021/01/04, 100004, 21,15,31,32,07,",
                                 "0002, 2021/01/05, 100005, 01,15,08,09,10,"}));
     EXPECT_EQ(run.memo2, (Lines{"編號, 開獎日期__, 期數__, 號碼", "0001, 2021/01/05, 100005, 01,15,08,09,10,",
@@ -134,13 +136,15 @@ TEST(DragQuery, PositionNumbersFollowTheChosenOrder) {
     // The follower counts all its numbers whatever the order.
     EXPECT_EQ(run.counters.chart_nocnt[15], 215);
 
-    run = RunDragQuery(*draws, Distances({1}), Boxes(DragQueryKind::PositionNumbers, second, false));
+    run =
+        RunDragChartQuery(*draws, Distances({1}), Boxes(DragChartQueryKind::PositionNumbers, second, false));
     EXPECT_EQ(run.memo1, (Lines{"編號, 開獎日期__, 期數__, 號碼", "0001, 2021/01/04, 100004, 07,15,21,31,32,",
                                 "0002, 2021/01/06, 100006, 02,15,20,36,38,"}));
     EXPECT_EQ(Ids(run.memo2), Lines{"0001:100005"});
 
-    run = RunDragQuery(*draws, Distances({1}),
-                       Boxes(DragQueryKind::PositionNumbers, {" 01", "", "", "", " ", "", ""}, true));
+    run =
+        RunDragChartQuery(*draws, Distances({1}),
+                          Boxes(DragChartQueryKind::PositionNumbers, {" 01", "", "", "", " ", "", ""}, true));
     EXPECT_EQ(Ids(run.memo1), Lines{"0001:100005"}); // boxes are trimmed
     EXPECT_TRUE(run.titles->numbers.starts_with("六合彩01,_,_,_,_拖牌"));
 }
@@ -149,7 +153,8 @@ TEST(DragQuery, EmptyPositionsMatchEveryDrawOfTheRange) {
     const auto draws = QueryDraws();
     DragChartSettings settings = Distances({1});
     settings.to = {2021, 1, 5};
-    const DragChartRun run = RunDragQuery(*draws, settings, Boxes(DragQueryKind::PositionNumbers, {}, true));
+    const DragChartRun run =
+        RunDragChartQuery(*draws, settings, Boxes(DragChartQueryKind::PositionNumbers, {}, true));
     EXPECT_EQ(run.memo1.size(), 6u);
     EXPECT_EQ(run.memo2.size(), 6u); // 100006 follows 100005 though it lies after the range
     EXPECT_EQ(run.titles->numbers, "六合彩_,_,_,_,_拖牌號碼統計(2005/01/01-2021/01/05)");
@@ -162,8 +167,8 @@ TEST(DragQuery, EmptyPositionsMatchEveryDrawOfTheRange) {
 TEST(DragQuery, PositionKindsShowTheLastDistanceMatchesNumberedOn) {
     const auto draws = QueryDraws();
     const DragChartRun run =
-        RunDragQuery(*draws, Distances({1, 2}),
-                     Boxes(DragQueryKind::PositionNumbers, {"", "15", "", "", "", "", ""}, true));
+        RunDragChartQuery(*draws, Distances({1, 2}),
+                          Boxes(DragChartQueryKind::PositionNumbers, {"", "15", "", "", "", "", ""}, true));
     EXPECT_EQ(Ids(run.memo1), (Lines{"0003:100004", "0004:100005"}));
     EXPECT_EQ(Ids(run.memo2), (Lines{"0001:100005", "0002:100006", "0003:100006"}));
     EXPECT_TRUE(run.messages.empty());
@@ -172,13 +177,14 @@ TEST(DragQuery, PositionKindsShowTheLastDistanceMatchesNumberedOn) {
 TEST(DragQuery, PositionTailsCompareUnitsDigits) {
     const auto draws = QueryDraws();
     const std::array<std::string, 7> fifth{"", "", "", "", "7", "", ""};
-    DragChartRun run = RunDragQuery(*draws, Distances({1}), Boxes(DragQueryKind::PositionTails, fifth, true));
+    DragChartRun run =
+        RunDragChartQuery(*draws, Distances({1}), Boxes(DragChartQueryKind::PositionTails, fifth, true));
     EXPECT_EQ(Ids(run.memo1), Lines{"0001:100004"});
     EXPECT_EQ(run.titles->numbers, "六合彩_,_,_,_,7拖牌號碼統計(2005/01/01-2021/01/06)");
-    run = RunDragQuery(*draws, Distances({1}), Boxes(DragQueryKind::PositionTails, fifth, false));
+    run = RunDragChartQuery(*draws, Distances({1}), Boxes(DragChartQueryKind::PositionTails, fifth, false));
     EXPECT_EQ(Ids(run.memo1), Lines{"0001:100001"});
-    run = RunDragQuery(*draws, Distances({1}),
-                       Boxes(DragQueryKind::PositionTails, {"9", "", "", "", "", "", ""}, true));
+    run = RunDragChartQuery(*draws, Distances({1}),
+                            Boxes(DragChartQueryKind::PositionTails, {"9", "", "", "", "", "", ""}, true));
     EXPECT_EQ(run.messages, Lines{"您查詢的尾數9,_,_,_,_尚無開出記錄,故無統計資訊"});
 }
 
@@ -186,7 +192,7 @@ TEST(DragQuery, NumbersOutsideTheGameMatchAsTextButAreNotCounted) {
     const auto draws = ChartTables({{"2021/01/01", "100001", {"00", "40", "03", "04", "05"}},
                                     {"2021/01/02", "100002", {"00", "40", "13", "14", "15"}},
                                     {"2021/01/03", "100003", {"01", "02", "03", "04", "05"}}});
-    const DragChartRun run = RunDragQuery(*draws, Distances({1}), Typed(DragQueryKind::Tails, "0"));
+    const DragChartRun run = RunDragChartQuery(*draws, Distances({1}), Typed(DragChartQueryKind::Tails, "0"));
     EXPECT_EQ(Ids(run.memo1), (Lines{"0001:100001", "0002:100002"}));
     EXPECT_EQ(run.counters.chart_tailcnt[0], 0); // 00 and 40 of draw 100002 are skipped
     EXPECT_EQ(run.counters.chart_headcnt[0], 500);
