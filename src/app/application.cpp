@@ -4,11 +4,12 @@
 #include <QImage>
 #include <cstdlib>
 
+#include "analysis/drag/chart1_window.h"
 #include "app/main_window.h"
 #include "app/placeholder_form.h"
-#include "drawhistory/draw_editor_window.h"
 #include "drawhistory/date_select_window.h"
 #include "drawhistory/download_window.h"
+#include "drawhistory/draw_editor_window.h"
 #include "drawhistory/help_window.h"
 #include "drawhistory/line_sync_window.h"
 #include "drawhistory/record_viewer_window.h"
@@ -66,7 +67,10 @@ void Application::createWindows() {
     w.rpt->QRImage2 = QImage(QStringLiteral(":/artwork/report_logo.jpg"));
     w.Form_dateselect = std::make_unique<TForm_dateselect>(t.draws, t.records, services_, links);
     w.Form_rk_FtpServerIP = std::make_unique<TForm_rk_FtpServerIP>(t.download, services_);
-    w.Form_rk_chart1 = placeholder("Form_rk_chart1", "拖牌匯總統計圖");
+    w.Form_rk_chart1 = std::make_unique<TForm_rk_chart1>(t.draws, services_);
+    w.Form_rk_chart1->setLogo(w.Form_rk_main->currentLogo());
+    QObject::connect(w.Form_rk_main.get(), &TForm_rk_main::logoChanged, w.Form_rk_chart1.get(),
+                     &TForm_rk_chart1::setLogo);
     w.Form_rk_moving = placeholder("Form_rk_moving", "移動式版路(三期內養牌)");
     w.Form_varnholt = std::make_unique<TForm_varnholt>(t.draws, services_);
     w.Form_varnholt->setLogo(w.Form_rk_main->currentLogo());

@@ -15,6 +15,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "analysis/drag/chart1_window.h"
 #include "app/app_windows.h"
 #include "common/date.h"
 #include "common/errors.h"
@@ -101,6 +102,7 @@ void TForm_rk_main::buildMenu() {
     menuDrag = analysisMenu(QStringLiteral("menuDrag"), QStringLiteral("拖牌版路"));
     menuStatistics = analysisMenu(QStringLiteral("menuStatistics"), QStringLiteral("統計分析"));
     menuFormulas = analysisMenu(QStringLiteral("menuFormulas"), QStringLiteral("公式搜尋"));
+    addOpener(menuDrag, QStringLiteral("N59"), QStringLiteral("拖牌匯總統計圖"), &TForm_rk_main::N59Click);
 }
 
 QMenu* TForm_rk_main::analysisMenu(const QString& name, const QString& title) {
@@ -390,6 +392,10 @@ void TForm_rk_main::downloadExecute() {
 
 void TForm_rk_main::dateselectExecute() {
     services_.shower.showModal(*windows_.Form_dateselect);
+}
+
+void TForm_rk_main::N59Click() {
+    services_.shower.showModal(*windows_.Form_rk_chart1);
 }
 
 void TForm_rk_main::N9Click() {

@@ -47,6 +47,7 @@ public:
     void downloadExecute();   // the record viewer's download button
     void dateselectExecute(); // the record viewer's date-range print
     void N9Click();
+    void N59Click(); // drag summary chart
 
     QPixmap currentLogo() const { return currentLogo_; }
 
