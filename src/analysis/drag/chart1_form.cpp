@@ -328,6 +328,9 @@ void Chart1Form::setupUi(QDialog& window) {
     titleFont.setBold(true);
     Chart1->chart()->setTitleFont(titleFont);
     Chart1->chart()->setTitleBrush(Qt::red);
+    // The chart library would cut all thirty-nine number labels to "..." though each fits its bar.
+    for (QAbstractAxis* axis : Chart1->chart()->axes(Qt::Horizontal))
+        axis->setTruncateLabels(false);
     PopupMenu1 = named(new QMenu(Chart1), QStringLiteral("PopupMenu1"));
     N1 = menuItem(PopupMenu1, QStringLiteral("N1"), QStringLiteral("儲存圖片(BMP檔案)"));
     COPY1 = menuItem(PopupMenu1, QStringLiteral("COPY1"), QStringLiteral("複製統計表 (COPY)"));
