@@ -295,8 +295,11 @@ void TForm_rk_chart1::COPY3Click() {
     CopyChart(*Chart2, services_.clipboard);
 }
 
+// Copies what is selected, as a memo's copy command does: nothing selected leaves the clipboard.
 void TForm_rk_chart1::copySelection(QPlainTextEdit& memo) {
     QString text = memo.textCursor().selectedText();
+    if (text.isEmpty())
+        return;
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     services_.clipboard.setText(text);
 }
