@@ -187,15 +187,3 @@ TEST(DragQuery, PositionTailsCompareUnitsDigits) {
                             Boxes(DragChartQueryKind::PositionTails, {"9", "", "", "", "", "", ""}, true));
     EXPECT_EQ(run.messages, Lines{"您查詢的尾數9,_,_,_,_尚無開出記錄,故無統計資訊"});
 }
-
-TEST(DragQuery, NumbersOutsideTheGameMatchAsTextButAreNotCounted) {
-    const auto draws = ChartTables({{"2021/01/01", "100001", {"00", "40", "03", "04", "05"}},
-                                    {"2021/01/02", "100002", {"00", "40", "13", "14", "15"}},
-                                    {"2021/01/03", "100003", {"01", "02", "03", "04", "05"}}});
-    const DragChartRun run = RunDragChartQuery(*draws, Distances({1}), Typed(DragChartQueryKind::Tails, "0"));
-    EXPECT_EQ(Ids(run.memo1), (Lines{"0001:100001", "0002:100002"}));
-    EXPECT_EQ(run.counters.chart_tailcnt[0], 0); // 00 and 40 of draw 100002 are skipped
-    EXPECT_EQ(run.counters.chart_headcnt[0], 500);
-    EXPECT_EQ(run.counters.chart_headcnt[1], 301);
-    EXPECT_EQ(run.counters.chart_nocnt[40], 0);
-}
