@@ -13,6 +13,7 @@ class TForm_rk_statistics;
 class TForm_img_excel;
 class TForm_rk_FtpServerIP;
 class TForm_rk_grid_sort;
+class TForm_rk_chart1;
 class TForm_rk_help;
 class TForm_rk_lotto_record;
 class TForm_rk_main;
@@ -45,7 +46,7 @@ struct AppWindows {
     std::unique_ptr<Trpt> rpt;
     std::unique_ptr<TForm_dateselect> Form_dateselect;
     std::unique_ptr<TForm_rk_FtpServerIP> Form_rk_FtpServerIP;
-    std::unique_ptr<QDialog> Form_rk_chart1;
+    std::unique_ptr<TForm_rk_chart1> Form_rk_chart1;
     std::unique_ptr<QDialog> Form_rk_moving;
     std::unique_ptr<TForm_varnholt> Form_varnholt;
     std::unique_ptr<TForm_Download_TxT_from_http> Form_Download_TxT_from_http;

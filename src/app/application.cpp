@@ -4,6 +4,7 @@
 #include <QImage>
 #include <cstdlib>
 
+#include "analysis/drag/chart1_window.h"
 #include "analysis/drag/excel_guide_window.h"
 #include "analysis/drag/grid_sort_window.h"
 #include "analysis/drag/threeforone_window.h"
@@ -83,7 +84,10 @@ void Application::createWindows() {
                      [&w] { w.rpt->QRImage2 = w.Form_rk_main->currentLogo().toImage(); });
     w.Form_dateselect = std::make_unique<TForm_dateselect>(t.draws, t.records, services_, links);
     w.Form_rk_FtpServerIP = std::make_unique<TForm_rk_FtpServerIP>(t.download, services_);
-    w.Form_rk_chart1 = placeholder("Form_rk_chart1", "拖牌匯總統計圖");
+    w.Form_rk_chart1 = std::make_unique<TForm_rk_chart1>(t.draws, services_);
+    w.Form_rk_chart1->setLogo(w.Form_rk_main->currentLogo());
+    QObject::connect(w.Form_rk_main.get(), &TForm_rk_main::logoChanged, w.Form_rk_chart1.get(),
+                     &TForm_rk_chart1::setLogo);
     w.Form_rk_moving = placeholder("Form_rk_moving", "移動式版路(三期內養牌)");
     w.Form_varnholt = std::make_unique<TForm_varnholt>(t.draws, services_);
     w.Form_varnholt->setLogo(w.Form_rk_main->currentLogo());

@@ -15,6 +15,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "analysis/drag/chart1_window.h"
 #include "analysis/drag/excel_guide_window.h"
 #include "analysis/drag/grid_sort_window.h"
 #include "analysis/drag/threeforone_window.h"
@@ -122,6 +123,7 @@ void TForm_rk_main::buildMenu() {
     addOpener(menuDrag, QStringLiteral("N14"), QStringLiteral("大小定位拖牌"), &TForm_rk_main::N14Click);
     addOpener(menuDrag, QStringLiteral("N15"), QStringLiteral("落球定位拖牌"), &TForm_rk_main::N15Click);
     addOpener(menuDrag, QStringLiteral("N19"), QStringLiteral("大小加減版路"), &TForm_rk_main::N19Click);
+    addOpener(menuDrag, QStringLiteral("N59"), QStringLiteral("拖牌匯總統計圖"), &TForm_rk_main::N59Click);
 }
 
 QMenu* TForm_rk_main::analysisMenu(const QString& name, const QString& title) {
@@ -487,6 +489,10 @@ void TForm_rk_main::openExcelGuide() {
     if (!windows_.Form_img_excel)
         windows_.Form_img_excel = std::make_unique<TForm_img_excel>();
     services_.shower.showModeless(*windows_.Form_img_excel);
+}
+
+void TForm_rk_main::N59Click() {
+    services_.shower.showModal(*windows_.Form_rk_chart1);
 }
 
 void TForm_rk_main::N9Click() {

@@ -63,6 +63,7 @@ public:
     void openNoAnalysis();
     void openRuleDefine();
     void openExcelGuide();
+    void N59Click(); // drag summary chart
 
     QPixmap currentLogo() const { return currentLogo_; }
 
