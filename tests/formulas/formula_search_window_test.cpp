@@ -57,6 +57,8 @@ public:
     void SpeedButton4Click() {
         form.mm->clear();
         writeMemoryFile();
+        if (!historyCoversSearch(draws_.DrawCount - drawsRead + 1))
+            return;
         runSearch([found = offered, capacity = member_.capacity](const SearchControl& control) {
             return KeepFirstInOrder<std::string>(
                        static_cast<int>(found.size()), capacity,
@@ -70,6 +72,7 @@ public:
 
     FormulaSearchForm form;
     std::vector<std::string> offered = {"105", "309", "207", "401", "112"};
+    int drawsRead = 40; // up to the newest draw
 
 protected:
     void showKey(const std::string& key) override { form.mm->setPlainText(qs(key)); }
@@ -186,4 +189,14 @@ TEST_F(FormulaSearchWindowTest, MemoryFileThatCannotBeWrittenIsShownAndTheSearch
     EXPECT_EQ(platform.dialogs.prompts.front().kind, DialogKind::Error);
     EXPECT_TRUE(dialogTexts().front().contains(qs(memoryFile)));
     EXPECT_EQ(w.rule_count, 3);
+}
+
+TEST_F(FormulaSearchWindowTest, SearchThatWouldReadBeforeTheFirstDrawSearchesNothing) {
+    TestFormulaWindow& w = open();
+    w.drawsRead = 41;
+    Click(w, "SpeedButton4");
+    EXPECT_FALSE(w.searching());
+    EXPECT_EQ(dialogTexts(), QStringList{QString::fromStdString(std::string(HistoryTooShortMessage))});
+    EXPECT_EQ(w.rule_count, 0);
+    EXPECT_EQ(Label(w, "lb_tot"), QStringLiteral("共  0  組"));
 }
