@@ -7,12 +7,22 @@ class TForm_Download_TxT_from_http;
 class TForm_RK_stk_txtfile;
 class TForm_dateselect;
 class TForm_dl_main;
+class TForm_rk_no_interval;
+class TForm_rk_simulate;
+class TForm_rk_statistics;
+class TForm_img_excel;
 class TForm_rk_ai2_stk_3xx;
 class TForm_rk_ai2_stk_T3xx;
 class TForm_rk_FtpServerIP;
+class TForm_rk_grid_sort;
 class TForm_rk_help;
 class TForm_rk_lotto_record;
 class TForm_rk_main;
+class TForm_rk_no_analysis;
+class TForm_rk_rule_define;
+class TForm_rk_threeforone;
+class TForm_rk_trace_single;
+class TForm_rk_twoforone;
 class TForm_varnholt;
 class Trpt;
 
@@ -23,17 +33,17 @@ class Trpt;
 struct AppWindows {
     std::unique_ptr<TForm_rk_main> Form_rk_main;
     std::unique_ptr<TForm_rk_lotto_record> Form_rk_lotto_record;
-    std::unique_ptr<QDialog> Form_rk_trace_single;
-    std::unique_ptr<QDialog> Form_rk_no_analysis;
-    std::unique_ptr<QDialog> Form_rk_rule_define;
+    std::unique_ptr<TForm_rk_trace_single> Form_rk_trace_single;
+    std::unique_ptr<TForm_rk_no_analysis> Form_rk_no_analysis;
+    std::unique_ptr<TForm_rk_rule_define> Form_rk_rule_define;
     std::unique_ptr<TForm_rk_help> Form_rk_help;
-    std::unique_ptr<QDialog> Form_rk_statistics;
+    std::unique_ptr<TForm_rk_statistics> Form_rk_statistics;
     std::unique_ptr<TForm_dl_main> Form_dl_main;
     std::unique_ptr<QDialog> form_rk_dl_remark;
-    std::unique_ptr<QDialog> Form_rk_grid_sort;
-    std::unique_ptr<QDialog> Form_rk_twoforone;
-    std::unique_ptr<QDialog> Form_rk_threeforone;
-    std::unique_ptr<QDialog> Form_rk_simulate;
+    std::unique_ptr<TForm_rk_grid_sort> Form_rk_grid_sort;
+    std::unique_ptr<TForm_rk_twoforone> Form_rk_twoforone;
+    std::unique_ptr<TForm_rk_threeforone> Form_rk_threeforone;
+    std::unique_ptr<TForm_rk_simulate> Form_rk_simulate;
     std::unique_ptr<Trpt> rpt;
     std::unique_ptr<TForm_dateselect> Form_dateselect;
     std::unique_ptr<TForm_rk_FtpServerIP> Form_rk_FtpServerIP;
@@ -44,6 +54,8 @@ struct AppWindows {
 
     // Created on first use.
     std::unique_ptr<TForm_RK_stk_txtfile> Form_RK_stk_txtfile;
+    std::unique_ptr<TForm_rk_no_interval> Form_rk_no_interval;
+    std::unique_ptr<TForm_img_excel> Form_img_excel;
     std::unique_ptr<TForm_rk_ai2_stk_3xx> Form_rk_ai2_stk_3xx;
     std::unique_ptr<TForm_rk_ai2_stk_T3xx> Form_rk_ai2_stk_T3xx;
 };

@@ -49,6 +49,22 @@ public:
     void stk_3xxExecute();
     void stk_T3xxExecute();
     void N9Click();
+    void statisticsExecute();
+    void stk_no_intervalExecute();
+    void simulateExecute();
+    // The drag window, modeless, on one of its pages.
+    void N3Click();
+    void N12Click();
+    void N14Click();
+    void N15Click();
+    void N19Click();
+    // Windows the drag family opens by name.
+    void openTwoForOne();
+    void openThreeForOne();
+    void openGridSort();
+    void openNoAnalysis();
+    void openRuleDefine();
+    void openExcelGuide();
 
     QPixmap currentLogo() const { return currentLogo_; }
 
@@ -95,6 +111,7 @@ private:
     // Shows the newest draw and names a bad line; true when there was none.
     bool showRead(const DrawFileRead& read);
     std::string today() const;
+    void showDragPage(int page);
 
     SharedTables& tables_;
     Services& services_;
