@@ -7,12 +7,6 @@
 
 namespace {
 
-const std::vector<std::string>& Headings() {
-    static const std::vector<std::string> headings = {
-        " 日     期", " 期 數", "一", "二", "三", "四", "五", "", "", "預測 ", "驗證期", "開獎號碼", "命中"};
-    return headings;
-}
-
 bool Loaded(const DrawTables& draws, long long draw) {
     return draw >= 1 && draw <= draws.DrawCount;
 }
@@ -81,10 +75,16 @@ std::string Direction(int d) {
 
 } // namespace
 
+const std::vector<std::string>& DragGridHeadings() {
+    static const std::vector<std::string> headings = {
+        " 日     期", " 期 數", "一", "二", "三", "四", "五", "", "", "預測 ", "驗證期", "開獎號碼", "命中"};
+    return headings;
+}
+
 TextTable EmptyDragGrid() {
     TextTable grid(DragGridColumns, 2, 0, 1);
     for (int c = 0; c < DragGridColumns; ++c)
-        grid.setCell(c, 0, Headings()[static_cast<std::size_t>(c)]);
+        grid.setCell(c, 0, DragGridHeadings()[static_cast<std::size_t>(c)]);
     return grid;
 }
 
@@ -124,8 +124,6 @@ int DragRun(const TextTable& grid, int pickCount) {
 
 DragExplanation ExplainDragKey(DragFamily family, const TextTable& grid, const DragKey& key,
                                const DragExplainContext& context) {
-    const DrawTables& draws = context.draws;
-    const WorkArea& work = context.work;
     const int count = static_cast<int>(context.picks.size());
     DragExplanation out;
     out.run = DragRun(grid, count);
@@ -147,11 +145,21 @@ DragExplanation ExplainDragKey(DragFamily family, const TextTable& grid, const D
         lines.push_back("【預測】下" + n + "期開" + std::to_string(key.t) + "尾");
     }
     lines.push_back("【驗證】準" + std::to_string(out.run) + "版走第" + std::to_string(out.run + 1) + "版");
+    return out;
+}
 
-    // The run detail: each hit of the run and the newest pick, draw by draw.
-    if (out.run == 0)
-        return out;
-    for (int row = count - out.run; row <= count; ++row) {
+std::vector<std::string> DragRunDetail(DragFamily family, const TextTable& grid, const DragKey& key,
+                                       const DragExplainContext& context) {
+    const DrawTables& draws = context.draws;
+    const WorkArea& work = context.work;
+    const int count = static_cast<int>(context.picks.size());
+    const int run = DragRun(grid, count);
+    const std::string n = std::to_string(key.n);
+    const std::string position = "第" + std::to_string(key.p) + context.ballModeName + "球";
+    std::vector<std::string> lines;
+    if (run == 0)
+        return lines;
+    for (int row = count - run; row <= count; ++row) {
         const int pick = context.picks[static_cast<std::size_t>(row - 1)];
         lines.emplace_back();
         for (std::string& line : BaseLines(draws, work, context.query, pick))
@@ -174,5 +182,5 @@ DragExplanation ExplainDragKey(DragFamily family, const TextTable& grid, const D
                             std::to_string(key.t) + "尾_" + grid.cell(DragHitColumn, row));
         }
     }
-    return out;
+    return lines;
 }

@@ -16,6 +16,9 @@ inline constexpr int DragTargetNumbersColumn = 11;
 inline constexpr int DragHitColumn = 12;
 inline constexpr std::string_view DragNoResultPlan = "無";
 
+// " 日     期", " 期 數", "一".."五", two unlabelled narrow columns, "預測 ", "驗證期", "開獎號碼", "命中".
+const std::vector<std::string>& DragGridHeadings();
+
 // The heading row alone and one empty row: the grid before a query lists its picks.
 TextTable EmptyDragGrid();
 
@@ -35,7 +38,7 @@ int DragRun(const TextTable& grid, int pickCount);
 struct DragExplanation {
     int run = 0;
     std::string plan;               // "準" + run + "版  " + the newest pick's prediction
-    std::vector<std::string> lines; // the memo: head lines, then the run detail
+    std::vector<std::string> lines; // the head lines of the memo: base, source, prediction, run
 };
 
 struct DragExplainContext {
@@ -49,3 +52,9 @@ struct DragExplainContext {
 // The explanation of the key on show, read from the grid that ShowDragKey filled.
 DragExplanation ExplainDragKey(DragFamily family, const TextTable& grid, const DragKey& key,
                                const DragExplainContext& context);
+
+// The run detail that follows it: for each hit of the run and the newest pick, an empty line, the
+// base draw(s), the source draw (position family) and what was drawn, or the prediction. Nothing
+// without a run.
+std::vector<std::string> DragRunDetail(DragFamily family, const TextTable& grid, const DragKey& key,
+                                       const DragExplainContext& context);

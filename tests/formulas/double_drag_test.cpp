@@ -48,7 +48,10 @@ Shown Show(DragFamily family, const SharedTables& t, const std::vector<int>& pic
     Shown out{PickGrid(t.draws, t.work, picks), {}};
     const DragKey parsed = *ParseDragKey(family, key);
     ShowDragKey(out.grid, family, t.draws, t.work, picks, parsed);
-    out.explanation = ExplainDragKey(family, out.grid, parsed, {t.draws, t.work, picks, query, "落"});
+    const DragExplainContext context{t.draws, t.work, picks, query, "落"};
+    out.explanation = ExplainDragKey(family, out.grid, parsed, context);
+    for (std::string& line : DragRunDetail(family, out.grid, parsed, context))
+        out.explanation.lines.push_back(std::move(line));
     return out;
 }
 
