@@ -7,6 +7,8 @@ class TForm_Download_TxT_from_http;
 class TForm_RK_stk_txtfile;
 class TForm_dateselect;
 class TForm_dl_main;
+class TForm_rk_ai2_stk_3xx;
+class TForm_rk_ai2_stk_T3xx;
 class TForm_rk_FtpServerIP;
 class TForm_rk_help;
 class TForm_rk_lotto_record;
@@ -42,4 +44,6 @@ struct AppWindows {
 
     // Created on first use.
     std::unique_ptr<TForm_RK_stk_txtfile> Form_RK_stk_txtfile;
+    std::unique_ptr<TForm_rk_ai2_stk_3xx> Form_rk_ai2_stk_3xx;
+    std::unique_ptr<TForm_rk_ai2_stk_T3xx> Form_rk_ai2_stk_T3xx;
 };

@@ -12,35 +12,18 @@
 
 #include "formulas/formula_member.h"
 #include "platform/fonts.h"
+#include "platform/form_controls.h"
 #include "platform/widget_colours.h"
-
-namespace {
-
-QComboBox* numberBox(const QString& name, const QStringList& items, const QString& text, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(items);
-    box->setCurrentText(text);
-    box->setMinimumContentsLength(3);
-    return box;
-}
-
-} // namespace
 
 void DoubleDragForm::setupUi(QDialog& dialog, const FormulaMember& member) {
     FormulaSearchForm::setupUi(dialog, member);
     Panel1->setFont(MingFont(16));
     Panel1->setMinimumHeight(177);
 
-    CB_xx = numberBox(QStringLiteral("CB_xx"), {}, QStringLiteral("01"), Panel1);
-    cb_d1 = numberBox(QStringLiteral("cb_d1"), {}, QStringLiteral("1"), Panel1);
-    cb_d2 = numberBox(QStringLiteral("cb_d2"), {}, QString(), Panel1);
-    cb_prediction = numberBox(QStringLiteral("cb_prediction"),
-                              {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                               QStringLiteral("5")},
-                              QStringLiteral("1"), Panel1);
+    CB_xx = NewEditableCombo("CB_xx", {}, QStringLiteral("01"), Panel1);
+    cb_d1 = NewEditableCombo("cb_d1", {}, QStringLiteral("1"), Panel1);
+    cb_d2 = NewEditableCombo("cb_d2", {}, QString(), Panel1);
+    cb_prediction = NewEditableCombo("cb_prediction", NumberItems(1, 5), QStringLiteral("1"), Panel1);
 
     auto* pattern = new QHBoxLayout;
     addCaptioned(*pattern, QStringLiteral("基準日"), cb_date, QString());
@@ -59,8 +42,7 @@ void DoubleDragForm::setupUi(QDialog& dialog, const FormulaMember& member) {
     search->addWidget(SpeedButton4);
     topRows->addLayout(search);
 
-    plan = new QLabel(QStringLiteral("---"), Panel1);
-    plan->setObjectName(QStringLiteral("plan"));
+    plan = NewLabel("plan", QStringLiteral("---"), Panel1);
     plan->setFont(MingFont(16));
     plan->setMinimumWidth(260);
     plan->setFrameShape(QFrame::Panel);
@@ -68,7 +50,6 @@ void DoubleDragForm::setupUi(QDialog& dialog, const FormulaMember& member) {
     pagingRow->addWidget(plan, 1);
     pagingRow->addWidget(lb_rule);
 
-    Button1 = new QPushButton(QStringLiteral("版路說明"), Panel1);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = NewButton("Button1", QStringLiteral("版路說明"), Panel1);
     Button1->setVisible(false);
 }

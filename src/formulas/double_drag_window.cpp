@@ -37,7 +37,8 @@ DoubleDragWindow::DoubleDragWindow(DragFamily family, FormulaMember member, cons
     form.setupUi(*this, member_);
     connectCommon();
     Dialogs& dialogs = services_.dialogs;
-    connect(form.SpeedButton4, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton4Click(); }));
+    connect(form.SpeedButton4, &QToolButton::clicked, this,
+            Guarded(dialogs, [this] { SpeedButton4Click(); }));
     connect(form.Button1, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button1Click(); }));
     // A box reacts to an item picked from its list, or to a text typed and confirmed (Enter or
     // leaving the box), so typing a date does not search at each key.
@@ -108,9 +109,13 @@ void DoubleDragWindow::cb_d1Change() {
     SetItems(*form.cb_d2, items, items.empty() ? std::string() : items.front());
 }
 
-void DoubleDragWindow::cb_d2Change() { SpeedButton4Click(); }
+void DoubleDragWindow::cb_d2Change() {
+    SpeedButton4Click();
+}
 
-void DoubleDragWindow::CB_xxChange() { SpeedButton4Click(); }
+void DoubleDragWindow::CB_xxChange() {
+    SpeedButton4Click();
+}
 
 void DoubleDragWindow::SpeedButton4Click() {
     form.panel_print->setVisible(false);
@@ -131,7 +136,9 @@ void DoubleDragWindow::GetRightIssiue(const QString& x) {
     ShowGetRight();
 }
 
-void DoubleDragWindow::ShowGetRight() { showGrid(PickGrid(draws_, work_, StoredPicks(work_))); }
+void DoubleDragWindow::ShowGetRight() {
+    showGrid(PickGrid(draws_, work_, StoredPicks(work_)));
+}
 
 void DoubleDragWindow::reset_table() {
     showGrid(EmptyDragGrid());
@@ -174,8 +181,9 @@ void DoubleDragWindow::show_6line(const std::string& key) {
 void DoubleDragWindow::explain_6line(const std::string& key) {
     form.mm->clear();
     const std::vector<int> picks = StoredPicks(work_);
-    const DragExplanation explanation = ExplainDragKey(family_, form.sgl->table(), *ParseDragKey(family_, key),
-                                                       {draws_, work_, picks, query_, ball_mode_name});
+    const DragExplanation explanation =
+        ExplainDragKey(family_, form.sgl->table(), *ParseDragKey(family_, key),
+                       {draws_, work_, picks, query_, ball_mode_name});
     form.plan->setText(qs(explanation.plan));
     SetMemoLines(*form.mm, qsList(explanation.lines));
     form.Button1->click();
@@ -192,4 +200,6 @@ void DoubleDragWindow::Button1Click() {
         form.mm->appendPlainText(qs(line));
 }
 
-void DoubleDragWindow::reportNoResult() { form.plan->setText(qs(std::string(DragNoResultPlan))); }
+void DoubleDragWindow::reportNoResult() {
+    form.plan->setText(qs(std::string(DragNoResultPlan)));
+}

@@ -10,9 +10,9 @@
 // result, the extent of its order toggle, its memory file and its popup items. The shared form and
 // window read nothing else about a member; a member adds only its own controls and family.
 
-enum class BoxUse { None, Shown, Hidden };          // a common box the member does not have, shows, or hides
+enum class BoxUse { None, Shown, Hidden }; // a common box the member does not have, shows, or hides
 enum class ThresholdBox { None, Percent, RunLength }; // cb_percent, or cb_lan of the double-drag windows
-enum class NoResultReport { Message, PlanPanel };   // the message box, or "無" in the plan panel
+enum class NoResultReport { Message, PlanPanel };     // the message box, or "無" in the plan panel
 enum class MemoryFileName { None, PerGame, PerForm }; // Text539._<form>.txt or Text8E_<form>.txt
 
 struct FormulaMember {
@@ -35,16 +35,16 @@ struct FormulaMember {
     KeySort sort = KeySort::Descending;
     NoResultReport noResult = NoResultReport::Message;
 
-    int orderPositions = 0;        // positions the order toggle rewrites; 0: no toggle
-    bool orderRadiosShown = true;  // rb_ball_ori / rb_ball_sort
-    bool longBallNames = false;    // "落球"/"順球" instead of "落"/"順" in texts
+    int orderPositions = 0;         // positions the order toggle rewrites; 0: no toggle
+    bool orderRadiosShown = true;   // rb_ball_ori / rb_ball_sort
+    bool longBallNames = false;     // "落球"/"順球" instead of "落"/"順" in texts
     bool sortedOrderOnShow = false; // each showing checks "順球"
 
     MemoryFileName memoryFile = MemoryFileName::None;
     std::string printItem;  // object name of the popup item "列印版路內容"; empty: none
     std::string deleteItem; // object name of the popup item "刪除基準日參數記憶"; empty: none
 
-    int progressMax = 0; // Pbar's maximum; 0: no progress bar
+    int progressMax = 0;        // Pbar's maximum; 0: no progress bar
     bool ruleLabelShown = true; // lb_rule with the key or formula on show
 
     std::vector<std::string> gridHeadings; // sgl: one fixed heading row, no fixed column

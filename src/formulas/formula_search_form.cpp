@@ -17,49 +17,37 @@
 
 #include "formulas/formula_member.h"
 #include "platform/fonts.h"
+#include "platform/form_controls.h"
 #include "platform/qt_text.h"
 #include "platform/string_grid.h"
 
 namespace {
 
-QComboBox* editableCombo(const QString& name, const std::vector<std::string>& items, const std::string& text,
+QComboBox* editableCombo(const char* name, const std::vector<std::string>& items, const std::string& text,
                          QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(qsList(items));
-    box->setCurrentText(qs(text));
-    box->setMinimumContentsLength(3);
-    return box;
+    return NewEditableCombo(name, qsList(items), qs(text), parent);
 }
 
-QToolButton* speedButton(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setAutoRaise(true);
-    return button;
-}
-
-QLabel* centredLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
+QLabel* centredLabel(const char* name, std::string_view text, QWidget* parent) {
+    QLabel* label = NewLabel(name, qs(std::string(text)), parent);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
 } // namespace
 
-QComboBox* FormulaSearchForm::threshold() const { return cb_percent ? cb_percent : cb_lan; }
+QComboBox* FormulaSearchForm::threshold() const {
+    return cb_percent ? cb_percent : cb_lan;
+}
 
-void FormulaSearchForm::addCaptioned(QHBoxLayout& row, const QString& before, QWidget* box, const QString& after) {
+void FormulaSearchForm::addCaptioned(QHBoxLayout& row, const QString& before, QWidget* box,
+                                     const QString& after) {
     QWidget* parent = box->parentWidget();
     if (!before.isEmpty())
-        row.addWidget(new QLabel(before, parent));
+        row.addWidget(NewCaption(before, parent));
     row.addWidget(box);
     if (!after.isEmpty())
-        row.addWidget(new QLabel(after, parent));
+        row.addWidget(NewCaption(after, parent));
 }
 
 void FormulaSearchForm::setupUi(QDialog& dialog, const FormulaMember& member) {
@@ -67,45 +55,40 @@ void FormulaSearchForm::setupUi(QDialog& dialog, const FormulaMember& member) {
     dialog.setWindowTitle(qs(member.caption));
     dialog.resize(member.width, member.height);
 
-    Panel1 = new QFrame(&dialog);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1 = Named(new QFrame(&dialog), "Panel1");
     Panel1->setFrameShape(QFrame::Panel);
     auto* panel = new QVBoxLayout(Panel1);
     topRows = new QVBoxLayout;
     panel->addLayout(topRows);
 
-    cb_date = editableCombo(QStringLiteral("cb_date"), {}, {}, Panel1);
+    cb_date = editableCombo("cb_date", {}, {}, Panel1);
     cb_date->setMinimumContentsLength(10);
     cb_date->setVisible(member.baseDate == BoxUse::Shown);
-    cb_base = editableCombo(QStringLiteral("cb_base"), member.lookBackItems, member.lookBackText, Panel1);
+    cb_base = editableCombo("cb_base", member.lookBackItems, member.lookBackText, Panel1);
     cb_base->setVisible(member.lookBack == BoxUse::Shown);
     if (member.threshold == ThresholdBox::Percent)
-        cb_percent = editableCombo(QStringLiteral("cb_percent"), member.thresholdItems, member.thresholdText, Panel1);
+        cb_percent = editableCombo("cb_percent", member.thresholdItems, member.thresholdText, Panel1);
     else if (member.threshold == ThresholdBox::RunLength)
-        cb_lan = editableCombo(QStringLiteral("cb_lan"), member.thresholdItems, member.thresholdText, Panel1);
+        cb_lan = editableCombo("cb_lan", member.thresholdItems, member.thresholdText, Panel1);
 
-    rb_ball_ori = new QRadioButton(QStringLiteral("落球"), Panel1);
-    rb_ball_ori->setObjectName(QStringLiteral("rb_ball_ori"));
+    rb_ball_ori = Named(new QRadioButton(QStringLiteral("落球"), Panel1), "rb_ball_ori");
     rb_ball_ori->setChecked(true);
-    rb_ball_sort = new QRadioButton(QStringLiteral("順球"), Panel1);
-    rb_ball_sort->setObjectName(QStringLiteral("rb_ball_sort"));
+    rb_ball_sort = Named(new QRadioButton(QStringLiteral("順球"), Panel1), "rb_ball_sort");
     const bool radios = member.orderPositions > 0 && member.orderRadiosShown;
     rb_ball_ori->setVisible(radios);
     rb_ball_sort->setVisible(radios);
 
-    SpeedButton4 = new QToolButton(Panel1);
-    SpeedButton4->setObjectName(QStringLiteral("SpeedButton4"));
+    SpeedButton4 = Named(new QToolButton(Panel1), "SpeedButton4");
     SpeedButton4->setText(qs(member.startCaption));
     SpeedButton4->setFont(KaiFont(16));
     SpeedButton4->setMinimumSize(90, 40);
-    SpeedButton2 = speedButton(QStringLiteral("SpeedButton2"), QStringLiteral("上一組"), Panel1);
-    SpeedButton6 = speedButton(QStringLiteral("SpeedButton6"), QStringLiteral("下一組"), Panel1);
+    SpeedButton2 = NewSpeedButton("SpeedButton2", QStringLiteral("上一組"), Panel1);
+    SpeedButton6 = NewSpeedButton("SpeedButton6", QStringLiteral("下一組"), Panel1);
     SpeedButton2->setEnabled(false);
     SpeedButton6->setEnabled(false);
-    lb_sortidx = centredLabel(QStringLiteral("lb_sortidx"), qs(std::string(InitialIndexLabel)), Panel1);
-    lb_tot = centredLabel(QStringLiteral("lb_tot"), qs(std::string(InitialTotalLabel)), Panel1);
-    lb_rule = new QLabel(QStringLiteral("公式"), Panel1);
-    lb_rule->setObjectName(QStringLiteral("lb_rule"));
+    lb_sortidx = centredLabel("lb_sortidx", InitialIndexLabel, Panel1);
+    lb_tot = centredLabel("lb_tot", InitialTotalLabel, Panel1);
+    lb_rule = NewLabel("lb_rule", QStringLiteral("公式"), Panel1);
     lb_rule->setVisible(member.ruleLabelShown);
     pagingRow = new QHBoxLayout;
     pagingRow->addWidget(SpeedButton2);
@@ -114,16 +97,14 @@ void FormulaSearchForm::setupUi(QDialog& dialog, const FormulaMember& member) {
     pagingRow->addWidget(lb_tot);
     panel->addLayout(pagingRow);
 
-    panel_print = new QFrame(&dialog);
-    panel_print->setObjectName(QStringLiteral("panel_print"));
+    panel_print = Named(new QFrame(&dialog), "panel_print");
     panel_print->setFrameShape(QFrame::Panel);
     auto* hint = new QVBoxLayout(panel_print);
-    hint->addWidget(new QLabel(QStringLiteral("按滑鼠右鍵可列印版路內容"), panel_print));
-    hint->addWidget(new QLabel(QStringLiteral("(按[開始鍵]本訊息消失)"), panel_print));
+    hint->addWidget(NewCaption(QStringLiteral("按滑鼠右鍵可列印版路內容"), panel_print));
+    hint->addWidget(NewCaption(QStringLiteral("(按[開始鍵]本訊息消失)"), panel_print));
     panel_print->setVisible(!member.printItem.empty());
 
-    sgl = new StringGrid(0, 1, &dialog);
-    sgl->setObjectName(QStringLiteral("sgl"));
+    sgl = Named(new StringGrid(0, 1, &dialog), "sgl");
     sgl->SetColCount(static_cast<int>(member.gridHeadings.size()));
     sgl->SetRowCount(2);
     for (std::size_t c = 0; c < member.gridHeadings.size(); ++c)
@@ -131,10 +112,10 @@ void FormulaSearchForm::setupUi(QDialog& dialog, const FormulaMember& member) {
     for (std::size_t c = 0; c < member.columnWidths.size(); ++c)
         sgl->SetColWidth(static_cast<int>(c), member.columnWidths[c]);
     sgl->verticalHeader()->setDefaultSectionSize(20);
-    sgl->setStyleSheet(QStringLiteral("QHeaderView::section { background: %1; }").arg(qs(member.headingColour)));
+    sgl->setStyleSheet(
+        QStringLiteral("QHeaderView::section { background: %1; }").arg(qs(member.headingColour)));
     sgl->setContextMenuPolicy(Qt::CustomContextMenu);
-    sglPopup = new QMenu(sgl);
-    sglPopup->setObjectName(QStringLiteral("sglPopup"));
+    sglPopup = Named(new QMenu(sgl), "sglPopup");
     if (!member.printItem.empty()) {
         printItem = sglPopup->addAction(QStringLiteral("列印版路內容"));
         printItem->setObjectName(qs(member.printItem));
@@ -144,16 +125,13 @@ void FormulaSearchForm::setupUi(QDialog& dialog, const FormulaMember& member) {
         deleteItem->setObjectName(qs(member.deleteItem));
     }
 
-    Pbar = new QProgressBar(&dialog);
-    Pbar->setObjectName(QStringLiteral("Pbar"));
+    Pbar = Named(new QProgressBar(&dialog), "Pbar");
     Pbar->setRange(0, member.progressMax);
     Pbar->setValue(0);
     Pbar->setVisible(member.progressMax > 0);
 
-    mm = new QPlainTextEdit(&dialog);
-    mm->setObjectName(QStringLiteral("mm"));
+    mm = NewMemo("mm", &dialog, LineWrap::NoWrap);
     mm->setFont(MemoFont(11));
-    mm->setLineWrapMode(QPlainTextEdit::NoWrap);
     mm->setFixedHeight(195);
 
     auto* layout = new QVBoxLayout(&dialog);

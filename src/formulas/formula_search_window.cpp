@@ -25,28 +25,35 @@
 #include "platform/string_grid.h"
 #include "platform/window_links.h"
 
-FormulaSearchWindow::FormulaSearchWindow(FormulaMember member, FormulaSearchForm& form, const DrawTables& draws,
-                                         WorkArea& work, Services& services, WindowLinks& links, QWidget* parent)
-    : QDialog(parent), member_(std::move(member)), form_(form), draws_(draws), work_(work), services_(services),
-      links_(links), worker_(*this) {
+FormulaSearchWindow::FormulaSearchWindow(FormulaMember member, FormulaSearchForm& form,
+                                         const DrawTables& draws, WorkArea& work, Services& services,
+                                         WindowLinks& links, QWidget* parent)
+    : QDialog(parent), member_(std::move(member)), form_(form), draws_(draws), work_(work),
+      services_(services), links_(links), worker_(*this) {
     rule_percent = PercentFromText(member_.thresholdText).percent;
     ball_mode_name = BallModeName(BallOrder::Drawn, member_.longBallNames);
     if (member_.memoryFile == MemoryFileName::PerForm)
         memo_file_name = FormMemoryFileName(member_.formName);
 }
 
-FormulaSearchWindow::~FormulaSearchWindow() { worker_.requestStop(); }
+FormulaSearchWindow::~FormulaSearchWindow() {
+    worker_.requestStop();
+}
 
 void FormulaSearchWindow::connectCommon() {
     Dialogs& dialogs = services_.dialogs;
-    connect(form_.SpeedButton2, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton2Click(); }));
-    connect(form_.SpeedButton6, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton6Click(); }));
+    connect(form_.SpeedButton2, &QToolButton::clicked, this,
+            Guarded(dialogs, [this] { SpeedButton2Click(); }));
+    connect(form_.SpeedButton6, &QToolButton::clicked, this,
+            Guarded(dialogs, [this] { SpeedButton6Click(); }));
     if (QComboBox* box = form_.cb_percent) {
         connect(box, &QComboBox::textActivated, this, Guarded(dialogs, [this] { cb_percentChange(); }));
-        connect(box->lineEdit(), &QLineEdit::textEdited, this, Guarded(dialogs, [this] { cb_percentChange(); }));
+        connect(box->lineEdit(), &QLineEdit::textEdited, this,
+                Guarded(dialogs, [this] { cb_percentChange(); }));
     }
     if (member_.orderPositions > 0)
-        connect(form_.rb_ball_ori, &QRadioButton::toggled, this, Guarded(dialogs, [this] { rb_ball_sortClick(); }));
+        connect(form_.rb_ball_ori, &QRadioButton::toggled, this,
+                Guarded(dialogs, [this] { rb_ball_sortClick(); }));
     if (form_.printItem)
         connect(form_.printItem, &QAction::triggered, this, Guarded(dialogs, [this] { printItemClick(); }));
     if (form_.deleteItem)
@@ -96,7 +103,9 @@ void FormulaSearchWindow::rb_ball_sortClick() {
     orderChanged();
 }
 
-void FormulaSearchWindow::printItemClick() { links_.show_memo_rpt(MemoLines(*form_.mm)); }
+void FormulaSearchWindow::printItemClick() {
+    links_.show_memo_rpt(MemoLines(*form_.mm));
+}
 
 void FormulaSearchWindow::deleteItemClick() {
     DeleteMemoryFile(memo_file_name);
@@ -104,10 +113,13 @@ void FormulaSearchWindow::deleteItemClick() {
     close();
 }
 
-void FormulaSearchWindow::SpeedButton4MouseMove() { form_.panel_print->setVisible(false); }
+void FormulaSearchWindow::SpeedButton4MouseMove() {
+    form_.panel_print->setVisible(false);
+}
 
 bool FormulaSearchWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == form_.SpeedButton4 && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove))
+    if (watched == form_.SpeedButton4 &&
+        (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove))
         SpeedButton4MouseMove();
     return QDialog::eventFilter(watched, event);
 }
@@ -115,7 +127,8 @@ bool FormulaSearchWindow::eventFilter(QObject* watched, QEvent* event) {
 MemoryLines FormulaSearchWindow::memoryLines() const {
     const QComboBox* threshold = form_.threshold();
     return {ss(form_.cb_date->currentText()), ss(form_.cb_base->currentText()),
-            threshold ? ss(threshold->currentText()) : std::string(), form_.rb_ball_ori->isChecked() ? "A" : "B"};
+            threshold ? ss(threshold->currentText()) : std::string(),
+            form_.rb_ball_ori->isChecked() ? "A" : "B"};
 }
 
 void FormulaSearchWindow::restoreMemoryLines(const std::vector<std::string>& lines) {
@@ -135,7 +148,8 @@ void FormulaSearchWindow::showBaseDates() {
     std::optional<std::vector<std::string>> remembered;
     if (member_.memoryFile != MemoryFileName::None)
         RunGuarded(services_.dialogs, [&] { remembered = ReadMemoryFile(memo_file_name); });
-    const QString date = remembered && !remembered->empty() ? qs(remembered->front()) : qs(NewestDateText(draws_));
+    const QString date =
+        remembered && !remembered->empty() ? qs(remembered->front()) : qs(NewestDateText(draws_));
     form_.cb_date->clear();
     form_.cb_date->addItems(qsList(BaseDateItems(draws_)));
     form_.cb_date->setCurrentText(date);
@@ -211,7 +225,9 @@ void FormulaSearchWindow::showResult(std::vector<std::string> keys) {
         reportNoResult();
 }
 
-void FormulaSearchWindow::reportNoResult() { showMessage(NoResultMessage, DialogKind::Information); }
+void FormulaSearchWindow::reportNoResult() {
+    showMessage(NoResultMessage, DialogKind::Information);
+}
 
 void FormulaSearchWindow::showGrid(TextTable table) {
     form_.sgl->setTable(std::move(table));

@@ -50,8 +50,8 @@ public:
     std::string memo_file_name;
 
 protected:
-    FormulaSearchWindow(FormulaMember member, FormulaSearchForm& form, const DrawTables& draws, WorkArea& work,
-                        Services& services, WindowLinks& links, QWidget* parent);
+    FormulaSearchWindow(FormulaMember member, FormulaSearchForm& form, const DrawTables& draws,
+                        WorkArea& work, Services& services, WindowLinks& links, QWidget* parent);
     // Wires the common controls; the member calls it once its form is built.
     void connectCommon();
 
