@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QTextCursor>
 #include <QToolButton>
 
 #include "common/date.h"
@@ -187,6 +188,7 @@ void DoubleDragWindow::explain_6line(const std::string& key) {
     form.plan->setText(qs(explanation.plan));
     SetMemoLines(*form.mm, qsList(explanation.lines));
     form.Button1->click();
+    form.mm->moveCursor(QTextCursor::Start); // the head lines in view, not the end of the detail
 }
 
 void DoubleDragWindow::Button1Click() {

@@ -170,6 +170,13 @@ void FormulaSearchWindow::showMessage(std::string_view text, DialogKind kind) {
 
 // ---- the search and its result ----
 
+bool FormulaSearchWindow::historyCoversSearch(int oldestDrawRead) {
+    if (HistoryCovers(oldestDrawRead))
+        return true;
+    showMessage(HistoryTooShortMessage, DialogKind::Warning);
+    return false;
+}
+
 void FormulaSearchWindow::runSearch(Search search) {
     if (searching())
         return; // every input that starts a search is disabled meanwhile

@@ -71,6 +71,10 @@ protected:
     // Writes the memory file before a search; a failure is shown and the search runs all the same.
     void writeMemoryFile();
 
+    // A search that would read draws before the first one reads none: the user is told the history
+    // is too short. True when the search may run.
+    bool historyCoversSearch(int oldestDrawRead);
+
     // Runs the member's enumeration off the GUI thread; its keys, in enumeration order, are sorted
     // and shown when it ends. `search` must not touch widgets; the tables it reads are not written
     // while it runs, since every input that could write them is disabled.

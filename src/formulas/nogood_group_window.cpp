@@ -114,10 +114,8 @@ void TForm_rk_7star2_ng::SpeedButton4Click() {
 void TForm_rk_7star2_ng::chk_7s() {
     const int base = BaseDrawOrNewest(draws_, ss(form.cb_date->currentText()));
     base_offset = draws_.DrawCount - base;
-    if (!GroupHistoryCovers(base)) {
-        showMessage(HistoryTooShortMessage, DialogKind::Warning);
+    if (!historyCoversSearch(base - GroupVerifyDraws + 1 - GroupFarthestBack))
         return;
-    }
     showGrid(GroupSearchGrid(draws_));
     runSearch([&draws = draws_, base, settings = settings_](const SearchControl& control) {
         std::vector<std::string> keys;

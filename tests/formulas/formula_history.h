@@ -44,8 +44,9 @@ inline std::unique_ptr<SharedTables> HistoryOf(const std::vector<DrawNumbers>& n
     return LoadedTables(FormulaDrawLines(numbers));
 }
 
-// `count` draws of five distinct numbers, reproducible by seed.
-inline std::vector<DrawNumbers> RandomDraws(int count, unsigned seed) {
+// `count` draws of five distinct numbers from 1..maxNumber, reproducible by seed. A small range
+// makes numbers come back often, so runs of hits are common.
+inline std::vector<DrawNumbers> RandomDraws(int count, unsigned seed, int maxNumber = 39) {
     std::mt19937 random(seed);
     std::vector<DrawNumbers> out;
     for (int d = 0; d < count; ++d) {
@@ -53,7 +54,7 @@ inline std::vector<DrawNumbers> RandomDraws(int count, unsigned seed) {
         for (std::size_t k = 0; k < draw.size(); ++k) {
             int n;
             do
-                n = static_cast<int>(random() % 39) + 1;
+                n = static_cast<int>(random() % static_cast<unsigned>(maxNumber)) + 1;
             while (std::find(draw.begin(), draw.begin() + static_cast<std::ptrdiff_t>(k), n) !=
                    draw.begin() + static_cast<std::ptrdiff_t>(k));
             draw[k] = n;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QTest>
+#include <QEventLoop>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "formula_history.h"
@@ -8,21 +9,38 @@
 #include "support/ui_driver.h"
 #include "support/window_fixture.h"
 
-// A formula window alone over a history of the test's own or the shipped one, loaded as the main
-// window loads it; searches run in the background, so tests wait for them to end.
+// Runs the event loop until the window's search has ended and its result is shown (or a generous
+// bound has passed); false when it did not end.
+inline bool SearchEnds(FormulaSearchWindow& window) {
+    if (!window.searching())
+        return true;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (!window.searching())
+            loop.quit();
+    });
+    poll.start(0);
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return !window.searching();
+}
+
+// A formula window built alone over tables the program's loader filled from the test's draws.
 class FormulaWindowTest : public WindowTest {
 protected:
-    void loadShipped() {
-        dir.copyData(QStringLiteral("TW539.txt"));
-        loadDrawFile();
-    }
     void loadNumbers(const std::vector<DrawNumbers>& numbers) { loadDraws(FormulaDrawLines(numbers)); }
 
-    // Clicks "開始" and waits until the search has ended and its result is shown.
-    static void Search(FormulaSearchWindow& window) {
-        Click(window, "SpeedButton4");
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !window.searching(); }, 60000));
+    // Shows the window as its opener does and waits for the search its showing runs.
+    void show(FormulaSearchWindow& window) {
+        window.show();
+        ASSERT_TRUE(window.isVisible());
+        ASSERT_TRUE(SearchEnds(window));
     }
-
-    QStringList prompts() const { return platform.dialogs.texts(); }
+    // Clicks a control and waits for any search the click started.
+    void clickAndWait(FormulaSearchWindow& window, const char* name) {
+        Click(window, name);
+        ASSERT_TRUE(SearchEnds(window));
+    }
+    QStringList dialogTexts() const { return platform.dialogs.texts(); }
 };

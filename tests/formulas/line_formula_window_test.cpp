@@ -1,6 +1,6 @@
 #include <QToolButton>
 
-#include "formula_window_fixture.h"
+#include "family_window_fixture.h"
 #include "formulas/line_formula_search.h"
 #include "formulas/line_formula_texts.h"
 #include "formulas/line_formula_window.h"
@@ -8,7 +8,7 @@
 
 namespace {
 
-class LineWindowTest : public FormulaWindowTest {
+class LineWindowTest : public FamilyWindowTest {
 protected:
     std::unique_ptr<TForm_rk_6line_line> open() {
         auto window = std::make_unique<TForm_rk_6line_line>(tables.draws, tables.work, services, links);

@@ -3,7 +3,7 @@
 #include <QRadioButton>
 
 #include "common/text_file.h"
-#include "formula_window_fixture.h"
+#include "family_window_fixture.h"
 #include "formulas/nogood_group_search.h"
 #include "formulas/nogood_group_window.h"
 #include "platform/qt_text.h"
@@ -12,7 +12,7 @@ namespace {
 
 const char* MemoryFile = "Text8E_Form_rk_7star2_ng.txt";
 
-class GroupWindowTest : public FormulaWindowTest {
+class GroupWindowTest : public FamilyWindowTest {
 protected:
     std::unique_ptr<TForm_rk_7star2_ng> open() {
         auto window = std::make_unique<TForm_rk_7star2_ng>(tables.draws, tables.work, services, links);

@@ -2,7 +2,7 @@
 #include <QRadioButton>
 
 #include "common/text_file.h"
-#include "formula_window_fixture.h"
+#include "family_window_fixture.h"
 #include "formulas/nurture30_window.h"
 #include "formulas/nurture50_window.h"
 #include "formulas/nurture_search.h"
@@ -13,7 +13,7 @@ namespace {
 const char* Memory50 = "Text539._Form_rk_6line_3is.txt";
 const char* Memory30 = "Text539._Form_rk_6line_3is_2.txt";
 
-class NurtureWindowTest : public FormulaWindowTest {
+class NurtureWindowTest : public FamilyWindowTest {
 protected:
     template <class Window> std::unique_ptr<Window> open() {
         auto window = std::make_unique<Window>(tables.draws, tables.work, services, links);

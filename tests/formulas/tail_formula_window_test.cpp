@@ -2,14 +2,14 @@
 #include <QProgressBar>
 #include <QToolButton>
 
-#include "formula_window_fixture.h"
+#include "family_window_fixture.h"
 #include "formulas/tail_formula_search.h"
 #include "formulas/tail_formula_window.h"
 #include "platform/qt_text.h"
 
 namespace {
 
-class TailWindowTest : public FormulaWindowTest {
+class TailWindowTest : public FamilyWindowTest {
 protected:
     std::unique_ptr<TForm_rk_nogood> open() {
         auto window = std::make_unique<TForm_rk_nogood>(tables.draws, tables.work, services, links);

@@ -77,9 +77,9 @@ protected:
         return out;
     }
     // Clicks a subset search's start button and waits until the run has ended.
-    void runSubsetSearch(QPushButton* start) {
+    void runSubsetSearch(const char* start) {
         QSignalSpy ended(&w(), &TForm_varnholt::subsetSearchEnded);
-        click(start);
+        Click(w(), start);
         ASSERT_TRUE(w().subsetSearchRunning());
         ASSERT_TRUE(ended.wait(300000)) << "the search did not end";
         EXPECT_FALSE(w().subsetSearchRunning());
@@ -151,9 +151,9 @@ TEST_F(VarnholtSearchTest, EightNumberSearchesRefuseOtherCountsAndPlaceTheBestSp
         for (QPushButton* start : {w().ui.Button12, w().ui.Button29}) {
             click(start);
             expectWarning(QStringLiteral("本分析所選的號碼必須是８個，請重新選擇後再操作本功能"));
-            EXPECT_EQ(w().ui.PageC->currentWidget(), w().ui.TS4);
+            EXPECT_EQ(CurrentPage(w(), "PageC"), "TS4");
             EXPECT_EQ(memo2(), QStringList{QStringLiteral("earlier report")});
-            EXPECT_EQ(w().ui.cb9->currentText(), QStringLiteral("5")) << "the eight-number guard leaves cb9";
+            EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("5")) << "the eight-number guard leaves cb9";
             EXPECT_TRUE(w().unit.LayoutList.empty());
         }
     }
@@ -171,12 +171,12 @@ TEST_F(VarnholtSearchTest, EightNumberSearchesRefuseOtherCountsAndPlaceTheBestSp
     EXPECT_EQ(layout(4), (QStringList{"01,08", "02,07", "03,06", "04,05"}));
     EXPECT_EQ(w().unit.PillarNo[3][2], "06");
     EXPECT_EQ(w().unit.LayoutList.size(), 105u);
-    EXPECT_EQ(w().ui.PageC->currentWidget(), w().ui.TS6);
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
 
     // 1x1x2x2x2 from a three-pillar layout: five pillars, priced, the singles first.
     Pick(w(), "CB_Select", QStringLiteral("3"));
     Click(w(), "Button29");
-    EXPECT_EQ(w().ui.CB_Select->currentText(), QStringLiteral("5"));
+    EXPECT_EQ(Text(w(), "CB_Select"), QStringLiteral("5"));
     EXPECT_TRUE(w().ui.SizeBox[5]->isEnabled());
     EXPECT_EQ(w().ui.SizeBox[2]->currentText(), QStringLiteral("1"));
     EXPECT_EQ(w().ui.SizeBox[5]->currentText(), QStringLiteral("2"));
@@ -207,11 +207,11 @@ TEST_F(VarnholtSearchTest, NineAndTenNumberSearchesSetTheCountBoxAndRankByRG1) {
     select(Range(1, 11));
     Click(w(), "Button30");
     expectWarning(QStringLiteral("本分析所選的號碼必須是１０個，請重新選擇後再操作本功能"));
-    EXPECT_EQ(w().ui.cb9->currentText(), QStringLiteral("10"));
-    EXPECT_EQ(w().ui.PageC->currentWidget(), w().ui.TS4);
+    EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("10"));
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS4");
     Click(w(), "Button28");
     expectWarning(QStringLiteral("本分析所選的號碼必須是９個，請重新選擇後再操作本功能"));
-    EXPECT_EQ(w().ui.cb9->currentText(), QStringLiteral("9"));
+    EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("9"));
 
     // 01..09 over an empty memo; RG1 is not read by this search.
     select(Range(1, 9));
@@ -226,7 +226,7 @@ TEST_F(VarnholtSearchTest, NineAndTenNumberSearchesSetTheCountBoxAndRankByRG1) {
     EXPECT_EQ(lines[11], QStringLiteral("以下按三星/二星次數排列三十組"));
     EXPECT_EQ(lines[12], QString(15, QChar(0xFFE3)));
     EXPECT_EQ(lines[13], QStringLiteral("三星0碰,二星0碰---(01,08,09) x (02,06,07) x (03,04,05)"));
-    EXPECT_EQ(w().ui.CB_Select->currentText(), QStringLiteral("3"));
+    EXPECT_EQ(Text(w(), "CB_Select"), QStringLiteral("3"));
     EXPECT_EQ(w().ui.SizeBox[4]->currentText(), QStringLiteral("0"));
     EXPECT_FALSE(w().ui.SizeBox[4]->isEnabled());
     EXPECT_EQ(layout(3), (QStringList{"01,08,09", "02,06,07", "03,04,05"}));
@@ -269,8 +269,8 @@ TEST_F(VarnholtSearchTest, SubsetSearchesAskAndRefuseOtherCounts) {
     select(Range(1, 11));
     Click(w(), "Button31");
     expectWarning(QStringLiteral("本分析所選的號碼必須是１２個，請重新選擇後再操作本功能"));
-    EXPECT_EQ(w().ui.cb9->currentText(), QStringLiteral("12"));
-    EXPECT_EQ(w().ui.PageC->currentWidget(), w().ui.TS4);
+    EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("12"));
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS4");
     EXPECT_FALSE(w().subsetSearchRunning());
     EXPECT_TRUE(w().ui.btn_stop->isHidden());
 
@@ -285,15 +285,15 @@ TEST_F(VarnholtSearchTest, SubsetSearchesAskAndRefuseOtherCounts) {
                              "計算超過 5/3003，即可顯示結果。"));
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Information);
     EXPECT_EQ(platform.dialogs.prompts[0].buttons, DialogButtons::YesNo);
-    EXPECT_EQ(w().ui.PageC->currentWidget(), w().ui.TS5);
-    EXPECT_EQ(w().ui.cb9->currentText(), QStringLiteral("12"));
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS5");
+    EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("12"));
     platform.dialogs.prompts.clear();
 
     platform.dialogs.answer(DialogAnswer::Yes);
     Click(w(), "Button32");
     ASSERT_EQ(platform.dialogs.prompts.size(), 2u);
     expectWarning(QStringLiteral("本分析所選的號碼必須是１５個，請重新選擇後再操作本功能"));
-    EXPECT_EQ(w().ui.cb9->currentText(), QStringLiteral("15"));
+    EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("15"));
     EXPECT_FALSE(w().subsetSearchRunning());
     EXPECT_TRUE(w().ui.lb_percent->isHidden());
     EXPECT_EQ(reportFile("C15_10.txt"), "<no file>");
@@ -309,8 +309,8 @@ TEST_F(VarnholtSearchTest, TwelveOfEightRunsWithTheOtherInputsDisabledAndSavesIt
         if (subset != 100)
             return;
         // While it runs: only the stop button acts, closing is refused, and RG1 was read at the start.
-        EXPECT_TRUE(w().ui.Button31->text().endsWith(QStringLiteral("%處理中")))
-            << w().ui.Button31->text().toStdString();
+        EXPECT_TRUE(Text(w(), "Button31").endsWith(QStringLiteral("%處理中")))
+            << Text(w(), "Button31").toStdString();
         EXPECT_TRUE(w().ui.btn_stop->isVisible());
         EXPECT_TRUE(w().ui.btn_stop->isEnabled());
         EXPECT_TRUE(w().ui.btn_stop->hasFocus() || !w().isActiveWindow());
@@ -322,7 +322,7 @@ TEST_F(VarnholtSearchTest, TwelveOfEightRunsWithTheOtherInputsDisabledAndSavesIt
         w().close();
         EXPECT_TRUE(w().isVisible());
     });
-    runSubsetSearch(w().ui.Button31);
+    runSubsetSearch("Button31");
     ASSERT_EQ(steps.size(), 495u);
     EXPECT_EQ(steps.front(), 1);
     EXPECT_EQ(steps.back(), 495);
@@ -337,10 +337,10 @@ TEST_F(VarnholtSearchTest, TwelveOfEightRunsWithTheOtherInputsDisabledAndSavesIt
     EXPECT_EQ(reportFile("C12_8.txt"), Big5Lines(lines));
 
     // Idle again: everything enabled as before, the layout 2x2x2x2.
-    EXPECT_EQ(w().ui.Button31->text(), QStringLiteral("12取8超優分析"));
+    EXPECT_EQ(Text(w(), "Button31"), QStringLiteral("12取8超優分析"));
     EXPECT_TRUE(w().ui.btn_stop->isHidden());
     EXPECT_FALSE(w().StopFlag1208);
-    EXPECT_EQ(w().ui.PageC->currentWidget(), w().ui.TS6);
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
     for (QWidget* input : std::initializer_list<QWidget*>{w().ui.Button12, w().ui.Button32, w().ui.RG1,
                                                           w().ui.TS2, w().ui.SizeBox[4]})
         EXPECT_TRUE(input->isEnabled()) << input->objectName().toStdString();
@@ -349,7 +349,7 @@ TEST_F(VarnholtSearchTest, TwelveOfEightRunsWithTheOtherInputsDisabledAndSavesIt
 
     // A second run over another selection replaces the file with its own report, nothing of the first left.
     select(Range(20, 31));
-    runSubsetSearch(w().ui.Button31);
+    runSubsetSearch("Button31");
     const QStringList second = report();
     ASSERT_EQ(second.size(), 13 + 3 * 20 + 1);
     EXPECT_EQ(second[5], QStringLiteral("20,21,22,23,24,25,26,27,28,29,30,31"));
@@ -377,10 +377,10 @@ TEST_F(VarnholtSearchTest, FifteenOfTenOverTheLatest500RealDraws) {
         if (subset == 1) {
             EXPECT_TRUE(w().ui.lb_percent->isVisible());
             EXPECT_TRUE(w().ui.btn_stop_1510->isVisible());
-            EXPECT_EQ(w().ui.Button32->text(), QStringLiteral("0.03%處理中"));
+            EXPECT_EQ(Text(w(), "Button32"), QStringLiteral("0.03%處理中"));
         }
     });
-    runSubsetSearch(w().ui.Button32);
+    runSubsetSearch("Button32");
     EXPECT_EQ(steps, 3003);
     EXPECT_EQ(Label(w(), "lb_percent"), QStringLiteral("3003 / 3003"));
 
@@ -395,11 +395,11 @@ TEST_F(VarnholtSearchTest, FifteenOfTenOverTheLatest500RealDraws) {
     EXPECT_EQ(lines.back(), QStringLiteral(" 計算時間 2026/12/07 10:20:30 - 2026/12/07 10:20:30 "));
     EXPECT_EQ(reportFile("C15_10.txt"), Big5Lines(lines));
 
-    EXPECT_EQ(w().ui.Button32->text(), QStringLiteral("15取10超優分析"));
+    EXPECT_EQ(Text(w(), "Button32"), QStringLiteral("15取10超優分析"));
     EXPECT_TRUE(w().ui.lb_percent->isHidden());
     EXPECT_TRUE(w().ui.btn_stop_1510->isHidden());
-    EXPECT_EQ(w().ui.PageC->currentWidget(), w().ui.TS6);
-    EXPECT_EQ(w().ui.CB_Select->currentText(), QStringLiteral("4"));
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
+    EXPECT_EQ(Text(w(), "CB_Select"), QStringLiteral("4"));
     EXPECT_EQ(Label(w(), "lb_pon4"), QStringLiteral("四星= 36 碰"));
     EXPECT_EQ(pillarMemo(3).size(), 3);
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
@@ -422,12 +422,12 @@ TEST_F(VarnholtSearchTest, StoppedRunsReportOnlyWhatTheyMayAndLeaveTheFlagClear)
     select(Range(1, 12));
     SetMemoLines(*w().ui.Memo2, {QStringLiteral("earlier report")});
     stopAt = 3;
-    runSubsetSearch(w().ui.Button31);
+    runSubsetSearch("Button31");
     EXPECT_TRUE(memo2().isEmpty());
-    EXPECT_EQ(w().ui.Button31->text(), QStringLiteral("12取8超優分析"));
+    EXPECT_EQ(Text(w(), "Button31"), QStringLiteral("12取8超優分析"));
     EXPECT_TRUE(w().ui.btn_stop->isHidden());
     EXPECT_FALSE(w().StopFlag1208);
-    EXPECT_EQ(w().ui.PageC->currentWidget(), w().ui.TS5);
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS5");
     EXPECT_EQ(reportFile("C12_8.txt"), "<no file>");
     EXPECT_TRUE(w().ui.Button12->isEnabled());
 
@@ -435,7 +435,7 @@ TEST_F(VarnholtSearchTest, StoppedRunsReportOnlyWhatTheyMayAndLeaveTheFlagClear)
     emit w().ui.btn_stop->clicked();
     EXPECT_FALSE(w().StopFlag1208);
     stopAt = 0;
-    runSubsetSearch(w().ui.Button31);
+    runSubsetSearch("Button31");
     EXPECT_EQ(memo2().size(), 13 + 3 * 20 + 1);
     EXPECT_NE(reportFile("C12_8.txt"), "<no file>");
 
@@ -443,7 +443,7 @@ TEST_F(VarnholtSearchTest, StoppedRunsReportOnlyWhatTheyMayAndLeaveTheFlagClear)
     select(Range(21, 35));
     stopAt = 6;
     platform.dialogs.answer(DialogAnswer::Yes);
-    runSubsetSearch(w().ui.Button32);
+    runSubsetSearch("Button32");
     QStringList lines = report();
     ASSERT_EQ(lines.size(), 13 + 3 * 5 + 2);
     EXPECT_EQ(lines[lines.size() - 2], QStringLiteral("※ 以上結果為計算所有組合之 ﹙5 / 3003 ﹚"));
@@ -460,7 +460,7 @@ TEST_F(VarnholtSearchTest, StoppedRunsReportOnlyWhatTheyMayAndLeaveTheFlagClear)
     EXPECT_EQ(fifthLeftOut, (QStringList{"25", "26", "27", "28", "29"}));
     EXPECT_EQ(Label(w(), "lb_percent"), QStringLiteral("6 / 3003"));
     EXPECT_TRUE(w().ui.lb_percent->isHidden());
-    EXPECT_EQ(w().ui.Button32->text(), QStringLiteral("15取10超優分析"));
+    EXPECT_EQ(Text(w(), "Button32"), QStringLiteral("15取10超優分析"));
     EXPECT_FALSE(w().StopFlag1510);
     expectSubsetResults(lines, 5, SplitShape::Mixed2233, StarOrder::FourThreeTwo);
 
@@ -468,11 +468,11 @@ TEST_F(VarnholtSearchTest, StoppedRunsReportOnlyWhatTheyMayAndLeaveTheFlagClear)
     const std::string before = reportFile("C15_10.txt");
     stopAt = 5;
     platform.dialogs.answer(DialogAnswer::Yes);
-    runSubsetSearch(w().ui.Button32);
+    runSubsetSearch("Button32");
     EXPECT_TRUE(memo2().isEmpty());
     EXPECT_EQ(reportFile("C15_10.txt"), before);
-    EXPECT_EQ(w().ui.PageC->currentWidget(), w().ui.TS5);
-    EXPECT_EQ(w().ui.Button32->text(), QStringLiteral("15取10超優分析"));
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS5");
+    EXPECT_EQ(Text(w(), "Button32"), QStringLiteral("15取10超優分析"));
     EXPECT_FALSE(w().StopFlag1510);
 }
 
@@ -481,14 +481,14 @@ TEST_F(VarnholtSearchTest, AReportFileThatCannotBeWrittenIsNamedAndTheReportKept
     // A folder where the file should go: no file can replace it.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("C12_8.txt")));
     select(Range(1, 12));
-    runSubsetSearch(w().ui.Button31);
+    runSubsetSearch("Button31");
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
     EXPECT_TRUE(platform.dialogs.prompts[0].text.contains(QStringLiteral("C12_8.txt")))
         << platform.dialogs.prompts[0].text.toStdString();
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
     EXPECT_EQ(memo2().size(), 13 + 3 * 20 + 1);
     EXPECT_EQ(memo2()[0], QStringLiteral("１２選８碼立柱 = 2x2x2x2 優柱分析"));
-    EXPECT_EQ(w().ui.PageC->currentWidget(), w().ui.TS6);
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
     EXPECT_FALSE(w().subsetSearchRunning());
     EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("C12_8.txt"))).isDir());
 }

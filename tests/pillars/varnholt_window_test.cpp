@@ -1,6 +1,7 @@
 #include "pillars/varnholt_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -27,7 +28,7 @@
 TEST_F(VarnholtWindowTest, OpeningListsTheDrawsSince2009AndPricesFourPillarsOfTwo) {
     open();
     EXPECT_EQ(w().windowTitle(), QStringLiteral("最佳Qorvel"));
-    EXPECT_EQ(w().ui.PageC->currentWidget(), w().ui.TS2);
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS2");
     EXPECT_EQ(w().ui.DateTimePicker1->date(), QDate(2009, 1, 1));
     EXPECT_EQ(w().ui.DateTimePicker2->date(), QDate(2026, 12, 7));
     const QStringList lines = memo1();
@@ -53,10 +54,10 @@ TEST_F(VarnholtWindowTest, OpeningListsTheDrawsSince2009AndPricesFourPillarsOfTw
 
     // The drag query is prepared from the latest draw.
     EXPECT_EQ(w().ui.cb_date->count(), 12);
-    EXPECT_EQ(w().ui.cb_date->currentText(), QStringLiteral("2009/01/10"));
+    EXPECT_EQ(Text(w(), "cb_date"), QStringLiteral("2009/01/10"));
     EXPECT_EQ(w().ui.cb_date->itemText(11), QStringLiteral("2008/12/30"));
-    EXPECT_EQ(w().ui.CB_xx->currentText(), QStringLiteral("12"));
-    EXPECT_EQ(w().ui.cb_prediction->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("12"));
+    EXPECT_EQ(Text(w(), "cb_prediction"), QStringLiteral("1"));
 
     // Numbers above the highest lottery number have no box.
     EXPECT_FALSE(w().ui.NoBox[39]->isHidden());
@@ -163,6 +164,23 @@ TEST_F(VarnholtWindowTest, LatestAndEveryKthQueries) {
     EXPECT_TRUE(platform.dialogs.prompts.empty()) << platform.dialogs.lastText().toStdString();
 }
 
+TEST_F(VarnholtWindowTest, TypedCountsStayAsTypedAndLettersAreNamedInChinese) {
+    open();
+    QApplication::setActiveWindow(&w()); // completion follows the keys only in the active window
+    // The item list is offered, never completed into the box: 7 stays 7, not 70.
+    Type(w(), "cbis", QStringLiteral("7"));
+    EXPECT_EQ(w().ui.cbis->currentText(), QStringLiteral("7"));
+    Click(w(), "Button16");
+    EXPECT_EQ(memo1().size(), 7);
+    Type(w(), "cb_intv", QStringLiteral("1"));
+    EXPECT_EQ(w().ui.cb_intv->currentText(), QStringLiteral("1"));
+
+    Type(w(), "cbis", QStringLiteral("abc"));
+    Click(w(), "Button16");
+    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("「abc」不是有效的整數"));
+    EXPECT_EQ(memo1().size(), 7); // what was listed before stays
+}
+
 TEST_F(VarnholtWindowTest, DragQueryWithAndWithoutFixedPosition) {
     open();
     // 05 is in draws 3, 4 and 5; the draw after each but the last.
@@ -184,7 +202,7 @@ TEST_F(VarnholtWindowTest, DragQueryWithAndWithoutFixedPosition) {
     // Fixed: 20 stands at ascending position 4 in every draw; two draws later.
     Click(w(), "cb_ff"); // on again, which re-proposes from the chosen date
     Pick(w(), "cb_ii", QStringLiteral("4"));
-    EXPECT_EQ(w().ui.CB_xx->currentText(), QStringLiteral("20"));
+    EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("20"));
     w().ui.cb_prediction->setCurrentText(QStringLiteral("2"));
     Click(w(), "Button18");
     lines = memo1();
@@ -200,8 +218,8 @@ TEST_F(VarnholtWindowTest, DragQueryWithAndWithoutFixedPosition) {
     // Choosing an earlier reference draw proposes its number and the distance to the next draw.
     Pick(w(), "cb_ii", QStringLiteral("1"));
     Pick(w(), "cb_date", QStringLiteral("2009/01/09"));
-    EXPECT_EQ(w().ui.CB_xx->currentText(), QStringLiteral("11"));
-    EXPECT_EQ(w().ui.cb_prediction->currentText(), QStringLiteral("2"));
+    EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("11"));
+    EXPECT_EQ(Text(w(), "cb_prediction"), QStringLiteral("2"));
     EXPECT_TRUE(platform.dialogs.prompts.empty()) << platform.dialogs.lastText().toStdString();
 }
 
@@ -218,28 +236,28 @@ TEST_F(VarnholtWindowTest, ATypedReferenceDateIsTakenWhenConfirmed) {
 
     // Typing alone changes nothing and asks nothing; Enter takes the date of draw 2, older than the list.
     Type(w(), "cb_date", QStringLiteral("2009/02/03"));
-    EXPECT_EQ(w().ui.CB_xx->currentText(), QStringLiteral("25"));
+    EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("25"));
     QTest::keyClick(date, Qt::Key_Return);
-    EXPECT_EQ(w().ui.CB_xx->currentText(), QStringLiteral("02"));
-    EXPECT_EQ(w().ui.cb_prediction->currentText(), QStringLiteral("24"));
+    EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("02"));
+    EXPECT_EQ(Text(w(), "cb_prediction"), QStringLiteral("24"));
     EXPECT_TRUE(platform.dialogs.prompts.empty()) << platform.dialogs.lastText().toStdString();
 
     // Confirming again without a change leaves the number the user typed since.
     w().ui.CB_xx->setCurrentText(QStringLiteral("07"));
     QTest::keyClick(date, Qt::Key_Return);
-    EXPECT_EQ(w().ui.CB_xx->currentText(), QStringLiteral("07"));
+    EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("07"));
 
     // A typed position is taken the same way.
     Type(w(), "cb_ii", QStringLiteral("2"));
     QTest::keyClick(w().ui.cb_ii->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(w().ui.CB_xx->currentText(), QStringLiteral("31"));
+    EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("31"));
 
     // A date no draw has is refused once, when confirmed.
     Type(w(), "cb_date", QStringLiteral("2009/03/30"));
     QTest::keyClick(date, Qt::Key_Return);
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
-    EXPECT_EQ(w().ui.CB_xx->currentText(), QStringLiteral("31"));
+    EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("31"));
 }
 
 TEST_F(VarnholtWindowTest, ValuesTheTablesCannotServeAreRefusedAndTheMemosKept) {
@@ -274,7 +292,7 @@ TEST_F(VarnholtWindowTest, ValuesTheTablesCannotServeAreRefusedAndTheMemosKept) 
     Type(w(), "cb_date", QStringLiteral("2009/02/30"));
     Confirm(w(), "cb_date");
     expectRefused("no such draw date");
-    EXPECT_EQ(w().ui.CB_xx->currentText(), QStringLiteral("12"));
+    EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("12"));
 
     // Text that is no number: the conversion error, and still nothing lost.
     Type(w(), "cbis", QStringLiteral("abc"));
@@ -422,7 +440,7 @@ TEST_F(VarnholtWindowTest, LayoutInputOutsideTheTablesIsRefused) {
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
     EXPECT_EQ(w().unit.PillarCount, 4);
-    EXPECT_EQ(w().ui.CB_Select->currentText(), QStringLiteral("4"));
+    EXPECT_EQ(Text(w(), "CB_Select"), QStringLiteral("4"));
     EXPECT_FALSE(w().ui.SizeBox[5]->isEnabled());
 
     type(w().ui.SizeBox[2], QStringLiteral("9"));
@@ -468,7 +486,7 @@ TEST_F(VarnholtWindowTest, LogoFollowsTheGameAndReopeningStartsOver) {
     EXPECT_EQ(memo1().size(), 10);
     EXPECT_EQ(ticked(), (QStringList{"05"}));
     // Four pillars of two again, and only those four open for sizes.
-    EXPECT_EQ(w().ui.CB_Select->currentText(), QStringLiteral("4"));
+    EXPECT_EQ(Text(w(), "CB_Select"), QStringLiteral("4"));
     EXPECT_EQ(w().ui.SizeBox[5]->currentText(), QStringLiteral("0"));
     EXPECT_TRUE(w().ui.SizeBox[4]->isEnabled());
     EXPECT_FALSE(w().ui.SizeBox[5]->isEnabled());

@@ -251,6 +251,11 @@ QString Label(QWidget& root, const char* name) {
     return Find<QLabel>(root, name).text();
 }
 
+QString CurrentPage(QWidget& root, const char* tabs) {
+    const QWidget* page = Find<QTabWidget>(root, tabs).currentWidget();
+    return page ? page->objectName() : QString();
+}
+
 QString Text(QWidget& root, const char* name) {
     QObject& found = FindAny(root, name);
     if (auto* label = qobject_cast<QLabel*>(&found))

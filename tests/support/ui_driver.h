@@ -52,6 +52,8 @@ QStringList MemoLines(QWidget& root, const char* name);
 QStringList GridRow(QWidget& root, const char* name, int row);
 // A label's text.
 QString Label(QWidget& root, const char* name);
+// The objectName of the page in front of a tab widget.
+QString CurrentPage(QWidget& root, const char* tabs);
 // What a control shows: a label's, edit's, button's or memo's text, a combo box's current text.
 QString Text(QWidget& root, const char* name);
 
