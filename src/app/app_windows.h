@@ -9,10 +9,15 @@ class TForm_dateselect;
 class TForm_dl_main;
 class TForm_rk_ai2_stk_3xx;
 class TForm_rk_ai2_stk_T3xx;
+class TForm_rk_6line_3is;
+class TForm_rk_6line_3is_2;
+class TForm_rk_6line_line;
+class TForm_rk_7star2_ng;
 class TForm_rk_FtpServerIP;
 class TForm_rk_help;
 class TForm_rk_lotto_record;
 class TForm_rk_main;
+class TForm_rk_nogood;
 class TForm_varnholt;
 class Trpt;
 
@@ -46,4 +51,9 @@ struct AppWindows {
     std::unique_ptr<TForm_RK_stk_txtfile> Form_RK_stk_txtfile;
     std::unique_ptr<TForm_rk_ai2_stk_3xx> Form_rk_ai2_stk_3xx;
     std::unique_ptr<TForm_rk_ai2_stk_T3xx> Form_rk_ai2_stk_T3xx;
+    std::unique_ptr<TForm_rk_nogood> Form_rk_nogood;
+    std::unique_ptr<TForm_rk_7star2_ng> Form_rk_7star2_ng;
+    std::unique_ptr<TForm_rk_6line_line> Form_rk_6line_line;
+    std::unique_ptr<TForm_rk_6line_3is> Form_rk_6line_3is;
+    std::unique_ptr<TForm_rk_6line_3is_2> Form_rk_6line_3is_2;
 };
