@@ -84,6 +84,24 @@ TEST(LineFormula, SearchKeepsWhatTheReferenceKeepsOverTheShippedHistory) {
     }
 }
 
+TEST(LineFormula, FortyAndFiftyFivePerCentNeedTwelveAndSeventeenHits) {
+    const auto history = ShippedHistory();
+    const DrawTables& draws = history->draws;
+    auto kept = [&](int percent) {
+        const LineSearchSetup setup = PrepareLineSearch(draws, "1", draws.DrawCount - 3, 1, percent);
+        return SearchLineFormulas(draws, history->work, setup, Threads(2)).keys;
+    };
+    const std::vector<std::string> at35 = kept(35);
+    ASSERT_LT(at35.size(), 1000u); // not full: it holds every formula with 11 hits or more
+    for (auto [percent, least] : {std::pair{40, 12}, {55, 17}}) {
+        std::vector<std::string> expected;
+        for (const std::string& key : at35)
+            if (HitsOf(key) >= least)
+                expected.push_back(key);
+        EXPECT_EQ(kept(percent), expected) << percent;
+    }
+}
+
 TEST(LineFormula, AFullListStopsAtAThousandInEnumerationOrder) {
     const auto history = SameDraws();
     const LineSearchSetup setup = PrepareLineSearch(history->draws, "1", 40, 1, 50);

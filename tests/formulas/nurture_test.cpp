@@ -2,6 +2,7 @@
 
 #include "formula_history.h"
 #include "formula_reference.h"
+#include "formulas/formula_balls.h"
 #include "formulas/nurture_search.h"
 #include "formulas/nurture_texts.h"
 
@@ -162,4 +163,28 @@ TEST(Nurture, ComingDrawsAndABaseDateTwoBack) {
     ASSERT_EQ(initial.rowCount(), 52);
     EXPECT_EQ(initial.cell(1, 51), draws.DrawId[draws.DrawCount - 2]);
     EXPECT_EQ(initial.cell(12, 0), "下二期");
+}
+
+TEST(Nurture, ADrawCountsOnceThoughThePredictionComesOutTwice) {
+    const auto history = TenTwiceHistory();
+    const DrawTables& draws = history->draws;
+    // k = 10 with every coefficient 0 comes out within three draws of draws 38..42 (draw 40 twice).
+    const NurtureSearchSetup setup = PrepareNurtureSearch(draws, Nurture50, "1", 70, 10);
+    const std::vector<std::string> kept = SearchNurtureFormulas(draws, history->work, setup, Threads(2)).keys;
+    EXPECT_EQ(kept.size(), 1000u);
+    EXPECT_NE(std::find(kept.begin(), kept.end(), "10500000010"), kept.end());
+    EXPECT_EQ(kept, ReferenceNurtureSearch(draws, history->work, 50, '1', 70, 10));
+}
+
+TEST(Nurture, TheExplanationHoldsEveryRow) {
+    const auto history = ShippedHistory();
+    const DrawTables& draws = history->draws;
+    // The 16th newest date and B = 1: 50 + 15 + 1 rows.
+    const NurtureDisplay shown =
+        ShowNurtureKey(draws, history->work, Nurture50, draws.DrawCount - 15,
+                       NurtureKey('1', 30, {{1, 2, 0, 0, 0, 0}, 3}), {"d", "1", "60", "落"});
+    EXPECT_EQ(shown.grid.rowCount(), 67);
+    ASSERT_EQ(shown.memo.size(), 2u + 66u + 1u);
+    EXPECT_EQ(shown.memo[2 + 65],
+              DrawDateText(draws, draws.DrawCount) + " 計算結果下 1 期預測" + shown.grid.cell(9, 66));
 }
