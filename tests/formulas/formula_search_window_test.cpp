@@ -19,7 +19,7 @@
 
 namespace {
 
-// A member with every optional piece of the pattern: a memory file, print and delete items, a
+// A member with every optional part of the pattern: a memory file, print and delete items, a
 // percentage threshold, a progress bar and an order toggle. Its search keeps the keys the test
 // offers, in that order, and it shows a key by writing it into the memo.
 FormulaMember TestMember() {
