@@ -13,6 +13,10 @@ class TForm_rk_statistics;
 class TForm_img_excel;
 class TForm_rk_ai2_stk_3xx;
 class TForm_rk_ai2_stk_T3xx;
+class TForm_rk_6line_3is;
+class TForm_rk_6line_3is_2;
+class TForm_rk_6line_line;
+class TForm_rk_7star2_ng;
 class TForm_rk_FtpServerIP;
 class TForm_rk_grid_sort;
 class TForm_rk_chart1;
@@ -24,6 +28,7 @@ class TForm_rk_rule_define;
 class TForm_rk_threeforone;
 class TForm_rk_trace_single;
 class TForm_rk_twoforone;
+class TForm_rk_nogood;
 class TForm_varnholt;
 class Trpt;
 
@@ -59,4 +64,9 @@ struct AppWindows {
     std::unique_ptr<TForm_img_excel> Form_img_excel;
     std::unique_ptr<TForm_rk_ai2_stk_3xx> Form_rk_ai2_stk_3xx;
     std::unique_ptr<TForm_rk_ai2_stk_T3xx> Form_rk_ai2_stk_T3xx;
+    std::unique_ptr<TForm_rk_nogood> Form_rk_nogood;
+    std::unique_ptr<TForm_rk_7star2_ng> Form_rk_7star2_ng;
+    std::unique_ptr<TForm_rk_6line_line> Form_rk_6line_line;
+    std::unique_ptr<TForm_rk_6line_3is> Form_rk_6line_3is;
+    std::unique_ptr<TForm_rk_6line_3is_2> Form_rk_6line_3is_2;
 };

@@ -38,8 +38,13 @@
 #include "drawhistory/server_address_window.h"
 #include "draws/draw_loader.h"
 #include "draws/shared_tables.h"
+#include "formulas/line_formula_window.h"
+#include "formulas/nogood_group_window.h"
+#include "formulas/nurture30_window.h"
+#include "formulas/nurture50_window.h"
 #include "formulas/stk_3xx_window.h"
 #include "formulas/stk_t3xx_window.h"
+#include "formulas/tail_formula_window.h"
 #include "pillars/varnholt_window.h"
 #include "platform/click_label.h"
 #include "platform/clock.h"
@@ -130,6 +135,16 @@ void TForm_rk_main::buildMenu() {
               &TForm_rk_main::stk_3xxExecute);
     addOpener(menuFormulas, QStringLiteral("stk_T3xx"), QStringLiteral("雙連拖統計尾數 "),
               &TForm_rk_main::stk_T3xxExecute);
+    addOpener(menuFormulas, QStringLiteral("NG_tail"), QStringLiteral("不出尾數版路"),
+              &TForm_rk_main::NG_tailExecute);
+    addOpener(menuFormulas, QStringLiteral("NG_group"), QStringLiteral("不出牌組(2006.07.10修訂)"),
+              &TForm_rk_main::NG_groupExecute);
+    addOpener(menuFormulas, QStringLiteral("linevalue"), QStringLiteral("簡單數值公式"),
+              &TForm_rk_main::linevalueExecute);
+    addOpener(menuFormulas, QStringLiteral("one3is"), QStringLiteral("獨支三期養牌(50期驗證)"),
+              &TForm_rk_main::one3isExecute);
+    addOpener(menuFormulas, QStringLiteral("one3is_2"), QStringLiteral("獨支三期養牌(30期驗證)2006.07.10"),
+              &TForm_rk_main::one3is_2Execute);
 }
 
 QMenu* TForm_rk_main::analysisMenu(const QString& name, const QString& title) {
@@ -389,6 +404,7 @@ void TForm_rk_main::open(const QString& windowName) {
         {QStringLiteral("Form_rk_no_analysis"), &TForm_rk_main::openNoAnalysis},
         {QStringLiteral("Form_rk_rule_define"), &TForm_rk_main::openRuleDefine},
         {QStringLiteral("Form_img_excel"), &TForm_rk_main::openExcelGuide},
+        {QStringLiteral("Form_rk_6line_3is"), &TForm_rk_main::one3isExecute},
     };
     const auto opener = openers.find(windowName);
     if (opener == openers.end())
@@ -513,6 +529,35 @@ void TForm_rk_main::stk_T3xxExecute() {
         windows_.Form_rk_ai2_stk_T3xx =
             std::make_unique<TForm_rk_ai2_stk_T3xx>(tables_.draws, tables_.work, services_, *this);
     services_.shower.showModal(*windows_.Form_rk_ai2_stk_T3xx);
+}
+
+// The formula windows are made on first use and kept, so their results outlast a closing.
+template <class Window>
+static Window& FormulaWindow(std::unique_ptr<Window>& slot, SharedTables& tables, Services& services,
+                             WindowLinks& links) {
+    if (!slot)
+        slot = std::make_unique<Window>(tables.draws, tables.work, services, links);
+    return *slot;
+}
+
+void TForm_rk_main::NG_tailExecute() {
+    services_.shower.showModal(FormulaWindow(windows_.Form_rk_nogood, tables_, services_, *this));
+}
+
+void TForm_rk_main::NG_groupExecute() {
+    services_.shower.showModal(FormulaWindow(windows_.Form_rk_7star2_ng, tables_, services_, *this));
+}
+
+void TForm_rk_main::linevalueExecute() {
+    services_.shower.showModal(FormulaWindow(windows_.Form_rk_6line_line, tables_, services_, *this));
+}
+
+void TForm_rk_main::one3isExecute() {
+    services_.shower.showModal(FormulaWindow(windows_.Form_rk_6line_3is, tables_, services_, *this));
+}
+
+void TForm_rk_main::one3is_2Execute() {
+    services_.shower.showModal(FormulaWindow(windows_.Form_rk_6line_3is_2, tables_, services_, *this));
 }
 
 void TForm_rk_main::N9Click() {

@@ -48,6 +48,11 @@ public:
     void dateselectExecute(); // the record viewer's date-range print
     void stk_3xxExecute();
     void stk_T3xxExecute();
+    void NG_tailExecute();
+    void NG_groupExecute();
+    void linevalueExecute();
+    void one3isExecute();
+    void one3is_2Execute();
     void N9Click();
     void statisticsExecute();
     void stk_no_intervalExecute();
