@@ -238,8 +238,9 @@ void FormulaSearchWindow::reportNoResult() {
 
 void FormulaSearchWindow::showGrid(TextTable table) {
     form_.sgl->setTable(std::move(table));
+    // The widths are the least a column gets; a larger grid font widens it so no text is cut.
     for (std::size_t c = 0; c < member_.columnWidths.size(); ++c)
-        form_.sgl->SetColWidth(static_cast<int>(c), member_.columnWidths[c]);
+        form_.sgl->SetColWidthAtLeast(static_cast<int>(c), member_.columnWidths[c]);
 }
 
 void FormulaSearchWindow::setInputsEnabled(bool enabled) {
