@@ -1,4 +1,4 @@
-#include <QBarSeries>
+#include <QAbstractBarSeries>
 #include <QBarSet>
 #include <QChartView>
 #include <QLabel>
@@ -142,7 +142,7 @@ TEST_F(StatisticsWindowTest, HiddenButtonsPrintCopyAndExportTheRanking) {
          std::vector<std::pair<const char*, int>>{{"Chart1", 6}, {"Chart2", 19}, {"Chart3", 20}}) {
         const auto series = Find<QChartView>(chart, name).chart()->series();
         ASSERT_EQ(series.size(), 1) << name;
-        EXPECT_EQ(static_cast<QBarSeries*>(series[0])->barSets()[0]->count(), bars) << name;
+        EXPECT_EQ(qobject_cast<QAbstractBarSeries*>(series[0])->barSets()[0]->count(), bars) << name;
     }
     EXPECT_TRUE(Find<QChartView>(chart, "Chart2")
                     .chart()
