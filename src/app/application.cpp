@@ -2,6 +2,7 @@
 
 #include <QHostAddress>
 #include <QImage>
+#include <cstdlib>
 
 #include "app/main_window.h"
 #include "app/placeholder_form.h"
@@ -28,7 +29,15 @@ std::unique_ptr<QDialog> placeholder(const char* name, const char* caption) {
 
 } // namespace
 
-Application::Application(Services services) : services_(services), tables_(std::make_unique<SharedTables>()) {
+ServerUrls ServerUrlsFromEnvironment() {
+    ServerUrls urls;
+    if (const char* data = std::getenv("QORVEL_DATA_URL"); data && *data)
+        urls.drawData = data;
+    return urls;
+}
+
+Application::Application(Services services, ServerUrls urls)
+    : services_(services), urls_(std::move(urls)), tables_(std::make_unique<SharedTables>()) {
     createWindows();
 }
 
@@ -64,7 +73,7 @@ void Application::createWindows() {
     QObject::connect(w.Form_rk_main.get(), &TForm_rk_main::logoChanged, w.Form_varnholt.get(),
                      &TForm_varnholt::setLogo);
     w.Form_Download_TxT_from_http =
-        std::make_unique<TForm_Download_TxT_from_http>(t.draws, services_, links);
+        std::make_unique<TForm_Download_TxT_from_http>(t.draws, services_, links, urls_.drawData);
 }
 
 void Application::start() {

@@ -1,17 +1,28 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "app/app_windows.h"
+#include "drawhistory/draw_download.h"
 #include "platform/services.h"
 
 struct SharedTables;
+
+// Where the program reaches its servers.
+struct ServerUrls {
+    std::string drawData = DefaultDataServerUrl; // HTTP base of the draw files
+};
+
+// QORVEL_DATA_URL (e.g. "http://127.0.0.1:8080"), when set, points the download at another server.
+// Read once at start-up; everything below is handed the addresses.
+ServerUrls ServerUrlsFromEnvironment();
 
 // The program: the shared draw state, the platform services and every window, created in the
 // start-up order. Tests build it with fake services.
 class Application {
 public:
-    explicit Application(Services services);
+    explicit Application(Services services, ServerUrls urls = {});
     ~Application();
 
     // Shows the main window maximized and runs its first load.
@@ -20,11 +31,13 @@ public:
     SharedTables& tables() { return *tables_; }
     Services& services() { return services_; }
     AppWindows& windows() { return windows_; }
+    ServerUrls& serverUrls() { return urls_; }
 
 private:
     void createWindows();
 
     Services services_;
+    ServerUrls urls_;
     std::unique_ptr<SharedTables> tables_;
     AppWindows windows_;
 };

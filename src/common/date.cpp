@@ -95,7 +95,7 @@ Date StrToDate(std::string_view text) {
     if (slash2 == std::string_view::npos || !parseDigits(s.substr(0, slash1), d.year) ||
         !parseDigits(s.substr(slash1 + 1, slash2 - slash1 - 1), d.month) ||
         !parseDigits(s.substr(slash2 + 1), d.day) || !d.valid())
-        throw ConversionError("'" + std::string(text) + "' is not a valid date");
+        throw NotADate(std::string(text));
     return d;
 }
 
@@ -120,6 +120,6 @@ int StrToInt(std::string_view text) {
     if (negative)
         value = -value;
     if (!ok || value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
-        throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
+        throw NotAnInteger(std::string(text));
     return static_cast<int>(value);
 }

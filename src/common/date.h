@@ -33,9 +33,9 @@ std::string DateFormat(std::string_view pattern, const DateTime& when);
 std::string DateFormat(std::string_view pattern, const Date& date);
 
 // "yyyy/mm/dd" (month and day may have one digit; blanks around are ignored). Throws
-// ConversionError "'<text>' is not a valid date".
+// ConversionError "「<text>」不是有效的日期".
 Date StrToDate(std::string_view text);
 
 // An optional sign and decimal digits, leading blanks allowed, within the 32-bit range. Throws
-// ConversionError "'<text>' is not a valid integer value".
+// ConversionError "「<text>」不是有效的整數".
 int StrToInt(std::string_view text);

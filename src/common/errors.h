@@ -10,6 +10,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The messages of the conversions, naming the text that failed.
+inline ConversionError NotAnInteger(const std::string& text) {
+    return ConversionError("「" + text + "」不是有效的整數");
+}
+inline ConversionError NotADate(const std::string& text) {
+    return ConversionError("「" + text + "」不是有效的日期");
+}
+
 // A file that could not be opened, read or written.
 class FileError : public std::runtime_error {
 public:

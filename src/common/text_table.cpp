@@ -1,6 +1,7 @@
 #include "common/text_table.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 const std::string Empty;
@@ -23,13 +24,16 @@ void TextTable::resize(int columns, int rows) {
         for (int r = 0; r < keepRows; ++r)
             for (int c = 0; c < keepColumns; ++c)
                 cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(columns) +
-                      static_cast<std::size_t>(c)] =
-                    std::move(cells_[static_cast<std::size_t>(r) * static_cast<std::size_t>(columns_) +
-                                     static_cast<std::size_t>(c)]);
+                      static_cast<std::size_t>(c)] = std::move(cells_[at(c, r)]);
         cells_ = std::move(cells);
     }
     columns_ = columns;
     rows_ = rows;
+}
+
+std::size_t TextTable::at(int column, int row) const {
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
+           static_cast<std::size_t>(column);
 }
 
 void TextTable::setFixed(int fixedColumns, int fixedRows) {
@@ -45,14 +49,24 @@ void TextTable::clearCells() {
 const std::string& TextTable::cell(int column, int row) const {
     if (!contains(column, row))
         return Empty;
-    return cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
-                  static_cast<std::size_t>(column)];
+    return cells_[at(column, row)];
 }
 
 void TextTable::setCell(int column, int row, std::string text) {
     if (contains(column, row))
-        cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
-               static_cast<std::size_t>(column)] = std::move(text);
+        cells_[at(column, row)] = std::move(text);
+}
+
+void TextTable::setRow(int row, const std::vector<std::string>& texts) {
+    const int count = std::min(columns_, static_cast<int>(std::min<std::size_t>(texts.size(), INT_MAX)));
+    for (int c = 0; c < count; ++c)
+        setCell(c, row, texts[static_cast<std::size_t>(c)]);
+}
+
+void TextTable::setColumn(int column, const std::vector<std::string>& texts) {
+    const int count = std::min(rows_, static_cast<int>(std::min<std::size_t>(texts.size(), INT_MAX)));
+    for (int r = 0; r < count; ++r)
+        setCell(column, r, texts[static_cast<std::size_t>(r)]);
 }
 
 std::string TextTable::joinedRow(int row, std::string_view separator) const {
@@ -72,4 +86,12 @@ std::string TextTable::terminatedRow(int row, std::string_view terminator) const
         line += terminator;
     }
     return line;
+}
+
+std::vector<std::string> TextTable::lines(std::string_view separator) const {
+    std::vector<std::string> result;
+    result.reserve(static_cast<std::size_t>(rows_));
+    for (int r = 0; r < rows_; ++r)
+        result.push_back(joinedRow(r, separator));
+    return result;
 }

@@ -27,6 +27,9 @@ public:
 
     const std::string& cell(int column, int row) const;
     void setCell(int column, int row, std::string text);
+    // A whole row or column from its first cell on; texts past the table's end are dropped.
+    void setRow(int row, const std::vector<std::string>& texts);
+    void setColumn(int column, const std::vector<std::string>& texts);
     bool contains(int column, int row) const {
         return column >= 0 && row >= 0 && column < columns_ && row < rows_;
     }
@@ -35,8 +38,14 @@ public:
     std::string joinedRow(int row, std::string_view separator) const;
     // Every cell of a row, each followed by the terminator ("," for the CSV copies of the grids).
     std::string terminatedRow(int row, std::string_view terminator) const;
+    // Every row joined by the separator, fixed rows and columns included: the text copy of a grid.
+    std::vector<std::string> lines(std::string_view separator) const;
+
+    bool operator==(const TextTable&) const = default;
 
 private:
+    std::size_t at(int column, int row) const; // of a cell inside the table
+
     int columns_ = 0;
     int rows_ = 0;
     int fixedColumns_ = 0;

@@ -13,15 +13,16 @@
 #include "draws/draw_tables.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
-#include "platform/http_client.h"
+#include "platform/net.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "platform/widget_colours.h"
 #include "platform/window_links.h"
 
 TForm_Download_TxT_from_http::TForm_Download_TxT_from_http(const DrawTables& draws, Services& services,
-                                                           WindowLinks& links, QWidget* parent)
-    : QDialog(parent), draws_(draws), services_(services), links_(links) {
+                                                           WindowLinks& links, const std::string& dataServerUrl,
+                                                           QWidget* parent)
+    : QDialog(parent), draws_(draws), services_(services), links_(links), dataServerUrl_(dataServerUrl) {
     setObjectName(QStringLiteral("Form_Download_TxT_from_http"));
     setWindowTitle(QStringLiteral("下載開獎資料"));
     resize(461, 222);
@@ -76,7 +77,7 @@ void TForm_Download_TxT_from_http::FormShow() {
 void TForm_Download_TxT_from_http::Button1Click() {
     Button1->setEnabled(false);
     // The request runs on a worker thread; requestFinished picks up its answer.
-    NMHTTP_DLTXT->start(DrawFileUrl(draws_.DataFileName), requestTimeout_);
+    NMHTTP_DLTXT->start(DrawFileUrl(dataServerUrl_, draws_.DataFileName), requestTimeout_);
 }
 
 void TForm_Download_TxT_from_http::requestFinished() {

@@ -17,8 +17,9 @@ class WindowLinks;
 class TForm_Download_TxT_from_http : public QDialog {
     Q_OBJECT
 public:
+    // `dataServerUrl` is read at each download, so a changed address counts from the next one.
     TForm_Download_TxT_from_http(const DrawTables& draws, Services& services, WindowLinks& links,
-                                 QWidget* parent = nullptr);
+                                 const std::string& dataServerUrl, QWidget* parent = nullptr);
     ~TForm_Download_TxT_from_http() override;
 
     void FormShow();
@@ -51,5 +52,6 @@ private:
     const DrawTables& draws_;
     Services& services_;
     WindowLinks& links_;
+    const std::string& dataServerUrl_;
     std::chrono::milliseconds requestTimeout_{20000};
 };

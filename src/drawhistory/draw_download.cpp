@@ -1,20 +1,13 @@
 #include "drawhistory/draw_download.h"
 
-#include <cstdlib>
-
 #include "common/text_file.h"
 #include "draws/draw_loader.h"
 
-std::string DataServerBaseUrl() {
-    const char* fromEnvironment = std::getenv("QORVEL_DATA_URL");
-    std::string base = fromEnvironment && *fromEnvironment ? fromEnvironment : DefaultDataServerUrl;
+std::string DrawFileUrl(const std::string& baseUrl, const std::string& fileName) {
+    std::string base = baseUrl;
     while (!base.empty() && base.back() == '/')
         base.pop_back();
-    return base;
-}
-
-std::string DrawFileUrl(const std::string& fileName) {
-    return DataServerBaseUrl() + "/HISTORYDATA/" + fileName;
+    return base + "/HISTORYDATA/" + fileName;
 }
 
 std::optional<std::string> DrawFileFromDownload(const std::string& body) {

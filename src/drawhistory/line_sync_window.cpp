@@ -235,7 +235,7 @@ void TForm_dl_main::like_onshow() {
     remoteHost_ = edit_host->text();
     const int port = StrToInt(ss(Edit2->text()));
     if (port < 0 || port > 65535)
-        throw ConversionError("'" + ss(Edit2->text()) + "' is not a valid port number");
+        throw ConversionError("「" + ss(Edit2->text()) + "」不是有效的通訊埠號碼");
     remotePort_ = static_cast<quint16>(port);
 
     const std::string fileName = "TW539.txt";

@@ -67,7 +67,7 @@ TForm_rk_lotto_record::TForm_rk_lotto_record(DrawTables& draws, WorkArea& work, 
     sgl->SetColWidth(1, fit(54, QStringLiteral("000000")));
     for (int c = 2; c < 7; ++c)
         sgl->SetColWidth(c, fit(36, QStringLiteral("順一")));
-    sgl->setStyleSheet(QStringLiteral("QTableWidget { color: navy; }"));
+    sgl->setStyleSheet(QStringLiteral("QTableView { color: navy; }"));
     sgl->setToolTip(QStringLiteral("按滑鼠右鍵列印開獎資料"));
     N1 = new QAction(QStringLiteral("列印開獎資料"), this);
     N1->setObjectName(QStringLiteral("N1"));
@@ -133,14 +133,7 @@ void TForm_rk_lotto_record::showDrawLines() {
     showRecords();
 }
 
-void TForm_rk_lotto_record::showRecords() {
-    sgl->setUpdatesEnabled(false);
-    sgl->SetRowCount(records_.rowCount());
-    for (int row = 0; row < records_.rowCount(); ++row)
-        for (int c = 0; c < RecordColumns; ++c)
-            sgl->SetCell(c, row, qs(records_.cell(c, row)));
-    sgl->setUpdatesEnabled(true);
-}
+void TForm_rk_lotto_record::showRecords() { sgl->setTable(records_); }
 
 void TForm_rk_lotto_record::showRecordCount() {
     lb_reclen->setText(QStringLiteral("開獎資料共 ") + QString::number(draws_.DrawCount) +

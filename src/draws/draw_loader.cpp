@@ -23,6 +23,14 @@ bool numbersAreDigits(const std::string& line) {
                        [&](std::size_t c) { return isDigit(line[c]) && isDigit(line[c + 1]); });
 }
 
+// Every table of the windows is indexed by the drawn numbers: none outside 1..maxNo may load.
+bool numbersInGame(const std::string& line, int maxNo) {
+    return std::all_of(NumberColumns.begin(), NumberColumns.end(), [&](std::size_t c) {
+        const int n = (line[c] - '0') * 10 + (line[c + 1] - '0');
+        return n >= 1 && n <= maxNo;
+    });
+}
+
 } // namespace
 
 std::string TrimDrawLine(const std::string& line) {
@@ -35,8 +43,8 @@ std::string TrimDrawLine(const std::string& line) {
     return line.substr(begin, end - begin);
 }
 
-bool IsValidDrawLine(const std::string& trimmed) {
-    if (trimmed.size() != DrawLineLength || !numbersAreDigits(trimmed))
+bool IsValidDrawLine(const std::string& trimmed, int maxNo) {
+    if (trimmed.size() != DrawLineLength || !numbersAreDigits(trimmed) || !numbersInGame(trimmed, maxNo))
         return false;
     try {
         StrToDate(trimmed.substr(0, 10));
@@ -46,13 +54,13 @@ bool IsValidDrawLine(const std::string& trimmed) {
     }
 }
 
-DrawReadResult ReadDrawLines(const std::vector<std::string>& fileLines, const std::string& today) {
+DrawReadResult ReadDrawLines(const std::vector<std::string>& fileLines, const std::string& today, int maxNo) {
     DrawReadResult result;
     for (std::size_t i = 0; i < fileLines.size(); ++i) {
         std::string line = TrimDrawLine(fileLines[i]);
         if (line.size() != DrawLineLength)
             break;
-        if (!IsValidDrawLine(line)) {
+        if (!IsValidDrawLine(line, maxNo)) {
             result.bad = BadDrawLine{static_cast<int>(i + 1), fileLines[i]};
             break;
         }
@@ -90,7 +98,7 @@ void SplitDrawLines(DrawTables& draws, WorkArea& work) {
         draws.DrawDate[k] = StrToDate(line.substr(0, 10));
         draws.DrawId[k] = line.size() >= 17 ? line.substr(11, 6) : std::string();
         if (line.size() < DrawLineLength || !numbersAreDigits(line))
-            throw ConversionError("'" + line + "' is not a valid integer value");
+            throw NotAnInteger(line);
         std::array<std::string, 5> nums;
         for (std::size_t p = 0; p < 5; ++p)
             nums[p] = line.substr(NumberColumns[p], 2);
@@ -127,7 +135,8 @@ std::array<std::string, 7> DrawLineCells(const std::string& line) {
 }
 
 std::array<std::string, 3> NewestDrawLabels(const DrawTables& draws) {
-    std::string date, id, numbers;
+    std::string date, id;
+    std::string numbers = NoDrawsLoaded; // an empty file says so instead of leaving a blank
     if (draws.DrawCount >= 1) {
         const std::array<std::string, 7> cells = DrawLineCells(draws.DrawLines[1]);
         date = cells[0];
@@ -140,7 +149,7 @@ std::array<std::string, 3> NewestDrawLabels(const DrawTables& draws) {
 DrawFileRead ReadDrawFile(DrawTables& draws, const std::string& today) {
     if (!FileExists(draws.DataFileName))
         WriteFileBytes(draws.DataFileName, std::string());
-    DrawReadResult read = ReadDrawLines(ReadTextLines(draws.DataFileName), today);
+    DrawReadResult read = ReadDrawLines(ReadTextLines(draws.DataFileName), today, draws.MaxNo);
     StoreDrawLines(draws, read.lines);
     SortDrawLines(draws, 1);
     DrawFileRead result{NewestDrawLabels(draws), std::move(read.bad), std::nullopt};

@@ -33,13 +33,15 @@ struct DrawFileRead {
 // Trims blanks and control characters at both ends.
 std::string TrimDrawLine(const std::string& line);
 
-// True when a trimmed line has the draw-line length, a real date in columns 1-10 and digits in the
-// ten number columns.
-bool IsValidDrawLine(const std::string& trimmed);
+// True when a trimmed line has the draw-line length, a real date in columns 1-10 and five numbers
+// in 1..maxNo.
+bool IsValidDrawLine(const std::string& trimmed, int maxNo = GameMaxNo);
 
 // Reads the lines of a draw file: stops at the first line whose trimmed length is not 32, or that
-// is not a valid draw line (reported in `bad`); skips lines dated after `today` ("yyyy/mm/dd").
-DrawReadResult ReadDrawLines(const std::vector<std::string>& fileLines, const std::string& today);
+// is not a valid draw line (reported in `bad`: a bad date, or a number outside 1..maxNo); skips lines dated
+// after `today` ("yyyy/mm/dd").
+DrawReadResult ReadDrawLines(const std::vector<std::string>& fileLines, const std::string& today,
+                             int maxNo = GameMaxNo);
 
 // Puts the lines into DrawLines/DrawCount.
 void StoreDrawLines(DrawTables& draws, const std::vector<std::string>& lines);
@@ -69,6 +71,9 @@ std::string BadDrawLineMessage(const std::string& fileName, const BadDrawLine& b
 
 // The cells of a record-grid row: date, draw number and the five numbers in file order.
 std::array<std::string, 7> DrawLineCells(const std::string& line);
+
+// What the newest-draw labels say when no draw is loaded.
+inline constexpr const char* NoDrawsLoaded = "(檔案中沒有開獎資料)";
 
 // Draw 1 as the main window shows the newest draw (call while DrawLines is newest first): "日期:...",
 // "期數:...", "號碼(落球):...".

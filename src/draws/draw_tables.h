@@ -6,6 +6,7 @@
 #include "common/fixed_table.h"
 
 constexpr int MaxDraws = 2500;  // room in every draw table
+constexpr int GameMaxNo = 39;   // the highest number of both games
 constexpr int MaxBallSlots = 7; // positions 1..7 of the number tables (a draw fills 1..5)
 constexpr int DrawBalls = 5;    // balls in one draw of this game
 constexpr int RuleSlots = 20;   // path-rule switches and captions
@@ -18,7 +19,7 @@ using DrawNumberTable = FixedTable<DrawTextColumn, MaxBallSlots>; // [position][
 // other window reads it as const. Tables are 1-based; entries past DrawCount carry no meaning.
 struct DrawTables {
     // Game
-    int MaxNo = 39;
+    int MaxNo = GameMaxNo;
     int GameIndex = 1; // 1 = 今彩539, 0 = 加州夢幻５
     std::string DataFileName = "TW539.txt";
     std::string GameName = "今彩539";

@@ -73,6 +73,10 @@ void QtClipboard::setText(const QString& text) { QApplication::clipboard()->setT
 
 QString QtClipboard::text() const { return QApplication::clipboard()->text(); }
 
+void QtClipboard::setImage(const QImage& image) { QApplication::clipboard()->setImage(image); }
+
+QImage QtClipboard::image() const { return QApplication::clipboard()->image(); }
+
 void QtWindowShower::showModal(QDialog& window) { window.exec(); }
 
 void QtWindowShower::showModeless(QWidget& window) {

@@ -24,6 +24,8 @@ class QtClipboard final : public Clipboard {
 public:
     void setText(const QString& text) override;
     QString text() const override;
+    void setImage(const QImage& image) override;
+    QImage image() const override;
 };
 
 class QtWindowShower final : public WindowShower {

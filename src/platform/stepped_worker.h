@@ -1,26 +1,62 @@
 #pragma once
 
 #include <QObject>
+#include <atomic>
+#include <chrono>
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 
-// Runs long work on a thread of its own while the window stays live. The work announces each step
-// through the function it is handed; that call returns only once the step handler has run on the
-// context's thread, so the window has by then also handled whatever the user clicked before (a
-// stop button), and the work's next look at its stop flag sees it. The done handler runs on the
-// context's thread once the work has returned.
+// Lets a progress report through when its percentage changed and the last one shown is at least
+// `interval` old; the first report and 100 % always pass, so a bar never stops short of full.
+class ProgressThrottle {
+public:
+    using Clock = std::chrono::steady_clock;
+    explicit ProgressThrottle(Clock::duration interval = std::chrono::milliseconds(100))
+        : interval_(interval) {}
+    bool pass(int percent, Clock::time_point now);
+    // Cheap to ask first, before reading the clock.
+    bool changed(int percent) const { return percent != lastPercent_; }
+
+private:
+    Clock::duration interval_;
+    std::optional<Clock::time_point> lastShown_;
+    int lastPercent_ = -1;
+};
+
+// Runs long work on a thread of its own while the window stays live, in one of two ways.
+//
+// Stepped (start): the work announces each step through the function it is handed; that call
+// returns only once the step handler has run on the context's thread, so the window has by then
+// also handled whatever the user clicked before (a stop button), and the work's next look at its
+// stop flag sees it.
+//
+// In the background (run): the work reports progress as often as it likes and is never held up by
+// it; the window sees a percentage at most every 100 ms, then 100 when the work has returned, then
+// the outcome. requestStop() raises the stop flag the work is handed.
+//
+// Either way the done handler runs on the context's thread once the work has returned.
 class SteppedWorker {
 public:
     using Step = std::function<void(int step)>;
     using Work = std::function<void(const Step& step)>;
     using Done = std::function<void(std::exception_ptr error)>; // what the work threw, or null
 
+    using Progress = std::function<void(long long done, long long total)>;
+    template <class Result> struct Outcome {
+        std::optional<Result> result; // what the work returned, also when it was stopped
+        bool stopped = false;         // the stop was asked for before the work returned
+        std::exception_ptr error;     // what the work threw
+    };
+    template <class Result>
+    using Task = std::function<Result(const Progress& progress, const std::atomic<bool>& stop)>;
+
     explicit SteppedWorker(QObject& context);
-    // Lets a waiting step go on and waits for the thread; the owner must first have told the work
-    // to stop (its stop flag), since steps no longer wait after this. Handlers still queued are
-    // dropped. Destroy it on the context's thread.
+    // Raises the stop flag, lets a waiting step go on and waits for the thread; stepped work must
+    // first have been told to stop through its own flag, since steps no longer wait after this.
+    // Handlers still queued are dropped. Destroy it on the context's thread.
     ~SteppedWorker();
     SteppedWorker(const SteppedWorker&) = delete;
     SteppedWorker& operator=(const SteppedWorker&) = delete;
@@ -28,16 +64,49 @@ public:
     // From the start until the done handler runs.
     bool running() const { return running_; }
 
-    // Throws std::logic_error while a run is under way.
+    // Both throw std::logic_error while a run is under way. onProgress may be empty.
     void start(Work work, Step onStep, Done onDone);
+    template <class Result>
+    void run(Task<Result> work, std::function<void(int percent)> onProgress,
+             std::function<void(Outcome<Result>)> onDone);
+
+    void requestStop() { stop_ = true; }
+    bool stopRequested() const { return stop_; }
 
 private:
     struct Sync; // shared with the queued handlers, which may outlive this object
+    using TaskDone = std::function<void(std::exception_ptr error, bool stopped)>;
+
     void step(int n);
+    void startTask(std::function<void(const Progress&, const std::atomic<bool>&)> work,
+                   std::function<void(int percent)> onProgress, TaskDone onDone);
+    void postProgress(int percent);
+    void claim();
 
     QObject& context_;
     Step onStep_;
+    std::function<void(int percent)> onProgress_;
     std::shared_ptr<Sync> sync_;
     std::thread thread_;
+    std::atomic<bool> stop_{false};
     bool running_ = false;
 };
+
+template <class Result>
+void SteppedWorker::run(Task<Result> work, std::function<void(int percent)> onProgress,
+                        std::function<void(Outcome<Result>)> onDone) {
+    // The result waits here between the worker thread and the done handler.
+    auto box = std::make_shared<std::optional<Result>>();
+    startTask(
+        [work = std::move(work), box](const Progress& progress, const std::atomic<bool>& stop) {
+            box->emplace(work(progress, stop));
+        },
+        std::move(onProgress),
+        [box, onDone = std::move(onDone)](std::exception_ptr error, bool stopped) {
+            Outcome<Result> outcome;
+            outcome.result = std::move(*box);
+            outcome.stopped = stopped;
+            outcome.error = error;
+            onDone(std::move(outcome));
+        });
+}

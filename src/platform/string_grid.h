@@ -1,20 +1,28 @@
 #pragma once
 
-#include <QTableWidget>
+#include <QTableView>
+
+#include "common/text_table.h"
+
+class TextTableModel;
 
 // A text grid addressed like the classic string grid: Cells(col, row), with the first FixedRows rows
 // shown as the column headings and the first FixedCols columns as the row headings. RowCount and
-// ColCount include the fixed rows and columns.
-class StringGrid : public QTableWidget {
+// ColCount include the fixed rows and columns. The cells live in a TextTable; readers take table().
+class StringGrid : public QTableView {
     Q_OBJECT
 public:
     explicit StringGrid(int fixedCols = 1, int fixedRows = 1, QWidget* parent = nullptr);
 
-    int FixedCols() const { return fixedCols_; }
-    int FixedRows() const { return fixedRows_; }
+    const TextTable& table() const;
+    // Shows a whole computed table at once, its fixed rows and columns included.
+    void setTable(TextTable table);
 
-    int RowCount() const { return rowCount() + fixedRows_; }
-    int ColCount() const { return columnCount() + fixedCols_; }
+    int FixedCols() const { return table().fixedColumns(); }
+    int FixedRows() const { return table().fixedRows(); }
+
+    int RowCount() const { return table().rowCount(); }
+    int ColCount() const { return table().columnCount(); }
     void SetRowCount(int rows);
     void SetColCount(int cols);
 
@@ -29,8 +37,7 @@ public:
     QString AllText(QChar separator = QLatin1Char('\t')) const;
 
 private:
-    QTableWidgetItem* headerItem(Qt::Orientation orientation, int section);
-    int fixedCols_;
-    int fixedRows_;
-    QString corner_;
+    void showHeadings();
+
+    TextTableModel* model_;
 };

@@ -18,7 +18,7 @@ TEST(StrToDate, AcceptsRealDatesOnly) {
             StrToDate(bad);
             ADD_FAILURE() << "accepted " << bad;
         } catch (const ConversionError& e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(bad) + "' is not a valid date");
+            EXPECT_EQ(std::string(e.what()), "「" + std::string(bad) + "」不是有效的日期");
         }
     }
 }
@@ -38,7 +38,7 @@ TEST(StrToInt, StrictIntegers) {
             StrToInt(bad);
             ADD_FAILURE() << "accepted '" << bad << "'";
         } catch (const ConversionError& e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(bad) + "' is not a valid integer value");
+            EXPECT_EQ(std::string(e.what()), "「" + std::string(bad) + "」不是有效的整數");
         }
     }
 }

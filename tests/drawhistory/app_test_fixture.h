@@ -22,10 +22,11 @@ protected:
     WorkDir dir;
     FakePlatform platform;
     std::unique_ptr<Application> app;
+    ServerUrls urls; // what the program is started with
 
     void startWith(const std::vector<std::string>& tw539) {
         dir.writeLines(QStringLiteral("TW539.txt"), tw539);
-        app = std::make_unique<Application>(platform.services());
+        app = std::make_unique<Application>(platform.services(), urls);
         app->start();
     }
     TForm_rk_main& main() { return *app->windows().Form_rk_main; }

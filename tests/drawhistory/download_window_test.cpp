@@ -6,7 +6,7 @@
 
 #include "drawhistory/app_test_fixture.h"
 #include "drawhistory/download_window.h"
-#include "platform/http_client.h"
+#include "platform/net.h"
 #include "support/http_test_server.h"
 #include "support/write_block.h"
 
@@ -23,10 +23,9 @@ protected:
     HttpTestServer server;
 
     void SetUp() override {
-        qputenv("QORVEL_DATA_URL", server.baseUrl().toUtf8());
+        urls.drawData = server.baseUrl().toStdString();
         startWith({LocalOld});
     }
-    void TearDown() override { qunsetenv("QORVEL_DATA_URL"); }
 
     TForm_Download_TxT_from_http& download() { return *windows().Form_Download_TxT_from_http; }
 
@@ -138,12 +137,12 @@ TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
          }},
         {"refused connection",
          [&] {
-             qputenv("QORVEL_DATA_URL",
-                     QStringLiteral("http://127.0.0.1:%1").arg(HttpTestServer::closedPort()).toUtf8());
+             app->serverUrls().drawData =
+                 QStringLiteral("http://127.0.0.1:%1").arg(HttpTestServer::closedPort()).toStdString();
          }},
         {"no answer within the time-out",
          [&] {
-             qputenv("QORVEL_DATA_URL", server.baseUrl().toUtf8());
+             app->serverUrls().drawData = server.baseUrl().toStdString();
              server.route(DrawFilePath, {200, serverFile(), {}, true});
              download().setRequestTimeout(std::chrono::milliseconds(300));
          }},

@@ -1,6 +1,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
+#include "app/application.h"
 #include "common/errors.h"
 #include "drawhistory/draw_download.h"
 #include "draws/draw_loader.h"
@@ -89,8 +90,12 @@ TEST(DrawDownload, OnlyABodyThatStartsWithADrawLineIsKept) {
 
 TEST(DrawDownload, AddressFollowsTheEnvironment) {
     unsetenv("QORVEL_DATA_URL");
-    EXPECT_EQ(DrawFileUrl("TW539.txt"), std::string(DefaultDataServerUrl) + "/HISTORYDATA/TW539.txt");
+    EXPECT_EQ(DrawFileUrl(ServerUrlsFromEnvironment().drawData, "TW539.txt"),
+              std::string(DefaultDataServerUrl) + "/HISTORYDATA/TW539.txt");
     setenv("QORVEL_DATA_URL", "http://127.0.0.1:8080/", 1);
-    EXPECT_EQ(DrawFileUrl("TW539.txt"), "http://127.0.0.1:8080/HISTORYDATA/TW539.txt");
+    EXPECT_EQ(DrawFileUrl(ServerUrlsFromEnvironment().drawData, "TW539.txt"),
+              "http://127.0.0.1:8080/HISTORYDATA/TW539.txt");
     unsetenv("QORVEL_DATA_URL");
+    EXPECT_EQ(DrawFileUrl("http://127.0.0.1:8080//", "US539.txt"),
+              "http://127.0.0.1:8080/HISTORYDATA/US539.txt");
 }

@@ -204,12 +204,12 @@ TEST_F(LineSyncWindowTest, ShowingLoadsTheDrawFileAndGreetsTheFixedPeer) {
     QFile::remove(dir.file(QStringLiteral("TW539.txt")));
     window->Edit2->setText(QStringLiteral("67x7"));
     window->show();
-    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("'67x7' is not a valid integer value"));
+    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("「67x7」不是有效的整數"));
     EXPECT_EQ(window->Label5->text(), QStringLiteral("savefile=2"));
     window->hide();
     window->Edit2->setText(QStringLiteral("70000"));
     window->show();
-    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("'70000' is not a valid port number"));
+    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("「70000」不是有效的通訊埠號碼"));
     window->hide();
 
     // Without a draw file an empty one is written.

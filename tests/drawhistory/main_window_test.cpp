@@ -58,7 +58,7 @@ TEST_F(MainWindowTest, MissingFileIsCreatedEmpty) {
     EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("TW539.txt"))));
     EXPECT_EQ(state().draws.DrawCount, 0);
     EXPECT_EQ(main().lb_data->text(), QStringLiteral("日期:"));
-    EXPECT_EQ(main().lb_data2->text(), QStringLiteral("號碼(落球):"));
+    EXPECT_EQ(main().lb_data2->text(), QStringLiteral("號碼(落球):(檔案中沒有開獎資料)"));
     EXPECT_EQ(sgl().RowCount(), 1);
 }
 

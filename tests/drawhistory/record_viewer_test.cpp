@@ -84,6 +84,7 @@ TEST_F(RecordViewerTest, EmptyHistoryAndDisabledDownload) {
     EXPECT_EQ(platform.dialogs.texts(), QStringList{QStringLiteral("說明檔 help_record.txt 不存在")});
     EXPECT_EQ(viewer().sgl->toolTip(), QStringLiteral("按滑鼠右鍵列印開獎資料"));
     EXPECT_EQ(viewer().sgl->actions(), QList<QAction*>{viewer().N1});
+    EXPECT_EQ(viewer().sgl->palette().color(QPalette::Text), QColor(0, 0, 128)); // navy numbers
 }
 
 TEST_F(RecordViewerTest, DateRangeCountsAndPrintsWhatTheGridShows) {

@@ -71,8 +71,14 @@ TEST(DrawReader, ReportsABadLineAndKeepsWhatCameBefore) {
     read = ReadDrawLines({file[0], "2026/01/03,115002,01,0x,03,04,05"}, Today);
     ASSERT_TRUE(read.bad);
     EXPECT_EQ(read.bad->lineNumber, 2);
-    // Digits outside 01..39 are still a draw line.
-    EXPECT_EQ(ReadDrawLines({"2026/01/03,115002,00,99,03,04,05"}, Today).lines.size(), 1u);
+    // A number no table holds ends the list like a bad date: "00" and 40..99 never load.
+    for (const std::string numbers : {"00,02,03,04,05", "01,02,40,04,05", "01,02,03,04,99"}) {
+        read = ReadDrawLines({file[0], "2026/01/03,115002," + numbers, file[2]}, Today);
+        ASSERT_TRUE(read.bad) << numbers;
+        EXPECT_EQ(read.bad->lineNumber, 2);
+        EXPECT_EQ(read.lines, std::vector<std::string>{file[0]});
+    }
+    EXPECT_EQ(ReadDrawLines({"2026/01/03,115002,01,39,03,04,05"}, Today).lines.size(), 1u);
 }
 
 TEST(DrawReader, KeepsTheNewest2500) {
@@ -110,7 +116,7 @@ TEST(DrawTables, SortModesAndReset) {
     EXPECT_EQ(state->rules.RuleName[11], "mine");
 
     const auto empty = std::make_unique<SharedTables>();
-    EXPECT_EQ(NewestDrawLabels(empty->draws), (std::array<std::string, 3>{"日期:", "期數:", "號碼(落球):"}));
+    EXPECT_EQ(NewestDrawLabels(empty->draws), (std::array<std::string, 3>{"日期:", "期數:", "號碼(落球):(檔案中沒有開獎資料)"}));
 }
 
 TEST(DrawTables, SplitOfAnUncheckedLineStopsThere) {

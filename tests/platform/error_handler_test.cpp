@@ -15,7 +15,7 @@ TEST(CentralHandler, ShowsTheErrorAndEndsTheHandlerThere) {
     });
     EXPECT_EQ(reached, 1);
     ASSERT_EQ(dialogs.prompts.size(), 1u);
-    EXPECT_EQ(dialogs.lastText(), QStringLiteral("'12a' is not a valid integer value"));
+    EXPECT_EQ(dialogs.lastText(), QStringLiteral("「12a」不是有效的整數"));
     EXPECT_EQ(dialogs.prompts[0].kind, DialogKind::Error);
 
     Guarded(dialogs, [] { throw FileError("無法寫入檔案 x.txt"); })();

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
+
+#include "common/text_table.h"
 #include "platform/string_grid.h"
 
 TEST(StringGrid, FixedRowsAndColumnsAreTheHeadings) {
@@ -8,16 +11,16 @@ TEST(StringGrid, FixedRowsAndColumnsAreTheHeadings) {
     grid.SetRowCount(4);
     EXPECT_EQ(grid.ColCount(), 3);
     EXPECT_EQ(grid.RowCount(), 4);
-    EXPECT_EQ(grid.columnCount(), 2);
-    EXPECT_EQ(grid.rowCount(), 3);
+    EXPECT_EQ(grid.model()->columnCount(), 2);
+    EXPECT_EQ(grid.model()->rowCount(), 3);
 
     grid.SetCell(0, 0, QStringLiteral("corner"));
     grid.SetCell(1, 0, QStringLiteral("head"));
     grid.SetCell(0, 2, QStringLiteral("side"));
     grid.SetCell(2, 3, QStringLiteral("cell"));
-    EXPECT_EQ(grid.horizontalHeaderItem(0)->text(), QStringLiteral("head"));
-    EXPECT_EQ(grid.verticalHeaderItem(1)->text(), QStringLiteral("side"));
-    EXPECT_EQ(grid.item(2, 1)->text(), QStringLiteral("cell"));
+    EXPECT_EQ(grid.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("head"));
+    EXPECT_EQ(grid.model()->headerData(1, Qt::Vertical).toString(), QStringLiteral("side"));
+    EXPECT_EQ(grid.model()->index(2, 1).data().toString(), QStringLiteral("cell"));
     EXPECT_EQ(grid.Cells(0, 0), QStringLiteral("corner"));
     EXPECT_EQ(grid.Cells(2, 3), QStringLiteral("cell"));
     EXPECT_EQ(grid.Cells(1, 1), QString());
@@ -30,6 +33,46 @@ TEST(StringGrid, FixedRowsAndColumnsAreTheHeadings) {
     grid.SetCell(1, 4, QStringLiteral("x"));
     EXPECT_EQ(grid.Cells(3, 1), QString());
     EXPECT_EQ(grid.Cells(-1, 0), QString());
-    EXPECT_EQ(grid.AllText(QLatin1Char(',')),
-              QStringLiteral("corner,head,\r\n,,\r\nside,,\r\n,,cell"));
+    EXPECT_EQ(grid.AllText(QLatin1Char(',')), QStringLiteral("corner,head,\r\n,,\r\nside,,\r\n,,cell"));
+    EXPECT_EQ(grid.table().cell(2, 3), "cell");
+}
+
+TEST(StringGrid, ShowsAWholeTableAndKeepsItsLook) {
+    StringGrid grid(0, 1);
+    EXPECT_TRUE(grid.horizontalHeader()->isVisibleTo(&grid));
+    EXPECT_FALSE(grid.verticalHeader()->isVisibleTo(&grid));
+    EXPECT_EQ(grid.verticalHeader()->defaultSectionSize(), 20);
+    EXPECT_EQ(grid.editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_FALSE(grid.wordWrap());
+    grid.SetColCount(2);
+    grid.SetRowCount(1);
+    grid.SetColWidth(1, 77);
+
+    TextTable table(2, 4, 0, 1);
+    table.setRow(0, {"日期", "期數"});
+    table.setRow(1, {"2026/01/02", "115001"});
+    table.setRow(3, {"2026/01/05", "115003"});
+    grid.setTable(table);
+    EXPECT_EQ(grid.RowCount(), 4);
+    EXPECT_EQ(grid.model()->rowCount(), 3);
+    EXPECT_EQ(grid.Cells(1, 3), QStringLiteral("115003"));
+    EXPECT_EQ(grid.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("日期"));
+    EXPECT_EQ(grid.columnWidth(1), 77);
+    EXPECT_EQ(grid.table(), table);
+
+    // The same shape again keeps the selected row; the row is counted with the fixed row.
+    grid.setCurrentIndex(grid.model()->index(2, 0));
+    EXPECT_EQ(grid.Row(), 3);
+    table.setCell(1, 3, "115004");
+    grid.setTable(table);
+    EXPECT_EQ(grid.Row(), 3);
+    EXPECT_EQ(grid.Cells(1, 3), QStringLiteral("115004"));
+
+    // A table brings its own fixed rows and columns.
+    grid.setTable(TextTable(3, 3, 1, 0));
+    EXPECT_EQ(grid.FixedCols(), 1);
+    EXPECT_EQ(grid.FixedRows(), 0);
+    EXPECT_FALSE(grid.horizontalHeader()->isVisibleTo(&grid));
+    EXPECT_TRUE(grid.verticalHeader()->isVisibleTo(&grid));
+    EXPECT_EQ(grid.Row(), -1);
 }

@@ -53,7 +53,10 @@ class FakeClipboard final : public Clipboard {
 public:
     void setText(const QString& text) override { content = text; }
     QString text() const override { return content; }
+    void setImage(const QImage& image) override { picture = image; }
+    QImage image() const override { return picture; }
     QString content;
+    QImage picture;
 };
 
 // Shows windows without blocking. A closure scripted for a window's objectName runs while the
