@@ -9,8 +9,10 @@ class TForm_dateselect;
 class TForm_dl_main;
 class TForm_rk_FtpServerIP;
 class TForm_rk_help;
+class TForm_rk_gold12;
 class TForm_rk_lotto_record;
 class TForm_rk_main;
+class TForm_rk_moving;
 class TForm_varnholt;
 class Trpt;
 
@@ -36,10 +38,11 @@ struct AppWindows {
     std::unique_ptr<TForm_dateselect> Form_dateselect;
     std::unique_ptr<TForm_rk_FtpServerIP> Form_rk_FtpServerIP;
     std::unique_ptr<QDialog> Form_rk_chart1;
-    std::unique_ptr<QDialog> Form_rk_moving;
+    std::unique_ptr<TForm_rk_moving> Form_rk_moving;
     std::unique_ptr<TForm_varnholt> Form_varnholt;
     std::unique_ptr<TForm_Download_TxT_from_http> Form_Download_TxT_from_http;
 
     // Created on first use.
     std::unique_ptr<TForm_RK_stk_txtfile> Form_RK_stk_txtfile;
+    std::unique_ptr<TForm_rk_gold12> Form_rk_gold12;
 };

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/main_window.h"
+#include "analysis/paths/moving_window.h"
 #include "app/placeholder_form.h"
 #include "drawhistory/draw_editor_window.h"
 #include "drawhistory/date_select_window.h"
@@ -67,7 +68,7 @@ void Application::createWindows() {
     w.Form_dateselect = std::make_unique<TForm_dateselect>(t.draws, t.records, services_, links);
     w.Form_rk_FtpServerIP = std::make_unique<TForm_rk_FtpServerIP>(t.download, services_);
     w.Form_rk_chart1 = placeholder("Form_rk_chart1", "拖牌匯總統計圖");
-    w.Form_rk_moving = placeholder("Form_rk_moving", "移動式版路(三期內養牌)");
+    w.Form_rk_moving = std::make_unique<TForm_rk_moving>(t.draws, t.work, services_, links);
     w.Form_varnholt = std::make_unique<TForm_varnholt>(t.draws, services_);
     w.Form_varnholt->setLogo(w.Form_rk_main->currentLogo());
     QObject::connect(w.Form_rk_main.get(), &TForm_rk_main::logoChanged, w.Form_varnholt.get(),

@@ -15,6 +15,8 @@
 #include <map>
 #include <stdexcept>
 
+#include "analysis/golden_window.h"
+#include "analysis/paths/moving_window.h"
 #include "app/app_windows.h"
 #include "common/date.h"
 #include "common/errors.h"
@@ -101,6 +103,9 @@ void TForm_rk_main::buildMenu() {
     menuDrag = analysisMenu(QStringLiteral("menuDrag"), QStringLiteral("拖牌版路"));
     menuStatistics = analysisMenu(QStringLiteral("menuStatistics"), QStringLiteral("統計分析"));
     menuFormulas = analysisMenu(QStringLiteral("menuFormulas"), QStringLiteral("公式搜尋"));
+    addOpener(menuDrag, QStringLiteral("moving"), QStringLiteral("移動式版路(三期內養牌)"), &TForm_rk_main::movingExecute);
+    addOpener(menuDrag, QStringLiteral("N41"), QStringLiteral("平均數加減法"), &TForm_rk_main::N41Click);
+    addOpener(menuStatistics, QStringLiteral("gold12"), QStringLiteral("黃金組合"), &TForm_rk_main::gold12Execute);
 }
 
 QMenu* TForm_rk_main::analysisMenu(const QString& name, const QString& title) {
@@ -390,6 +395,22 @@ void TForm_rk_main::downloadExecute() {
 
 void TForm_rk_main::dateselectExecute() {
     services_.shower.showModal(*windows_.Form_dateselect);
+}
+
+void TForm_rk_main::movingExecute() {
+    services_.shower.showModal(*windows_.Form_rk_moving);
+}
+
+void TForm_rk_main::N41Click() {
+    TForm_rk_moving& moving = *windows_.Form_rk_moving;
+    services_.shower.showModeless(moving);
+    moving.showPage(1);
+}
+
+void TForm_rk_main::gold12Execute() {
+    if (!windows_.Form_rk_gold12)
+        windows_.Form_rk_gold12 = std::make_unique<TForm_rk_gold12>(tables_.draws, services_);
+    services_.shower.showModal(*windows_.Form_rk_gold12);
 }
 
 void TForm_rk_main::N9Click() {

@@ -47,6 +47,9 @@ public:
     void downloadExecute();   // the record viewer's download button
     void dateselectExecute(); // the record viewer's date-range print
     void N9Click();
+    void movingExecute();
+    void N41Click();
+    void gold12Execute();
 
     QPixmap currentLogo() const { return currentLogo_; }
 
