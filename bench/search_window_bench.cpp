@@ -42,9 +42,9 @@ struct Window {
 
     explicit Window(int selected) {
         form.show();
-        SetMemoLines(*form.Memo1, qsList(RandomDrawMemo()));
+        SetMemoLines(*form.ui.Memo1, qsList(RandomDrawMemo()));
         for (int n : SpreadSelection(selected))
-            form.NoBox[n]->setChecked(true);
+            form.ui.NoBox[n]->setChecked(true);
     }
     void runSubsetSearch(QPushButton* start) {
         QEventLoop loop;
@@ -54,25 +54,24 @@ struct Window {
     }
 };
 
-void SplitSearchClicked(benchmark::State& run, int selected, QPushButton* TForm_varnholt::*start) {
+void SplitSearchClicked(benchmark::State& run, int selected, QPushButton* VarnholtForm::*start) {
     auto window = std::make_unique<Window>(selected); // the draw tables are too large for the stack
     for (auto _ : run)
-        (window->form.*start)->click();
+        (window->form.ui.*start)->click();
 }
-BENCHMARK_CAPTURE(SplitSearchClicked, Pairs2222, 8, &TForm_varnholt::Button12)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(SplitSearchClicked, Mixed2233, 10, &TForm_varnholt::Button30)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SplitSearchClicked, Pairs2222, 8, &VarnholtForm::Button12)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SplitSearchClicked, Mixed2233, 10, &VarnholtForm::Button30)->Unit(benchmark::kMillisecond);
 
-void SubsetSearchClicked(benchmark::State& run, int selected, QPushButton* TForm_varnholt::*start) {
+void SubsetSearchClicked(benchmark::State& run, int selected, QPushButton* VarnholtForm::*start) {
     QTemporaryDir workDir; // the report file lands in the working directory
     QDir::setCurrent(workDir.path());
     auto window = std::make_unique<Window>(selected);
     for (auto _ : run)
-        window->runSubsetSearch(window->form.*start);
+        window->runSubsetSearch(window->form.ui.*start);
 }
-BENCHMARK_CAPTURE(SubsetSearchClicked, TwelveOfEight, 12, &TForm_varnholt::Button31)
+BENCHMARK_CAPTURE(SubsetSearchClicked, TwelveOfEight, 12, &VarnholtForm::Button31)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(SubsetSearchClicked, FifteenOfTen, 15, &TForm_varnholt::Button32)
+BENCHMARK_CAPTURE(SubsetSearchClicked, FifteenOfTen, 15, &VarnholtForm::Button32)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
 

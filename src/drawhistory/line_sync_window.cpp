@@ -22,6 +22,7 @@
 #include "platform/date_picker.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
+#include "platform/form_controls.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
@@ -40,30 +41,6 @@ QByteArray DatagramBytes(const QString& text) {
 }
 std::string_view Bytes(const QByteArray& datagram) {
     return {datagram.constData(), static_cast<std::size_t>(datagram.size())};
-}
-
-QLineEdit* NewEdit(const char* name, const QString& text, QWidget* parent) {
-    auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    return edit;
-}
-
-QPushButton* NewButton(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
-QPlainTextEdit* NewMemo(const char* name, QWidget* parent) {
-    auto* memo = new QPlainTextEdit(parent);
-    memo->setObjectName(QString::fromLatin1(name));
-    return memo;
-}
-
-QLabel* NewLabel(const char* name, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
 }
 
 } // namespace
@@ -89,8 +66,8 @@ TForm_dl_main::TForm_dl_main(Services& services, const QHostAddress& bindAddress
     Memo2->hide();
     Memo3 = NewMemo("Memo3", this);
     Memo3->hide();
-    Label4 = NewLabel("Label4", this);
-    Label5 = NewLabel("Label5", this);
+    Label4 = NewLabel("Label4", QString(), this);
+    Label5 = NewLabel("Label5", QString(), this);
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);

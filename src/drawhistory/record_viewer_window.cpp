@@ -15,28 +15,11 @@
 #include "draws/record_table.h"
 #include "platform/error_handler.h"
 #include "platform/fonts.h"
+#include "platform/form_controls.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "platform/string_grid.h"
 #include "platform/window_links.h"
-
-namespace {
-
-QToolButton* toolButton(const QString& name, const QString& text, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(text);
-    button->setAutoRaise(true);
-    return button;
-}
-
-QPushButton* pushButton(const QString& name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-} // namespace
 
 TForm_rk_lotto_record::TForm_rk_lotto_record(DrawTables& draws, WorkArea& work, TextTable& records,
                                              const DownloadSetting& download, Services& services,
@@ -74,16 +57,16 @@ TForm_rk_lotto_record::TForm_rk_lotto_record(DrawTables& draws, WorkArea& work, 
     sgl->setContextMenuPolicy(Qt::ActionsContextMenu);
     sgl->addAction(N1);
 
-    SpeedButton3 = toolButton(QStringLiteral("SpeedButton3"), QStringLiteral("順球順序"), this);
-    SpeedButton12 = toolButton(QStringLiteral("SpeedButton12"), QStringLiteral("落球大小"), this);
-    SpeedButton13 = toolButton(QStringLiteral("SpeedButton13"), QStringLiteral("列印開獎資料"), this);
-    SpeedButton10 = toolButton(QStringLiteral("SpeedButton10"), QStringLiteral("?"), this);
+    SpeedButton3 = NewSpeedButton("SpeedButton3", QStringLiteral("順球順序"), this);
+    SpeedButton12 = NewSpeedButton("SpeedButton12", QStringLiteral("落球大小"), this);
+    SpeedButton13 = NewSpeedButton("SpeedButton13", QStringLiteral("列印開獎資料"), this);
+    SpeedButton10 = NewSpeedButton("SpeedButton10", QStringLiteral("?"), this);
     SpeedButton10->setToolTip(QStringLiteral("說明"));
     lb_reclen = new QLabel(this);
     lb_reclen->setObjectName(QStringLiteral("lb_reclen"));
-    BitBtn2 = pushButton(QStringLiteral("BitBtn2"), QStringLiteral("網路下載開獎資料"), this);
-    BitBtn3 = pushButton(QStringLiteral("BitBtn3"), QStringLiteral("手動輸入開獎資料"), this);
-    BitBtn1 = pushButton(QStringLiteral("BitBtn1"), QStringLiteral("關閉"), this);
+    BitBtn2 = NewButton("BitBtn2", QStringLiteral("網路下載開獎資料"), this);
+    BitBtn3 = NewButton("BitBtn3", QStringLiteral("手動輸入開獎資料"), this);
+    BitBtn1 = NewButton("BitBtn1", QStringLiteral("關閉"), this);
 
     Dialogs& dialogs = services_.dialogs;
     connect(SpeedButton3, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton3Click(); }));

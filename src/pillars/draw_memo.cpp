@@ -144,9 +144,13 @@ int DrawOfDate(const DrawTables& tables, std::string_view dateText) {
     return 0;
 }
 
-std::string DateRangeHeader(const Date& from, const Date& to, std::string_view countText) {
+std::string ListingCountText(std::size_t count) {
+    return "  " + std::to_string(count);
+}
+
+std::string DateRangeHeader(const Date& from, const Date& to, std::size_t count) {
     return "驗證期間：" + DateFormat("yyyy/mm/dd", from) + " 至 " + DateFormat("yyyy/mm/dd", to) + " 共 " +
-           std::string(countText) + " 期";
+           ListingCountText(count) + " 期";
 }
 
 std::string LatestHeader(std::string_view countText) {

@@ -62,8 +62,11 @@ std::vector<int> DragDraws(const DrawTables& tables, int pos, std::string_view x
 // The latest draw dated dateText ("yyyy/mm/dd"), or 0 when no loaded draw has that date.
 int DrawOfDate(const DrawTables& tables, std::string_view dateText);
 
-// The headings of the reports for each query.
-std::string DateRangeHeader(const Date& from, const Date& to, std::string_view countText);
+// The number of listed draws as "期數" shows it: two blanks, then the count.
+std::string ListingCountText(std::size_t count);
+
+// The headings of the reports for each query; the date range's carries the listing's count text.
+std::string DateRangeHeader(const Date& from, const Date& to, std::size_t count);
 std::string LatestHeader(std::string_view countText);
 std::string PeriodicHeader(std::string_view intervalText, std::string_view countText);
 std::string DragHeader(bool fixedPosition, std::string_view positionText, std::string_view x,

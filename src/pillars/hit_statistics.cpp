@@ -73,8 +73,7 @@ std::string comboKey(const int* numbers, int k) {
 }
 
 // Calls visit(numbers) for every k-subset of the line's numbers, in ascending (lexicographic) order.
-template <class Visit>
-void forEachSubset(const LineNumbers& line, int k, Visit&& visit) {
+template <class Visit> void forEachSubset(const LineNumbers& line, int k, Visit&& visit) {
     if (line.size < k)
         return;
     std::array<int, MaxK> pick{};
@@ -83,7 +82,8 @@ void forEachSubset(const LineNumbers& line, int k, Visit&& visit) {
         pick[static_cast<std::size_t>(i)] = i;
     for (;;) {
         for (int i = 0; i < k; ++i)
-            chosen[static_cast<std::size_t>(i)] = line.n[static_cast<std::size_t>(pick[static_cast<std::size_t>(i)])];
+            chosen[static_cast<std::size_t>(i)] =
+                line.n[static_cast<std::size_t>(pick[static_cast<std::size_t>(i)])];
         visit(chosen.data());
         int i = k - 1;
         while (i >= 0 && pick[static_cast<std::size_t>(i)] == line.size - k + i)
@@ -123,10 +123,14 @@ std::vector<RankedCount> ranked(std::vector<RankedCount> counts) {
 
 const std::vector<std::string>* CombinationLists::ofSize(int k) const {
     switch (k) {
-    case 2: return &pairs;
-    case 3: return &triples;
-    case 4: return &quads;
-    default: return nullptr;
+    case 2:
+        return &pairs;
+    case 3:
+        return &triples;
+    case 4:
+        return &quads;
+    default:
+        return nullptr;
     }
 }
 
@@ -146,7 +150,9 @@ NumberCount Count_Sumno(const std::vector<std::string>& lines, int maxNo) {
                 ++counts[static_cast<std::size_t>(n - 1)].hits;
         const LineNumbers numbers = readLine(line, maxNo);
         for (int k = 2; k <= MaxK; ++k) {
-            auto& list = k == 2 ? out.combinations.pairs : k == 3 ? out.combinations.triples : out.combinations.quads;
+            auto& list = k == 2   ? out.combinations.pairs
+                         : k == 3 ? out.combinations.triples
+                                  : out.combinations.quads;
             auto& known = seen[static_cast<std::size_t>(k)];
             forEachSubset(numbers, k, [&](const int* combo) {
                 char& mark = known[static_cast<std::size_t>(comboIndex(combo, k))];
@@ -159,6 +165,27 @@ NumberCount Count_Sumno(const std::vector<std::string>& lines, int maxNo) {
     }
     out.ranking = ranked(std::move(counts));
     return out;
+}
+
+namespace {
+
+CountRows CountRowsOf(const std::vector<RankedCount>& ranking, std::string_view keyPattern) {
+    CountRows rows;
+    for (const RankedCount& entry : ranking) {
+        rows.keys.push_back(NumFormat(keyPattern, entry.key));
+        rows.hits.push_back(std::to_string(entry.hits));
+    }
+    return rows;
+}
+
+} // namespace
+
+CountRows NumberCountRows(const std::vector<RankedCount>& ranking) {
+    return CountRowsOf(ranking, "00");
+}
+
+CountRows TailCountRows(const std::vector<RankedCount>& ranking) {
+    return CountRowsOf(ranking, "0 尾");
 }
 
 std::vector<RankedCount> Count_Sumno_tail(const std::vector<std::string>& lines, int maxNo) {
@@ -181,7 +208,8 @@ std::vector<HotCombination> get_allno(int k, const std::vector<std::string>& com
     // Count every combination of every line once, then look the listed ones up.
     std::vector<int> counts(static_cast<std::size_t>(choose(maxNo, k)), 0);
     for (const std::string& line : lines)
-        forEachSubset(readLine(line, maxNo), k, [&](const int* combo) { ++counts[static_cast<std::size_t>(comboIndex(combo, k))]; });
+        forEachSubset(readLine(line, maxNo), k,
+                      [&](const int* combo) { ++counts[static_cast<std::size_t>(comboIndex(combo, k))]; });
 
     std::array<int, MaxK> numbers{};
     for (const std::string& key : combinations) {

@@ -32,6 +32,16 @@ struct NumberCount {
 
 NumberCount Count_Sumno(const std::vector<std::string>& lines, int maxNo);
 
+// A ranking as its two-row grid shows it, one column per entry: the keys over their hits.
+struct CountRows {
+    std::vector<std::string> keys;
+    std::vector<std::string> hits;
+};
+
+// Numbers as "05", tails as "3 尾"; hits in plain decimal.
+CountRows NumberCountRows(const std::vector<RankedCount>& ranking);
+CountRows TailCountRows(const std::vector<RankedCount>& ranking);
+
 // Every tail digit 0..9 by the hits of the numbers ending in it, most first, ties to the higher digit.
 std::vector<RankedCount> Count_Sumno_tail(const std::vector<std::string>& lines, int maxNo);
 

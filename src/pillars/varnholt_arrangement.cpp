@@ -25,7 +25,7 @@ constexpr int ArrangeQuick = 20; // above this the user is told it takes a while
 void TForm_varnholt::Button19Click() {
     if (unit.SelCount < ArrangeMin || unit.SelCount > ArrangeMax) {
         refuse(QStringLiteral("本分析所選的號碼必須是5-30個，請重新選擇後再操作本功能"));
-        PageC->setCurrentWidget(TS4);
+        ui.PageC->setCurrentWidget(ui.TS4);
         return;
     }
     if (unit.SelCount != unit.LayoutTotal)
@@ -34,7 +34,7 @@ void TForm_varnholt::Button19Click() {
         services_.dialogs.messageDialog(QStringLiteral("您選擇的號碼較多，計算需要一些時間，請耐心等候結果"),
                                         DialogKind::Warning, DialogButtons::Ok);
     // The verification reads its draws from a fresh listing in Memo2.
-    if (!clearAndRelist(Memo2))
+    if (!clearAndRelist(ui.Memo2))
         return;
     Button24Click();
     Button25Click();
@@ -43,13 +43,13 @@ void TForm_varnholt::Button19Click() {
 }
 
 void TForm_varnholt::rankSelection(int k) {
-    QPlainTextEdit* ranking = k == 2 ? MM_2 : MM3_2;
+    QPlainTextEdit* ranking = k == 2 ? ui.MM_2 : ui.MM3_2;
     SetMemoLines(*ranking, {QStringLiteral("計算中...")});
     ranking->repaint();
     const std::vector<std::string> selection = selectedNumbers();
     SelectionPass pass = RankSelection(k, selection, drawMemoLines());
     SetMemoLines(*ranking, qsList(pass.rankingLines));
-    SetMemoLines(*(k == 2 ? M2 : M3), qsList(pass.scoreLines));
+    SetMemoLines(*(k == 2 ? ui.M2 : ui.M3), qsList(pass.scoreLines));
 
     // NoScore2 sorted: the scores of the numbers with a hit, then the others, higher number first.
     int r = 0;
@@ -84,7 +84,7 @@ void TForm_varnholt::PPNO_Arrange() {
     const PillarNumbers arranged = ::PPNO_Arrange(sizes, unit.HotSel, unit.HotPairs, unit.HotTriples);
     for (int p = 1; p <= MaxPillars; ++p) {
         unit.PillarNo[p].fill({});
-        PillarMemo[p]->clear();
+        ui.PillarMemo[p]->clear();
     }
     showLayout(arranged);
 }

@@ -11,13 +11,13 @@
 #include <QTabWidget>
 
 #include "common/date.h"
-#include "common/num_format.h"
 #include "draws/draw_tables.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/date_picker.h"
 #include "platform/dialogs.h"
 #include "platform/memo_lines.h"
+#include "platform/memo_output.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "platform/string_grid.h"
@@ -32,21 +32,21 @@ constexpr int LatestDrawDates = 20; // dates offered for the drag query
 
 void TForm_varnholt::FormShow() {
     unit.PillarCount = 4;
-    CB_Select->setCurrentText(QStringLiteral("4"));
+    ui.CB_Select->setCurrentText(QStringLiteral("4"));
     // Pillars a former showing enabled beyond the four would be priced but never dealt or checked.
     enablePillars(unit.PillarCount);
     for (int p = 1; p <= MaxPillars; ++p)
-        SizeBox[p]->setCurrentText(p <= 4 ? QStringLiteral("2") : QStringLiteral("0"));
+        ui.SizeBox[p]->setCurrentText(p <= 4 ? QStringLiteral("2") : QStringLiteral("0"));
     ComboBox1Change();
 
-    cb_date->clear();
+    ui.cb_date->clear();
     for (int i = draws_.DrawCount; i >= 1 && i > draws_.DrawCount - LatestDrawDates; --i)
-        cb_date->addItem(qs(DateFormat("yyyy/mm/dd", draws_.DrawDate[i])));
-    cb_date->setCurrentText(draws_.DrawCount > 0 ? cb_date->itemText(0) : QString());
+        ui.cb_date->addItem(qs(DateFormat("yyyy/mm/dd", draws_.DrawDate[i])));
+    ui.cb_date->setCurrentText(draws_.DrawCount > 0 ? ui.cb_date->itemText(0) : QString());
     cb_dateChange();
 
-    PageC->setCurrentWidget(TS2);
-    for (QLabel* progress : {lb2s, lb3s, lb4s})
+    ui.PageC->setCurrentWidget(ui.TS2);
+    for (QLabel* progress : {ui.lb2s, ui.lb3s, ui.lb4s})
         progress->setText(QStringLiteral("---"));
     reset_table();
     Button1Click();
@@ -54,9 +54,9 @@ void TForm_varnholt::FormShow() {
 
 void TForm_varnholt::reset_table() {
     for (int n = 1; n <= NumberBoxes; ++n)
-        NoBox[n]->setVisible(n <= draws_.MaxNo);
-    DateTimePicker1->setDate(ToQDate(StrToDate("2009/01/01")));
-    DateTimePicker2->setDate(ToQDate(services_.clock.today()));
+        ui.NoBox[n]->setVisible(n <= draws_.MaxNo);
+    ui.DateTimePicker1->setDate(ToQDate(StrToDate("2009/01/01")));
+    ui.DateTimePicker2->setDate(ToQDate(services_.clock.today()));
     for (int p = 1; p <= MaxPillars; ++p)
         unit.PillarNo[p].fill({});
     unit.HotPairs.clear();
@@ -76,13 +76,15 @@ void TForm_varnholt::refuse(const QString& text) {
     services_.dialogs.messageDialog(text, DialogKind::Warning, DialogButtons::Ok);
 }
 
-std::vector<std::string> TForm_varnholt::drawMemoLines() const { return ssList(MemoLines(*Memo1)); }
+std::vector<std::string> TForm_varnholt::drawMemoLines() const {
+    return ssList(MemoLines(*ui.Memo1));
+}
 
 void TForm_varnholt::showDrawWindow(const std::vector<int>& draws) {
     const QStringList lines = qsList(ListDraws(draws_, draws));
-    for (QPlainTextEdit* memo : {Memo1, Memo2, Memo3})
+    for (QPlainTextEdit* memo : {ui.Memo1, ui.Memo2, ui.Memo3})
         SetMemoLines(*memo, lines);
-    Edit1->setText(QStringLiteral("  ") + QString::number(lines.size()));
+    ui.Edit1->setText(qs(ListingCountText(static_cast<std::size_t>(lines.size()))));
     ++listings_;
     Button2Click();
 }
@@ -93,78 +95,87 @@ void TForm_varnholt::Button1Click() {
 }
 
 void TForm_varnholt::get_sumno() {
-    const Date from = FromQDate(DateTimePicker1->date());
-    const Date to = FromQDate(DateTimePicker2->date());
-    showDrawWindow(DrawsInDateRange(draws_, from, to));
-    unit.WindowHeader = DateRangeHeader(from, to, ss(Edit1->text()));
+    const Date from = FromQDate(ui.DateTimePicker1->date());
+    const Date to = FromQDate(ui.DateTimePicker2->date());
+    const std::vector<int> draws = DrawsInDateRange(draws_, from, to);
+    showDrawWindow(draws);
+    unit.WindowHeader = DateRangeHeader(from, to, draws.size());
 }
 
 void TForm_varnholt::Button16Click() {
-    const int count = StrToInt(ss(cbis->currentText()));
+    const int count = StrToInt(ss(ui.cbis->currentText()));
     if (count < 1)
         return refuse(QStringLiteral("近期統計的期數必須是1以上的整數，請重新輸入"));
     unit.Source = SourceKind::Latest;
-    unit.WindowHeader = LatestHeader(ss(cbis->currentText()));
+    unit.WindowHeader = LatestHeader(ss(ui.cbis->currentText()));
     const std::vector<int> draws = LatestDraws(draws_.DrawCount, count);
     if (!draws.empty())
-        DateTimePicker1->setDate(ToQDate(draws_.DrawDate[draws.front()]));
+        ui.DateTimePicker1->setDate(ToQDate(draws_.DrawDate[draws.front()]));
     showDrawWindow(draws);
 }
 
 void TForm_varnholt::Button17Click() {
-    const int interval = StrToInt(ss(cb_intv->currentText()));
-    const int count = StrToInt(ss(cbis_2->currentText()));
+    const int interval = StrToInt(ss(ui.cb_intv->currentText()));
+    const int count = StrToInt(ss(ui.cbis_2->currentText()));
     if (interval < 1)
         return refuse(QStringLiteral("週期統計的間隔期數必須是1以上的整數，請重新輸入"));
     if (count < 1)
         return refuse(QStringLiteral("週期統計的期數必須是1以上的整數，請重新輸入"));
     unit.Source = SourceKind::Periodic;
-    unit.WindowHeader = PeriodicHeader(ss(cb_intv->currentText()), ss(cbis_2->currentText()));
+    unit.WindowHeader = PeriodicHeader(ss(ui.cb_intv->currentText()), ss(ui.cbis_2->currentText()));
     const std::vector<int> draws = LastPicks(PeriodicPicks(draws_.DrawCount, interval), count);
     if (!draws.empty())
-        DateTimePicker1->setDate(ToQDate(draws_.DrawDate[draws.front()]));
+        ui.DateTimePicker1->setDate(ToQDate(draws_.DrawDate[draws.front()]));
     showDrawWindow(draws);
 }
 
 void TForm_varnholt::Button18Click() {
-    const int position = StrToInt(ss(cb_ii->currentText()));
-    const std::string number = ss(CB_xx->currentText());
-    const int lag = StrToInt(ss(cb_prediction->currentText()));
+    const int position = StrToInt(ss(ui.cb_ii->currentText()));
+    const std::string number = ss(ui.CB_xx->currentText());
+    const int lag = StrToInt(ss(ui.cb_prediction->currentText()));
     if (position < 1 || position > 5)
         return refuse(QStringLiteral("單支拖牌的位置必須是第1支到第5支，請重新輸入"));
     if (lag < 0)
         return refuse(QStringLiteral("單支拖牌之下的期數不可小於0，請重新輸入"));
     unit.Source = SourceKind::Drag;
-    const std::vector<int> draws = DragDraws(draws_, position, number, lag, cb_ff->isChecked());
+    const std::vector<int> draws = DragDraws(draws_, position, number, lag, ui.cb_ff->isChecked());
     showDrawWindow(draws);
-    unit.WindowHeader = DragHeader(cb_ff->isChecked(), ss(cb_ii->currentText()), number,
-                                   ss(cb_prediction->currentText()), static_cast<int>(draws.size()));
+    unit.WindowHeader = DragHeader(ui.cb_ff->isChecked(), ss(ui.cb_ii->currentText()), number,
+                                   ss(ui.cb_prediction->currentText()), static_cast<int>(draws.size()));
 }
 
 void TForm_varnholt::cb_dateChange() {
     if (draws_.DrawCount == 0)
         return; // nothing loaded to refer to
-    const QString dateText = cb_date->currentText();
-    const int position = StrToInt(ss(cb_ii->currentText()));
+    const QString dateText = ui.cb_date->currentText();
+    const int position = StrToInt(ss(ui.cb_ii->currentText()));
     const int draw = DrawOfDate(draws_, ss(dateText));
     if (draw == 0)
         return refuse(QStringLiteral("日期 ") + dateText + QStringLiteral(" 沒有開獎資料，請重新選擇"));
     if (position < 1 || position > 5)
         return refuse(QStringLiteral("單支拖牌的位置必須是第1支到第5支，請重新輸入"));
     const QString number = qs(draws_.DrawNums[position][draw]);
-    CB_xx->clear();
-    CB_xx->addItem(number);
-    CB_xx->setCurrentText(number);
-    cb_prediction->setCurrentText(QString::number(draws_.DrawCount - draw + 1));
+    ui.CB_xx->clear();
+    ui.CB_xx->addItem(number);
+    ui.CB_xx->setCurrentText(number);
+    ui.cb_prediction->setCurrentText(QString::number(draws_.DrawCount - draw + 1));
 }
 
 bool TForm_varnholt::rerunQuery() {
     const int listed = listings_;
     switch (unit.Source) {
-    case SourceKind::DateRange: Button1Click(); break;
-    case SourceKind::Latest: Button16Click(); break;
-    case SourceKind::Periodic: Button17Click(); break;
-    case SourceKind::Drag: Button18Click(); break;
+    case SourceKind::DateRange:
+        Button1Click();
+        break;
+    case SourceKind::Latest:
+        Button16Click();
+        break;
+    case SourceKind::Periodic:
+        Button17Click();
+        break;
+    case SourceKind::Drag:
+        Button18Click();
+        break;
     }
     return listings_ != listed;
 }
@@ -184,11 +195,12 @@ void TForm_varnholt::Count_Sumno() {
 }
 
 void TForm_varnholt::show_sumno() {
-    for (std::size_t r = 0; r < unit.NoScore.size(); ++r) {
-        StringGrid* grid = r < 25 ? sga1 : sga2;
+    const CountRows rows = NumberCountRows(unit.NoScore);
+    for (std::size_t r = 0; r < rows.keys.size(); ++r) {
+        StringGrid* grid = r < 25 ? ui.sga1 : ui.sga2;
         const int column = static_cast<int>(r < 25 ? r : r - 25);
-        grid->SetCell(column, 0, qs(NumFormat("00", unit.NoScore[r].key)));
-        grid->SetCell(column, 1, QString::number(unit.NoScore[r].hits));
+        grid->SetCell(column, 0, qs(rows.keys[r]));
+        grid->SetCell(column, 1, qs(rows.hits[r]));
     }
 }
 
@@ -198,9 +210,10 @@ void TForm_varnholt::Count_Sumno_tail() {
 }
 
 void TForm_varnholt::show_sumno_tail() {
-    for (std::size_t c = 0; c < unit.TailScore.size(); ++c) {
-        sgaT->SetCell(static_cast<int>(c), 0, qs(NumFormat("0 尾", unit.TailScore[c].key)));
-        sgaT->SetCell(static_cast<int>(c), 1, QString::number(unit.TailScore[c].hits));
+    const CountRows rows = TailCountRows(unit.TailScore);
+    for (std::size_t c = 0; c < rows.keys.size(); ++c) {
+        ui.sgaT->SetCell(static_cast<int>(c), 0, qs(rows.keys[c]));
+        ui.sgaT->SetCell(static_cast<int>(c), 1, qs(rows.hits[c]));
     }
 }
 
@@ -211,7 +224,7 @@ void TForm_varnholt::get_allno(int k) {
     if (!combinations)
         return;
     std::vector<HotCombination> ranked = ::get_allno(k, *combinations, drawMemoLines(), draws_.MaxNo);
-    QLabel* progress = k == 2 ? lb2s : k == 3 ? lb3s : lb4s;
+    QLabel* progress = k == 2 ? ui.lb2s : k == 3 ? ui.lb3s : ui.lb4s;
     progress->setText(QString::number(combinations->size()));
     (k == 2 ? unit.HotPairs : k == 3 ? unit.HotTriples : unit.HotQuads) = std::move(ranked);
 }
@@ -220,20 +233,33 @@ void TForm_varnholt::showHotList(int k, QPlainTextEdit* memo) {
     SetMemoLines(*memo, {QStringLiteral("計算中...")});
     memo->repaint();
     get_allno(k);
-    const std::vector<HotCombination>& ranked = k == 2 ? unit.HotPairs : k == 3 ? unit.HotTriples : unit.HotQuads;
+    const std::vector<HotCombination>& ranked = k == 2   ? unit.HotPairs
+                                                : k == 3 ? unit.HotTriples
+                                                         : unit.HotQuads;
     SetMemoLines(*memo, qsList(HotListLines(ranked, unit.Combos.ofSize(k)->size())));
 }
 
-void TForm_varnholt::SpeedButton2Click() { showHotList(2, mm); }
-void TForm_varnholt::SpeedButton3Click() { showHotList(3, mm3); }
-void TForm_varnholt::SpeedButton1Click() { showHotList(4, mm9); }
+void TForm_varnholt::SpeedButton2Click() {
+    showHotList(2, ui.mm);
+}
+void TForm_varnholt::SpeedButton3Click() {
+    showHotList(3, ui.mm3);
+}
+void TForm_varnholt::SpeedButton1Click() {
+    showHotList(4, ui.mm9);
+}
 
 void TForm_varnholt::copyMemo(QPlainTextEdit* memo) {
-    memo->selectAll();
-    services_.clipboard.setText(memo->toPlainText());
+    CopyMemo(*memo, services_.clipboard);
     services_.dialogs.showMessage(QStringLiteral("資料已複製Copy"));
 }
 
-void TForm_varnholt::BitBtn1Click() { copyMemo(mm); }
-void TForm_varnholt::BitBtn2Click() { copyMemo(mm3); }
-void TForm_varnholt::BitBtn3Click() { copyMemo(mm9); }
+void TForm_varnholt::BitBtn1Click() {
+    copyMemo(ui.mm);
+}
+void TForm_varnholt::BitBtn2Click() {
+    copyMemo(ui.mm3);
+}
+void TForm_varnholt::BitBtn3Click() {
+    copyMemo(ui.mm9);
+}

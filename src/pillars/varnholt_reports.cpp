@@ -7,10 +7,10 @@
 #include <QTabWidget>
 #include <algorithm>
 
-#include "common/text_file.h"
 #include "pillars/verification_report.h"
 #include "platform/dialogs.h"
 #include "platform/memo_lines.h"
+#include "platform/memo_output.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 
@@ -36,23 +36,23 @@ void TForm_varnholt::Button26Click() {
     PillarNumbers pillars;
     std::vector<int> sizes;
     for (int p = 1; p <= std::clamp(unit.PillarCount, 0, MaxPillars); ++p) {
-        const int shown = std::min(static_cast<int>(MemoLines(*PillarMemo[p]).size()), PillarSlots);
+        const int shown = std::min(static_cast<int>(MemoLines(*ui.PillarMemo[p]).size()), PillarSlots);
         std::vector<std::string>& pillar = pillars.emplace_back();
         for (int s = 1; s <= shown; ++s)
             pillar.push_back(unit.PillarNo[p][s]);
         sizes.push_back(unit.PillarSize[p]);
     }
-    const VerificationReport report = PillarVerification(ssList(MemoLines(*Memo2)), drawMemoLines().size(),
+    const VerificationReport report = PillarVerification(ssList(MemoLines(*ui.Memo2)), drawMemoLines().size(),
                                                          pillars, sizes, unit.WindowHeader);
     unit.HitStar2 = report.hits.star2;
     unit.HitStar3 = report.hits.star3;
     unit.HitStar4 = report.hits.star4;
-    SetMemoLines(*Memo2, qsList(report.lines));
-    PageC->setCurrentWidget(TS6);
+    SetMemoLines(*ui.Memo2, qsList(report.lines));
+    ui.PageC->setCurrentWidget(ui.TS6);
 }
 
 void TForm_varnholt::Button27Click() {
-    if (!clearAndRelist(Memo2))
+    if (!clearAndRelist(ui.Memo2))
         return;
     const PillarNumbers typed = pillarMemoNumbers();
     for (std::size_t p = 0; p < typed.size(); ++p)
@@ -64,16 +64,16 @@ void TForm_varnholt::Button27Click() {
 void TForm_varnholt::Button9Click() {
     if (unit.SelCount < WheelMin || unit.SelCount > WheelMax) {
         refuse(QStringLiteral("本分析所選的號碼必須是2-30個，請重新選擇後再操作本功能"));
-        PageC->setCurrentWidget(TS4);
+        ui.PageC->setCurrentWidget(ui.TS4);
         return;
     }
     const VerificationReport report =
-        WheelVerification(drawMemoLines(), ssList(MemoLines(*Memo3)), selectedNumbers(),
-                          cb_detail->isChecked(), unit.WindowHeader);
+        WheelVerification(drawMemoLines(), ssList(MemoLines(*ui.Memo3)), selectedNumbers(),
+                          ui.cb_detail->isChecked(), unit.WindowHeader);
     unit.WheelStar2 = report.hits.star2;
     unit.WheelStar3 = report.hits.star3;
     unit.WheelStar4 = report.hits.star4;
-    SetMemoLines(*Memo3, qsList(report.lines));
+    SetMemoLines(*ui.Memo3, qsList(report.lines));
 }
 
 // ---- memo output ----
@@ -85,51 +85,45 @@ bool TForm_varnholt::clearAndRelist(QPlainTextEdit* memo) {
 
 void TForm_varnholt::saveMemo(QPlainTextEdit* memo, bool csv) {
     // The lines are already comma-separated, so the CSV file holds the same lines.
-    SaveFileRequest request;
-    request.title = QStringLiteral("儲存開獎資料");
-    request.filter = csv ? QStringLiteral("Execel檔案(*.csv)") : QStringLiteral("文字檔案(*.txt)");
-    request.defaultSuffix = csv ? QStringLiteral("csv") : QStringLiteral("txt");
-    const QString fileName = services_.dialogs.saveFileName(request);
-    if (fileName.isEmpty())
-        return;
-    WriteTextLines(ss(fileName), ssList(MemoLines(*memo)));
+    SaveMemo(*memo, services_.dialogs,
+             MemoSaveRequest(csv ? MemoFileKind::Csv : MemoFileKind::Text, QStringLiteral("儲存開獎資料")));
 }
 
 void TForm_varnholt::Button3Click() {
-    clearAndRelist(Memo1);
+    clearAndRelist(ui.Memo1);
 }
 void TForm_varnholt::Button4Click() {
-    copyMemo(Memo1);
+    copyMemo(ui.Memo1);
 }
 void TForm_varnholt::Button5Click() {
-    saveMemo(Memo1, false);
+    saveMemo(ui.Memo1, false);
 }
 void TForm_varnholt::Button6Click() {
-    saveMemo(Memo1, true);
+    saveMemo(ui.Memo1, true);
 }
 
 void TForm_varnholt::Button20Click() {
-    clearAndRelist(Memo2);
+    clearAndRelist(ui.Memo2);
 }
 void TForm_varnholt::Button21Click() {
-    copyMemo(Memo2);
+    copyMemo(ui.Memo2);
 }
 void TForm_varnholt::Button22Click() {
-    saveMemo(Memo2, false);
+    saveMemo(ui.Memo2, false);
 }
 void TForm_varnholt::Button23Click() {
-    saveMemo(Memo2, true);
+    saveMemo(ui.Memo2, true);
 }
 
 void TForm_varnholt::Button10Click() {
-    clearAndRelist(Memo3);
+    clearAndRelist(ui.Memo3);
 }
 void TForm_varnholt::Button11Click() {
-    copyMemo(Memo3);
+    copyMemo(ui.Memo3);
 }
 void TForm_varnholt::Button13Click() {
-    saveMemo(Memo3, false);
+    saveMemo(ui.Memo3, false);
 }
 void TForm_varnholt::Button15Click() {
-    saveMemo(Memo3, true);
+    saveMemo(ui.Memo3, true);
 }

@@ -50,19 +50,19 @@ bool TForm_varnholt::selectionFits(int count, bool setCount) {
         return true;
     refuse(qs(SelectionCountMessage(count)));
     if (setCount)
-        cb9->setCurrentText(QString::number(count));
-    PageC->setCurrentWidget(TS4);
+        ui.cb9->setCurrentText(QString::number(count));
+    ui.PageC->setCurrentWidget(ui.TS4);
     return false;
 }
 
 void TForm_varnholt::placeShape(SplitShape shape) {
     const std::span<const int> sizes = PillarSizes(shape);
-    CB_Select->setCurrentText(QString::number(sizes.size()));
+    ui.CB_Select->setCurrentText(QString::number(sizes.size()));
     for (int p = 1; p <= static_cast<int>(sizes.size()); ++p) {
         const int size = sizes[static_cast<std::size_t>(p - 1)];
-        SizeBox[p]->show();
-        SizeBox[p]->setCurrentText(QString::number(size));
-        PillarMemo[p]->show();
+        ui.SizeBox[p]->show();
+        ui.SizeBox[p]->setCurrentText(QString::number(size));
+        ui.PillarMemo[p]->show();
         unit.PillarSize[p] = size;
     }
     CB_SelectChange();
@@ -76,7 +76,7 @@ void TForm_varnholt::showLayout(const PillarNumbers& pillars) {
             unit.PillarNo[p][s] = numbers[static_cast<std::size_t>(s - 1)];
             lines << qs(unit.PillarNo[p][s]);
         }
-        SetMemoLines(*PillarMemo[p], lines);
+        SetMemoLines(*ui.PillarMemo[p], lines);
     }
 }
 
@@ -94,12 +94,12 @@ SplitSearchInput TForm_varnholt::searchInput() const {
 void TForm_varnholt::evaluateSplitSearch(SplitShape shape) {
     if (unit.SelCount != ShapeNumberCount(shape))
         return; // only the start handler, which has checked the selection, runs this step
-    Memo2->clear();
+    ui.Memo2->clear();
     SplitSearchResult result = RunSplitSearch(shape, searchInput());
-    SetMemoLines(*Memo2, qsList(result.report));
+    SetMemoLines(*ui.Memo2, qsList(result.report));
     showLayout(SplitPillars(shape, result.LayoutList.front().split));
     unit.LayoutList = std::move(result.LayoutList);
-    PageC->setCurrentWidget(TS6);
+    ui.PageC->setCurrentWidget(ui.TS6);
 }
 
 void TForm_varnholt::startSplitSearch(SplitShape shape, bool setsCount) {
@@ -160,31 +160,31 @@ void TForm_varnholt::Button32Click() {
 
 void TForm_varnholt::btn_stopClick() {
     // Only the run that showed the button can be stopped: a late click must not stop the next one.
-    if (!subsetSearchRunning() || btn_stop->isHidden())
+    if (!subsetSearchRunning() || ui.btn_stop->isHidden())
         return;
     StopFlag1208 = !StopFlag1208;
-    btn_stop->hide();
+    ui.btn_stop->hide();
 }
 
 void TForm_varnholt::btn_stop_1510Click() {
-    if (!subsetSearchRunning() || btn_stop_1510->isHidden())
+    if (!subsetSearchRunning() || ui.btn_stop_1510->isHidden())
         return;
     StopFlag1510 = !StopFlag1510;
-    btn_stop_1510->hide();
-    lb_percent->hide();
+    ui.btn_stop_1510->hide();
+    ui.lb_percent->hide();
 }
 
 void TForm_varnholt::startSubsetSearch(SubsetKind kind, const DateTime& start) {
     const bool fifteen = kind == SubsetKind::FifteenOfTen;
     std::atomic<bool>& stop = fifteen ? StopFlag1510 : StopFlag1208;
-    QPushButton* stopButton = fifteen ? btn_stop_1510 : btn_stop;
+    QPushButton* stopButton = fifteen ? ui.btn_stop_1510 : ui.btn_stop;
     // The selection, the draw window and the RG1 order are taken once, for the whole run.
     const SplitSearchInput input = searchInput();
     stop = false;
     pauseInputs(stopButton);
     stopButton->show();
     if (fifteen)
-        lb_percent->show();
+        ui.lb_percent->show();
     stopButton->setFocus();
     subsetUnderWay_ = 0;
     progressShown_.invalidate();
@@ -213,10 +213,10 @@ void TForm_varnholt::showSubsetStep(SubsetKind kind, int subset) {
 void TForm_varnholt::showSubsetProgress(SubsetKind kind) {
     progressShown_.start();
     if (kind == SubsetKind::TwelveOfEight) {
-        Button31->setText(qs(ProgressCaption1208(subsetUnderWay_)));
+        ui.Button31->setText(qs(ProgressCaption1208(subsetUnderWay_)));
     } else {
-        lb_percent->setText(qs(PercentLabel1510(subsetUnderWay_)));
-        Button32->setText(qs(ProgressCaption1510(subsetUnderWay_)));
+        ui.lb_percent->setText(qs(PercentLabel1510(subsetUnderWay_)));
+        ui.Button32->setText(qs(ProgressCaption1510(subsetUnderWay_)));
     }
 }
 
@@ -224,15 +224,15 @@ void TForm_varnholt::endSubsetSearch(SubsetKind kind, const SplitSearchInput& in
                                      const SubsetSearchOutcome& outcome, const DateTime& start,
                                      std::exception_ptr error) {
     const bool fifteen = kind == SubsetKind::FifteenOfTen;
-    QPushButton* startButton = fifteen ? Button32 : Button31;
+    QPushButton* startButton = fifteen ? ui.Button32 : ui.Button31;
     const QString& restCaption = fifteen ? Caption1510 : Caption1208;
     if (subsetUnderWay_ > 0)
         showSubsetProgress(kind); // where it ended
     resumeInputs();
     (fifteen ? StopFlag1510 : StopFlag1208) = false;
-    (fifteen ? btn_stop_1510 : btn_stop)->hide();
+    (fifteen ? ui.btn_stop_1510 : ui.btn_stop)->hide();
     if (fifteen)
-        lb_percent->hide();
+        ui.lb_percent->hide();
     startButton->setText(restCaption);
 
     if (error) {
@@ -246,17 +246,17 @@ void TForm_varnholt::endSubsetSearch(SubsetKind kind, const SplitSearchInput& in
     }
     // Each subset searched empties the report memo, so a stop without a report leaves it empty.
     if (outcome.subsetsDone > 0)
-        Memo2->clear();
+        ui.Memo2->clear();
     if (outcome.hasReport && !outcome.ranked.empty()) {
         startButton->setText(QStringLiteral("排序中"));
         const DateTime end = services_.clock.now();
         const std::vector<std::string> lines =
             fifteen ? Report1510(input, outcome, start, end) : Report1208(input, outcome, start, end);
-        SetMemoLines(*Memo2, qsList(lines));
+        SetMemoLines(*ui.Memo2, qsList(lines));
         showLayout(SplitPillars(fifteen ? SplitShape::Mixed2233 : SplitShape::Pairs2222,
                                 outcome.ranked.front().split));
         saveSubsetReport(fifteen ? ReportFile1510 : ReportFile1208, lines);
-        PageC->setCurrentWidget(TS6);
+        ui.PageC->setCurrentWidget(ui.TS6);
         startButton->setText(restCaption);
     }
     emit subsetSearchEnded();
@@ -273,10 +273,10 @@ void TForm_varnholt::saveSubsetReport(const char* fileName, const std::vector<st
 
 void TForm_varnholt::pauseInputs(QWidget* stopButton) {
     pausedInputs_.clear();
-    for (QWidget* page : {TS2, TS3, TS4, TS6, TS7})
+    for (QWidget* page : {ui.TS2, ui.TS3, ui.TS4, ui.TS6, ui.TS7})
         if (page->isEnabled())
             pausedInputs_.push_back(page);
-    for (QWidget* control : TS5->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    for (QWidget* control : ui.TS5->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (control != stopButton && !qobject_cast<QLabel*>(control) && control->isEnabled())
             pausedInputs_.push_back(control);
     for (QWidget* input : pausedInputs_)

@@ -50,8 +50,8 @@ void setBackground(QWidget* control, const QColor& colour) {
 void TForm_varnholt::CB01Click() {
     unit.SelCount = 0;
     for (int n = 1; n <= std::min(draws_.MaxNo, NumberBoxes); ++n) {
-        markBox(NoBox[n], Qt::blue);
-        if (!NoBox[n]->isChecked())
+        markBox(ui.NoBox[n], Qt::blue);
+        if (!ui.NoBox[n]->isChecked())
             continue;
         ++unit.SelCount;
         unit.SelNo[unit.SelCount] = NumText(n);
@@ -59,26 +59,26 @@ void TForm_varnholt::CB01Click() {
     unit.SelText = SelectionText(selectedNumbers());
     writeSelectionLabels();
     if (unit.SelCount > SelectionLimit && !clearing_)
-        services_.dialogs.messageDialog(QStringLiteral("您所選的號碼超過上限30個，請減少號碼"), DialogKind::Error,
-                                        DialogButtons::Ok);
+        services_.dialogs.messageDialog(QStringLiteral("您所選的號碼超過上限30個，請減少號碼"),
+                                        DialogKind::Error, DialogButtons::Ok);
 }
 
 void TForm_varnholt::writeSelectionLabels() {
-    lb_selectNo->setText(QString::number(unit.SelCount));
-    for (QLabel* numbers : {Label6, Label57, Label41})
+    ui.lb_selectNo->setText(QString::number(unit.SelCount));
+    for (QLabel* numbers : {ui.Label6, ui.Label57, ui.Label41})
         numbers->setText(qs(unit.SelText));
-    for (QLabel* count : {Label28, Label56, Label42})
+    for (QLabel* count : {ui.Label28, ui.Label56, ui.Label42})
         count->setText(QStringLiteral("  共計 ") + QString::number(unit.SelCount) + QStringLiteral(" 個"));
 }
 
 void TForm_varnholt::Button7Click() {
-    const int count = StrToInt(ss(cb9->currentText()));
+    const int count = StrToInt(ss(ui.cb9->currentText()));
     Clear_CB();
     for (int r = 1; r <= count; ++r) {
-        const QString shown = r <= 25 ? sga1->Cells(r - 1, 0) : sga2->Cells(r - 26, 0);
+        const QString shown = r <= 25 ? ui.sga1->Cells(r - 1, 0) : ui.sga2->Cells(r - 26, 0);
         const int n = StrToInt(ss(shown));
-        if (NoBox.contains(n))
-            NoBox[n]->setChecked(true);
+        if (ui.NoBox.contains(n))
+            ui.NoBox[n]->setChecked(true);
     }
     CB_SelectChange();
 }
@@ -87,44 +87,46 @@ void TForm_varnholt::Clear_CB() {
     // Emptying the selection is no reason to warn about its size on the way down.
     clearing_ = true;
     for (int n = 1; n <= NumberBoxes; ++n)
-        NoBox[n]->setChecked(false);
+        ui.NoBox[n]->setChecked(false);
     for (int d = 0; d <= 9; ++d)
-        TailBox[d]->setChecked(false);
+        ui.TailBox[d]->setChecked(false);
     for (int h = 0; h <= 4; ++h)
-        HeadBox[h]->setChecked(false);
+        ui.HeadBox[h]->setChecked(false);
     clearing_ = false;
 }
 
-void TForm_varnholt::Button8Click() { Clear_CB(); }
+void TForm_varnholt::Button8Click() {
+    Clear_CB();
+}
 
 void TForm_varnholt::CBT1Click() {
     const int maxNo = std::min(draws_.MaxNo, NumberBoxes);
     for (int d = 0; d <= 9; ++d) {
-        const bool ticked = TailBox[d]->isChecked();
-        markBox(TailBox[d], Qt::black);
+        const bool ticked = ui.TailBox[d]->isChecked();
+        markBox(ui.TailBox[d], Qt::black);
         for (int n = d; n <= maxNo; n += 10)
             if (n >= 1)
-                NoBox[n]->setChecked(ticked);
+                ui.NoBox[n]->setChecked(ticked);
     }
     for (int h = 0; h <= std::min(maxNo / 10, 4); ++h)
-        if (HeadBox[h]->isChecked())
+        if (ui.HeadBox[h]->isChecked())
             for (int n = std::max(10 * h, 1); n <= std::min(10 * h + 9, maxNo); ++n)
-                NoBox[n]->setChecked(true);
+                ui.NoBox[n]->setChecked(true);
 }
 
 void TForm_varnholt::CBH0Click() {
     const int maxNo = std::min(draws_.MaxNo, NumberBoxes);
     for (int h = 0; h <= 4; ++h) {
-        const bool ticked = HeadBox[h]->isChecked();
-        markBox(HeadBox[h], Qt::black);
+        const bool ticked = ui.HeadBox[h]->isChecked();
+        markBox(ui.HeadBox[h], Qt::black);
         for (int n = std::max(10 * h, 1); n <= std::min(10 * h + 9, maxNo); ++n)
-            NoBox[n]->setChecked(ticked);
+            ui.NoBox[n]->setChecked(ticked);
     }
     for (int d = 0; d <= 9; ++d)
-        if (TailBox[d]->isChecked())
+        if (ui.TailBox[d]->isChecked())
             for (int n = d; n <= maxNo; n += 10)
                 if (n >= 1)
-                    NoBox[n]->setChecked(true);
+                    ui.NoBox[n]->setChecked(true);
 }
 
 // ---- pillar layout ----
@@ -133,7 +135,7 @@ void TForm_varnholt::enablePillars(int count) {
     for (int p = 1; p <= MaxPillars; ++p) {
         const bool enabled = p <= count;
         const QColor colour = enabled ? QColor(255, 255, 255) : QColor(192, 192, 192);
-        for (QWidget* control : std::initializer_list<QWidget*>{SizeBox[p], PillarMemo[p]}) {
+        for (QWidget* control : std::initializer_list<QWidget*>{ui.SizeBox[p], ui.PillarMemo[p]}) {
             control->setEnabled(enabled);
             setBackground(control, colour);
         }
@@ -141,25 +143,26 @@ void TForm_varnholt::enablePillars(int count) {
 }
 
 void TForm_varnholt::CB_SelectChange() {
-    const int count = StrToInt(ss(CB_Select->currentText()));
+    const int count = StrToInt(ss(ui.CB_Select->currentText()));
     if (count < 1 || count > MaxPillars) {
-        CB_Select->setCurrentText(QString::number(unit.PillarCount));
+        ui.CB_Select->setCurrentText(QString::number(unit.PillarCount));
         return refuse(QStringLiteral("柱數必須是1到8柱，請重新選擇"));
     }
     unit.PillarCount = count;
     enablePillars(count);
     for (int p = count + 1; p <= MaxPillars; ++p)
-        SizeBox[p]->setCurrentText(QStringLiteral("0"));
+        ui.SizeBox[p]->setCurrentText(QStringLiteral("0"));
     ComboBox1Change();
 }
 
 void TForm_varnholt::ComboBox1Change() {
     std::array<int, MaxPillars> sizes{};
     for (int p = 1; p <= MaxPillars; ++p)
-        sizes[static_cast<std::size_t>(p - 1)] = StrToInt(ss(SizeBox[p]->currentText()));
+        sizes[static_cast<std::size_t>(p - 1)] = StrToInt(ss(ui.SizeBox[p]->currentText()));
     for (int p = 1; p <= MaxPillars; ++p) {
-        if (sizes[static_cast<std::size_t>(p - 1)] < 0 || sizes[static_cast<std::size_t>(p - 1)] > PillarSlots) {
-            SizeBox[p]->setCurrentText(QString::number(unit.PillarSize[p]));
+        if (sizes[static_cast<std::size_t>(p - 1)] < 0 ||
+            sizes[static_cast<std::size_t>(p - 1)] > PillarSlots) {
+            ui.SizeBox[p]->setCurrentText(QString::number(unit.PillarSize[p]));
             return refuse(QStringLiteral("每一柱的號碼數必須是0到8支，請重新選擇"));
         }
     }
@@ -168,23 +171,23 @@ void TForm_varnholt::ComboBox1Change() {
         unit.PillarSize[p] = sizes[static_cast<std::size_t>(p - 1)];
         unit.LayoutTotal += unit.PillarSize[p];
     }
-    lb_NOTT->setText(QStringLiteral("您立柱所有的號碼數為：") + QString::number(unit.LayoutTotal) +
-                     QStringLiteral("  請留意！必須和您上面所選的數目相同"));
+    ui.lb_NOTT->setText(QStringLiteral("您立柱所有的號碼數為：") + QString::number(unit.LayoutTotal) +
+                        QStringLiteral("  請留意！必須和您上面所選的數目相同"));
     const StarCounts cost = ElementaryStars(sizes);
     unit.CostStar2 = cost.star2;
     unit.CostStar3 = cost.star3;
     unit.CostStar4 = cost.star4;
-    lb_pon2->setText(QStringLiteral("二星= ") + QString::number(cost.star2) + QStringLiteral(" 碰"));
-    lb_pon3->setText(QStringLiteral("三星= ") + QString::number(cost.star3) + QStringLiteral(" 碰"));
-    lb_pon4->setText(QStringLiteral("四星= ") + QString::number(cost.star4) + QStringLiteral(" 碰"));
-    lb_tot->setText(QStringLiteral("共= ") + QString::number(cost.star2 + cost.star3 + cost.star4) +
-                    QStringLiteral(" 碰"));
+    ui.lb_pon2->setText(QStringLiteral("二星= ") + QString::number(cost.star2) + QStringLiteral(" 碰"));
+    ui.lb_pon3->setText(QStringLiteral("三星= ") + QString::number(cost.star3) + QStringLiteral(" 碰"));
+    ui.lb_pon4->setText(QStringLiteral("四星= ") + QString::number(cost.star4) + QStringLiteral(" 碰"));
+    ui.lb_tot->setText(QStringLiteral("共= ") + QString::number(cost.star2 + cost.star3 + cost.star4) +
+                       QStringLiteral(" 碰"));
 }
 
 PillarNumbers TForm_varnholt::pillarMemoNumbers() const {
     PillarNumbers pillars;
     for (int p = 1; p <= std::clamp(unit.PillarCount, 0, MaxPillars); ++p) {
-        QStringList lines = MemoLines(*PillarMemo[p]);
+        QStringList lines = MemoLines(*ui.PillarMemo[p]);
         // A pillar holds at most eight numbers; lines beyond are not read.
         while (lines.size() > PillarSlots)
             lines.removeLast();

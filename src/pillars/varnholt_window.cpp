@@ -2,410 +2,28 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <QTabWidget>
 #include <QToolButton>
-#include <QVBoxLayout>
 
-#include "common/num_text.h"
-#include "platform/date_picker.h"
 #include "platform/error_handler.h"
-#include "platform/fonts.h"
-#include "platform/qt_text.h"
 #include "platform/services.h"
-#include "platform/string_grid.h"
-
-namespace {
-
-QLabel* label(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
-
-template <class Control>
-Control* named(Control* control, const char* name) {
-    control->setObjectName(QString::fromUtf8(name));
-    return control;
-}
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    return named(new QPushButton(caption, parent), name);
-}
-
-// An editable drop-down list: the user picks an item or types a value.
-QComboBox* combo(const char* name, const QStringList& items, const QString& text, QWidget* parent) {
-    auto* box = named(new QComboBox(parent), name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(items);
-    box->setCurrentText(text);
-    box->setMinimumContentsLength(4);
-    return box;
-}
-
-QStringList numberItems(int from, int to) {
-    QStringList items;
-    for (int i = from; i <= to; ++i)
-        items << QString::number(i);
-    return items;
-}
-
-QPlainTextEdit* memo(const char* name, QWidget* parent) {
-    auto* m = named(new QPlainTextEdit(parent), name);
-    m->setLineWrapMode(QPlainTextEdit::NoWrap);
-    return m;
-}
-
-QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
-    auto* layout = new QHBoxLayout;
-    for (QWidget* w : widgets)
-        layout->addWidget(w);
-    layout->addStretch();
-    return layout;
-}
-
-
-const QStringList CountItems{QStringLiteral("20"),   QStringLiteral("30"),   QStringLiteral("40"),
-                             QStringLiteral("50"),   QStringLiteral("60"),   QStringLiteral("70"),
-                             QStringLiteral("80"),   QStringLiteral("90"),   QStringLiteral("100"),
-                             QStringLiteral("150"),  QStringLiteral("200"),  QStringLiteral("250"),
-                             QStringLiteral("300"),  QStringLiteral("400"),  QStringLiteral("500"),
-                             QStringLiteral("550"),  QStringLiteral("600"),  QStringLiteral("650"),
-                             QStringLiteral("700"),  QStringLiteral("800"),  QStringLiteral("900"),
-                             QStringLiteral("1000"), QStringLiteral("1100"), QStringLiteral("1200"),
-                             QStringLiteral("1500")};
-
-// A two-row grid: the fixed row holds the numbers (or tails), the second their hits.
-StringGrid* countGrid(const char* name, int columns, const QColor& fixedColour, QWidget* parent) {
-    auto* grid = named(new StringGrid(0, 1, parent), name);
-    grid->SetColCount(columns);
-    grid->SetRowCount(2);
-    grid->horizontalHeader()->setDefaultSectionSize(30);
-    grid->horizontalHeader()->setMinimumSectionSize(20);
-    grid->horizontalHeader()->setStyleSheet(
-        QStringLiteral("QHeaderView::section { background-color: %1; }").arg(fixedColour.name()));
-    grid->setFixedHeight(50);
-    return grid;
-}
-
-// The clear, copy, save-as-text and save-as-CSV buttons under a memo.
-QHBoxLayout* memoButtons(QWidget* page, std::array<QPushButton**, 4> buttons, std::array<const char*, 4> names) {
-    const std::array<QString, 4> captions{QStringLiteral("清除"), QStringLiteral("複製"), QStringLiteral("存檔(txt)"),
-                                          QStringLiteral("存檔(csv)")};
-    auto* layout = new QHBoxLayout;
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        *buttons[i] = button(names[i], captions[i], page);
-        layout->addWidget(*buttons[i]);
-    }
-    layout->addStretch();
-    return layout;
-}
-
-// The heading of a verification page and the selection it verifies.
-QVBoxLayout* verificationHeader(QWidget* page, const QString& heading, QLabel*& numbers, const char* numbersName,
-                                QLabel*& count, const char* countName) {
-    numbers = named(label(QStringLiteral("沒有號碼"), page), numbersName);
-    count = named(label(QStringLiteral("共計：0  個"), page), countName);
-    auto* v = new QVBoxLayout(page);
-    v->addWidget(label(heading, page));
-    v->addLayout(row({label(QStringLiteral("您所選的號碼為："), page), numbers, count}));
-    return v;
-}
-
-} // namespace
 
 TForm_varnholt::TForm_varnholt(const DrawTables& draws, Services& services, QWidget* parent)
     : QDialog(parent), draws_(draws), services_(services) {
-    setObjectName(QStringLiteral("Form_varnholt"));
-    setWindowTitle(QStringLiteral("最佳Qorvel"));
-    setFont(MingFont(9));
-    resize(907, 594);
-
-    PageC = named(new QTabWidget(this), "PageC");
-    PageC->setDocumentMode(true);
-    auto page = [this](const char* name, const QString& caption) {
-        auto* w = named(new QWidget(PageC), name);
-        PageC->addTab(w, caption);
-        return w;
-    };
-    TS2 = page("TS2", QStringLiteral("號碼來源"));
-    TS3 = page("TS3", QStringLiteral("號碼和尾數統計"));
-    TS4 = page("TS4", QStringLiteral("選擇號碼"));
-    TS5 = page("TS5", QStringLiteral("選擇柱數"));
-    TS6 = page("TS6", QStringLiteral("Qorvel驗證"));
-    TS7 = page("TS7", QStringLiteral("連碰驗證"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(PageC);
-
-    buildSourcePage();
-    buildStatisticsPage();
-    buildSelectionPage();
-    buildPillarPage();
-    buildPillarVerificationPage();
-    buildWheelVerificationPage();
+    ui.setupUi(*this);
     connectHandlers();
     enablePillars(unit.PillarCount);
-}
-
-void TForm_varnholt::buildSourcePage() {
-    QWidget* p = TS2;
-    DateTimePicker1 = MakeDatePicker(QStringLiteral("DateTimePicker1"), p);
-    DateTimePicker2 = MakeDatePicker(QStringLiteral("DateTimePicker2"), p);
-    Edit1 = named(new QLineEdit(p), "Edit1");
-    Edit1->setReadOnly(true);
-    Edit1->setMaximumWidth(80);
-    Button1 = button("Button1", QStringLiteral("查詢"), p);
-    cbis = combo("cbis", CountItems, QStringLiteral("50"), p);
-    Button16 = button("Button16", QStringLiteral("查詢"), p);
-    cb_intv = combo("cb_intv", numberItems(2, 20), QStringLiteral("2"), p);
-    cbis_2 = combo("cbis_2", CountItems, QStringLiteral("50"), p);
-    Button17 = button("Button17", QStringLiteral("查詢"), p);
-    cb_date = combo("cb_date", {}, {}, p);
-    cb_date->setMinimumContentsLength(10);
-    cb_ii = combo("cb_ii", numberItems(1, 5), QStringLiteral("1"), p);
-    CB_xx = combo("CB_xx", {}, QStringLiteral("01"), p);
-    cb_prediction = combo("cb_prediction", numberItems(1, 5), QStringLiteral("1"), p);
-    cb_ff = named(new QCheckBox(QStringLiteral("定點"), p), "cb_ff");
-    cb_ff->setChecked(true);
-    Button18 = button("Button18", QStringLiteral("查詢"), p);
-    Memo1 = memo("Memo1", p);
-    Button2 = button("Button2", QStringLiteral("計算"), p);
-    Button2->hide();
-
-    auto* v = new QVBoxLayout(p);
-    v->addLayout(row({label(QStringLiteral("開獎期間"), p), DateTimePicker1, label(QStringLiteral("到"), p),
-                      DateTimePicker2, Button1, label(QStringLiteral("期數"), p), Edit1}));
-    v->addLayout(row({label(QStringLiteral("※ 近期統計"), p), label(QStringLiteral("最近"), p), cbis,
-                      label(QStringLiteral("期"), p), Button16}));
-    v->addLayout(row({label(QStringLiteral("※ 週期統計"), p), label(QStringLiteral("每"), p), cb_intv,
-                      label(QStringLiteral("期一次"), p), label(QStringLiteral("取最近"), p), cbis_2,
-                      label(QStringLiteral("期"), p), Button17}));
-    v->addLayout(row({label(QStringLiteral("※ 單支拖牌"), p), cb_date, label(QStringLiteral("第"), p), cb_ii,
-                      label(QStringLiteral("支開"), p), CB_xx, label(QStringLiteral("之下"), p), cb_prediction,
-                      label(QStringLiteral("期"), p), cb_ff, Button18}));
-    v->addWidget(label(QStringLiteral("符合您選擇條件和時間區間的期數如下"), p));
-    v->addWidget(Memo1, 1);
-    QHBoxLayout* buttons = memoButtons(p, {&Button3, &Button4, &Button5, &Button6},
-                                       {"Button3", "Button4", "Button5", "Button6"});
-    buttons->addWidget(Button2);
-    v->addLayout(buttons);
-}
-
-void TForm_varnholt::buildStatisticsPage() {
-    QWidget* p = TS3;
-    const QColor green(128, 255, 128);
-    sga1 = countGrid("sga1", 25, green, p);
-    sga2 = countGrid("sga2", 25, green, p);
-    sgaT = countGrid("sgaT", 10, QColor(128, 128, 255), p);
-    sgaT->horizontalHeader()->setDefaultSectionSize(50);
-
-    auto* v = new QVBoxLayout(p);
-    auto gridRow = [p, v](const QString& top, const QString& bottom, StringGrid* grid) {
-        auto* captions = new QVBoxLayout;
-        captions->addWidget(label(top, p));
-        captions->addWidget(label(bottom, p));
-        auto* h = new QHBoxLayout;
-        h->addLayout(captions);
-        h->addWidget(grid, 1);
-        v->addLayout(h);
-    };
-    gridRow(QStringLiteral("號碼"), QStringLiteral("次數"), sga1);
-    gridRow(QStringLiteral("號碼"), QStringLiteral("次數"), sga2);
-    gridRow(QStringLiteral("尾數"), QStringLiteral("次數"), sgaT);
-
-    auto* lists = new QHBoxLayout;
-    auto hotColumn = [p, lists](QToolButton*& start, const char* startName, const QString& caption, QLabel*& progress,
-                                const char* progressName, QPlainTextEdit*& result, const char* resultName,
-                                const QString& heading, QPushButton*& copy, const char* copyName) {
-        start = named(new QToolButton(p), startName);
-        start->setText(caption);
-        progress = named(new QLabel(QStringLiteral("---"), p), progressName);
-        progress->setMinimumWidth(60);
-        result = memo(resultName, p);
-        copy = button(copyName, QStringLiteral("複製"), p);
-        auto* column = new QVBoxLayout;
-        column->addLayout(row({start, progress}));
-        column->addWidget(label(heading, p));
-        column->addWidget(result, 1);
-        column->addWidget(copy);
-        lists->addLayout(column);
-    };
-    hotColumn(SpeedButton2, "SpeedButton2", QStringLiteral("熱門雙星組合排列"), lb2s, "lb2s", mm, "mm",
-              QStringLiteral("☆☆號碼  次數"), BitBtn1, "BitBtn1");
-    hotColumn(SpeedButton3, "SpeedButton3", QStringLiteral("熱門三星組合排列"), lb3s, "lb3s", mm3, "mm3",
-              QStringLiteral("☆☆☆號碼  次數"), BitBtn2, "BitBtn2");
-    hotColumn(SpeedButton1, "SpeedButton1", QStringLiteral("熱門四星組合排列"), lb4s, "lb4s", mm9, "mm9",
-              QStringLiteral("☆☆☆☆號碼  次數"), BitBtn3, "BitBtn3");
-    v->addLayout(lists, 1);
-}
-
-void TForm_varnholt::buildSelectionPage() {
-    QWidget* p = TS4;
-    auto* v = new QVBoxLayout(p);
-    v->addWidget(label(QStringLiteral("請選擇您要立柱﹙或連碰﹚的號碼，最少2碼，最多30碼"), p));
-
-    auto* numbers = new QGridLayout;
-    for (int n = 1; n <= NumberBoxes; ++n) {
-        auto* box = new QCheckBox(qs(NumText(n)), p);
-        box->setObjectName(QStringLiteral("CB") + qs(NumText(n)));
-        NoBox[n] = box;
-        numbers->addWidget(box, (n - 1) / 10, (n - 1) % 10);
-    }
-    v->addLayout(numbers);
-
-    auto* tails = new QHBoxLayout;
-    tails->addWidget(label(QStringLiteral("尾數"), p));
-    for (int d = 0; d <= 9; ++d) {
-        const QString caption = d == 0 ? QStringLiteral("0尾") : QString::number(d) + QStringLiteral(" 尾");
-        TailBox[d] = new QCheckBox(caption, p);
-        TailBox[d]->setObjectName(QStringLiteral("CBT") + QString::number(d));
-        tails->addWidget(TailBox[d]);
-    }
-    tails->addStretch();
-    v->addLayout(tails);
-
-    auto* heads = new QHBoxLayout;
-    heads->addWidget(label(QStringLiteral("頭數"), p));
-    for (int h = 0; h <= 4; ++h) {
-        HeadBox[h] = new QCheckBox(QString::number(h) + QStringLiteral(" 頭"), p);
-        HeadBox[h]->setObjectName(QStringLiteral("CBH") + QString::number(h));
-        heads->addWidget(HeadBox[h]);
-    }
-    HeadBox[4]->hide();
-    heads->addStretch();
-    v->addLayout(heads);
-
-    cb9 = combo("cb9", numberItems(2, 30), QStringLiteral("8"), p);
-    Button7 = button("Button7", QStringLiteral("選擇"), p);
-    Label29 = named(label(QStringLiteral("(或以手動點選自己喜愛的號碼)"), p), "Label29");
-    Button8 = button("Button8", QStringLiteral("清除重選"), p);
-    v->addLayout(row({label(QStringLiteral("選擇前項統計最熱門號碼"), p), cb9, label(QStringLiteral("個"), p), Button7,
-                      Label29, Button8}));
-    lb_selectNo = named(label(QStringLiteral("0"), p), "lb_selectNo");
-    v->addLayout(row({label(QStringLiteral("您所選擇的號碼共"), p), lb_selectNo, label(QStringLiteral("個"), p)}));
-    Image3 = named(new QLabel(p), "Image3");
-    Image3->setFixedSize(200, 80);
-    Image3->setScaledContents(true);
-    v->addWidget(Image3);
-    v->addStretch();
-}
-
-void TForm_varnholt::buildPillarPage() {
-    QWidget* p = TS5;
-    auto* v = new QVBoxLayout(p);
-    CB_Select = combo("CB_Select", numberItems(3, 8), QStringLiteral("4"), p);
-    v->addLayout(row({label(QStringLiteral("您要選幾柱"), p), CB_Select, label(QStringLiteral("柱"), p),
-                      label(QStringLiteral("(手動驗證須輸入幾柱和每一柱號碼)"), p)}));
-
-    auto* pillars = new QGridLayout;
-    pillars->addWidget(label(QStringLiteral("號碼內容"), p), 2, 0);
-    for (int n = 1; n <= MaxPillars; ++n) {
-        const QString number = QString::number(n);
-        SizeBox[n] = combo("", numberItems(1, n <= 2 ? 5 : 8), QStringLiteral("0"), p);
-        SizeBox[n]->setObjectName(QStringLiteral("ComboBox") + number);
-        PillarMemo[n] = memo("", p);
-        PillarMemo[n]->setObjectName(QStringLiteral("Mx") + number);
-        PillarMemo[n]->setMinimumHeight(130);
-        auto* size = new QHBoxLayout;
-        size->addWidget(SizeBox[n]);
-        size->addWidget(label(QStringLiteral("支"), p));
-        pillars->addWidget(label(QStringLiteral("第") + number + QStringLiteral("柱"), p), 0, n);
-        pillars->addLayout(size, 1, n);
-        pillars->addWidget(PillarMemo[n], 2, n);
-    }
-    v->addLayout(pillars);
-
-    lb_NOTT = named(new QLabel(p), "lb_NOTT");
-    lb_pon2 = named(new QLabel(p), "lb_pon2");
-    lb_pon3 = named(new QLabel(p), "lb_pon3");
-    lb_pon4 = named(new QLabel(p), "lb_pon4");
-    lb_tot = named(new QLabel(p), "lb_tot");
-    v->addWidget(lb_NOTT);
-    v->addLayout(row({lb_pon2, lb_pon3, lb_pon4, lb_tot}));
-    Label6 = named(label(QStringLiteral("沒有號碼"), p), "Label6");
-    Label28 = named(label(QStringLiteral("共計：0  個"), p), "Label28");
-    v->addLayout(row({label(QStringLiteral("您所選的號碼為："), p), Label6, Label28}));
-
-    Button19 = button("Button19", QStringLiteral("電腦排定號碼"), p);
-    Button27 = button("Button27", QStringLiteral("手動輸入驗證"), p);
-    Button12 = button("Button12", QStringLiteral("８碼=2x2x2x2 優柱分析"), p);
-    Button29 = button("Button29", QStringLiteral("８碼=1x1x2x2x2 優柱分析"), p);
-    Button28 = button("Button28", QStringLiteral("９碼=3x3x3 優柱分析"), p);
-    Button30 = button("Button30", QStringLiteral("10碼=2x2x3x3 優柱分析"), p);
-    Button31 = button("Button31", QStringLiteral("12取8超優分析"), p);
-    btn_stop = button("btn_stop", QStringLiteral("中斷"), p);
-    Button32 = button("Button32", QStringLiteral("15取10超優分析"), p);
-    btn_stop_1510 = button("btn_stop_1510", QStringLiteral("中斷"), p);
-    lb_percent = named(label(QStringLiteral("0 / 3003"), p), "lb_percent");
-    lb_percent->setAlignment(Qt::AlignCenter);
-    RG1 = named(new QGroupBox(p), "RG1");
-    auto* priorities = new QHBoxLayout(RG1);
-    const QStringList captions{QStringLiteral("４星優先"), QStringLiteral("３星優先"), QStringLiteral("２星優先")};
-    for (std::size_t i = 0; i < RG1Items.size(); ++i) {
-        RG1Items[i] = new QRadioButton(captions[static_cast<qsizetype>(i)], RG1);
-        priorities->addWidget(RG1Items[i]);
-    }
-    RG1Items[0]->setChecked(true);
-
-    // Steps run by clicking these; they are never shown.
-    Button26 = button("Button26", QStringLiteral("驗證"), p);
-    Button14 = button("Button14", QStringLiteral("list"), p);
-    btn_list3 = button("btn_list3", QStringLiteral("list3"), p);
-    btn_list2 = button("btn_list2", QStringLiteral("list2"), p);
-    btn_10 = button("btn_10", QStringLiteral("btn_10"), p);
-    Button24 = button("Button24", QString(), p);
-    Button25 = button("Button25", QString(), p);
-    MM_2 = memo("MM_2", p);
-    MM3_2 = memo("MM3_2", p);
-    M2 = memo("M2", p);
-    M3 = memo("M3", p);
-    for (QWidget* hidden : std::initializer_list<QWidget*>{Button26, Button14, btn_list3, btn_list2, btn_10, Button24,
-                                                           Button25, MM_2, MM3_2, M2, M3, btn_stop, btn_stop_1510,
-                                                           lb_percent})
-        hidden->hide();
-
-    v->addLayout(row({Button19, Button27}));
-    v->addLayout(row({Button12, Button29, Button28, Button30, RG1}));
-    v->addLayout(row({Button31, btn_stop, Button32, btn_stop_1510, lb_percent}));
-    v->addStretch();
-}
-
-void TForm_varnholt::buildPillarVerificationPage() {
-    QWidget* p = TS6;
-    auto* v = verificationHeader(p, QStringLiteral("核對所選的號碼，以立柱方式，在過去所選的區間內開出的情形"), Label57,
-                                 "Label57", Label56, "Label56");
-    Memo2 = memo("Memo2", p);
-    v->addWidget(Memo2, 1);
-    v->addLayout(memoButtons(p, {&Button20, &Button21, &Button22, &Button23},
-                             {"Button20", "Button21", "Button22", "Button23"}));
-}
-
-void TForm_varnholt::buildWheelVerificationPage() {
-    QWidget* p = TS7;
-    auto* v = verificationHeader(p, QStringLiteral("核對所選的號碼，在過去所選的區間內開出的情形"), Label41, "Label41",
-                                 Label42, "Label42");
-    Button9 = button("Button9", QStringLiteral("開始連碰驗證"), p);
-    cb_detail = named(new QCheckBox(QStringLiteral("顯示每一期開出明細"), p), "cb_detail");
-    cb_detail->setChecked(true);
-    Memo3 = memo("Memo3", p);
-    v->addLayout(row({Button9, cb_detail}));
-    v->addWidget(Memo3, 1);
-    v->addLayout(memoButtons(p, {&Button10, &Button11, &Button13, &Button15},
-                             {"Button10", "Button11", "Button13", "Button15"}));
 }
 
 void TForm_varnholt::connectHandlers() {
     Dialogs& dialogs = services_.dialogs;
     auto onClick = [this, &dialogs](QAbstractButton* control, void (TForm_varnholt::*handler)()) {
-        connect(control, &QAbstractButton::clicked, this, Guarded(dialogs, [this, handler] { (this->*handler)(); }));
+        connect(control, &QAbstractButton::clicked, this,
+                Guarded(dialogs, [this, handler] { (this->*handler)(); }));
     };
     // Combo boxes react to what the user picks or types, not to texts set from code.
     auto onUserChange = [this, &dialogs](QComboBox* box, void (TForm_varnholt::*handler)()) {
@@ -414,16 +32,16 @@ void TForm_varnholt::connectHandlers() {
         connect(box->lineEdit(), &QLineEdit::textEdited, this, run);
     };
 
-    onClick(Button1, &TForm_varnholt::Button1Click);
-    onClick(Button16, &TForm_varnholt::Button16Click);
-    onClick(Button17, &TForm_varnholt::Button17Click);
-    onClick(Button18, &TForm_varnholt::Button18Click);
-    onClick(Button2, &TForm_varnholt::Button2Click);
-    onClick(cb_ff, &TForm_varnholt::cb_dateChange);
+    onClick(ui.Button1, &TForm_varnholt::Button1Click);
+    onClick(ui.Button16, &TForm_varnholt::Button16Click);
+    onClick(ui.Button17, &TForm_varnholt::Button17Click);
+    onClick(ui.Button18, &TForm_varnholt::Button18Click);
+    onClick(ui.Button2, &TForm_varnholt::Button2Click);
+    onClick(ui.cb_ff, &TForm_varnholt::cb_dateChange);
     // A date or position is taken once picked, or once typed and confirmed (Enter or leaving the
     // box), so typing does not warn at each key; a typed date may be an older draw's, not listed.
     // The modified flag keeps a mere visit to the box from resetting the proposed number.
-    for (QComboBox* box : {cb_date, cb_ii}) {
+    for (QComboBox* box : {ui.cb_date, ui.cb_ii}) {
         QLineEdit* edit = box->lineEdit();
         connect(box, &QComboBox::textActivated, this, Guarded(dialogs, [this, edit] {
                     edit->setModified(false);
@@ -437,62 +55,64 @@ void TForm_varnholt::connectHandlers() {
                 }));
     }
 
-    onClick(SpeedButton2, &TForm_varnholt::SpeedButton2Click);
-    onClick(SpeedButton3, &TForm_varnholt::SpeedButton3Click);
-    onClick(SpeedButton1, &TForm_varnholt::SpeedButton1Click);
-    onClick(BitBtn1, &TForm_varnholt::BitBtn1Click);
-    onClick(BitBtn2, &TForm_varnholt::BitBtn2Click);
-    onClick(BitBtn3, &TForm_varnholt::BitBtn3Click);
+    onClick(ui.SpeedButton2, &TForm_varnholt::SpeedButton2Click);
+    onClick(ui.SpeedButton3, &TForm_varnholt::SpeedButton3Click);
+    onClick(ui.SpeedButton1, &TForm_varnholt::SpeedButton1Click);
+    onClick(ui.BitBtn1, &TForm_varnholt::BitBtn1Click);
+    onClick(ui.BitBtn2, &TForm_varnholt::BitBtn2Click);
+    onClick(ui.BitBtn3, &TForm_varnholt::BitBtn3Click);
 
     // Verification reports, memo output and the computer arrangement.
-    onClick(Button26, &TForm_varnholt::Button26Click);
-    onClick(Button27, &TForm_varnholt::Button27Click);
-    onClick(Button9, &TForm_varnholt::Button9Click);
-    onClick(Button19, &TForm_varnholt::Button19Click);
-    onClick(Button24, &TForm_varnholt::Button24Click);
-    onClick(Button25, &TForm_varnholt::Button25Click);
-    onClick(Button3, &TForm_varnholt::Button3Click);
-    onClick(Button4, &TForm_varnholt::Button4Click);
-    onClick(Button5, &TForm_varnholt::Button5Click);
-    onClick(Button6, &TForm_varnholt::Button6Click);
-    onClick(Button20, &TForm_varnholt::Button20Click);
-    onClick(Button21, &TForm_varnholt::Button21Click);
-    onClick(Button22, &TForm_varnholt::Button22Click);
-    onClick(Button23, &TForm_varnholt::Button23Click);
-    onClick(Button10, &TForm_varnholt::Button10Click);
-    onClick(Button11, &TForm_varnholt::Button11Click);
-    onClick(Button13, &TForm_varnholt::Button13Click);
-    onClick(Button15, &TForm_varnholt::Button15Click);
+    onClick(ui.Button26, &TForm_varnholt::Button26Click);
+    onClick(ui.Button27, &TForm_varnholt::Button27Click);
+    onClick(ui.Button9, &TForm_varnholt::Button9Click);
+    onClick(ui.Button19, &TForm_varnholt::Button19Click);
+    onClick(ui.Button24, &TForm_varnholt::Button24Click);
+    onClick(ui.Button25, &TForm_varnholt::Button25Click);
+    onClick(ui.Button3, &TForm_varnholt::Button3Click);
+    onClick(ui.Button4, &TForm_varnholt::Button4Click);
+    onClick(ui.Button5, &TForm_varnholt::Button5Click);
+    onClick(ui.Button6, &TForm_varnholt::Button6Click);
+    onClick(ui.Button20, &TForm_varnholt::Button20Click);
+    onClick(ui.Button21, &TForm_varnholt::Button21Click);
+    onClick(ui.Button22, &TForm_varnholt::Button22Click);
+    onClick(ui.Button23, &TForm_varnholt::Button23Click);
+    onClick(ui.Button10, &TForm_varnholt::Button10Click);
+    onClick(ui.Button11, &TForm_varnholt::Button11Click);
+    onClick(ui.Button13, &TForm_varnholt::Button13Click);
+    onClick(ui.Button15, &TForm_varnholt::Button15Click);
 
     // Ticking a box from code runs its handler as a click does.
     for (int n = 1; n <= NumberBoxes; ++n)
-        connect(NoBox[n], &QCheckBox::toggled, this, Guarded(dialogs, [this] { CB01Click(); }));
+        connect(ui.NoBox[n], &QCheckBox::toggled, this, Guarded(dialogs, [this] { CB01Click(); }));
     for (int d = 0; d <= 9; ++d)
-        connect(TailBox[d], &QCheckBox::toggled, this, Guarded(dialogs, [this] { CBT1Click(); }));
+        connect(ui.TailBox[d], &QCheckBox::toggled, this, Guarded(dialogs, [this] { CBT1Click(); }));
     for (int h = 0; h <= 4; ++h)
-        connect(HeadBox[h], &QCheckBox::toggled, this, Guarded(dialogs, [this] { CBH0Click(); }));
-    onClick(Button7, &TForm_varnholt::Button7Click);
-    onClick(Button8, &TForm_varnholt::Button8Click);
+        connect(ui.HeadBox[h], &QCheckBox::toggled, this, Guarded(dialogs, [this] { CBH0Click(); }));
+    onClick(ui.Button7, &TForm_varnholt::Button7Click);
+    onClick(ui.Button8, &TForm_varnholt::Button8Click);
 
-    onUserChange(CB_Select, &TForm_varnholt::CB_SelectChange);
+    onUserChange(ui.CB_Select, &TForm_varnholt::CB_SelectChange);
     for (int n = 1; n <= MaxPillars; ++n)
-        onUserChange(SizeBox[n], &TForm_varnholt::ComboBox1Change);
+        onUserChange(ui.SizeBox[n], &TForm_varnholt::ComboBox1Change);
 
-    onClick(Button12, &TForm_varnholt::Button12Click);
-    onClick(Button14, &TForm_varnholt::Button14Click);
-    onClick(Button29, &TForm_varnholt::Button29Click);
-    onClick(btn_list3, &TForm_varnholt::btn_list3Click);
-    onClick(Button28, &TForm_varnholt::Button28Click);
-    onClick(btn_list2, &TForm_varnholt::btn_list2Click);
-    onClick(Button30, &TForm_varnholt::Button30Click);
-    onClick(btn_10, &TForm_varnholt::btn_10Click);
-    onClick(Button31, &TForm_varnholt::Button31Click);
-    onClick(btn_stop, &TForm_varnholt::btn_stopClick);
-    onClick(Button32, &TForm_varnholt::Button32Click);
-    onClick(btn_stop_1510, &TForm_varnholt::btn_stop_1510Click);
+    onClick(ui.Button12, &TForm_varnholt::Button12Click);
+    onClick(ui.Button14, &TForm_varnholt::Button14Click);
+    onClick(ui.Button29, &TForm_varnholt::Button29Click);
+    onClick(ui.btn_list3, &TForm_varnholt::btn_list3Click);
+    onClick(ui.Button28, &TForm_varnholt::Button28Click);
+    onClick(ui.btn_list2, &TForm_varnholt::btn_list2Click);
+    onClick(ui.Button30, &TForm_varnholt::Button30Click);
+    onClick(ui.btn_10, &TForm_varnholt::btn_10Click);
+    onClick(ui.Button31, &TForm_varnholt::Button31Click);
+    onClick(ui.btn_stop, &TForm_varnholt::btn_stopClick);
+    onClick(ui.Button32, &TForm_varnholt::Button32Click);
+    onClick(ui.btn_stop_1510, &TForm_varnholt::btn_stop_1510Click);
 }
 
-void TForm_varnholt::setLogo(const QPixmap& logo) { Image3->setPixmap(logo); }
+void TForm_varnholt::setLogo(const QPixmap& logo) {
+    ui.Image3->setPixmap(logo);
+}
 
 void TForm_varnholt::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -501,8 +121,8 @@ void TForm_varnholt::showEvent(QShowEvent* event) {
 }
 
 int TForm_varnholt::RG1ItemIndex() const {
-    for (std::size_t i = 0; i < RG1Items.size(); ++i)
-        if (RG1Items[i]->isChecked())
+    for (std::size_t i = 0; i < ui.RG1Items.size(); ++i)
+        if (ui.RG1Items[i]->isChecked())
             return static_cast<int>(i);
     return -1;
 }

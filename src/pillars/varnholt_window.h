@@ -12,22 +12,13 @@
 #include "common/fixed_table.h"
 #include "pillars/split_search.h"
 #include "pillars/subset_search.h"
+#include "pillars/varnholt_form.h"
 #include "pillars/varnholt_state.h"
 #include "platform/stepped_worker.h"
 
-class QCheckBox;
-class QComboBox;
-class QDateEdit;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
-class QTabWidget;
-class QToolButton;
 class QWidget;
-class StringGrid;
 struct Services;
 struct DrawTables;
 
@@ -132,121 +123,8 @@ public:
     // The state the handlers share.
     VarnholtState unit;
 
-    // Controls
-    QTabWidget* PageC;
-    QWidget* TS2;
-    QWidget* TS3;
-    QWidget* TS4;
-    QWidget* TS5;
-    QWidget* TS6;
-    QWidget* TS7;
-
-    // 號碼來源
-    QDateEdit* DateTimePicker1;
-    QDateEdit* DateTimePicker2;
-    QLineEdit* Edit1;
-    QPushButton* Button1;
-    QComboBox* cbis;
-    QPushButton* Button16;
-    QComboBox* cb_intv;
-    QComboBox* cbis_2;
-    QPushButton* Button17;
-    QComboBox* cb_date;
-    QComboBox* cb_ii;
-    QComboBox* CB_xx;
-    QComboBox* cb_prediction;
-    QCheckBox* cb_ff;
-    QPushButton* Button18;
-    QPlainTextEdit* Memo1;
-    QPushButton* Button2;
-    QPushButton* Button3;
-    QPushButton* Button4;
-    QPushButton* Button5;
-    QPushButton* Button6;
-
-    // 號碼和尾數統計
-    StringGrid* sga1;
-    StringGrid* sga2;
-    StringGrid* sgaT;
-    QToolButton* SpeedButton2;
-    QToolButton* SpeedButton3;
-    QToolButton* SpeedButton1;
-    QLabel* lb2s;
-    QLabel* lb3s;
-    QLabel* lb4s;
-    QPlainTextEdit* mm;
-    QPlainTextEdit* mm3;
-    QPlainTextEdit* mm9;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
-    QPushButton* BitBtn3;
-
-    // 選擇號碼
-    FixedTable<QCheckBox*, NumberBoxes> NoBox{};
-    FixedTable<QCheckBox*, 10, 0> TailBox{};
-    FixedTable<QCheckBox*, 5, 0> HeadBox{};
-    QComboBox* cb9;
-    QPushButton* Button7;
-    QLabel* Label29;
-    QPushButton* Button8;
-    QLabel* lb_selectNo;
-    QLabel* Image3;
-
-    // 選擇柱數
-    QComboBox* CB_Select;
-    FixedTable<QComboBox*, MaxPillars> SizeBox{};
-    FixedTable<QPlainTextEdit*, MaxPillars> PillarMemo{};
-    QLabel* lb_NOTT;
-    QLabel* lb_pon2;
-    QLabel* lb_pon3;
-    QLabel* lb_pon4;
-    QLabel* lb_tot;
-    QLabel* Label6;
-    QLabel* Label28;
-    QPushButton* Button19;
-    QPushButton* Button27;
-    QPushButton* Button26;
-    QPushButton* Button12;
-    QPushButton* Button14;
-    QPushButton* Button29;
-    QPushButton* btn_list3;
-    QPushButton* Button28;
-    QPushButton* btn_list2;
-    QPushButton* Button30;
-    QPushButton* btn_10;
-    QGroupBox* RG1;
-    std::array<QRadioButton*, 3> RG1Items{};
-    QPushButton* Button31;
-    QPushButton* btn_stop;
-    QPushButton* Button32;
-    QPushButton* btn_stop_1510;
-    QLabel* lb_percent;
-    QPushButton* Button24;
-    QPushButton* Button25;
-    QPlainTextEdit* MM_2;
-    QPlainTextEdit* MM3_2;
-    QPlainTextEdit* M2;
-    QPlainTextEdit* M3;
-
-    // Qorvel驗證
-    QLabel* Label57;
-    QLabel* Label56;
-    QPlainTextEdit* Memo2;
-    QPushButton* Button20;
-    QPushButton* Button21;
-    QPushButton* Button22;
-    QPushButton* Button23;
-
-    // 連碰驗證
-    QLabel* Label41;
-    QLabel* Label42;
-    QPlainTextEdit* Memo3;
-    QPushButton* Button9;
-    QCheckBox* cb_detail;
-    QPushButton* Button10;
-    QPushButton* Button11;
-    QPushButton* Button13;
-    QPushButton* Button15;
+    // The controls, each under its name.
+    VarnholtForm ui;
 
     // Set by the stop buttons while their search runs; read once per subset.
     std::atomic<bool> StopFlag1208{false};
@@ -268,12 +146,6 @@ protected:
     void reject() override;
 
 private:
-    void buildSourcePage();
-    void buildStatisticsPage();
-    void buildSelectionPage();
-    void buildPillarPage();
-    void buildPillarVerificationPage();
-    void buildWheelVerificationPage();
     void connectHandlers();
 
     // Reports and arrangement

@@ -53,14 +53,18 @@ TEST(DrawMemo, ListingNumbersFromOneAndUsesAscendingNumbers) {
 
 TEST(DrawMemo, DateRangeAndLatestQueries) {
     auto state = drawsOf(10, [](int) { return std::array<int, 5>{1, 2, 3, 4, 5}; });
-    EXPECT_EQ(DrawsInDateRange(state->draws, Date{2020, 1, 3}, Date{2020, 1, 5}), (std::vector<int>{3, 4, 5}));
+    EXPECT_EQ(DrawsInDateRange(state->draws, Date{2020, 1, 3}, Date{2020, 1, 5}),
+              (std::vector<int>{3, 4, 5}));
     EXPECT_EQ(DrawsInDateRange(state->draws, Date{2020, 1, 4}, Date{2020, 1, 4}), (std::vector<int>{4}));
     EXPECT_TRUE(DrawsInDateRange(state->draws, Date{2020, 1, 5}, Date{2020, 1, 3}).empty());
     EXPECT_EQ(LatestDraws(10, 3), (std::vector<int>{8, 9, 10}));
     EXPECT_EQ(LatestDraws(10, 50).size(), 10u);
     EXPECT_EQ(LatestDraws(10, 50).front(), 1);
     EXPECT_TRUE(LatestDraws(0, 50).empty());
-    EXPECT_EQ(DateRangeHeader(Date{2009, 1, 1}, Date{2026, 12, 7}, "  10"),
+    // The header carries the count as the window's 期數 box shows it, two blanks first.
+    EXPECT_EQ(ListingCountText(0), "  0");
+    EXPECT_EQ(ListingCountText(2500), "  2500");
+    EXPECT_EQ(DateRangeHeader(Date{2009, 1, 1}, Date{2026, 12, 7}, 10),
               "驗證期間：2009/01/01 至 2026/12/07 共   10 期");
     EXPECT_EQ(LatestHeader("300"), "最近 300 期驗證");
 }
@@ -88,10 +92,14 @@ TEST(DrawMemo, DragListsTheDrawsAfterEachMatchButTheLast) {
     // 07 stands at ascending position 2 in draws 2 and 6, at position 1 in draw 4, and in no other.
     auto state = drawsOf(8, [](int i) {
         switch (i) {
-        case 2: return std::array<int, 5>{1, 7, 10, 20, 30};
-        case 4: return std::array<int, 5>{7, 11, 12, 13, 14};
-        case 6: return std::array<int, 5>{2, 7, 15, 16, 17};
-        default: return std::array<int, 5>{21, 22, 23, 24, 25};
+        case 2:
+            return std::array<int, 5>{1, 7, 10, 20, 30};
+        case 4:
+            return std::array<int, 5>{7, 11, 12, 13, 14};
+        case 6:
+            return std::array<int, 5>{2, 7, 15, 16, 17};
+        default:
+            return std::array<int, 5>{21, 22, 23, 24, 25};
         }
     });
     EXPECT_EQ(DragDraws(state->draws, 2, "07", 1, true), (std::vector<int>{3}));

@@ -6,8 +6,12 @@
 #include "pillars/draw_memo.h"
 #include "pillars/pillar_model.h"
 
-void PrintTo(const HotCombination& h, std::ostream* out) { *out << h.key << ":" << h.hits; }
-void PrintTo(const RankedCount& r, std::ostream* out) { *out << r.key << ":" << r.hits; }
+void PrintTo(const HotCombination& h, std::ostream* out) {
+    *out << h.key << ":" << h.hits;
+}
+void PrintTo(const RankedCount& r, std::ostream* out) {
+    *out << r.key << ":" << r.hits;
+}
 
 TEST(HitStatistics, CombinationListsHoldEachCombinationOnceInOrderOfFirstOccurrence) {
     const auto lines = MemoOf({{"01", "02", "03", "04", "05"}, {"01", "02", "03", "04", "06"}});
@@ -107,7 +111,8 @@ TEST(HitStatistics, EditedLinesCountOnlyTheirRealNumbers) {
 }
 
 TEST(HitStatistics, CountsAboveNineHundredNinetyNineWidenTheField) {
-    std::vector<std::string> lines(1200, DrawMemoLine(1, Date{2026, 1, 1}, "115000", {"01", "02", "03", "04", "05"}));
+    std::vector<std::string> lines(
+        1200, DrawMemoLine(1, Date{2026, 1, 1}, "115000", {"01", "02", "03", "04", "05"}));
     lines.push_back(DrawMemoLine(2, Date{2026, 1, 2}, "115001", {"01", "02", "07", "08", "09"}));
     const NumberCount count = Count_Sumno(lines, 39);
     const auto pairs = get_allno(2, count.combinations.pairs, lines, 39);
@@ -116,4 +121,23 @@ TEST(HitStatistics, CountsAboveNineHundredNinetyNineWidenTheField) {
     EXPECT_EQ(text[0], "0102  1201");
     EXPECT_EQ(text[1], "0405  1200");
     EXPECT_EQ(text.back(), "0107  0001");
+}
+
+TEST(HitStatistics, CountRowsShowKeysOverHitsAsTheGridsDo) {
+    const auto lines = MemoOf({{"01", "05", "15", "25", "39"}, {"05", "10", "20", "30", "35"}});
+    const CountRows numbers = NumberCountRows(Count_Sumno(lines, 39).ranking);
+    ASSERT_EQ(numbers.keys.size(), 39u);
+    EXPECT_EQ(numbers.keys[0], "05");
+    EXPECT_EQ(numbers.hits[0], "2");
+    EXPECT_EQ(numbers.keys[1], "39");
+    EXPECT_EQ(numbers.keys.back(), "02");
+    EXPECT_EQ(numbers.hits.back(), "0");
+
+    // Tail 5 holds 05 twice, 15, 25 and 35: five hits; tail 0 three; 9 and 1 tie, the higher first.
+    const CountRows tails = TailCountRows(Count_Sumno_tail(lines, 39));
+    EXPECT_EQ(tails.keys, (std::vector<std::string>{"5 尾", "0 尾", "9 尾", "1 尾", "8 尾", "7 尾", "6 尾",
+                                                    "4 尾", "3 尾", "2 尾"}));
+    EXPECT_EQ(tails.hits[0], "5");
+    EXPECT_EQ(tails.hits[1], "3");
+    EXPECT_EQ(tails.hits[9], "0");
 }

@@ -3,25 +3,21 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTabWidget>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
 
 #include "app/application.h"
-#include "common/num_format.h"
 #include "app/main_window.h"
+#include "common/num_format.h"
 #include "pillars/varnholt_window.h"
 #include "platform/memo_lines.h"
 #include "support/draw_lines.h"
-#include "support/fake_platform.h"
-#include "support/work_dir.h"
+#include "support/ui_driver.h"
+#include "support/window_fixture.h"
 
-// The best-pillar window opened from the main window over a draw file of the test's own, driven as
-// a user drives it.
+// The best-pillar window over a draw file of the test's own, built alone or opened from the main
+// window, driven as a user drives it.
 
 namespace {
 
@@ -36,45 +32,44 @@ std::vector<std::string> draws(int count = 12) {
     return lines;
 }
 
-class VarnholtWindowTest : public ::testing::Test {
+class VarnholtWindowTest : public WindowTest {
 protected:
-    WorkDir dir;
-    FakePlatform platform;
-    std::unique_ptr<Application> app;
+    std::unique_ptr<TForm_varnholt> alone;
+    std::unique_ptr<Application> app; // when opened from the main window
 
+    // The window alone over the tables loaded from these draw lines, shown as its opener shows it.
     void open(const std::vector<std::string>& tw539 = draws()) {
+        loadDraws(tw539);
+        showAlone();
+    }
+    void showAlone() {
+        alone = std::make_unique<TForm_varnholt>(tables.draws, services);
+        alone->show();
+        ASSERT_TRUE(alone->isVisible());
+    }
+    // The whole program over this draw file, the window opened from the main window's menu.
+    void openFromMainWindow(const std::vector<std::string>& tw539 = draws()) {
         dir.writeLines(QStringLiteral("TW539.txt"), tw539);
         app = std::make_unique<Application>(platform.services());
         app->start();
-        app->windows().Form_rk_main->Varnholt->trigger();
+        Click(*app->windows().Form_rk_main, "Varnholt");
         ASSERT_TRUE(w().isVisible());
     }
-    TForm_varnholt& w() { return *app->windows().Form_varnholt; }
+    TForm_varnholt& w() { return app ? *app->windows().Form_varnholt : *alone; }
 
-    // As the user does: bring the control's page to the front, then click.
-    void click(QAbstractButton* control) {
-        for (QWidget* page : {w().TS2, w().TS3, w().TS4, w().TS5, w().TS6, w().TS7})
-            if (page->isAncestorOf(control))
-                w().PageC->setCurrentWidget(page);
-        ASSERT_TRUE(control->isVisibleTo(&w()) && control->isEnabled())
-            << control->objectName().toStdString();
-        control->click();
-    }
-    // As the user types into an editable box: the old text selected and replaced.
-    void type(QComboBox* box, const QString& text) {
-        box->lineEdit()->selectAll();
-        QTest::keyClicks(box->lineEdit(), text);
-    }
-    void pick(QComboBox* box, const QString& text) {
-        box->setCurrentText(text);
-        emit box->textActivated(text);
-    }
-    QStringList memo1() { return MemoLines(*w().Memo1); }
+    // The driver's calls for controls the tests hold by their place in a table (a number box, a
+    // pillar's size box).
+    void click(QAbstractButton* control) { Click(w(), name(control).c_str()); }
+    void type(QComboBox* box, const QString& text) { Type(w(), name(box).c_str(), text); }
+    void pick(QComboBox* box, const QString& text) { Pick(w(), name(box).c_str(), text); }
+    static std::string name(const QObject* control) { return control->objectName().toStdString(); }
+
+    QStringList memo1() { return MemoLines(w(), "Memo1"); }
     QStringList ticked() {
         QStringList out;
         for (int n = 1; n <= 49; ++n)
-            if (w().NoBox[n]->isChecked())
-                out << w().NoBox[n]->text();
+            if (w().ui.NoBox[n]->isChecked())
+                out << w().ui.NoBox[n]->text();
         return out;
     }
 };

@@ -32,19 +32,20 @@ protected:
     void open(const std::vector<std::array<int, 5>>& draws) { VarnholtWindowTest::open(drawFile(draws)); }
     void select(std::initializer_list<int> numbers) {
         for (int n : numbers)
-            click(w().NoBox[n]);
+            click(w().ui.NoBox[n]);
     }
     void layout(std::initializer_list<int> sizes) {
-        pick(w().CB_Select, QString::number(sizes.size()));
+        Pick(w(), "CB_Select", QString::number(sizes.size()));
         int p = 0;
         for (int size : sizes)
-            pick(w().SizeBox[++p], QString::number(size));
+            pick(w().ui.SizeBox[++p], QString::number(size));
     }
-    void typePillar(int p, const QStringList& numbers) { SetMemoLines(*w().PillarMemo[p], numbers); }
+    void typePillar(int p, const QStringList& numbers) { SetMemoLines(*w().ui.PillarMemo[p], numbers); }
     QStringList lines(QPlainTextEdit* memo) { return MemoLines(*memo); }
-    QStringList pillar(int p) { return lines(w().PillarMemo[p]); }
+    QStringList lines(const char* memo) { return MemoLines(w(), memo); }
+    QStringList pillar(int p) { return lines(w().ui.PillarMemo[p]); }
     // The last n lines of a memo.
-    QStringList tail(QPlainTextEdit* memo, int n) { return lines(memo).mid(lines(memo).size() - n); }
+    QStringList tail(const char* memo, int n) { return lines(memo).mid(lines(memo).size() - n); }
     void expectNoPrompt() {
         EXPECT_TRUE(platform.dialogs.prompts.empty()) << platform.dialogs.lastText().toStdString();
     }
@@ -54,14 +55,14 @@ protected:
 
 TEST_F(VarnholtReportsTest, ManualVerificationReadsThePillarMemosAsTyped) {
     open(VerificationDraws);
-    const QStringList listing = lines(w().Memo1);
+    const QStringList listing = lines("Memo1");
     layout({2, 2, 2});
     typePillar(1, {"01", "02"});
     typePillar(2, {"03", "04"});
     typePillar(3, {"05", "06"});
-    click(w().Button27);
-    EXPECT_EQ(w().PageC->currentWidget(), w().TS6);
-    QStringList report = lines(w().Memo2);
+    Click(w(), "Button27");
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
+    QStringList report = lines("Memo2");
     ASSERT_EQ(report.size(), 3 + 23);
     EXPECT_EQ(report[0], listing[0] + QStringLiteral(",|,01,03,05,__,__,|,3,1,0"));
     EXPECT_EQ(report[1], listing[1] + QStringLiteral(",|,02,04,__,__,__,|,1,0,0"));
@@ -75,30 +76,30 @@ TEST_F(VarnholtReportsTest, ManualVerificationReadsThePillarMemosAsTyped) {
     EXPECT_EQ(w().unit.HitStar2, 4);
     EXPECT_EQ(w().unit.PillarNo[3][2], "06");
     // The draw memos are untouched, and a second run starts from a fresh listing.
-    EXPECT_EQ(lines(w().Memo1), listing);
-    click(w().Button27);
-    EXPECT_EQ(lines(w().Memo2), report);
+    EXPECT_EQ(lines("Memo1"), listing);
+    Click(w(), "Button27");
+    EXPECT_EQ(lines("Memo2"), report);
 
     // A third line under a size of two: hit by the count, left out of the summary. A number typed
     // without its leading zero never matches.
     typePillar(1, {"01", "02", "07"});
     typePillar(2, {"3", "04"});
-    click(w().Button27);
-    report = lines(w().Memo2);
+    Click(w(), "Button27");
+    report = lines("Memo2");
     EXPECT_EQ(report[0], listing[0] + QStringLiteral(",|,01,__,05,07,__,|,2,0,0"));
     EXPECT_EQ(report.mid(6, 3), (QStringList{"第1柱", "01", "02"}));
     EXPECT_EQ(report[9], QString());
-    EXPECT_EQ(tail(w().Memo2, 3), (QStringList{"二星開出 3 碰", "三星開出 0 碰", "四星開出 0 碰"}));
+    EXPECT_EQ(tail("Memo2", 3), (QStringList{"二星開出 3 碰", "三星開出 0 碰", "四星開出 0 碰"}));
     expectNoPrompt();
 }
 
 TEST_F(VarnholtReportsTest, FullWheelOfTwoAndOfThirty) {
     open(VerificationDraws);
-    const QStringList listing = lines(w().Memo1);
+    const QStringList listing = lines("Memo1");
     select({1, 3});
-    EXPECT_EQ(w().Label41->text(), QStringLiteral("01,03,"));
-    click(w().Button9);
-    QStringList report = lines(w().Memo3);
+    EXPECT_EQ(Label(w(), "Label41"), QStringLiteral("01,03,"));
+    Click(w(), "Button9");
+    QStringList report = lines("Memo3");
     ASSERT_EQ(report.size(), 3 + 14);
     EXPECT_EQ(report[0], listing[0] + QStringLiteral(",|,01,03,__,__,__,|,1,0,0"));
     EXPECT_EQ(report[1], listing[1] + QStringLiteral(",|,__,__,__,__,__,|,0,0,0"));
@@ -109,15 +110,15 @@ TEST_F(VarnholtReportsTest, FullWheelOfTwoAndOfThirty) {
 
     // Thirty numbers without detail: the draw lines stay plain, and a second run without a new
     // query appends a second summary.
-    click(w().Button10);
+    Click(w(), "Button10");
     for (int h : {0, 1, 2})
-        click(w().HeadBox[h]);
-    click(w().NoBox[30]);
+        click(w().ui.HeadBox[h]);
+    click(w().ui.NoBox[30]);
     ASSERT_EQ(w().unit.SelCount, 30);
-    click(w().cb_detail);
-    ASSERT_FALSE(w().cb_detail->isChecked());
-    click(w().Button9);
-    report = lines(w().Memo3);
+    Click(w(), "cb_detail");
+    ASSERT_FALSE(w().ui.cb_detail->isChecked());
+    Click(w(), "Button9");
+    report = lines("Memo3");
     EXPECT_EQ(report.mid(0, 3), listing);
     EXPECT_EQ(report[6], QStringLiteral("如果您選擇連碰號碼( 30 碼)"));
     EXPECT_TRUE(report[7].startsWith(QStringLiteral("01,02,03,")));
@@ -125,77 +126,77 @@ TEST_F(VarnholtReportsTest, FullWheelOfTwoAndOfThirty) {
     EXPECT_EQ(report.mid(9, 3), (QStringList{"每期二星 435 碰", "每期三星 4060 碰", "每期四星 27405 碰"}));
     // 01 03 05 07 09 holds five of them: 10, 10 and 5 bets; 02 04 11 12 13 likewise; 20..24 too.
     EXPECT_EQ(report.mid(14, 3), (QStringList{"二星開出 30 碰", "三星開出 30 碰", "四星開出 15 碰"}));
-    click(w().Button9);
-    EXPECT_EQ(lines(w().Memo3).size(), report.size() * 2 - 3);
-    EXPECT_EQ(tail(w().Memo3, 3), report.mid(14, 3));
+    Click(w(), "Button9");
+    EXPECT_EQ(lines("Memo3").size(), report.size() * 2 - 3);
+    EXPECT_EQ(tail("Memo3", 3), report.mid(14, 3));
     expectNoPrompt();
 }
 
 TEST_F(VarnholtReportsTest, FullWheelRefusesFewerThanTwoOrMoreThanThirty) {
     open(VerificationDraws);
-    const QStringList before = lines(w().Memo3);
+    const QStringList before = lines("Memo3");
     select({5});
-    click(w().Button9);
+    Click(w(), "Button9");
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
     EXPECT_EQ(platform.dialogs.lastText(),
               QStringLiteral("本分析所選的號碼必須是2-30個，請重新選擇後再操作本功能"));
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
-    EXPECT_EQ(w().PageC->currentWidget(), w().TS4);
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS4");
     for (int h : {0, 1, 2, 3})
-        click(w().HeadBox[h]);
+        click(w().ui.HeadBox[h]);
     platform.dialogs.prompts.clear();
-    click(w().Button9);
+    Click(w(), "Button9");
     EXPECT_EQ(platform.dialogs.texts(),
               QStringList{"本分析所選的號碼必須是2-30個，請重新選擇後再操作本功能"});
-    EXPECT_EQ(lines(w().Memo3), before);
+    EXPECT_EQ(lines("Memo3"), before);
 }
 
 TEST_F(VarnholtReportsTest, ClearingAnyMemoRerunsTheLastQueryIntoAllThree) {
     open(ArrangementDraws);
-    const auto expectRelisted = [&](QAbstractButton* clear, const QStringList& listing, const char* query) {
-        for (QPlainTextEdit* memo : {w().Memo1, w().Memo2, w().Memo3})
+    const auto expectRelisted = [&](const char* clear, const QStringList& listing, const char* query) {
+        for (QPlainTextEdit* memo : {w().ui.Memo1, w().ui.Memo2, w().ui.Memo3})
             SetMemoLines(*memo, {"edited", "by hand"});
-        click(clear);
-        for (QPlainTextEdit* memo : {w().Memo1, w().Memo2, w().Memo3})
+        Click(w(), clear);
+        for (QPlainTextEdit* memo : {w().ui.Memo1, w().ui.Memo2, w().ui.Memo3})
             EXPECT_EQ(lines(memo), listing) << query << " " << memo->objectName().toStdString();
-        EXPECT_EQ(w().Edit1->text(), QStringLiteral("  ") + QString::number(listing.size())) << query;
+        EXPECT_EQ(Text(w(), "Edit1"), QStringLiteral("  ") + QString::number(listing.size())) << query;
     };
-    expectRelisted(w().Button3, lines(w().Memo1), "date range");
-    pick(w().cbis, QStringLiteral("2"));
-    click(w().Button16);
-    expectRelisted(w().Button20, lines(w().Memo1), "latest");
-    ASSERT_EQ(lines(w().Memo1).size(), 2);
-    pick(w().cb_intv, QStringLiteral("2"));
-    pick(w().cbis_2, QStringLiteral("20"));
-    click(w().Button17);
-    expectRelisted(w().Button10, lines(w().Memo1), "every second");
-    ASSERT_EQ(lines(w().Memo1).size(), 3);
-    w().cb_ff->setChecked(false);
-    w().CB_xx->setCurrentText(QStringLiteral("36"));
-    w().cb_prediction->setCurrentText(QStringLiteral("0"));
-    click(w().Button18);
-    expectRelisted(w().Button3, lines(w().Memo1), "drag");
-    ASSERT_EQ(lines(w().Memo1).size(), 1); // the latest draw holding 36 is left out
+    expectRelisted("Button3", lines("Memo1"), "date range");
+    Type(w(), "cbis", QStringLiteral("2"));
+    Click(w(), "Button16");
+    expectRelisted("Button20", lines("Memo1"), "latest");
+    ASSERT_EQ(lines("Memo1").size(), 2);
+    Pick(w(), "cb_intv", QStringLiteral("2"));
+    Pick(w(), "cbis_2", QStringLiteral("20"));
+    Click(w(), "Button17");
+    expectRelisted("Button10", lines("Memo1"), "every second");
+    ASSERT_EQ(lines("Memo1").size(), 3);
+    w().ui.cb_ff->setChecked(false);
+    w().ui.CB_xx->setCurrentText(QStringLiteral("36"));
+    w().ui.cb_prediction->setCurrentText(QStringLiteral("0"));
+    Click(w(), "Button18");
+    expectRelisted("Button3", lines("Memo1"), "drag");
+    ASSERT_EQ(lines("Memo1").size(), 1); // the latest draw holding 36 is left out
     expectNoPrompt();
 
     // The query refuses what was typed since: the warning, and the manual verification stops
     // without a report over an empty memo.
-    pick(w().cbis, QStringLiteral("20"));
-    click(w().Button16);
-    w().cbis->setCurrentText(QStringLiteral("0"));
-    const QStringList listing = lines(w().Memo1);
-    click(w().Button27);
+    Pick(w(), "cbis", QStringLiteral("20"));
+    Click(w(), "Button16");
+    w().ui.cbis->setCurrentText(QStringLiteral("0"));
+    const QStringList listing = lines("Memo1");
+    Click(w(), "Button27");
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
-    EXPECT_TRUE(lines(w().Memo2).isEmpty());
-    EXPECT_EQ(lines(w().Memo1), listing);
+    EXPECT_TRUE(lines("Memo2").isEmpty());
+    EXPECT_EQ(lines("Memo1"), listing);
 }
 
 TEST_F(VarnholtReportsTest, ArrangementOfOneOneTwoTwoTwo) {
     open(ArrangementDraws);
     select({1, 2, 3, 4, 5, 6, 7, 8});
     layout({1, 1, 2, 2, 2});
-    click(w().Button19);
+    Click(w(), "Button19");
     // Single pillars: the hottest by triples (02 ahead of 01 on the tie); pairs: the least-hit
     // pairs of unplaced numbers, walked from the bottom of the ranking.
     EXPECT_EQ(pillar(1), QStringList{"02"});
@@ -204,21 +205,21 @@ TEST_F(VarnholtReportsTest, ArrangementOfOneOneTwoTwoTwo) {
     EXPECT_EQ(pillar(4), (QStringList{"05", "07"}));
     EXPECT_EQ(pillar(5), (QStringList{"06", "08"}));
     EXPECT_EQ(w().unit.PillarNo[4][2], "07");
-    EXPECT_EQ(lines(w().MM_2).first(), QStringLiteral("0102  003"));
-    EXPECT_EQ(lines(w().MM_2).size(), 28);
-    EXPECT_EQ(lines(w().M2), (QStringList{"602", "601", "403", "204", "108", "107", "106", "105"}));
-    EXPECT_EQ(lines(w().MM3_2).first(), QStringLiteral("010203  002"));
-    EXPECT_EQ(lines(w().M3), (QStringList{"302", "301", "203", "104"}));
+    EXPECT_EQ(lines("MM_2").first(), QStringLiteral("0102  003"));
+    EXPECT_EQ(lines("MM_2").size(), 28);
+    EXPECT_EQ(lines("M2"), (QStringList{"602", "601", "403", "204", "108", "107", "106", "105"}));
+    EXPECT_EQ(lines("MM3_2").first(), QStringLiteral("010203  002"));
+    EXPECT_EQ(lines("M3"), (QStringList{"302", "301", "203", "104"}));
     EXPECT_EQ(w().unit.HotSel, (std::vector<std::string>{"02", "01", "03", "04", "08", "07", "06", "05"}));
 
     // Verified at once over a fresh listing.
-    EXPECT_EQ(w().PageC->currentWidget(), w().TS6);
-    const QStringList report = lines(w().Memo2);
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
+    const QStringList report = lines("Memo2");
     ASSERT_EQ(report.size(), 5 + 29);
     EXPECT_TRUE(report[0].endsWith(QStringLiteral(",30,31,|,01,02,03,__,__,|,3,1,0")));
     EXPECT_TRUE(report[4].endsWith(QStringLiteral(",|,07,08,__,__,__,|,1,0,0")));
     EXPECT_EQ(report.mid(7, 3), (QStringList{"", "第1柱", "02"}));
-    EXPECT_EQ(tail(w().Memo2, 8),
+    EXPECT_EQ(tail("Memo2", 8),
               (QStringList{"成本二星 25 碰", "成本三星 38 碰", "成本四星 28 碰", "", "開出星星統計",
                            "二星開出 11 碰", "三星開出 3 碰", "四星開出 0 碰"}));
     expectNoPrompt();
@@ -228,9 +229,9 @@ TEST_F(VarnholtReportsTest, ArrangementOfThreeThreeTwoReplacesTheEarlierOne) {
     open(ArrangementDraws);
     select({1, 2, 3, 4, 5, 6, 7, 8});
     layout({1, 1, 2, 2, 2});
-    click(w().Button19);
+    Click(w(), "Button19");
     layout({3, 3, 2});
-    click(w().Button19);
+    Click(w(), "Button19");
     // Each pillar of three the least-hit triple of unplaced numbers, the pair what remains.
     EXPECT_EQ(pillar(1), (QStringList{"01", "02", "05"}));
     EXPECT_EQ(pillar(2), (QStringList{"03", "04", "06"}));
@@ -238,11 +239,11 @@ TEST_F(VarnholtReportsTest, ArrangementOfThreeThreeTwoReplacesTheEarlierOne) {
     EXPECT_TRUE(pillar(4).isEmpty());
     EXPECT_TRUE(pillar(5).isEmpty());
     EXPECT_EQ(w().unit.PillarNo[4][1], "");
-    const QStringList report = lines(w().Memo2);
+    const QStringList report = lines("Memo2");
     ASSERT_EQ(report.size(), 5 + 25);
     EXPECT_TRUE(report[0].endsWith(QStringLiteral(",|,01,02,03,__,__,|,2,0,0")));
     EXPECT_TRUE(report[4].endsWith(QStringLiteral(",|,07,08,__,__,__,|,0,0,0")));
-    EXPECT_EQ(tail(w().Memo2, 8),
+    EXPECT_EQ(tail("Memo2", 8),
               (QStringList{"成本二星 21 碰", "成本三星 18 碰", "成本四星 0 碰", "", "開出星星統計",
                            "二星開出 7 碰", "三星開出 0 碰", "四星開出 0 碰"}));
     expectNoPrompt();
@@ -251,37 +252,37 @@ TEST_F(VarnholtReportsTest, ArrangementOfThreeThreeTwoReplacesTheEarlierOne) {
 TEST_F(VarnholtReportsTest, ArrangementDialogs) {
     open(ArrangementDraws);
     typePillar(1, {"11", "12"});
-    const QStringList before = lines(w().Memo2);
+    const QStringList before = lines("Memo2");
     const auto expectUnchanged = [&](const char* what) {
         EXPECT_EQ(pillar(1), (QStringList{"11", "12"})) << what;
-        EXPECT_EQ(lines(w().Memo2), before) << what;
+        EXPECT_EQ(lines("Memo2"), before) << what;
     };
 
     select({1, 2, 3, 4});
-    w().PageC->setCurrentWidget(w().TS5);
-    click(w().Button19);
+    w().ui.PageC->setCurrentWidget(w().ui.TS5);
+    Click(w(), "Button19");
     EXPECT_EQ(platform.dialogs.texts(),
               QStringList{"本分析所選的號碼必須是5-30個，請重新選擇後再操作本功能"});
-    EXPECT_EQ(w().PageC->currentWidget(), w().TS4);
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS4");
     expectUnchanged("four numbers");
 
     platform.dialogs.prompts.clear();
     select({5, 6, 7, 8});
     layout({3, 3, 3});
-    click(w().Button19);
+    Click(w(), "Button19");
     EXPECT_EQ(platform.dialogs.texts(), QStringList{"立柱的號碼數與上面所選的不相同"});
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
-    EXPECT_EQ(w().PageC->currentWidget(), w().TS5);
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS5");
     expectUnchanged("eight for nine");
 
     // More than twenty: told to wait, then arranged, every number once.
     platform.dialogs.prompts.clear();
     for (int h : {0, 1, 2})
-        click(w().HeadBox[h]);
-    click(w().NoBox[9]); // off: 01..08 and 10..29 remain, 28 numbers
+        click(w().ui.HeadBox[h]);
+    click(w().ui.NoBox[9]); // off: 01..08 and 10..29 remain, 28 numbers
     ASSERT_EQ(w().unit.SelCount, 28);
     layout({4, 4, 4, 4, 4, 4, 4});
-    click(w().Button19);
+    Click(w(), "Button19");
     EXPECT_EQ(platform.dialogs.texts(), QStringList{"您選擇的號碼較多，計算需要一些時間，請耐心等候結果"});
     QStringList placed;
     for (int p = 1; p <= 7; ++p) {
@@ -290,17 +291,17 @@ TEST_F(VarnholtReportsTest, ArrangementDialogs) {
     }
     placed.sort();
     EXPECT_EQ(placed,
-              w().Label6->text().remove(QLatin1Char(' ')).split(QLatin1Char(','), Qt::SkipEmptyParts));
-    EXPECT_EQ(w().PageC->currentWidget(), w().TS6);
+              Label(w(), "Label6").remove(QLatin1Char(' ')).split(QLatin1Char(','), Qt::SkipEmptyParts));
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
 }
 
 TEST_F(VarnholtReportsTest, CopyButtonsPutTheWholeMemoOnTheClipboard) {
     open(VerificationDraws);
-    SetMemoLines(*w().mm3, {"010203  002"});
-    const std::vector<std::pair<QAbstractButton*, QPlainTextEdit*>> copies{{w().Button4, w().Memo1},
-                                                                           {w().Button21, w().Memo2},
-                                                                           {w().Button11, w().Memo3},
-                                                                           {w().BitBtn2, w().mm3}};
+    SetMemoLines(*w().ui.mm3, {"010203  002"});
+    const std::vector<std::pair<QAbstractButton*, QPlainTextEdit*>> copies{{w().ui.Button4, w().ui.Memo1},
+                                                                           {w().ui.Button21, w().ui.Memo2},
+                                                                           {w().ui.Button11, w().ui.Memo3},
+                                                                           {w().ui.BitBtn2, w().ui.mm3}};
     for (const auto& [button, memo] : copies) {
         SetMemoLines(*memo, lines(memo) << memo->objectName());
         platform.clipboard.content.clear();
@@ -316,12 +317,12 @@ TEST_F(VarnholtReportsTest, CopyButtonsPutTheWholeMemoOnTheClipboard) {
 TEST_F(VarnholtReportsTest, SavingWritesTheMemoLinesAsBig5WithCrLf) {
     open(VerificationDraws);
     select({1, 3});
-    click(w().Button9);
+    Click(w(), "Button9");
     layout({2, 2, 2});
     typePillar(1, {"01", "02"});
     typePillar(2, {"03", "04"});
     typePillar(3, {"05", "06"});
-    click(w().Button27);
+    Click(w(), "Button27");
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("saves")));
 
     struct Save {
@@ -330,10 +331,12 @@ TEST_F(VarnholtReportsTest, SavingWritesTheMemoLinesAsBig5WithCrLf) {
         const char* name;
         bool csv;
     };
-    for (const Save& save :
-         {Save{w().Button5, w().Memo1, "m1.txt", false}, Save{w().Button6, w().Memo1, "m1.csv", true},
-          Save{w().Button22, w().Memo2, "m2.txt", false}, Save{w().Button23, w().Memo2, "m2.csv", true},
-          Save{w().Button13, w().Memo3, "m3.txt", false}, Save{w().Button15, w().Memo3, "m3.csv", true}}) {
+    for (const Save& save : {Save{w().ui.Button5, w().ui.Memo1, "m1.txt", false},
+                             Save{w().ui.Button6, w().ui.Memo1, "m1.csv", true},
+                             Save{w().ui.Button22, w().ui.Memo2, "m2.txt", false},
+                             Save{w().ui.Button23, w().ui.Memo2, "m2.csv", true},
+                             Save{w().ui.Button13, w().ui.Memo3, "m3.txt", false},
+                             Save{w().ui.Button15, w().ui.Memo3, "m3.csv", true}}) {
         const QString file = dir.file(QStringLiteral("saves/") + QString::fromUtf8(save.name));
         platform.dialogs.saveAs(file);
         click(save.button);
@@ -356,7 +359,7 @@ TEST_F(VarnholtReportsTest, SavingWritesTheMemoLinesAsBig5WithCrLf) {
 
     // Cancelling writes nothing.
     platform.dialogs.saveAs(QString());
-    click(w().Button22);
+    Click(w(), "Button22");
     EXPECT_EQ(QDir(dir.file(QStringLiteral("saves"))).entryList(QDir::Files | QDir::Hidden).size(), 6);
     expectNoPrompt();
 }
@@ -366,21 +369,21 @@ TEST_F(VarnholtReportsTest, SavingWhereNothingCanBeWrittenShowsTheErrorAndKeepsT
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("out")));
     const QString file = dir.file(QStringLiteral("out/report.csv"));
     platform.dialogs.saveAs(file);
-    click(w().Button23);
+    Click(w(), "Button23");
     const std::string saved = ReadFileBytes(file.toStdString());
 
     select({1, 3});
-    click(w().Button9);
-    const QStringList report = lines(w().Memo3);
+    Click(w(), "Button9");
+    const QStringList report = lines("Memo3");
     {
         WriteBlock block(dir.file(QStringLiteral("out")));
         platform.dialogs.saveAs(file);
-        click(w().Button15);
+        Click(w(), "Button15");
     }
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
     EXPECT_TRUE(platform.dialogs.prompts[0].text.contains(file)) << platform.dialogs.lastText().toStdString();
-    EXPECT_EQ(lines(w().Memo3), report);
+    EXPECT_EQ(lines("Memo3"), report);
     EXPECT_EQ(ReadFileBytes(file.toStdString()), saved);
     EXPECT_EQ(QDir(dir.file(QStringLiteral("out"))).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }

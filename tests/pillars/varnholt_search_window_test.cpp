@@ -61,15 +61,15 @@ std::vector<int> Range(int first, int last) {
 class VarnholtSearchTest : public VarnholtWindowTest {
 protected:
     void select(const std::vector<int>& numbers) {
-        click(w().Button8);
+        Click(w(), "Button8");
         for (int n : numbers)
-            click(w().NoBox[n]);
+            click(w().ui.NoBox[n]);
         ASSERT_EQ(w().unit.SelCount, static_cast<int>(numbers.size()));
     }
-    QStringList memo2() { return MemoLines(*w().Memo2); }
+    QStringList memo2() { return MemoLines(w(), "Memo2"); }
     // The report as written, its closing empty line included.
-    QStringList report() { return w().Memo2->toPlainText().split(QLatin1Char('\n')); }
-    QStringList pillarMemo(int p) { return MemoLines(*w().PillarMemo[p]); }
+    QStringList report() { return w().ui.Memo2->toPlainText().split(QLatin1Char('\n')); }
+    QStringList pillarMemo(int p) { return MemoLines(*w().ui.PillarMemo[p]); }
     QStringList layout(int pillars) {
         QStringList out;
         for (int p = 1; p <= pillars; ++p)
@@ -77,9 +77,9 @@ protected:
         return out;
     }
     // Clicks a subset search's start button and waits until the run has ended.
-    void runSubsetSearch(QPushButton* start) {
+    void runSubsetSearch(const char* start) {
         QSignalSpy ended(&w(), &TForm_varnholt::subsetSearchEnded);
-        click(start);
+        Click(w(), start);
         ASSERT_TRUE(w().subsetSearchRunning());
         ASSERT_TRUE(ended.wait(300000)) << "the search did not end";
         EXPECT_FALSE(w().subsetSearchRunning());
@@ -144,24 +144,24 @@ protected:
 
 TEST_F(VarnholtSearchTest, EightNumberSearchesRefuseOtherCountsAndPlaceTheBestSplit) {
     open();
-    SetMemoLines(*w().Memo2, {QStringLiteral("earlier report")});
-    w().cb9->setCurrentText(QStringLiteral("5"));
+    SetMemoLines(*w().ui.Memo2, {QStringLiteral("earlier report")});
+    w().ui.cb9->setCurrentText(QStringLiteral("5"));
     for (int count : {7, 9}) {
         select(Range(1, count));
-        for (QPushButton* start : {w().Button12, w().Button29}) {
+        for (QPushButton* start : {w().ui.Button12, w().ui.Button29}) {
             click(start);
             expectWarning(QStringLiteral("本分析所選的號碼必須是８個，請重新選擇後再操作本功能"));
-            EXPECT_EQ(w().PageC->currentWidget(), w().TS4);
+            EXPECT_EQ(CurrentPage(w(), "PageC"), "TS4");
             EXPECT_EQ(memo2(), QStringList{QStringLiteral("earlier report")});
-            EXPECT_EQ(w().cb9->currentText(), QStringLiteral("5")) << "the eight-number guard leaves cb9";
+            EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("5")) << "the eight-number guard leaves cb9";
             EXPECT_TRUE(w().unit.LayoutList.empty());
         }
     }
 
     // Selection 01..08 over an empty draw memo: zero totals, ranked by split text alone.
     select(Range(1, 8));
-    w().Memo1->clear();
-    click(w().Button12);
+    w().ui.Memo1->clear();
+    Click(w(), "Button12");
     QStringList lines = report();
     ASSERT_EQ(lines.size(), 13 + 2 * 30);
     EXPECT_EQ(lines[0], QStringLiteral("８碼立柱 = 2x2x2x2 優柱分析"));
@@ -171,16 +171,16 @@ TEST_F(VarnholtSearchTest, EightNumberSearchesRefuseOtherCountsAndPlaceTheBestSp
     EXPECT_EQ(layout(4), (QStringList{"01,08", "02,07", "03,06", "04,05"}));
     EXPECT_EQ(w().unit.PillarNo[3][2], "06");
     EXPECT_EQ(w().unit.LayoutList.size(), 105u);
-    EXPECT_EQ(w().PageC->currentWidget(), w().TS6);
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
 
     // 1x1x2x2x2 from a three-pillar layout: five pillars, priced, the singles first.
-    pick(w().CB_Select, QStringLiteral("3"));
-    click(w().Button29);
-    EXPECT_EQ(w().CB_Select->currentText(), QStringLiteral("5"));
-    EXPECT_TRUE(w().SizeBox[5]->isEnabled());
-    EXPECT_EQ(w().SizeBox[2]->currentText(), QStringLiteral("1"));
-    EXPECT_EQ(w().SizeBox[5]->currentText(), QStringLiteral("2"));
-    EXPECT_EQ(w().lb_pon2->text(), QStringLiteral("二星= 25 碰"));
+    Pick(w(), "CB_Select", QStringLiteral("3"));
+    Click(w(), "Button29");
+    EXPECT_EQ(Text(w(), "CB_Select"), QStringLiteral("5"));
+    EXPECT_TRUE(w().ui.SizeBox[5]->isEnabled());
+    EXPECT_EQ(w().ui.SizeBox[2]->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(w().ui.SizeBox[5]->currentText(), QStringLiteral("2"));
+    EXPECT_EQ(Label(w(), "lb_pon2"), QStringLiteral("二星= 25 碰"));
     lines = report();
     EXPECT_EQ(lines[0], QStringLiteral("８碼立柱 = 1x1x2x2x2 優柱分析"));
     EXPECT_EQ(lines[7], QStringLiteral("成本二星 25 碰"));
@@ -190,8 +190,8 @@ TEST_F(VarnholtSearchTest, EightNumberSearchesRefuseOtherCountsAndPlaceTheBestSp
 
     // One draw 01 03 05 07 09: the 24 splits that part 01, 03, 05 and 07 win 1, 4 and 6; ties go to
     // the larger split text.
-    SetMemoLines(*w().Memo1, {QString::fromStdString(MemoLine(1, {1, 3, 5, 7, 9}))});
-    click(w().Button12);
+    SetMemoLines(*w().ui.Memo1, {QString::fromStdString(MemoLine(1, {1, 3, 5, 7, 9}))});
+    Click(w(), "Button12");
     lines = report();
     EXPECT_EQ(lines[13], QStringLiteral("四星1碰,三星4碰,二星6碰---(01,08) x (02,07) x (03,06) x (04,05)"));
     EXPECT_EQ(lines[15], QStringLiteral("四星1碰,三星4碰,二星6碰---(01,08) x (02,07) x (03,04) x (05,06)"));
@@ -205,19 +205,19 @@ TEST_F(VarnholtSearchTest, EightNumberSearchesRefuseOtherCountsAndPlaceTheBestSp
 TEST_F(VarnholtSearchTest, NineAndTenNumberSearchesSetTheCountBoxAndRankByRG1) {
     open();
     select(Range(1, 11));
-    click(w().Button30);
+    Click(w(), "Button30");
     expectWarning(QStringLiteral("本分析所選的號碼必須是１０個，請重新選擇後再操作本功能"));
-    EXPECT_EQ(w().cb9->currentText(), QStringLiteral("10"));
-    EXPECT_EQ(w().PageC->currentWidget(), w().TS4);
-    click(w().Button28);
+    EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("10"));
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS4");
+    Click(w(), "Button28");
     expectWarning(QStringLiteral("本分析所選的號碼必須是９個，請重新選擇後再操作本功能"));
-    EXPECT_EQ(w().cb9->currentText(), QStringLiteral("9"));
+    EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("9"));
 
     // 01..09 over an empty memo; RG1 is not read by this search.
     select(Range(1, 9));
-    w().Memo1->clear();
-    click(w().RG1Items[2]);
-    click(w().Button28);
+    w().ui.Memo1->clear();
+    Pick(w(), "RG1", 2);
+    Click(w(), "Button28");
     QStringList lines = report();
     ASSERT_EQ(lines.size(), 13 + 2 * 30);
     EXPECT_EQ(lines[0], QStringLiteral("９碼立柱 = 3x3x3 優柱分析"));
@@ -226,16 +226,16 @@ TEST_F(VarnholtSearchTest, NineAndTenNumberSearchesSetTheCountBoxAndRankByRG1) {
     EXPECT_EQ(lines[11], QStringLiteral("以下按三星/二星次數排列三十組"));
     EXPECT_EQ(lines[12], QString(15, QChar(0xFFE3)));
     EXPECT_EQ(lines[13], QStringLiteral("三星0碰,二星0碰---(01,08,09) x (02,06,07) x (03,04,05)"));
-    EXPECT_EQ(w().CB_Select->currentText(), QStringLiteral("3"));
-    EXPECT_EQ(w().SizeBox[4]->currentText(), QStringLiteral("0"));
-    EXPECT_FALSE(w().SizeBox[4]->isEnabled());
+    EXPECT_EQ(Text(w(), "CB_Select"), QStringLiteral("3"));
+    EXPECT_EQ(w().ui.SizeBox[4]->currentText(), QStringLiteral("0"));
+    EXPECT_FALSE(w().ui.SizeBox[4]->isEnabled());
     EXPECT_EQ(layout(3), (QStringList{"01,08,09", "02,06,07", "03,04,05"}));
     EXPECT_EQ(w().unit.LayoutList.size(), 280u);
 
     // 01..10: no candidate puts 01 into a pillar of three.
     select(Range(1, 10));
-    click(w().RG1Items[0]);
-    click(w().Button30);
+    Pick(w(), "RG1", 0);
+    Click(w(), "Button30");
     lines = report();
     ASSERT_EQ(lines.size(), 13 + 2 * 20);
     EXPECT_EQ(lines[0], QStringLiteral("１０碼立柱 = 2x2x3x3 優柱分析"));
@@ -254,8 +254,8 @@ TEST_F(VarnholtSearchTest, NineAndTenNumberSearchesSetTheCountBoxAndRankByRG1) {
                                           "以下按三星優先，三-二-四星開出統計排列",
                                           "以下按二星優先，二-三-四星開出統計排列"};
     for (int item : {2, 1, 0}) {
-        click(w().RG1Items[static_cast<std::size_t>(item)]);
-        click(w().Button30);
+        Pick(w(), "RG1", item);
+        Click(w(), "Button30");
         lines = report();
         EXPECT_EQ(lines[11], headings[static_cast<std::size_t>(item)]);
         EXPECT_EQ(lines[13].left(2), headings[static_cast<std::size_t>(item)].mid(3, 2)) << "its total first";
@@ -267,16 +267,16 @@ TEST_F(VarnholtSearchTest, NineAndTenNumberSearchesSetTheCountBoxAndRankByRG1) {
 TEST_F(VarnholtSearchTest, SubsetSearchesAskAndRefuseOtherCounts) {
     open();
     select(Range(1, 11));
-    click(w().Button31);
+    Click(w(), "Button31");
     expectWarning(QStringLiteral("本分析所選的號碼必須是１２個，請重新選擇後再操作本功能"));
-    EXPECT_EQ(w().cb9->currentText(), QStringLiteral("12"));
-    EXPECT_EQ(w().PageC->currentWidget(), w().TS4);
+    EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("12"));
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS4");
     EXPECT_FALSE(w().subsetSearchRunning());
-    EXPECT_TRUE(w().btn_stop->isHidden());
+    EXPECT_TRUE(w().ui.btn_stop->isHidden());
 
     // No to the question: nothing happens, not even the count check.
     platform.dialogs.answer(DialogAnswer::No);
-    click(w().Button32);
+    Click(w(), "Button32");
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
     EXPECT_EQ(platform.dialogs.prompts[0].text,
               QStringLiteral("執行【15取10超優分析】可能需費時３-４小時(依電腦性能而定，)\n\n"
@@ -285,44 +285,44 @@ TEST_F(VarnholtSearchTest, SubsetSearchesAskAndRefuseOtherCounts) {
                              "計算超過 5/3003，即可顯示結果。"));
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Information);
     EXPECT_EQ(platform.dialogs.prompts[0].buttons, DialogButtons::YesNo);
-    EXPECT_EQ(w().PageC->currentWidget(), w().TS5);
-    EXPECT_EQ(w().cb9->currentText(), QStringLiteral("12"));
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS5");
+    EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("12"));
     platform.dialogs.prompts.clear();
 
     platform.dialogs.answer(DialogAnswer::Yes);
-    click(w().Button32);
+    Click(w(), "Button32");
     ASSERT_EQ(platform.dialogs.prompts.size(), 2u);
     expectWarning(QStringLiteral("本分析所選的號碼必須是１５個，請重新選擇後再操作本功能"));
-    EXPECT_EQ(w().cb9->currentText(), QStringLiteral("15"));
+    EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("15"));
     EXPECT_FALSE(w().subsetSearchRunning());
-    EXPECT_TRUE(w().lb_percent->isHidden());
+    EXPECT_TRUE(w().ui.lb_percent->isHidden());
     EXPECT_EQ(reportFile("C15_10.txt"), "<no file>");
 }
 
 TEST_F(VarnholtSearchTest, TwelveOfEightRunsWithTheOtherInputsDisabledAndSavesItsReport) {
     open();
     select(Range(3, 14));
-    click(w().RG1Items[1]);
+    Pick(w(), "RG1", 1);
     std::vector<int> steps;
     QObject::connect(&w(), &TForm_varnholt::subsetSearchStep, &w(), [&](int subset) {
         steps.push_back(subset);
         if (subset != 100)
             return;
         // While it runs: only the stop button acts, closing is refused, and RG1 was read at the start.
-        EXPECT_TRUE(w().Button31->text().endsWith(QStringLiteral("%處理中")))
-            << w().Button31->text().toStdString();
-        EXPECT_TRUE(w().btn_stop->isVisible());
-        EXPECT_TRUE(w().btn_stop->isEnabled());
-        EXPECT_TRUE(w().btn_stop->hasFocus() || !w().isActiveWindow());
+        EXPECT_TRUE(Text(w(), "Button31").endsWith(QStringLiteral("%處理中")))
+            << Text(w(), "Button31").toStdString();
+        EXPECT_TRUE(w().ui.btn_stop->isVisible());
+        EXPECT_TRUE(w().ui.btn_stop->isEnabled());
+        EXPECT_TRUE(w().ui.btn_stop->hasFocus() || !w().isActiveWindow());
         for (QWidget* input : std::initializer_list<QWidget*>{
-                 w().Button12, w().Button31, w().Button32, w().CB_Select, w().SizeBox[1], w().PillarMemo[1],
-                 w().RG1, w().TS2, w().TS4, w().TS6})
+                 w().ui.Button12, w().ui.Button31, w().ui.Button32, w().ui.CB_Select, w().ui.SizeBox[1],
+                 w().ui.PillarMemo[1], w().ui.RG1, w().ui.TS2, w().ui.TS4, w().ui.TS6})
             EXPECT_FALSE(input->isEnabled()) << input->objectName().toStdString();
-        w().RG1Items[2]->setChecked(true);
+        w().ui.RG1Items[2]->setChecked(true);
         w().close();
         EXPECT_TRUE(w().isVisible());
     });
-    runSubsetSearch(w().Button31);
+    runSubsetSearch("Button31");
     ASSERT_EQ(steps.size(), 495u);
     EXPECT_EQ(steps.front(), 1);
     EXPECT_EQ(steps.back(), 495);
@@ -337,19 +337,19 @@ TEST_F(VarnholtSearchTest, TwelveOfEightRunsWithTheOtherInputsDisabledAndSavesIt
     EXPECT_EQ(reportFile("C12_8.txt"), Big5Lines(lines));
 
     // Idle again: everything enabled as before, the layout 2x2x2x2.
-    EXPECT_EQ(w().Button31->text(), QStringLiteral("12取8超優分析"));
-    EXPECT_TRUE(w().btn_stop->isHidden());
+    EXPECT_EQ(Text(w(), "Button31"), QStringLiteral("12取8超優分析"));
+    EXPECT_TRUE(w().ui.btn_stop->isHidden());
     EXPECT_FALSE(w().StopFlag1208);
-    EXPECT_EQ(w().PageC->currentWidget(), w().TS6);
-    for (QWidget* input :
-         std::initializer_list<QWidget*>{w().Button12, w().Button32, w().RG1, w().TS2, w().SizeBox[4]})
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
+    for (QWidget* input : std::initializer_list<QWidget*>{w().ui.Button12, w().ui.Button32, w().ui.RG1,
+                                                          w().ui.TS2, w().ui.SizeBox[4]})
         EXPECT_TRUE(input->isEnabled()) << input->objectName().toStdString();
-    EXPECT_FALSE(w().SizeBox[5]->isEnabled());
-    EXPECT_EQ(w().lb_tot->text(), QStringLiteral("共= 72 碰"));
+    EXPECT_FALSE(w().ui.SizeBox[5]->isEnabled());
+    EXPECT_EQ(Label(w(), "lb_tot"), QStringLiteral("共= 72 碰"));
 
     // A second run over another selection replaces the file with its own report, nothing of the first left.
     select(Range(20, 31));
-    runSubsetSearch(w().Button31);
+    runSubsetSearch("Button31");
     const QStringList second = report();
     ASSERT_EQ(second.size(), 13 + 3 * 20 + 1);
     EXPECT_EQ(second[5], QStringLiteral("20,21,22,23,24,25,26,27,28,29,30,31"));
@@ -360,15 +360,14 @@ TEST_F(VarnholtSearchTest, TwelveOfEightRunsWithTheOtherInputsDisabledAndSavesIt
 
 TEST_F(VarnholtSearchTest, FifteenOfTenOverTheLatest500RealDraws) {
     dir.copyData(QStringLiteral("TW539.txt"));
-    app = std::make_unique<Application>(platform.services());
-    app->start();
-    app->windows().Form_rk_main->Varnholt->trigger();
-    type(w().cbis, QStringLiteral("500"));
-    click(w().Button16);
+    loadDrawFile();
+    showAlone();
+    Type(w(), "cbis", QStringLiteral("500"));
+    Click(w(), "Button16");
     ASSERT_EQ(memo1().size(), 500);
     // The fifteen hottest numbers of the window, as the pick button chooses them.
-    type(w().cb9, QStringLiteral("15"));
-    click(w().Button7);
+    Type(w(), "cb9", QStringLiteral("15"));
+    Click(w(), "Button7");
     ASSERT_EQ(w().unit.SelCount, 15);
 
     platform.dialogs.answer(DialogAnswer::Yes);
@@ -376,14 +375,14 @@ TEST_F(VarnholtSearchTest, FifteenOfTenOverTheLatest500RealDraws) {
     QObject::connect(&w(), &TForm_varnholt::subsetSearchStep, &w(), [&](int subset) {
         ++steps;
         if (subset == 1) {
-            EXPECT_TRUE(w().lb_percent->isVisible());
-            EXPECT_TRUE(w().btn_stop_1510->isVisible());
-            EXPECT_EQ(w().Button32->text(), QStringLiteral("0.03%處理中"));
+            EXPECT_TRUE(w().ui.lb_percent->isVisible());
+            EXPECT_TRUE(w().ui.btn_stop_1510->isVisible());
+            EXPECT_EQ(Text(w(), "Button32"), QStringLiteral("0.03%處理中"));
         }
     });
-    runSubsetSearch(w().Button32);
+    runSubsetSearch("Button32");
     EXPECT_EQ(steps, 3003);
-    EXPECT_EQ(w().lb_percent->text(), QStringLiteral("3003 / 3003"));
+    EXPECT_EQ(Label(w(), "lb_percent"), QStringLiteral("3003 / 3003"));
 
     const QStringList lines = report();
     ASSERT_EQ(lines.size(), 13 + 3 * 5 + 2);
@@ -396,12 +395,12 @@ TEST_F(VarnholtSearchTest, FifteenOfTenOverTheLatest500RealDraws) {
     EXPECT_EQ(lines.back(), QStringLiteral(" 計算時間 2026/12/07 10:20:30 - 2026/12/07 10:20:30 "));
     EXPECT_EQ(reportFile("C15_10.txt"), Big5Lines(lines));
 
-    EXPECT_EQ(w().Button32->text(), QStringLiteral("15取10超優分析"));
-    EXPECT_TRUE(w().lb_percent->isHidden());
-    EXPECT_TRUE(w().btn_stop_1510->isHidden());
-    EXPECT_EQ(w().PageC->currentWidget(), w().TS6);
-    EXPECT_EQ(w().CB_Select->currentText(), QStringLiteral("4"));
-    EXPECT_EQ(w().lb_pon4->text(), QStringLiteral("四星= 36 碰"));
+    EXPECT_EQ(Text(w(), "Button32"), QStringLiteral("15取10超優分析"));
+    EXPECT_TRUE(w().ui.lb_percent->isHidden());
+    EXPECT_TRUE(w().ui.btn_stop_1510->isHidden());
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
+    EXPECT_EQ(Text(w(), "CB_Select"), QStringLiteral("4"));
+    EXPECT_EQ(Label(w(), "lb_pon4"), QStringLiteral("四星= 36 碰"));
     EXPECT_EQ(pillarMemo(3).size(), 3);
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Information);
@@ -414,29 +413,29 @@ TEST_F(VarnholtSearchTest, StoppedRunsReportOnlyWhatTheyMayAndLeaveTheFlagClear)
     QObject::connect(&w(), &TForm_varnholt::subsetSearchStep, &w(), [&](int subset) {
         if (subset != stopAt)
             return;
-        QPushButton* stop = w().btn_stop->isVisible() ? w().btn_stop : w().btn_stop_1510;
+        QPushButton* stop = w().ui.btn_stop->isVisible() ? w().ui.btn_stop : w().ui.btn_stop_1510;
         click(stop);
         EXPECT_TRUE(stop->isHidden());
     });
 
     // 12-of-8: no report, no file, the memo emptied.
     select(Range(1, 12));
-    SetMemoLines(*w().Memo2, {QStringLiteral("earlier report")});
+    SetMemoLines(*w().ui.Memo2, {QStringLiteral("earlier report")});
     stopAt = 3;
-    runSubsetSearch(w().Button31);
+    runSubsetSearch("Button31");
     EXPECT_TRUE(memo2().isEmpty());
-    EXPECT_EQ(w().Button31->text(), QStringLiteral("12取8超優分析"));
-    EXPECT_TRUE(w().btn_stop->isHidden());
+    EXPECT_EQ(Text(w(), "Button31"), QStringLiteral("12取8超優分析"));
+    EXPECT_TRUE(w().ui.btn_stop->isHidden());
     EXPECT_FALSE(w().StopFlag1208);
-    EXPECT_EQ(w().PageC->currentWidget(), w().TS5);
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS5");
     EXPECT_EQ(reportFile("C12_8.txt"), "<no file>");
-    EXPECT_TRUE(w().Button12->isEnabled());
+    EXPECT_TRUE(w().ui.Button12->isEnabled());
 
     // A click that reaches the hidden stop button after its run cannot stop the next run.
-    emit w().btn_stop->clicked();
+    emit w().ui.btn_stop->clicked();
     EXPECT_FALSE(w().StopFlag1208);
     stopAt = 0;
-    runSubsetSearch(w().Button31);
+    runSubsetSearch("Button31");
     EXPECT_EQ(memo2().size(), 13 + 3 * 20 + 1);
     EXPECT_NE(reportFile("C12_8.txt"), "<no file>");
 
@@ -444,7 +443,7 @@ TEST_F(VarnholtSearchTest, StoppedRunsReportOnlyWhatTheyMayAndLeaveTheFlagClear)
     select(Range(21, 35));
     stopAt = 6;
     platform.dialogs.answer(DialogAnswer::Yes);
-    runSubsetSearch(w().Button32);
+    runSubsetSearch("Button32");
     QStringList lines = report();
     ASSERT_EQ(lines.size(), 13 + 3 * 5 + 2);
     EXPECT_EQ(lines[lines.size() - 2], QStringLiteral("※ 以上結果為計算所有組合之 ﹙5 / 3003 ﹚"));
@@ -459,9 +458,9 @@ TEST_F(VarnholtSearchTest, StoppedRunsReportOnlyWhatTheyMayAndLeaveTheFlagClear)
     }
     fifthLeftOut.sort();
     EXPECT_EQ(fifthLeftOut, (QStringList{"25", "26", "27", "28", "29"}));
-    EXPECT_EQ(w().lb_percent->text(), QStringLiteral("6 / 3003"));
-    EXPECT_TRUE(w().lb_percent->isHidden());
-    EXPECT_EQ(w().Button32->text(), QStringLiteral("15取10超優分析"));
+    EXPECT_EQ(Label(w(), "lb_percent"), QStringLiteral("6 / 3003"));
+    EXPECT_TRUE(w().ui.lb_percent->isHidden());
+    EXPECT_EQ(Text(w(), "Button32"), QStringLiteral("15取10超優分析"));
     EXPECT_FALSE(w().StopFlag1510);
     expectSubsetResults(lines, 5, SplitShape::Mixed2233, StarOrder::FourThreeTwo);
 
@@ -469,11 +468,11 @@ TEST_F(VarnholtSearchTest, StoppedRunsReportOnlyWhatTheyMayAndLeaveTheFlagClear)
     const std::string before = reportFile("C15_10.txt");
     stopAt = 5;
     platform.dialogs.answer(DialogAnswer::Yes);
-    runSubsetSearch(w().Button32);
+    runSubsetSearch("Button32");
     EXPECT_TRUE(memo2().isEmpty());
     EXPECT_EQ(reportFile("C15_10.txt"), before);
-    EXPECT_EQ(w().PageC->currentWidget(), w().TS5);
-    EXPECT_EQ(w().Button32->text(), QStringLiteral("15取10超優分析"));
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS5");
+    EXPECT_EQ(Text(w(), "Button32"), QStringLiteral("15取10超優分析"));
     EXPECT_FALSE(w().StopFlag1510);
 }
 
@@ -482,14 +481,14 @@ TEST_F(VarnholtSearchTest, AReportFileThatCannotBeWrittenIsNamedAndTheReportKept
     // A folder where the file should go: no file can replace it.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("C12_8.txt")));
     select(Range(1, 12));
-    runSubsetSearch(w().Button31);
+    runSubsetSearch("Button31");
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
     EXPECT_TRUE(platform.dialogs.prompts[0].text.contains(QStringLiteral("C12_8.txt")))
         << platform.dialogs.prompts[0].text.toStdString();
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
     EXPECT_EQ(memo2().size(), 13 + 3 * 20 + 1);
     EXPECT_EQ(memo2()[0], QStringLiteral("１２選８碼立柱 = 2x2x2x2 優柱分析"));
-    EXPECT_EQ(w().PageC->currentWidget(), w().TS6);
+    EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
     EXPECT_FALSE(w().subsetSearchRunning());
     EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("C12_8.txt"))).isDir());
 }

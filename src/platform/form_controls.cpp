@@ -1,0 +1,72 @@
+#include "platform/form_controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+QLabel* NewCaption(const QString& text, QWidget* parent) {
+    return new QLabel(text, parent);
+}
+
+QLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
+    return Named(new QLabel(text, parent), name);
+}
+
+QPushButton* NewButton(const char* name, const QString& caption, QWidget* parent) {
+    return Named(new QPushButton(caption, parent), name);
+}
+
+QToolButton* NewSpeedButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = Named(new QToolButton(parent), name);
+    button->setText(caption);
+    button->setAutoRaise(true);
+    return button;
+}
+
+QLineEdit* NewEdit(const char* name, const QString& text, QWidget* parent) {
+    return Named(new QLineEdit(text, parent), name);
+}
+
+QCheckBox* NewCheckBox(const char* name, const QString& caption, bool checked, QWidget* parent) {
+    auto* box = Named(new QCheckBox(caption, parent), name);
+    box->setChecked(checked);
+    return box;
+}
+
+QComboBox* NewEditableCombo(const char* name, const QStringList& items, const QString& text,
+                            QWidget* parent) {
+    auto* box = Named(new QComboBox(parent), name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(items);
+    box->setCurrentText(text);
+    box->setMinimumContentsLength(4);
+    return box;
+}
+
+QStringList NumberItems(int from, int to) {
+    QStringList items;
+    for (int i = from; i <= to; ++i)
+        items << QString::number(i);
+    return items;
+}
+
+QPlainTextEdit* NewMemo(const char* name, QWidget* parent, LineWrap wrap) {
+    auto* memo = Named(new QPlainTextEdit(parent), name);
+    if (wrap == LineWrap::NoWrap)
+        memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    return memo;
+}
+
+QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
+    auto* layout = new QHBoxLayout;
+    for (QWidget* w : widgets)
+        layout->addWidget(w);
+    layout->addStretch();
+    return layout;
+}

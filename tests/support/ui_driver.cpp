@@ -1,0 +1,278 @@
+#include "support/ui_driver.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+#include "platform/click_label.h"
+#include "platform/memo_lines.h"
+#include "platform/string_grid.h"
+
+void FailControl(const char* name, const QString& why) {
+    const std::string message = "control \"" + std::string(name) + "\" " + why.toStdString();
+    ADD_FAILURE() << message;
+    throw ControlError(message);
+}
+
+namespace {
+
+QObject& FindAny(QWidget& root, const char* name) {
+    const QString objectName = QString::fromUtf8(name);
+    if (objectName.isEmpty())
+        FailControl(name, QStringLiteral("has no name: give the control an objectName"));
+    const auto widgets = root.findChildren<QWidget*>(objectName);
+    const auto actions = root.findChildren<QAction*>(objectName);
+    if (widgets.size() + actions.size() > 1)
+        FailControl(name, QStringLiteral("names %1 controls").arg(widgets.size() + actions.size()));
+    if (!widgets.isEmpty())
+        return *widgets.front();
+    if (!actions.isEmpty())
+        return *actions.front();
+    FailControl(name, QStringLiteral("does not exist in ") + root.objectName());
+}
+
+// Brings every tab page between the control and the window to the front, outermost first.
+void ShowPagesOf(QWidget& root, QWidget& control) {
+    std::vector<std::pair<QTabWidget*, QWidget*>> pages;
+    for (QWidget* w = &control; w && w != &root; w = w->parentWidget()) {
+        auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget());
+        auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+        if (tabs && tabs->indexOf(w) >= 0)
+            pages.emplace_back(tabs, w);
+    }
+    for (auto page = pages.rbegin(); page != pages.rend(); ++page)
+        if (page->first->currentWidget() != page->second)
+            page->first->setCurrentWidget(page->second);
+}
+
+// The control as the user meets it: its page in front, shown and enabled.
+QWidget& Usable(QWidget& root, QWidget& control, const char* name) {
+    ShowPagesOf(root, control);
+    if (!control.isVisibleTo(&root))
+        FailControl(name, QStringLiteral("is not visible"));
+    if (!control.isEnabled())
+        FailControl(name, QStringLiteral("is not enabled"));
+    return control;
+}
+
+QWidget& UsableWidget(QWidget& root, const char* name) {
+    QObject& found = FindAny(root, name);
+    auto* widget = qobject_cast<QWidget*>(&found);
+    if (!widget)
+        FailControl(name, QStringLiteral("is an action, not a control"));
+    return Usable(root, *widget, name);
+}
+
+// Types text key by key, as the keyboard delivers it.
+void TypeKeys(QWidget& target, const QString& text) {
+    for (const QChar c : text) {
+        const char latin = c.toLatin1();
+        if (latin >= 0x20 && latin < 0x7f)
+            QTest::keyClick(&target, latin);
+        else
+            QTest::sendKeyEvent(QTest::Click, &target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+QLineEdit* EditOf(QWidget& control, const char* name) {
+    if (auto* edit = qobject_cast<QLineEdit*>(&control))
+        return edit;
+    if (auto* box = qobject_cast<QComboBox*>(&control)) {
+        if (!box->isEditable())
+            FailControl(name, QStringLiteral("takes no typing: pick one of its items"));
+        return box->lineEdit();
+    }
+    return nullptr;
+}
+
+void PickButton(QAbstractButton& button) {
+    if (qobject_cast<QCheckBox*>(&button) && button.isChecked())
+        return;
+    button.click();
+}
+
+void PickComboItem(QComboBox& box, int index) {
+    box.setCurrentIndex(index);
+    emit box.activated(index);
+    emit box.textActivated(box.itemText(index));
+}
+
+QList<QAbstractButton*> ChoicesOf(QWidget& group) {
+    QList<QAbstractButton*> choices;
+    for (QAbstractButton* button : group.findChildren<QAbstractButton*>())
+        if (qobject_cast<QRadioButton*>(button) || qobject_cast<QCheckBox*>(button))
+            choices << button;
+    return choices;
+}
+
+QStringList TextLines(const QString& text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+void Click(QWidget& root, const char* name) {
+    QObject& found = FindAny(root, name);
+    if (auto* action = qobject_cast<QAction*>(&found)) {
+        if (!action->isVisible())
+            FailControl(name, QStringLiteral("is not visible"));
+        if (!action->isEnabled())
+            FailControl(name, QStringLiteral("is not enabled"));
+        action->trigger();
+        return;
+    }
+    QWidget& control = Usable(root, static_cast<QWidget&>(found), name);
+    if (auto* button = qobject_cast<QAbstractButton*>(&control))
+        button->click();
+    else if (auto* label = qobject_cast<ClickLabel*>(&control))
+        emit label->clicked();
+    else
+        FailControl(name, QStringLiteral("cannot be clicked (") +
+                              QString::fromUtf8(control.metaObject()->className()) + QLatin1Char(')'));
+}
+
+void Type(QWidget& root, const char* name, const QString& text) {
+    QWidget& control = UsableWidget(root, name);
+    if (QLineEdit* edit = EditOf(control, name)) {
+        if (edit->isReadOnly())
+            FailControl(name, QStringLiteral("is read-only"));
+        edit->setFocus();
+        edit->selectAll();
+        TypeKeys(*edit, text);
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(&control)) {
+        if (memo->isReadOnly())
+            FailControl(name, QStringLiteral("is read-only"));
+        memo->selectAll();
+        memo->insertPlainText(text);
+    } else if (auto* rich = qobject_cast<QTextEdit*>(&control)) {
+        if (rich->isReadOnly())
+            FailControl(name, QStringLiteral("is read-only"));
+        rich->selectAll();
+        rich->insertPlainText(text);
+    } else if (auto* spin = qobject_cast<QAbstractSpinBox*>(&control)) {
+        if (spin->isReadOnly())
+            FailControl(name, QStringLiteral("is read-only"));
+        spin->selectAll();
+        TypeKeys(*spin, text);
+    } else {
+        FailControl(name, QStringLiteral("takes no typing"));
+    }
+}
+
+void Confirm(QWidget& root, const char* name) {
+    QWidget& control = UsableWidget(root, name);
+    if (EditOf(control, name))
+        QTest::keyClick(&control, Qt::Key_Return); // an editable combo box hands it to its edit
+    else if (qobject_cast<QAbstractSpinBox*>(&control))
+        QTest::keyClick(&control, Qt::Key_Return);
+    else
+        FailControl(name, QStringLiteral("has nothing to confirm"));
+}
+
+void Pick(QWidget& root, const char* name, const QString& text) {
+    QWidget& control = UsableWidget(root, name);
+    if (auto* box = qobject_cast<QComboBox*>(&control)) {
+        const int index = box->findText(text, Qt::MatchExactly);
+        if (index < 0)
+            FailControl(name, QStringLiteral("has no item \"") + text + QLatin1Char('"'));
+        PickComboItem(*box, index);
+        return;
+    }
+    for (QAbstractButton* choice : ChoicesOf(control)) {
+        if (choice->text() != text)
+            continue;
+        if (!choice->isVisibleTo(&root) || !choice->isEnabled())
+            FailControl(name, QStringLiteral("cannot pick \"") + text + QStringLiteral("\" now"));
+        PickButton(*choice);
+        return;
+    }
+    FailControl(name, QStringLiteral("has no choice \"") + text + QLatin1Char('"'));
+}
+
+void Pick(QWidget& root, const char* name, int index) {
+    QWidget& control = UsableWidget(root, name);
+    if (auto* box = qobject_cast<QComboBox*>(&control)) {
+        if (index < 0 || index >= box->count())
+            FailControl(name, QStringLiteral("has no item %1 (%2 items)").arg(index).arg(box->count()));
+        PickComboItem(*box, index);
+        return;
+    }
+    const QList<QAbstractButton*> choices = ChoicesOf(control);
+    if (index < 0 || index >= choices.size())
+        FailControl(name, QStringLiteral("has no choice %1 (%2 choices)").arg(index).arg(choices.size()));
+    QAbstractButton* choice = choices[index];
+    if (!choice->isVisibleTo(&root) || !choice->isEnabled())
+        FailControl(name, QStringLiteral("cannot pick choice %1 now").arg(index));
+    PickButton(*choice);
+}
+
+void PickDate(QWidget& root, const char* name, const QDate& date) {
+    auto* picker = qobject_cast<QDateEdit*>(&UsableWidget(root, name));
+    if (!picker)
+        FailControl(name, QStringLiteral("is not a date picker"));
+    picker->setDate(date);
+}
+
+QStringList MemoLines(QWidget& root, const char* name) {
+    QObject& found = FindAny(root, name);
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(&found))
+        return MemoLines(*memo);
+    if (auto* rich = qobject_cast<QTextEdit*>(&found))
+        return TextLines(rich->toPlainText());
+    FailControl(name, QStringLiteral("is not a memo"));
+}
+
+QStringList GridRow(QWidget& root, const char* name, int row) {
+    auto& grid = Find<StringGrid>(root, name);
+    if (row < 0 || row >= grid.RowCount())
+        FailControl(name, QStringLiteral("has no row %1 (%2 rows)").arg(row).arg(grid.RowCount()));
+    QStringList cells;
+    for (int c = 0; c < grid.ColCount(); ++c)
+        cells << grid.Cells(c, row);
+    return cells;
+}
+
+QString Label(QWidget& root, const char* name) {
+    return Find<QLabel>(root, name).text();
+}
+
+QString CurrentPage(QWidget& root, const char* tabs) {
+    const QWidget* page = Find<QTabWidget>(root, tabs).currentWidget();
+    return page ? page->objectName() : QString();
+}
+
+QString Text(QWidget& root, const char* name) {
+    QObject& found = FindAny(root, name);
+    if (auto* label = qobject_cast<QLabel*>(&found))
+        return label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(&found))
+        return edit->text();
+    if (auto* box = qobject_cast<QComboBox*>(&found))
+        return box->currentText();
+    if (auto* button = qobject_cast<QAbstractButton*>(&found))
+        return button->text();
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(&found))
+        return spin->text();
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(&found))
+        return memo->toPlainText();
+    if (auto* rich = qobject_cast<QTextEdit*>(&found))
+        return rich->toPlainText();
+    if (auto* action = qobject_cast<QAction*>(&found))
+        return action->text();
+    FailControl(name, QStringLiteral("shows no text"));
+}

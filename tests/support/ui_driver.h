@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <stdexcept>
+#include <string>
+
+// Drives a window's controls by their objectName, as a user does. Every call fails the test with
+// the control's name unless the control exists; what a user does with a control (click, type,
+// pick) also needs it visible within the window and enabled. A control on a tab page that is not
+// in front has its page brought to the front first, as the user would pick the tab. After a failure
+// the call throws ControlError, so the test goes no further.
+//
+// Reading calls (MemoLines, GridRow, Label, Text) need the control to exist only: hidden memos
+// that a window keeps for its own work are read as well.
+
+struct ControlError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Buttons (push, tool, check, radio), actions (triggered) and click labels.
+void Click(QWidget& root, const char* name);
+
+// Replaces the text of a line edit, editable combo box, memo or spin box as typed key by key
+// (a memo takes the text at once, as pasted).
+void Type(QWidget& root, const char* name, const QString& text);
+inline void Type(QWidget& root, const char* name, const char* text) {
+    Type(root, name, QString::fromUtf8(text));
+}
+// Presses Enter in a line edit, editable combo box or spin box: confirms what was typed.
+void Confirm(QWidget& root, const char* name);
+
+// Picks the item of a combo box with that text (or at that index), as chosen from its list; or in
+// a group of radio buttons or check boxes, the one with that caption (or at that index): a radio
+// button is selected, a check box ticked (a ticked one stays ticked).
+void Pick(QWidget& root, const char* name, const QString& text);
+inline void Pick(QWidget& root, const char* name, const char* text) {
+    Pick(root, name, QString::fromUtf8(text));
+}
+void Pick(QWidget& root, const char* name, int index);
+
+// Sets a date picker's date, as chosen from its calendar.
+void PickDate(QWidget& root, const char* name, const QDate& date);
+
+// The lines of a memo (QPlainTextEdit or QTextEdit): an empty memo has none, a final line end
+// adds no empty line.
+QStringList MemoLines(QWidget& root, const char* name);
+// The cells of row `row` of a string grid, in its Cells numbering (fixed rows and columns
+// included), from column 0.
+QStringList GridRow(QWidget& root, const char* name, int row);
+// A label's text.
+QString Label(QWidget& root, const char* name);
+// The objectName of the page in front of a tab widget.
+QString CurrentPage(QWidget& root, const char* tabs);
+// What a control shows: a label's, edit's, button's or memo's text, a combo box's current text.
+QString Text(QWidget& root, const char* name);
+
+// The control itself, for what the calls above do not cover; fails unless it exists with that type.
+[[noreturn]] void FailControl(const char* name, const QString& why);
+template <class Control> Control& Find(QWidget& root, const char* name) {
+    const QString objectName = QString::fromUtf8(name);
+    if (objectName.isEmpty())
+        FailControl(name, QStringLiteral("has no name: give the control an objectName"));
+    const auto found = root.findChildren<Control*>(objectName);
+    if (found.isEmpty()) {
+        if (root.findChild<QObject*>(objectName))
+            FailControl(name, QStringLiteral("is not a ") +
+                                  QString::fromUtf8(Control::staticMetaObject.className()));
+        FailControl(name, QStringLiteral("does not exist in ") + root.objectName());
+    }
+    if (found.size() > 1)
+        FailControl(name, QStringLiteral("names %1 controls").arg(found.size()));
+    return *found.front();
+}
