@@ -32,8 +32,10 @@ TForm_rk_gold12::TForm_rk_gold12(const DrawTables& draws, Services& services, QW
     : QDialog(parent), draws_(draws), services_(services), worker_(*this) {
     setupUi(*this);
     Dialogs& dialogs = services_.dialogs;
-    connect(DateTimePicker1, &QDateEdit::dateChanged, this, Guarded(dialogs, [this] { DateTimePicker1Change(); }));
-    connect(DateTimePicker2, &QDateEdit::dateChanged, this, Guarded(dialogs, [this] { DateTimePicker1Change(); }));
+    connect(DateTimePicker1, &QDateEdit::dateChanged, this,
+            Guarded(dialogs, [this] { DateTimePicker1Change(); }));
+    connect(DateTimePicker2, &QDateEdit::dateChanged, this,
+            Guarded(dialogs, [this] { DateTimePicker1Change(); }));
     connect(cb_spno, &QCheckBox::clicked, this, Guarded(dialogs, [this] { cb_spnoClick(); }));
     connect(SpeedButton2, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton2Click(); }));
     connect(SpeedButton3, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton3Click(); }));
@@ -53,7 +55,9 @@ void TForm_rk_gold12::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
 }
 
-void TForm_rk_gold12::FormShow() { reset_table(); }
+void TForm_rk_gold12::FormShow() {
+    reset_table();
+}
 
 void TForm_rk_gold12::reset_table() {
     {
@@ -80,7 +84,9 @@ void TForm_rk_gold12::get_sumno() {
     sga2->setTable(std::move(second));
 }
 
-void TForm_rk_gold12::DateTimePicker1Change() { get_sumno(); }
+void TForm_rk_gold12::DateTimePicker1Change() {
+    get_sumno();
+}
 
 void TForm_rk_gold12::cb_spnoClick() {
     gold_balls_ = cb_spno->isChecked() ? 7 : 6;
@@ -100,8 +106,8 @@ void TForm_rk_gold12::SpeedButton3Click() {
 }
 
 void TForm_rk_gold12::setInputsEnabled(bool enabled) {
-    for (QWidget* input : std::initializer_list<QWidget*>{DateTimePicker1, DateTimePicker2, cb_spno, SpeedButton1,
-                                                          SpeedButton2, SpeedButton3})
+    for (QWidget* input : std::initializer_list<QWidget*>{DateTimePicker1, DateTimePicker2, cb_spno,
+                                                          SpeedButton1, SpeedButton2, SpeedButton3})
         input->setEnabled(enabled);
 }
 
@@ -117,10 +123,13 @@ void TForm_rk_gold12::SpeedButton1Click() {
     using Lines = std::vector<std::string>;
     worker_.run<Lines>(
         [&draws, range](const SteppedWorker::Progress& progress, const std::atomic<bool>& stop) {
-            const GoldenSearchControl control{[&progress](int done, int total) { progress(done, total); }, &stop};
+            const GoldenSearchControl control{[&progress](int done, int total) { progress(done, total); },
+                                              &stop};
             return TenNumberLines(draws, range, control);
         },
-        [this](int percent) { pb1->setValue(static_cast<int>(static_cast<long long>(percent) * ProgressPositions / 100)); },
+        [this](int percent) {
+            pb1->setValue(static_cast<int>(static_cast<long long>(percent) * ProgressPositions / 100));
+        },
         [this](SteppedWorker::Outcome<Lines> outcome) {
             pb1->hide();
             setInputsEnabled(true);
@@ -131,7 +140,8 @@ void TForm_rk_gold12::SpeedButton1Click() {
                     } catch (const ConversionError&) {
                         throw; // shown by the central handler, as on the GUI thread
                     } catch (const std::exception& failure) {
-                        services_.dialogs.messageDialog(qs(failure.what()), DialogKind::Error, DialogButtons::Ok);
+                        services_.dialogs.messageDialog(qs(failure.what()), DialogKind::Error,
+                                                        DialogButtons::Ok);
                         return;
                     }
                 }

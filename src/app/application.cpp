@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/main_window.h"
+#include "analysis/golden_window.h"
 #include "analysis/paths/moving_window.h"
 #include "app/placeholder_form.h"
 #include "drawhistory/draw_editor_window.h"

@@ -103,9 +103,11 @@ void TForm_rk_main::buildMenu() {
     menuDrag = analysisMenu(QStringLiteral("menuDrag"), QStringLiteral("拖牌版路"));
     menuStatistics = analysisMenu(QStringLiteral("menuStatistics"), QStringLiteral("統計分析"));
     menuFormulas = analysisMenu(QStringLiteral("menuFormulas"), QStringLiteral("公式搜尋"));
-    addOpener(menuDrag, QStringLiteral("moving"), QStringLiteral("移動式版路(三期內養牌)"), &TForm_rk_main::movingExecute);
+    addOpener(menuDrag, QStringLiteral("moving"), QStringLiteral("移動式版路(三期內養牌)"),
+              &TForm_rk_main::movingExecute);
     addOpener(menuDrag, QStringLiteral("N41"), QStringLiteral("平均數加減法"), &TForm_rk_main::N41Click);
-    addOpener(menuStatistics, QStringLiteral("gold12"), QStringLiteral("黃金組合"), &TForm_rk_main::gold12Execute);
+    addOpener(menuStatistics, QStringLiteral("gold12"), QStringLiteral("黃金組合"),
+              &TForm_rk_main::gold12Execute);
 }
 
 QMenu* TForm_rk_main::analysisMenu(const QString& name, const QString& title) {

@@ -37,7 +37,7 @@ struct OffsetRows {
     QLabel* either[3]; // rows 2 and 3 only
 };
 
-QGridLayout* OffsetGrid(const OffsetRows& rows, QWidget* page) {
+QGridLayout* OffsetGrid(const OffsetRows& rows) {
     auto* grid = new QGridLayout;
     for (int k = 0; k < 3; ++k) {
         if (rows.either[k])
@@ -55,7 +55,8 @@ QLabel* Either(const char* name, QWidget* page) {
     return label;
 }
 
-QComboBox* Combo(const char* name, const QStringList& items, const QString& text, QWidget* page, int width = 48) {
+QComboBox* Combo(const char* name, const QStringList& items, const QString& text, QWidget* page,
+                 int width = 48) {
     QComboBox* box = NewEditableCombo(name, items, text, page);
     box->setFixedWidth(width);
     return box;
@@ -104,7 +105,8 @@ void MovingForm::setupUi(QDialog& window) {
     page1->addLayout(Row({NewCaption(QStringLiteral("上"), page), cb_lastw,
                           NewCaption(QStringLiteral("期         第"), page), cb_order,
                           NewCaption(QStringLiteral("支"), page)}));
-    page1->addLayout(OffsetGrid({{cb_pm1, cb_pm2, cb_pm3}, {cb_pmx1, cb_pmx2, cb_pmx3}, {nullptr, Label3, Label16}}, page));
+    page1->addLayout(
+        OffsetGrid({{cb_pm1, cb_pm2, cb_pm3}, {cb_pmx1, cb_pmx2, cb_pmx3}, {nullptr, Label3, Label16}}));
     page1->addLayout(Radios(rb_1to1, rb_2to1, rb_3to1));
     page1->addLayout(Row({SpeedButton3}));
     page1->addStretch();
@@ -138,8 +140,9 @@ void MovingForm::setupUi(QDialog& window) {
     positions->setColumnStretch(5, 1);
     auto* page2 = new QVBoxLayout(page);
     page2->addLayout(positions);
-    page2->addLayout(OffsetGrid(
-        {{cb_av_pm1, cb_av_pm2, cb_av_pm3}, {cb_av_pmx1, cb_av_pmx2, cb_av_pmx3}, {nullptr, Label8, Label17}}, page));
+    page2->addLayout(OffsetGrid({{cb_av_pm1, cb_av_pm2, cb_av_pm3},
+                                 {cb_av_pmx1, cb_av_pmx2, cb_av_pmx3},
+                                 {nullptr, Label8, Label17}}));
     page2->addLayout(Radios(rb_av_1to1, rb_av_2to1, rb_av_3to1));
     page2->addLayout(Row({SpeedButton4}));
     page2->addStretch();

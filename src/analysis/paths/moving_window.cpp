@@ -47,12 +47,14 @@ void Refill(QComboBox* box, const QStringList& items) {
     box->setEditText(text);
 }
 
-std::string Text(const QComboBox* box) { return ss(box->currentText()); }
+std::string Text(const QComboBox* box) {
+    return ss(box->currentText());
+}
 
 } // namespace
 
-TForm_rk_moving::TForm_rk_moving(const DrawTables& draws, WorkArea& work, Services& services, WindowLinks& links,
-                                 QWidget* parent)
+TForm_rk_moving::TForm_rk_moving(const DrawTables& draws, WorkArea& work, Services& services,
+                                 WindowLinks& links, QWidget* parent)
     : QDialog(parent), draws_(draws), work_(work), services_(services), links_(links),
       moving_detail_(std::make_unique<MovingDetail>()) {
     setupUi(*this);
@@ -62,7 +64,8 @@ TForm_rk_moving::TForm_rk_moving(const DrawTables& draws, WorkArea& work, Servic
 void TForm_rk_moving::connectHandlers() {
     Dialogs& dialogs = services_.dialogs;
     const auto onText = [&](QComboBox* box, void (TForm_rk_moving::*handler)()) {
-        connect(box, &QComboBox::currentTextChanged, this, Guarded(dialogs, [this, handler] { (this->*handler)(); }));
+        connect(box, &QComboBox::currentTextChanged, this,
+                Guarded(dialogs, [this, handler] { (this->*handler)(); }));
     };
     const auto onClick = [&](auto* button, void (TForm_rk_moving::*handler)()) {
         connect(button, &std::remove_pointer_t<decltype(button)>::clicked, this,
@@ -70,7 +73,8 @@ void TForm_rk_moving::connectHandlers() {
     };
     onClick(rb_L, &TForm_rk_moving::rb_LClick);
     onClick(rb_S, &TForm_rk_moving::rb_LClick);
-    connect(PageControl1, &QTabWidget::currentChanged, this, Guarded(dialogs, [this] { PageControl1Change(); }));
+    connect(PageControl1, &QTabWidget::currentChanged, this,
+            Guarded(dialogs, [this] { PageControl1Change(); }));
     for (QComboBox* box : {cb_lastw, cb_order, cb_pm1, cb_pmx1, cb_pm2, cb_pmx2, cb_pm3})
         onText(box, &TForm_rk_moving::cb_lastwChange);
     onText(cb_pmx3, &TForm_rk_moving::rb_1to1Click);
@@ -82,7 +86,8 @@ void TForm_rk_moving::connectHandlers() {
     for (QRadioButton* radio : {rb_av_1to1, rb_av_2to1, rb_av_3to1})
         onClick(radio, &TForm_rk_moving::rb_av_1to1Click);
     connect(sgl, &StringGrid::clicked, this, [this, &dialogs](const QModelIndex& index) {
-        RunGuarded(dialogs, [&] { sglSelectCell(index.column() + sgl->FixedCols(), index.row() + sgl->FixedRows()); });
+        RunGuarded(dialogs,
+                   [&] { sglSelectCell(index.column() + sgl->FixedCols(), index.row() + sgl->FixedRows()); });
     });
     connect(sgl, &StringGrid::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(sgl->viewport()->mapToGlobal(at)); });
@@ -148,14 +153,18 @@ void TForm_rk_moving::showPage(int index) {
     RunGuarded(services_.dialogs, [this] { PageControl1Change(); });
 }
 
-void TForm_rk_moving::cb_lastwChange() { show_moving1(); }
+void TForm_rk_moving::cb_lastwChange() {
+    show_moving1();
+}
 
 void TForm_rk_moving::rb_1to1Click() {
     ShowOffsetRows(RunCount(rb_1to1, rb_2to1), {Label3, cb_pm2, cb_pmx2}, {Label16, cb_pm3, cb_pmx3});
     show_moving1();
 }
 
-void TForm_rk_moving::cb_av_lastwChange() { show_moving2(); }
+void TForm_rk_moving::cb_av_lastwChange() {
+    show_moving2();
+}
 
 void TForm_rk_moving::rb_av_1to1Click() {
     ShowOffsetRows(RunCount(rb_av_1to1, rb_av_2to1), {Label8, cb_av_pm2, cb_av_pmx2},
@@ -185,9 +194,13 @@ MovingPageTexts TForm_rk_moving::page2Texts() const {
             RunCount(rb_av_1to1, rb_av_2to1)};
 }
 
-void TForm_rk_moving::show_moving1() { showMoving(page1Texts(), false); }
+void TForm_rk_moving::show_moving1() {
+    showMoving(page1Texts(), false);
+}
 
-void TForm_rk_moving::show_moving2() { showMoving(page2Texts(), true); }
+void TForm_rk_moving::show_moving2() {
+    showMoving(page2Texts(), true);
+}
 
 void TForm_rk_moving::showMoving(const MovingPageTexts& texts, bool average) {
     const std::optional<MovingRule> rule = ReadMovingRule(texts, average, draws_.MaxNo);
@@ -219,8 +232,9 @@ void TForm_rk_moving::SpeedButton3Click() {
 }
 
 void TForm_rk_moving::SpeedButton4Click() {
-    const QRadioButton* kind =
-        rb_av_1to1->isChecked() ? rb_av_1to1 : rb_av_2to1->isChecked() ? rb_av_2to1 : rb_av_3to1;
+    const QRadioButton* kind = rb_av_1to1->isChecked()   ? rb_av_1to1
+                               : rb_av_2to1->isChecked() ? rb_av_2to1
+                                                         : rb_av_3to1;
     const QString title = qs(MovingRuleTitle(page2Texts(), true, moving_ballmode_, ss(kind->text())));
     Memo1->appendPlainText(title);
     services_.dialogs.showMessage(title + QStringLiteral("\n(已存入版路明細)"));
@@ -230,13 +244,20 @@ void TForm_rk_moving::SpeedButton5Click() {
     services_.dialogs.showMessage(QStringLiteral("點[預測欄]就可以產生版路明細"));
 }
 
-void TForm_rk_moving::SpeedButton6Click() { links_.show_memo(QStringLiteral("help_moving.txt")); }
-
-void TForm_rk_moving::N1Click() { links_.show_memo_rpt(MemoLines(*Memo1)); }
-
-void TForm_rk_moving::SpeedButton1Click() {
-    SaveMemo(*Memo1, services_.dialogs,
-             SaveFileRequest{QString(), QStringLiteral("純文字檔案(*.txt)"), QStringLiteral("txt"), QString()});
+void TForm_rk_moving::SpeedButton6Click() {
+    links_.show_memo(QStringLiteral("help_moving.txt"));
 }
 
-void TForm_rk_moving::SpeedButton2Click() { Memo1->clear(); }
+void TForm_rk_moving::N1Click() {
+    links_.show_memo_rpt(MemoLines(*Memo1));
+}
+
+void TForm_rk_moving::SpeedButton1Click() {
+    SaveMemo(
+        *Memo1, services_.dialogs,
+        SaveFileRequest{QString(), QStringLiteral("純文字檔案(*.txt)"), QStringLiteral("txt"), QString()});
+}
+
+void TForm_rk_moving::SpeedButton2Click() {
+    Memo1->clear();
+}

@@ -6,8 +6,8 @@
 
 #include "common/num_format.h"
 #include "common/text_file.h"
-#include "draws/draw_loader.h"
 #include "drawhistory/app_test_fixture.h"
+#include "draws/draw_loader.h"
 #include "platform/qt_text.h"
 #include "platform/string_grid.h"
 #include "support/window_fixture.h"
@@ -21,7 +21,8 @@ std::vector<std::string> TwelveDraws() {
         std::array<int, 5> numbers{10 + i, 3, 30, 4 + i % 3, 25};
         if (i == 3)
             numbers = {20, 5, 33, 8, 17};
-        lines.push_back(MakeDrawLine(DateFormat("yyyy/mm/dd", Date{2026, 1, i}), "1150" + NumFormat("00", i), numbers));
+        lines.push_back(
+            MakeDrawLine(DateFormat("yyyy/mm/dd", Date{2026, 1, i}), "1150" + NumFormat("00", i), numbers));
     }
     return lines;
 }
@@ -82,6 +83,7 @@ TEST_F(MovingWindowTest, SettingsRecomputeAndBadTextsKeepTheGrid) {
     Click(*window, "rb_3to1");
     EXPECT_TRUE(Find<QLabel>(*window, "Label16").isVisibleTo(window.get()));
     Type(*window, "cb_lastw", "1");
+    Type(*window, "cb_pmx1", "2");
     Type(*window, "cb_pmx3", "1");
     EXPECT_EQ(row(4).at(9), "18 20 21");
 
