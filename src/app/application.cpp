@@ -4,13 +4,13 @@
 #include <QImage>
 #include <cstdlib>
 
-#include "app/main_window.h"
 #include "analysis/golden_window.h"
 #include "analysis/paths/moving_window.h"
+#include "app/main_window.h"
 #include "app/placeholder_form.h"
-#include "drawhistory/draw_editor_window.h"
 #include "drawhistory/date_select_window.h"
 #include "drawhistory/download_window.h"
+#include "drawhistory/draw_editor_window.h"
 #include "drawhistory/help_window.h"
 #include "drawhistory/line_sync_window.h"
 #include "drawhistory/record_viewer_window.h"
