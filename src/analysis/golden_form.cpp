@@ -25,14 +25,15 @@ StringGrid* RankingGrid(const char* name, QWidget* parent) {
     auto* grid = Named(new StringGrid(0, 1, parent), name);
     grid->SetColCount(25);
     grid->SetRowCount(2);
+    grid->horizontalHeader()->setMinimumSectionSize(10);
     for (int c = 0; c < 25; ++c)
         grid->SetColWidth(c, 22);
     grid->verticalHeader()->setDefaultSectionSize(18);
     grid->horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { color: red; }"));
-    grid->horizontalHeader()->setMinimumSectionSize(22);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setFixedHeight(44);
+    grid->setFixedWidth(25 * 22 + 2 * grid->frameWidth());
     return grid;
 }
 

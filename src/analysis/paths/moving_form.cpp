@@ -62,6 +62,13 @@ QComboBox* Combo(const char* name, const QStringList& items, const QString& text
     return box;
 }
 
+// Offset rows 2 and 3 show once their run count is chosen.
+QComboBox* LaterOffset(const char* name, const QStringList& items, const QString& text, QWidget* page) {
+    QComboBox* box = Combo(name, items, text, page);
+    box->setVisible(false);
+    return box;
+}
+
 QHBoxLayout* Radios(QRadioButton* one, QRadioButton* two, QRadioButton* three) {
     auto* row = new QHBoxLayout;
     row->addWidget(one);
@@ -77,7 +84,7 @@ void MovingForm::setupUi(QDialog& window) {
     window.setObjectName(QStringLiteral("Form_rk_moving"));
     window.setWindowTitle(QStringLiteral("移動式版路(三期內養牌)"));
     window.setFont(MingFont(9));
-    window.setFixedSize(732, 518);
+    window.resize(732, 518);
 
     PageControl1 = Named(new QTabWidget(&window), "PageControl1");
     TabSheet1 = Named(new QWidget, "TabSheet1");
@@ -90,11 +97,11 @@ void MovingForm::setupUi(QDialog& window) {
     cb_lastw = Combo("cb_lastw", NumberItems(1, 30), QStringLiteral("1"), page);
     cb_order = Combo("cb_order", NumberItems(1, 5), QStringLiteral("1"), page);
     cb_pm1 = Combo("cb_pm1", SignItems, QStringLiteral("加"), page);
-    cb_pm2 = Combo("cb_pm2", SignItems, QStringLiteral("加"), page);
-    cb_pm3 = Combo("cb_pm3", SignItems, QStringLiteral("加"), page);
+    cb_pm2 = LaterOffset("cb_pm2", SignItems, QStringLiteral("加"), page);
+    cb_pm3 = LaterOffset("cb_pm3", SignItems, QStringLiteral("加"), page);
     cb_pmx1 = Combo("cb_pmx1", {}, QStringLiteral("0"), page);
-    cb_pmx2 = Combo("cb_pmx2", {}, QStringLiteral("0"), page);
-    cb_pmx3 = Combo("cb_pmx3", {}, QStringLiteral("0"), page);
+    cb_pmx2 = LaterOffset("cb_pmx2", {}, QStringLiteral("0"), page);
+    cb_pmx3 = LaterOffset("cb_pmx3", {}, QStringLiteral("0"), page);
     Label3 = Either("Label3", page);
     Label16 = Either("Label16", page);
     rb_1to1 = NewRadio("rb_1to1", QStringLiteral("一中一"), true, page);
@@ -118,11 +125,11 @@ void MovingForm::setupUi(QDialog& window) {
     cb_av2 = Combo("cb_av2", NumberItems(1, 5), QStringLiteral("2"), page);
     cb_av3 = Combo("cb_av3", NumberItems(1, 5), QStringLiteral("3"), page);
     cb_av_pm1 = Combo("cb_av_pm1", SignItems, QStringLiteral("加"), page);
-    cb_av_pm2 = Combo("cb_av_pm2", SignItems, QStringLiteral("加"), page);
-    cb_av_pm3 = Combo("cb_av_pm3", SignItems, QStringLiteral("加"), page);
+    cb_av_pm2 = LaterOffset("cb_av_pm2", SignItems, QStringLiteral("加"), page);
+    cb_av_pm3 = LaterOffset("cb_av_pm3", SignItems, QStringLiteral("加"), page);
     cb_av_pmx1 = Combo("cb_av_pmx1", {}, QStringLiteral("0"), page);
-    cb_av_pmx2 = Combo("cb_av_pmx2", {}, QStringLiteral("0"), page);
-    cb_av_pmx3 = Combo("cb_av_pmx3", {}, QStringLiteral("0"), page);
+    cb_av_pmx2 = LaterOffset("cb_av_pmx2", {}, QStringLiteral("0"), page);
+    cb_av_pmx3 = LaterOffset("cb_av_pmx3", {}, QStringLiteral("0"), page);
     Label8 = Either("Label8", page);
     Label17 = Either("Label17", page);
     rb_av_1to1 = NewRadio("rb_av_1to1", QStringLiteral("一中一"), true, page);
@@ -169,6 +176,7 @@ void MovingForm::setupUi(QDialog& window) {
     sgl->setSelectionMode(QAbstractItemView::SingleSelection);
     sgl->SetColCount(13);
     sgl->SetRowCount(2);
+    sgl->horizontalHeader()->setMinimumSectionSize(0); // positions 6 and 7 are all but hidden
     for (int c = 0; c < 13; ++c)
         sgl->SetColWidth(c, GridColumnWidths[c]);
     sgl->setContextMenuPolicy(Qt::CustomContextMenu);

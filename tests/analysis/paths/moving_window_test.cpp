@@ -80,6 +80,7 @@ TEST_F(MovingWindowTest, SettingsRecomputeAndBadTextsKeepTheGrid) {
 
     // More offsets show their rows.
     EXPECT_FALSE(Find<QLabel>(*window, "Label3").isVisibleTo(window.get()));
+    EXPECT_FALSE(Find<QComboBox>(*window, "cb_pmx2").isVisibleTo(window.get()));
     Click(*window, "rb_3to1");
     EXPECT_TRUE(Find<QLabel>(*window, "Label16").isVisibleTo(window.get()));
     Type(*window, "cb_lastw", "1");
