@@ -68,8 +68,8 @@ std::vector<std::string> SlowTenNumberEntries(std::vector<std::string> top,
                 std::swap(top[i], top[j]);
     std::vector<std::string> kept(10, "00001020304050607080910");
     const int n = static_cast<int>(top.size());
-    std::function<void(int, int, const std::string&)> choose = [&](int slot, int from,
-                                                                   const std::string& group) {
+    std::string group;
+    std::function<void(int, int)> choose = [&](int slot, int from) {
         if (slot == 10) {
             const std::string entry = NumFormat("000", SlowBingo9(group, draws)) + group;
             if (entry > kept[9]) {
@@ -78,10 +78,13 @@ std::vector<std::string> SlowTenNumberEntries(std::vector<std::string> top,
             }
             return;
         }
-        for (int i = from; i <= n - 10 + slot; ++i)
-            choose(slot + 1, i + 1, group + top[static_cast<std::size_t>(i)]);
+        for (int i = from; i <= n - 10 + slot; ++i) {
+            group += top[static_cast<std::size_t>(i)];
+            choose(slot + 1, i + 1);
+            group.resize(group.size() - 2);
+        }
     };
-    choose(0, 0, "");
+    choose(0, 0);
     ExchangeSortDescending(kept);
     return kept;
 }
