@@ -227,10 +227,11 @@ TEST(SubsetSearch, SameOutcomeOnOneOrSeveralThreads) {
             return std::tuple(Texts(outcome.ranked), outcome.subsetsDone, outcome.stopped, outcome.hasReport);
         };
         EXPECT_EQ(run(false, 1, 0), run(false, 2, 0));
-        EXPECT_EQ(run(true, 1, 0), run(true, 2, 0));
-        EXPECT_EQ(run(true, 1, 0), run(true, 3, 0));
+        const auto alone = run(true, 1, 0);
+        EXPECT_EQ(alone, run(true, 2 + rg1 % 2, 0));
         // A stop in the middle of a block of announced subsets.
-        EXPECT_EQ(run(true, 1, 100), run(true, 2, 100));
-        EXPECT_EQ(std::get<1>(run(true, 2, 100)), 99);
+        const auto stopped = run(true, 2, 100);
+        EXPECT_EQ(run(true, 1, 100), stopped);
+        EXPECT_EQ(std::get<1>(stopped), 99);
     }
 }
