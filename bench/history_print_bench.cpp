@@ -5,9 +5,9 @@
 #include "common/date.h"
 #include "common/num_format.h"
 #include "drawhistory/draw_download.h"
+#include "drawhistory/history_print.h"
 #include "draws/draw_loader.h"
 #include "draws/shared_tables.h"
-#include "drawhistory/history_print.h"
 #include "random_draw_memo.h"
 
 namespace {

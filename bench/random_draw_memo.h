@@ -9,8 +9,8 @@
 #include "common/num_format.h"
 #include "common/num_text.h"
 #include "draws/shared_tables.h"
-#include "support/draw_lines.h"
 #include "pillars/draw_memo.h"
+#include "support/draw_lines.h"
 
 // A draw memo of 2500 random draws of 5 out of 39, as the best-pillar window lists them.
 inline const std::vector<std::string>& RandomDrawMemo() {

@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NewestDrawLabels(state->draws);
     SortDrawLines(state->draws, 2);
     SplitDrawLines(state->draws, state->work); // every accepted line must split
-    if (state->draws.DrawCount > MaxDraws || static_cast<std::size_t>(state->draws.DrawCount) != read.lines.size())
+    if (state->draws.DrawCount > MaxDraws ||
+        static_cast<std::size_t>(state->draws.DrawCount) != read.lines.size())
         std::abort();
     return 0;
 }

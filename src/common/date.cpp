@@ -9,7 +9,9 @@
 
 namespace {
 
-std::string pad(int value, std::string_view pattern) { return NumFormat(pattern, value); }
+std::string pad(int value, std::string_view pattern) {
+    return NumFormat(pattern, value);
+}
 
 std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
@@ -41,7 +43,8 @@ bool Date::valid() const {
 
 long long Date::dayNumber() const {
     using namespace std::chrono;
-    const sys_days days{year_month_day{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+    const sys_days days{year_month_day{std::chrono::year{year},
+                                       std::chrono::month{static_cast<unsigned>(month)},
                                        std::chrono::day{static_cast<unsigned>(day)}}};
     return days.time_since_epoch().count();
 }
@@ -85,7 +88,9 @@ std::string DateFormat(std::string_view pattern, const DateTime& when) {
     return out;
 }
 
-std::string DateFormat(std::string_view pattern, const Date& date) { return DateFormat(pattern, DateTime{date}); }
+std::string DateFormat(std::string_view pattern, const Date& date) {
+    return DateFormat(pattern, DateTime{date});
+}
 
 Date StrToDate(std::string_view text) {
     const std::string_view s = trimBlanks(text);

@@ -7,8 +7,7 @@
 
 // A fixed-capacity table indexed First..First+N-1 (1-based by default). Every access is checked, so
 // no input can make code read or write outside its table.
-template <class T, std::size_t N, std::ptrdiff_t First = 1>
-class FixedTable {
+template <class T, std::size_t N, std::ptrdiff_t First = 1> class FixedTable {
 public:
     static constexpr std::ptrdiff_t first = First;
     static constexpr std::ptrdiff_t last = First + static_cast<std::ptrdiff_t>(N) - 1;

@@ -5,7 +5,9 @@
 
 namespace {
 
-bool isPlaceholder(char c) { return c == '0' || c == '#' || c == '.'; }
+bool isPlaceholder(char c) {
+    return c == '0' || c == '#' || c == '.';
+}
 
 } // namespace
 

@@ -2,4 +2,6 @@
 
 #include "common/num_format.h"
 
-std::string NumText(int number) { return NumFormat("00", number); }
+std::string NumText(int number) {
+    return NumFormat("00", number);
+}

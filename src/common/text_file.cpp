@@ -47,9 +47,13 @@ std::string convert(const std::string& in, const char* to, const char* from, con
 
 } // namespace
 
-std::string Big5ToUtf8(const std::string& big5) { return convert(big5, "UTF-8", "CP950", "\xEF\xBF\xBD"); }
+std::string Big5ToUtf8(const std::string& big5) {
+    return convert(big5, "UTF-8", "CP950", "\xEF\xBF\xBD");
+}
 
-std::string Utf8ToBig5(const std::string& utf8) { return convert(utf8, "CP950", "UTF-8", "?"); }
+std::string Utf8ToBig5(const std::string& utf8) {
+    return convert(utf8, "CP950", "UTF-8", "?");
+}
 
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -83,7 +87,9 @@ std::string ReadFileBytes(const std::string& path) {
     return buffer.str();
 }
 
-std::vector<std::string> ReadTextLines(const std::string& path) { return SplitLines(Big5ToUtf8(ReadFileBytes(path))); }
+std::vector<std::string> ReadTextLines(const std::string& path) {
+    return SplitLines(Big5ToUtf8(ReadFileBytes(path)));
+}
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
     namespace fs = std::filesystem;

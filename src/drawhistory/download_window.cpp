@@ -20,8 +20,8 @@
 #include "platform/window_links.h"
 
 TForm_Download_TxT_from_http::TForm_Download_TxT_from_http(const DrawTables& draws, Services& services,
-                                                           WindowLinks& links, const std::string& dataServerUrl,
-                                                           QWidget* parent)
+                                                           WindowLinks& links,
+                                                           const std::string& dataServerUrl, QWidget* parent)
     : QDialog(parent), draws_(draws), services_(services), links_(links), dataServerUrl_(dataServerUrl) {
     setObjectName(QStringLiteral("Form_Download_TxT_from_http"));
     setWindowTitle(QStringLiteral("下載開獎資料"));

@@ -116,7 +116,9 @@ void TForm_rk_lotto_record::showDrawLines() {
     showRecords();
 }
 
-void TForm_rk_lotto_record::showRecords() { sgl->setTable(records_); }
+void TForm_rk_lotto_record::showRecords() {
+    sgl->setTable(records_);
+}
 
 void TForm_rk_lotto_record::showRecordCount() {
     lb_reclen->setText(QStringLiteral("開獎資料共 ") + QString::number(draws_.DrawCount) +

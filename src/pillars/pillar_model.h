@@ -43,7 +43,7 @@ std::string_view DrawKeyPiece(std::string_view drawKey, int position);
 // How one draw fared against a layout or a selection.
 struct DrawHit {
     std::array<std::string, 5> HitNo{"__", "__", "__", "__", "__"}; // per draw position: the number, or "__"
-    StarCounts stars;                                                // DrawStar2..DrawStar4
+    StarCounts stars;                                               // DrawStar2..DrawStar4
 };
 
 // The layout as its pillar memos show it: pillar p-1 holds the memo lines of pillar p in slot

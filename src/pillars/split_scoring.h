@@ -4,8 +4,8 @@
 #include <span>
 #include <vector>
 
-#include "pillars/split_enumeration.h"
 #include "pillars/pillar_model.h"
+#include "pillars/split_enumeration.h"
 #include "pillars/split_hit_counts.h"
 
 // Bets won over the draw window, by stars.

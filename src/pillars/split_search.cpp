@@ -92,7 +92,9 @@ void RankDescending(std::vector<ScoredSplit>& splits) {
     std::sort(splits.begin(), splits.end(), std::greater<>());
 }
 
-StarTotals ShapeCosts(SplitShape shape) { return ElementaryStars(PillarSizes(shape)); }
+StarTotals ShapeCosts(SplitShape shape) {
+    return ElementaryStars(PillarSizes(shape));
+}
 
 std::string JoinTexts(const std::vector<std::string>& texts, const std::string& separator) {
     std::string out;

@@ -44,7 +44,12 @@ StringGrid* countGrid(const char* name, int columns, const QColor& fixedColour, 
     grid->horizontalHeader()->setMinimumSectionSize(20);
     grid->horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: %1; }").arg(fixedColour.name()));
-    grid->setFixedHeight(50);
+    // Exactly its heading and its one row, every column in view: no empty band, no scroll bar.
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid->setFixedHeight(grid->horizontalHeader()->sizeHint().height() +
+                         grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth());
     return grid;
 }
 
@@ -158,16 +163,24 @@ void VarnholtForm::setupStatisticsPage() {
     sga1 = countGrid("sga1", 25, green, p);
     sga2 = countGrid("sga2", 25, green, p);
     sgaT = countGrid("sgaT", 10, QColor(128, 128, 255), p);
+    sgaT->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive); // ten columns fit as they are
     sgaT->horizontalHeader()->setDefaultSectionSize(50);
 
     auto* v = new QVBoxLayout(p);
+    // Each caption stands level with its grid row: as high as the heading, then as high as the row.
     auto gridRow = [p, v](const QString& top, const QString& bottom, StringGrid* grid) {
+        QLabel* heading = NewCaption(top, p);
+        heading->setFixedHeight(grid->horizontalHeader()->sizeHint().height());
+        QLabel* row = NewCaption(bottom, p);
+        row->setFixedHeight(grid->verticalHeader()->defaultSectionSize());
         auto* captions = new QVBoxLayout;
-        captions->addWidget(NewCaption(top, p));
-        captions->addWidget(NewCaption(bottom, p));
+        captions->setSpacing(0);
+        captions->setContentsMargins(0, grid->frameWidth(), 0, grid->frameWidth());
+        captions->addWidget(heading);
+        captions->addWidget(row);
         auto* h = new QHBoxLayout;
         h->addLayout(captions);
-        h->addWidget(grid, 1);
+        h->addWidget(grid, 1, Qt::AlignTop);
         v->addLayout(h);
     };
     gridRow(QStringLiteral("號碼"), QStringLiteral("次數"), sga1);

@@ -6,8 +6,12 @@
 
 #include "common/date.h"
 
-inline QDate ToQDate(const Date& date) { return QDate(date.year, date.month, date.day); }
-inline Date FromQDate(const QDate& date) { return Date{date.year(), date.month(), date.day()}; }
+inline QDate ToQDate(const Date& date) {
+    return QDate(date.year, date.month, date.day);
+}
+inline Date FromQDate(const QDate& date) {
+    return Date{date.year(), date.month(), date.day()};
+}
 
 // A date picker showing "yyyy/mm/dd", with a calendar to drop down.
 inline QDateEdit* MakeDatePicker(const QString& objectName, QWidget* parent) {

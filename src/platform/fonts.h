@@ -8,8 +8,8 @@
 // Serif CJK TC draws clearer digits than AR PL UMing, and most of what the windows show is digits.
 inline QFont MingFont(int pointSize = 9) {
     QFont font;
-    font.setFamilies({QStringLiteral("新細明體"), QStringLiteral("PMingLiU"), QStringLiteral("Noto Serif CJK TC"),
-                      QStringLiteral("AR PL UMing TW")});
+    font.setFamilies({QStringLiteral("新細明體"), QStringLiteral("PMingLiU"),
+                      QStringLiteral("Noto Serif CJK TC"), QStringLiteral("AR PL UMing TW")});
     font.setPointSize(pointSize);
     return font;
 }

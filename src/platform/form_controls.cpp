@@ -2,12 +2,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
+
+#include "platform/fonts.h"
 
 QLabel* NewCaption(const QString& text, QWidget* parent) {
     return new QLabel(text, parent);
@@ -46,6 +49,9 @@ QComboBox* NewEditableCombo(const char* name, const QStringList& items, const QS
     box->addItems(items);
     box->setCurrentText(text);
     box->setMinimumContentsLength(4);
+    // The items are offered in a list under the box; what the player types stays as typed.
+    if (box->completer())
+        box->completer()->setCompletionMode(QCompleter::PopupCompletion);
     return box;
 }
 
@@ -60,6 +66,11 @@ QPlainTextEdit* NewMemo(const char* name, QWidget* parent, LineWrap wrap) {
     auto* memo = Named(new QPlainTextEdit(parent), name);
     if (wrap == LineWrap::NoWrap)
         memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Family only: the point size still comes from the window.
+    QFont font;
+    font.setFamilies(MemoFont().families());
+    font.setStyleHint(QFont::TypeWriter);
+    memo->setFont(font);
     return memo;
 }
 

@@ -27,21 +27,39 @@ DialogAnswer QtDialogs::messageDialog(const QString& text, DialogKind kind, Dial
     box.setWindowTitle(QApplication::applicationName());
     box.setText(text);
     switch (kind) {
-    case DialogKind::Warning: box.setIcon(QMessageBox::Warning); break;
-    case DialogKind::Error: box.setIcon(QMessageBox::Critical); break;
-    case DialogKind::Information: box.setIcon(QMessageBox::Information); break;
-    case DialogKind::Confirmation: box.setIcon(QMessageBox::Question); break;
+    case DialogKind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case DialogKind::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case DialogKind::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case DialogKind::Confirmation:
+        box.setIcon(QMessageBox::Question);
+        break;
     }
     switch (buttons) {
-    case DialogButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case DialogButtons::Yes: box.setStandardButtons(QMessageBox::Yes); break;
-    case DialogButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case DialogButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case DialogButtons::Yes:
+        box.setStandardButtons(QMessageBox::Yes);
+        break;
+    case DialogButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     }
     switch (box.exec()) {
-    case QMessageBox::Ok: return DialogAnswer::Ok;
-    case QMessageBox::Yes: return DialogAnswer::Yes;
-    case QMessageBox::No: return DialogAnswer::No;
-    default: return DialogAnswer::Cancel;
+    case QMessageBox::Ok:
+        return DialogAnswer::Ok;
+    case QMessageBox::Yes:
+        return DialogAnswer::Yes;
+    case QMessageBox::No:
+        return DialogAnswer::No;
+    default:
+        return DialogAnswer::Cancel;
     }
 }
 
@@ -65,19 +83,29 @@ QString QtDialogs::saveFileName(const SaveFileRequest& request) {
 
 DateTime SystemClock::now() const {
     const QDateTime t = QDateTime::currentDateTime();
-    return DateTime{Date{t.date().year(), t.date().month(), t.date().day()}, t.time().hour(), t.time().minute(),
-                    t.time().second()};
+    return DateTime{Date{t.date().year(), t.date().month(), t.date().day()}, t.time().hour(),
+                    t.time().minute(), t.time().second()};
 }
 
-void QtClipboard::setText(const QString& text) { QApplication::clipboard()->setText(text); }
+void QtClipboard::setText(const QString& text) {
+    QApplication::clipboard()->setText(text);
+}
 
-QString QtClipboard::text() const { return QApplication::clipboard()->text(); }
+QString QtClipboard::text() const {
+    return QApplication::clipboard()->text();
+}
 
-void QtClipboard::setImage(const QImage& image) { QApplication::clipboard()->setImage(image); }
+void QtClipboard::setImage(const QImage& image) {
+    QApplication::clipboard()->setImage(image);
+}
 
-QImage QtClipboard::image() const { return QApplication::clipboard()->image(); }
+QImage QtClipboard::image() const {
+    return QApplication::clipboard()->image();
+}
 
-void QtWindowShower::showModal(QDialog& window) { window.exec(); }
+void QtWindowShower::showModal(QDialog& window) {
+    window.exec();
+}
 
 void QtWindowShower::showModeless(QWidget& window) {
     window.show();

@@ -6,8 +6,12 @@
 #include <vector>
 
 // UTF-8 core text <-> Qt text.
-inline QString qs(const std::string& text) { return QString::fromStdString(text); }
-inline std::string ss(const QString& text) { return text.toStdString(); }
+inline QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+inline std::string ss(const QString& text) {
+    return text.toStdString();
+}
 
 inline QStringList qsList(const std::vector<std::string>& lines) {
     QStringList out;

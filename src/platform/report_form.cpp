@@ -40,7 +40,9 @@ QStringList wrapLines(const QStringList& lines, const QFont& font, QPaintDevice*
 
 } // namespace
 
-Trpt::Trpt(Clock& clock, QObject* parent) : QObject(parent), clock_(clock) { setObjectName(QStringLiteral("rpt")); }
+Trpt::Trpt(Clock& clock, QObject* parent) : QObject(parent), clock_(clock) {
+    setObjectName(QStringLiteral("rpt"));
+}
 
 QString Trpt::footerText() {
     return QStringLiteral("Tobrin彩券網  ３９Qorvel王  今彩539分析軟體    本報表僅供參考,投注請自行斟酌");
@@ -66,7 +68,8 @@ int Trpt::print(QPrinter& printer) {
     const qreal lineHeight = QFontMetricsF(memoFont, &printer).lineSpacing();
     const int perPage = std::max(1, static_cast<int>(summary.height() / lineHeight));
     const int pages = std::max<int>(1, static_cast<int>((wrapped.size() + perPage - 1) / perPage));
-    const QString printed = QStringLiteral("列印時間 ") + QString::fromStdString(DateFormat("yyyy/mm/dd hh:mm:ss", clock_.now()));
+    const QString printed =
+        QStringLiteral("列印時間 ") + QString::fromStdString(DateFormat("yyyy/mm/dd hh:mm:ss", clock_.now()));
 
     for (int p = 1; p <= pages; ++p) {
         if (p > 1)
@@ -75,8 +78,8 @@ int Trpt::print(QPrinter& printer) {
         const QRectF logo(header.left(), header.top(), 30 * mm, header.height() - 2 * mm);
         if (!QRImage2.isNull()) {
             const QSizeF scaled = QSizeF(QRImage2.size()).scaled(logo.size(), Qt::KeepAspectRatio);
-            painter.drawImage(QRectF(logo.center() - QPointF(scaled.width() / 2, scaled.height() / 2), scaled),
-                              QRImage2);
+            painter.drawImage(
+                QRectF(logo.center() - QPointF(scaled.width() / 2, scaled.height() / 2), scaled), QRImage2);
         }
         painter.setFont(KaiFont(18));
         painter.drawText(header, Qt::AlignCenter, title());
@@ -91,8 +94,8 @@ int Trpt::print(QPrinter& printer) {
         qreal y = summary.top();
         const int first = (p - 1) * perPage;
         for (int i = first; i < std::min<int>(first + perPage, static_cast<int>(wrapped.size())); ++i) {
-            painter.drawText(QRectF(summary.left(), y, summary.width(), lineHeight), Qt::AlignLeft | Qt::AlignTop,
-                             wrapped[i]);
+            painter.drawText(QRectF(summary.left(), y, summary.width(), lineHeight),
+                             Qt::AlignLeft | Qt::AlignTop, wrapped[i]);
             y += lineHeight;
         }
 

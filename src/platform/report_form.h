@@ -16,9 +16,9 @@ class Trpt : public QObject {
 public:
     explicit Trpt(Clock& clock, QObject* parent = nullptr);
 
-    QStringList qr;         // the memo's lines
-    int qrFontSize = 10;    // points; the date-range print sets 12 and it stays
-    QImage QRImage2;        // the report logo
+    QStringList qr;      // the memo's lines
+    int qrFontSize = 10; // points; the date-range print sets 12 and it stays
+    QImage QRImage2;     // the report logo
 
     static QString title() { return QStringLiteral("Tobrin彩券網"); }
     static QString footerText();

@@ -13,7 +13,8 @@ TEST(DateFormat, DateAndTimePatterns) {
 TEST(StrToDate, AcceptsRealDatesOnly) {
     EXPECT_EQ(StrToDate("2018/08/31"), (Date{2018, 8, 31}));
     EXPECT_EQ(StrToDate(" 2020/2/29 "), (Date{2020, 2, 29}));
-    for (const char* bad : {"2019/02/29", "2018/13/01", "2018-08-31", "abcd/ef/gh", "", "2018/08", "2018/08/31x"}) {
+    for (const char* bad :
+         {"2019/02/29", "2018/13/01", "2018-08-31", "abcd/ef/gh", "", "2018/08", "2018/08/31x"}) {
         try {
             StrToDate(bad);
             ADD_FAILURE() << "accepted " << bad;

@@ -34,6 +34,7 @@ TEST(TextFile, FailedWriteLeavesNothingHalfWritten) {
     EXPECT_THROW(WriteTextLines("blocked", {"new line"}), FileError);
     EXPECT_THROW(WriteTextLines("no-such-folder/TW539.txt", {"new line"}), FileError);
     EXPECT_EQ(ReadTextLines("TW539.txt"), std::vector<std::string>{"old line"});
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "temporary file left behind";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1)
+        << "temporary file left behind";
     EXPECT_THROW(ReadTextLines("missing.txt"), FileError);
 }

@@ -7,8 +7,8 @@
 
 #include "app/app_windows.h"
 #include "app/application.h"
-#include "common/text_file.h"
 #include "app/main_window.h"
+#include "common/text_file.h"
 #include "drawhistory/record_viewer_window.h"
 #include "draws/shared_tables.h"
 #include "platform/string_grid.h"

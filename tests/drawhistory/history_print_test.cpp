@@ -4,10 +4,10 @@
 #include "app/application.h"
 #include "common/errors.h"
 #include "drawhistory/draw_download.h"
-#include "draws/draw_loader.h"
-#include "draws/shared_tables.h"
 #include "drawhistory/history_print.h"
 #include "drawhistory/server_address.h"
+#include "draws/draw_loader.h"
+#include "draws/shared_tables.h"
 #include "support/draw_lines.h"
 
 namespace {
@@ -53,8 +53,8 @@ TEST(DateRangePrint, BadDateStopsThePrint) {
 TEST(DateRangePrint, CountUsesTheLoadedDates) {
     auto state = std::make_unique<SharedTables>();
     StoreDrawLines(state->draws, {MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}),
-                            MakeDrawLine("2026/01/03", "115002", {1, 2, 3, 4, 5}),
-                            MakeDrawLine("2026/01/05", "115003", {1, 2, 3, 4, 5})});
+                                  MakeDrawLine("2026/01/03", "115002", {1, 2, 3, 4, 5}),
+                                  MakeDrawLine("2026/01/05", "115003", {1, 2, 3, 4, 5})});
     SplitDrawLines(state->draws, state->work);
     EXPECT_EQ(CountDrawsInRange(state->draws, Date{2026, 1, 2}, Date{2026, 1, 5}), 3);
     EXPECT_EQ(CountDrawsInRange(state->draws, Date{2026, 1, 3}, Date{2026, 1, 4}), 1);

@@ -13,9 +13,9 @@
 #include <memory>
 
 #include "app/application.h"
+#include "app/main_window.h"
 #include "common/text_file.h"
 #include "drawhistory/line_sync_window.h"
-#include "app/main_window.h"
 #include "support/draw_lines.h"
 #include "support/fake_platform.h"
 #include "support/work_dir.h"

@@ -10,10 +10,10 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
-#include "drawhistory/app_test_fixture.h"
-#include "common/text_file.h"
-#include "drawhistory/help_window.h"
 #include "app/main_window.h"
+#include "common/text_file.h"
+#include "drawhistory/app_test_fixture.h"
+#include "drawhistory/help_window.h"
 #include "drawhistory/record_viewer_window.h"
 #include "draws/shared_tables.h"
 #include "pillars/varnholt_window.h"
@@ -26,7 +26,9 @@ namespace {
 
 class MainWindowTest : public AppTest {};
 
-QColor panelColour(const QWidget* panel) { return panel->palette().color(QPalette::Window); }
+QColor panelColour(const QWidget* panel) {
+    return panel->palette().color(QPalette::Window);
+}
 
 } // namespace
 

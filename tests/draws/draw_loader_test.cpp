@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "common/date.h"
-#include "draws/shared_tables.h"
 #include "common/errors.h"
 #include "common/num_format.h"
 #include "draws/draw_loader.h"
+#include "draws/shared_tables.h"
 #include "support/draw_lines.h"
 
 namespace {
@@ -32,10 +32,11 @@ TEST(DrawReader, SortsOldestFirstAndOrdersTiesByDrawNumber) {
 }
 
 TEST(DrawReader, StopsAtAWrongLengthAndSkipsFutureDraws) {
-    const std::vector<std::string> file = {
-        MakeDrawLine("2026/12/06", "115300", {1, 2, 3, 4, 5}), MakeDrawLine("2026/12/08", "115302", {1, 2, 3, 4, 5}),
-        MakeDrawLine("2026/12/07", "115301", {1, 2, 3, 4, 5}), "2026/12/05,115299,01,02,03,04,5",
-        MakeDrawLine("2026/12/01", "115295", {1, 2, 3, 4, 5})};
+    const std::vector<std::string> file = {MakeDrawLine("2026/12/06", "115300", {1, 2, 3, 4, 5}),
+                                           MakeDrawLine("2026/12/08", "115302", {1, 2, 3, 4, 5}),
+                                           MakeDrawLine("2026/12/07", "115301", {1, 2, 3, 4, 5}),
+                                           "2026/12/05,115299,01,02,03,04,5",
+                                           MakeDrawLine("2026/12/01", "115295", {1, 2, 3, 4, 5})};
     const DrawReadResult read = ReadDrawLines(file, Today);
     EXPECT_FALSE(read.bad); // a short line ends the list silently
     EXPECT_EQ(read.lines, (std::vector<std::string>{file[0], file[2]})); // tomorrow skipped, today kept
@@ -116,13 +117,15 @@ TEST(DrawTables, SortModesAndReset) {
     EXPECT_EQ(state->rules.RuleName[11], "mine");
 
     const auto empty = std::make_unique<SharedTables>();
-    EXPECT_EQ(NewestDrawLabels(empty->draws), (std::array<std::string, 3>{"日期:", "期數:", "號碼(落球):(檔案中沒有開獎資料)"}));
+    EXPECT_EQ(NewestDrawLabels(empty->draws),
+              (std::array<std::string, 3>{"日期:", "期數:", "號碼(落球):(檔案中沒有開獎資料)"}));
 }
 
 TEST(DrawTables, SplitOfAnUncheckedLineStopsThere) {
     auto owned = std::make_unique<SharedTables>();
     SharedTables& state = *owned;
-    StoreDrawLines(state.draws, {MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}), "2026/01/0x,115002,01,02,03,04,05"});
+    StoreDrawLines(state.draws, {MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}),
+                                 "2026/01/0x,115002,01,02,03,04,05"});
     EXPECT_THROW(SplitDrawLines(state.draws, state.work), ConversionError);
     EXPECT_EQ(state.draws.DrawNums[5][1], "05");
 }

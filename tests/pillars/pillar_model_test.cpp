@@ -81,10 +81,12 @@ TEST(PillarModel, WheelCheckCountsSubsetsOfTheDrawnNumbers) {
 }
 
 TEST(PillarModel, ChkBingoCountsLinesHoldingEveryNumberOfTheKey) {
-    const std::vector<std::string> lines{
-        "0001,2026/01/02,115001,01,05,12,22,37", "0002,2026/01/03,115002,01,02,03,04,05",
-        "0003,2026/01/05,115003,02,05,06,07,08", "0004,2026/01/06,115004,01,06,11,21,31",
-        "garbage", ""};
+    const std::vector<std::string> lines{"0001,2026/01/02,115001,01,05,12,22,37",
+                                         "0002,2026/01/03,115002,01,02,03,04,05",
+                                         "0003,2026/01/05,115003,02,05,06,07,08",
+                                         "0004,2026/01/06,115004,01,06,11,21,31",
+                                         "garbage",
+                                         ""};
     EXPECT_EQ(chkBingo("0105", lines), 2);
     EXPECT_EQ(chkBingo("01", lines), 3);
     EXPECT_EQ(chkBingo("0501", lines), 2);

@@ -1,6 +1,7 @@
 #include "pillars/varnholt_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -161,6 +162,23 @@ TEST_F(VarnholtWindowTest, LatestAndEveryKthQueries) {
     w().rerunQuery();
     EXPECT_EQ(memo1(), lines);
     EXPECT_TRUE(platform.dialogs.prompts.empty()) << platform.dialogs.lastText().toStdString();
+}
+
+TEST_F(VarnholtWindowTest, TypedCountsStayAsTypedAndLettersAreNamedInChinese) {
+    open();
+    QApplication::setActiveWindow(&w()); // completion follows the keys only in the active window
+    // The item list is offered, never completed into the box: 7 stays 7, not 70.
+    Type(w(), "cbis", QStringLiteral("7"));
+    EXPECT_EQ(w().ui.cbis->currentText(), QStringLiteral("7"));
+    Click(w(), "Button16");
+    EXPECT_EQ(memo1().size(), 7);
+    Type(w(), "cb_intv", QStringLiteral("1"));
+    EXPECT_EQ(w().ui.cb_intv->currentText(), QStringLiteral("1"));
+
+    Type(w(), "cbis", QStringLiteral("abc"));
+    Click(w(), "Button16");
+    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("「abc」不是有效的整數"));
+    EXPECT_EQ(memo1().size(), 7); // what was listed before stays
 }
 
 TEST_F(VarnholtWindowTest, DragQueryWithAndWithoutFixedPosition) {

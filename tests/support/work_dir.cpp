@@ -14,7 +14,9 @@ WorkDir::WorkDir() : previous_(QDir::currentPath()) {
     QDir::setCurrent(dir_.path());
 }
 
-WorkDir::~WorkDir() { QDir::setCurrent(previous_); }
+WorkDir::~WorkDir() {
+    QDir::setCurrent(previous_);
+}
 
 void WorkDir::writeLines(const QString& name, const std::vector<std::string>& lines) const {
     WriteTextLines(file(name).toStdString(), lines);
