@@ -11,6 +11,8 @@ class TForm_rk_no_interval;
 class TForm_rk_simulate;
 class TForm_rk_statistics;
 class TForm_img_excel;
+class TForm_rk_ai2_stk_3xx;
+class TForm_rk_ai2_stk_T3xx;
 class TForm_rk_FtpServerIP;
 class TForm_rk_grid_sort;
 class TForm_rk_chart1;
@@ -57,5 +59,7 @@ struct AppWindows {
     std::unique_ptr<TForm_RK_stk_txtfile> Form_RK_stk_txtfile;
     std::unique_ptr<TForm_rk_no_interval> Form_rk_no_interval;
     std::unique_ptr<TForm_img_excel> Form_img_excel;
+    std::unique_ptr<TForm_rk_ai2_stk_3xx> Form_rk_ai2_stk_3xx;
+    std::unique_ptr<TForm_rk_ai2_stk_T3xx> Form_rk_ai2_stk_T3xx;
     std::unique_ptr<TForm_rk_gold12> Form_rk_gold12;
 };

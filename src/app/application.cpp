@@ -27,6 +27,8 @@
 #include "drawhistory/record_viewer_window.h"
 #include "drawhistory/server_address_window.h"
 #include "draws/shared_tables.h"
+#include "formulas/stk_3xx_window.h"
+#include "formulas/stk_t3xx_window.h"
 #include "pillars/varnholt_window.h"
 #include "platform/error_handler.h"
 #include "platform/report_form.h"

@@ -40,6 +40,8 @@
 #include "drawhistory/server_address_window.h"
 #include "draws/draw_loader.h"
 #include "draws/shared_tables.h"
+#include "formulas/stk_3xx_window.h"
+#include "formulas/stk_t3xx_window.h"
 #include "pillars/varnholt_window.h"
 #include "platform/click_label.h"
 #include "platform/clock.h"
@@ -131,6 +133,10 @@ void TForm_rk_main::buildMenu() {
               &TForm_rk_main::movingExecute);
     addOpener(menuDrag, QStringLiteral("N41"), QStringLiteral("平均數加減法"), &TForm_rk_main::N41Click);
     addOpener(menuDrag, QStringLiteral("N59"), QStringLiteral("拖牌匯總統計圖"), &TForm_rk_main::N59Click);
+    addOpener(menuFormulas, QStringLiteral("stk_3xx"), QStringLiteral("雙連拖定位獨支"),
+              &TForm_rk_main::stk_3xxExecute);
+    addOpener(menuFormulas, QStringLiteral("stk_T3xx"), QStringLiteral("雙連拖統計尾數 "),
+              &TForm_rk_main::stk_T3xxExecute);
 }
 
 QMenu* TForm_rk_main::analysisMenu(const QString& name, const QString& title) {
@@ -516,6 +522,20 @@ void TForm_rk_main::openExcelGuide() {
 
 void TForm_rk_main::N59Click() {
     services_.shower.showModal(*windows_.Form_rk_chart1);
+}
+
+void TForm_rk_main::stk_3xxExecute() {
+    if (!windows_.Form_rk_ai2_stk_3xx)
+        windows_.Form_rk_ai2_stk_3xx =
+            std::make_unique<TForm_rk_ai2_stk_3xx>(tables_.draws, tables_.work, services_, *this);
+    services_.shower.showModal(*windows_.Form_rk_ai2_stk_3xx);
+}
+
+void TForm_rk_main::stk_T3xxExecute() {
+    if (!windows_.Form_rk_ai2_stk_T3xx)
+        windows_.Form_rk_ai2_stk_T3xx =
+            std::make_unique<TForm_rk_ai2_stk_T3xx>(tables_.draws, tables_.work, services_, *this);
+    services_.shower.showModal(*windows_.Form_rk_ai2_stk_T3xx);
 }
 
 void TForm_rk_main::N9Click() {

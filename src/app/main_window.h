@@ -46,6 +46,8 @@ public:
     void ftpipExecute();
     void downloadExecute();   // the record viewer's download button
     void dateselectExecute(); // the record viewer's date-range print
+    void stk_3xxExecute();
+    void stk_T3xxExecute();
     void N9Click();
     void statisticsExecute();
     void stk_no_intervalExecute();
