@@ -21,8 +21,10 @@ class TForm_rk_FtpServerIP;
 class TForm_rk_grid_sort;
 class TForm_rk_chart1;
 class TForm_rk_help;
+class TForm_rk_gold12;
 class TForm_rk_lotto_record;
 class TForm_rk_main;
+class TForm_rk_moving;
 class TForm_rk_no_analysis;
 class TForm_rk_rule_define;
 class TForm_rk_threeforone;
@@ -54,7 +56,7 @@ struct AppWindows {
     std::unique_ptr<TForm_dateselect> Form_dateselect;
     std::unique_ptr<TForm_rk_FtpServerIP> Form_rk_FtpServerIP;
     std::unique_ptr<TForm_rk_chart1> Form_rk_chart1;
-    std::unique_ptr<QDialog> Form_rk_moving;
+    std::unique_ptr<TForm_rk_moving> Form_rk_moving;
     std::unique_ptr<TForm_varnholt> Form_varnholt;
     std::unique_ptr<TForm_Download_TxT_from_http> Form_Download_TxT_from_http;
 
@@ -69,4 +71,5 @@ struct AppWindows {
     std::unique_ptr<TForm_rk_6line_line> Form_rk_6line_line;
     std::unique_ptr<TForm_rk_6line_3is> Form_rk_6line_3is;
     std::unique_ptr<TForm_rk_6line_3is_2> Form_rk_6line_3is_2;
+    std::unique_ptr<TForm_rk_gold12> Form_rk_gold12;
 };

@@ -11,6 +11,8 @@
 #include "analysis/drag/trace_single_window.h"
 #include "analysis/drag/twoforone_window.h"
 #include "analysis/gap_window.h"
+#include "analysis/golden_window.h"
+#include "analysis/paths/moving_window.h"
 #include "analysis/paths/no_analysis_window.h"
 #include "analysis/paths/rule_define_window.h"
 #include "analysis/simulate_window.h"
@@ -95,7 +97,7 @@ void Application::createWindows() {
     w.Form_rk_chart1->setLogo(w.Form_rk_main->currentLogo());
     QObject::connect(w.Form_rk_main.get(), &TForm_rk_main::logoChanged, w.Form_rk_chart1.get(),
                      &TForm_rk_chart1::setLogo);
-    w.Form_rk_moving = placeholder("Form_rk_moving", "移動式版路(三期內養牌)");
+    w.Form_rk_moving = std::make_unique<TForm_rk_moving>(t.draws, t.work, services_, links);
     w.Form_varnholt = std::make_unique<TForm_varnholt>(t.draws, services_);
     w.Form_varnholt->setLogo(w.Form_rk_main->currentLogo());
     QObject::connect(w.Form_rk_main.get(), &TForm_rk_main::logoChanged, w.Form_varnholt.get(),

@@ -22,6 +22,8 @@
 #include "analysis/drag/trace_single_window.h"
 #include "analysis/drag/twoforone_window.h"
 #include "analysis/gap_window.h"
+#include "analysis/golden_window.h"
+#include "analysis/paths/moving_window.h"
 #include "analysis/paths/no_analysis_window.h"
 #include "analysis/paths/rule_define_window.h"
 #include "analysis/simulate_window.h"
@@ -123,6 +125,8 @@ void TForm_rk_main::buildMenu() {
               &TForm_rk_main::statisticsExecute);
     addOpener(menuStatistics, QStringLiteral("stk_no_interval"), QStringLiteral("號碼開出間隔分析"),
               &TForm_rk_main::stk_no_intervalExecute);
+    addOpener(menuStatistics, QStringLiteral("gold12"), QStringLiteral("黃金組合"),
+              &TForm_rk_main::gold12Execute);
     addOpener(menuStatistics, QStringLiteral("simulate"), QStringLiteral("模擬開獎"),
               &TForm_rk_main::simulateExecute);
     addOpener(menuDrag, QStringLiteral("N3"), QStringLiteral("不定位單支拖牌"), &TForm_rk_main::N3Click);
@@ -130,6 +134,9 @@ void TForm_rk_main::buildMenu() {
     addOpener(menuDrag, QStringLiteral("N14"), QStringLiteral("大小定位拖牌"), &TForm_rk_main::N14Click);
     addOpener(menuDrag, QStringLiteral("N15"), QStringLiteral("落球定位拖牌"), &TForm_rk_main::N15Click);
     addOpener(menuDrag, QStringLiteral("N19"), QStringLiteral("大小加減版路"), &TForm_rk_main::N19Click);
+    addOpener(menuDrag, QStringLiteral("moving"), QStringLiteral("移動式版路(三期內養牌)"),
+              &TForm_rk_main::movingExecute);
+    addOpener(menuDrag, QStringLiteral("N41"), QStringLiteral("平均數加減法"), &TForm_rk_main::N41Click);
     addOpener(menuDrag, QStringLiteral("N59"), QStringLiteral("拖牌匯總統計圖"), &TForm_rk_main::N59Click);
     addOpener(menuFormulas, QStringLiteral("stk_3xx"), QStringLiteral("雙連拖定位獨支"),
               &TForm_rk_main::stk_3xxExecute);
@@ -441,6 +448,22 @@ void TForm_rk_main::downloadExecute() {
 
 void TForm_rk_main::dateselectExecute() {
     services_.shower.showModal(*windows_.Form_dateselect);
+}
+
+void TForm_rk_main::movingExecute() {
+    services_.shower.showModal(*windows_.Form_rk_moving);
+}
+
+void TForm_rk_main::N41Click() {
+    TForm_rk_moving& moving = *windows_.Form_rk_moving;
+    services_.shower.showModeless(moving);
+    moving.showPage(1);
+}
+
+void TForm_rk_main::gold12Execute() {
+    if (!windows_.Form_rk_gold12)
+        windows_.Form_rk_gold12 = std::make_unique<TForm_rk_gold12>(tables_.draws, services_);
+    services_.shower.showModal(*windows_.Form_rk_gold12);
 }
 
 void TForm_rk_main::statisticsExecute() {

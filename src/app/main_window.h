@@ -71,6 +71,9 @@ public:
     void openRuleDefine();
     void openExcelGuide();
     void N59Click(); // drag summary chart
+    void movingExecute();
+    void N41Click();
+    void gold12Execute();
 
     QPixmap currentLogo() const { return currentLogo_; }
 
