@@ -23,3 +23,19 @@ std::string DrawDateText(const DrawTables& draws, int draw, const char* pattern)
 std::string DrawIdText(const DrawTables& draws, int draw) {
     return DrawLoaded(draws, draw) ? draws.DrawId[draw] : std::string();
 }
+
+TextTable HeadedGrid(const std::vector<const char*>& headings, int rows) {
+    TextTable grid(static_cast<int>(headings.size()), rows, 0, 1);
+    for (std::size_t c = 0; c < headings.size(); ++c)
+        grid.setCell(static_cast<int>(c), 0, headings[c]);
+    return grid;
+}
+
+void WriteDrawRow(TextTable& grid, int row, const DrawTables& draws, const DrawNumberTable& balls, int draw) {
+    if (!DrawLoaded(draws, draw))
+        return;
+    grid.setCell(0, row, DrawDateText(draws, draw));
+    grid.setCell(1, row, draws.DrawId[draw]);
+    for (int p = 1; p <= MaxBallSlots; ++p)
+        grid.setCell(1 + p, row, balls[p][draw]);
+}

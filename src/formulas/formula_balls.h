@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "common/text_table.h"
 #include "draws/draw_tables.h"
 
 // The numbers a formula search reads, taken out of the text tables once before the enumeration so
@@ -31,6 +33,12 @@ inline bool DrawLoaded(const DrawTables& draws, int draw) {
 std::string DrawDateText(const DrawTables& draws, int draw, const char* pattern = "yyyy/mm/dd");
 // The draw number of a loaded draw; empty text for any other draw.
 std::string DrawIdText(const DrawTables& draws, int draw);
+
+// A result grid of the formula windows: its heading row, then `rows` - 1 empty rows.
+TextTable HeadedGrid(const std::vector<const char*>& headings, int rows);
+// Columns 0..8 of a grid row: the date, the draw number and ball positions 1..7 of a loaded draw as
+// `balls` holds them (drawn order or the working copy); a draw not loaded leaves the row as it is.
+void WriteDrawRow(TextTable& grid, int row, const DrawTables& draws, const DrawNumberTable& balls, int draw);
 
 // ---- implementation
 

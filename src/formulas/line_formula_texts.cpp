@@ -1,6 +1,7 @@
 #include "formulas/line_formula_texts.h"
 
 #include <array>
+#include <vector>
 
 #include "common/num_text.h"
 #include "draws/work_area.h"
@@ -8,46 +9,30 @@
 
 namespace {
 
-const std::array<const char*, LineGridColumns> Headings = {" 日     期", " 期 數", "一", "二",    "三",  "四",
-                                                           "五",         "六",     "特", "預測 ", "開出"};
+const std::vector<const char*> Headings = {" 日     期", " 期 數", "一", "二",    "三",  "四",
+                                           "五",         "六",     "特", "預測 ", "開出"};
 const std::array<const char*, MaxBallSlots + 1> BallLetters = {"", "A", "B", "C", "D", "E", "F", "S"};
 constexpr int PredictionColumn = 9;
 constexpr int HitColumn = 10;
 constexpr int InitialRows = LineVerifyDraws + 2;
-
-TextTable HeadedGrid(int rows) {
-    TextTable grid(LineGridColumns, rows, 0, 1);
-    for (int c = 0; c < LineGridColumns; ++c)
-        grid.setCell(c, 0, Headings[c]);
-    return grid;
-}
-
-void WriteDrawRow(TextTable& grid, int row, const DrawTables& draws, const WorkArea& work, int draw) {
-    if (!DrawLoaded(draws, draw))
-        return;
-    grid.setCell(0, row, DrawDateText(draws, draw));
-    grid.setCell(1, row, draws.DrawId[draw]);
-    for (int p = 1; p <= MaxBallSlots; ++p)
-        grid.setCell(1 + p, row, work.DrawNumsWork[p][draw]);
-}
 
 } // namespace
 
 TextTable LineInitialGrid(const DrawTables& draws, const WorkArea& work) {
     // The 33 newest draws go in from row 1; the rows past the grid's end (the two newest) show once a
     // search rewrites it.
-    TextTable grid = HeadedGrid(InitialRows);
+    TextTable grid = HeadedGrid(Headings, InitialRows);
     for (int r = 1; r < InitialRows; ++r)
-        WriteDrawRow(grid, r, draws, work, draws.DrawCount - InitialRows - 1 + r);
+        WriteDrawRow(grid, r, draws, work.DrawNumsWork, draws.DrawCount - InitialRows - 1 + r);
     return grid;
 }
 
 TextTable LineSearchGrid(const DrawTables& draws, const WorkArea& work, int baseDraw, int lookBack) {
     const int first = baseDraw - LineVerifyDraws + 1;
     const int existing = draws.DrawCount - first + 1;
-    TextTable grid = HeadedGrid(existing + lookBack + 1);
+    TextTable grid = HeadedGrid(Headings, existing + lookBack + 1);
     for (int r = 1; r <= existing; ++r)
-        WriteDrawRow(grid, r, draws, work, first + r - 1);
+        WriteDrawRow(grid, r, draws, work.DrawNumsWork, first + r - 1);
     for (int r = 1; r < grid.rowCount(); ++r) {
         grid.setCell(PredictionColumn, r, "   ");
         grid.setCell(HitColumn, r, "   ");

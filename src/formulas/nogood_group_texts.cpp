@@ -1,6 +1,7 @@
 #include "formulas/nogood_group_texts.h"
 
 #include <array>
+#include <vector>
 
 #include "common/num_text.h"
 #include "draws/draw_tables.h"
@@ -8,27 +9,11 @@
 
 namespace {
 
-const std::array<const char*, GroupGridColumns> Headings = {
+const std::vector<const char*> Headings = {
     " 日     期", " 期 數", "一", "二", "三", "四", "五", "六", "特", "不出牌組預測號碼 ", "爆支"};
 constexpr int GroupColumn = 9;
 constexpr int HitsColumn = 10;
 constexpr const char* Passed = "過關";
-
-TextTable HeadedGrid(int rows) {
-    TextTable grid(GroupGridColumns, rows, 0, 1);
-    for (int c = 0; c < GroupGridColumns; ++c)
-        grid.setCell(c, 0, Headings[c]);
-    return grid;
-}
-
-void WriteDrawRow(TextTable& grid, int row, const DrawTables& draws, int draw) {
-    if (!DrawLoaded(draws, draw))
-        return;
-    grid.setCell(0, row, DrawDateText(draws, draw));
-    grid.setCell(1, row, draws.DrawId[draw]);
-    for (int p = 1; p <= MaxBallSlots; ++p)
-        grid.setCell(1 + p, row, draws.DrawNumsDrawn[p][draw]);
-}
 
 } // namespace
 
@@ -40,9 +25,9 @@ std::string GroupText(const std::vector<int>& group) {
 }
 
 TextTable GroupInitialGrid(const DrawTables& draws) {
-    TextTable grid = HeadedGrid(GroupVerifyDraws + 1);
+    TextTable grid = HeadedGrid(Headings, GroupVerifyDraws + 1);
     for (int r = 1; r <= GroupVerifyDraws; ++r)
-        WriteDrawRow(grid, r, draws, draws.DrawCount - GroupVerifyDraws + r);
+        WriteDrawRow(grid, r, draws, draws.DrawNumsDrawn, draws.DrawCount - GroupVerifyDraws + r);
     return grid;
 }
 
@@ -61,7 +46,7 @@ GroupDisplay ShowGroupCode(const DrawTables& draws, int baseDraw, int code, cons
     const GroupRule rule = RuleOfCode(code);
     const int first = baseDraw - GroupVerifyDraws + 1;
     const int last = draws.DrawCount + rule.u;
-    shown.grid = HeadedGrid(last - first + 2);
+    shown.grid = HeadedGrid(Headings, last - first + 2);
     shown.label = GroupCodeText(rule);
     shown.memo = {
         "驗證條件：以基準日期 " + std::string(dateText) + " 的前九期 , " + std::to_string(settings.passNeed) +
@@ -80,7 +65,7 @@ GroupDisplay ShowGroupCode(const DrawTables& draws, int baseDraw, int code, cons
             shown.memo.push_back("下   " + std::to_string(coming) + "    期預測 " + groupText);
             continue;
         }
-        WriteDrawRow(shown.grid, row, draws, p);
+        WriteDrawRow(shown.grid, row, draws, draws.DrawNumsDrawn, p);
         const int hits = readable ? GroupHits(draws, group, p) : 0;
         const std::string hitsText = hits > 0 ? "  " + std::to_string(hits) : Passed;
         shown.grid.setCell(HitsColumn, row, hitsText);

@@ -1,6 +1,7 @@
 #include "formulas/nurture_texts.h"
 
 #include <array>
+#include <vector>
 
 #include "common/num_format.h"
 #include "common/num_text.h"
@@ -9,28 +10,12 @@
 
 namespace {
 
-const std::array<const char*, NurtureGridColumns> Headings = {
-    " 日     期", " 期 數", "一", "二", "三", "四", "五", "六", "特", "預測 ", "本期開", "下一期", "下二期"};
+const std::vector<const char*> Headings = {" 日     期", " 期 數", "一",    "二",     "三",     "四",    "五",
+                                           "六",         "特",     "預測 ", "本期開", "下一期", "下二期"};
 const std::array<const char*, 6> Ordinals = {"第一", "第二", "第三", "第四", "第五", "第六"};
 constexpr int PredictionColumn = 9;
 constexpr int FirstMarkColumn = 10;
 const std::array<const char*, NurtureSpan> LaterDrawMarks = {"", "  (下一期", "  (下二期"};
-
-TextTable HeadedGrid(int rows) {
-    TextTable grid(NurtureGridColumns, rows, 0, 1);
-    for (int c = 0; c < NurtureGridColumns; ++c)
-        grid.setCell(c, 0, Headings[c]);
-    return grid;
-}
-
-void WriteDrawRow(TextTable& grid, int row, const DrawTables& draws, const WorkArea& work, int draw) {
-    if (!DrawLoaded(draws, draw))
-        return;
-    grid.setCell(0, row, DrawDateText(draws, draw));
-    grid.setCell(1, row, draws.DrawId[draw]);
-    for (int p = 1; p <= MaxBallSlots; ++p)
-        grid.setCell(1 + p, row, work.DrawNumsWork[p][draw]);
-}
 
 } // namespace
 
@@ -38,9 +23,9 @@ TextTable NurtureInitialGrid(const DrawTables& draws, const WorkArea& work, cons
     // The V + 3 newest draws go in from row 1; the two newest lie past the grid's end until a search
     // rewrites it.
     const int rows = variant.verifyDraws + 2;
-    TextTable grid = HeadedGrid(rows);
+    TextTable grid = HeadedGrid(Headings, rows);
     for (int r = 1; r < rows; ++r)
-        WriteDrawRow(grid, r, draws, work, draws.DrawCount - variant.verifyDraws - 3 + r);
+        WriteDrawRow(grid, r, draws, work.DrawNumsWork, draws.DrawCount - variant.verifyDraws - 3 + r);
     return grid;
 }
 
@@ -48,9 +33,9 @@ TextTable NurtureSearchGrid(const DrawTables& draws, const WorkArea& work, const
                             int baseDraw, int lookBack) {
     const int first = baseDraw - variant.verifyDraws + 1;
     const int existing = draws.DrawCount - first + 1;
-    TextTable grid = HeadedGrid(existing + lookBack + 1);
+    TextTable grid = HeadedGrid(Headings, existing + lookBack + 1);
     for (int r = 1; r <= existing; ++r)
-        WriteDrawRow(grid, r, draws, work, first + r - 1);
+        WriteDrawRow(grid, r, draws, work.DrawNumsWork, first + r - 1);
     for (int r = 1; r < grid.rowCount() && r <= variant.verifyDraws + 2; ++r) {
         grid.setCell(PredictionColumn, r, "   ");
         grid.setCell(FirstMarkColumn, r, "   ");

@@ -1,6 +1,7 @@
 #include "formulas/tail_formula_texts.h"
 
 #include <array>
+#include <vector>
 
 #include "common/num_format.h"
 #include "draws/work_area.h"
@@ -9,20 +10,11 @@
 
 namespace {
 
-const std::array<const char*, TailGridColumns> Headings = {" 日     期", " 期 數", "一", "二",    "三",  "四",
-                                                           "五",         "六",     "特", "預測 ", "開出"};
+const std::vector<const char*> Headings = {" 日     期", " 期 數", "一", "二",    "三",  "四",
+                                           "五",         "六",     "特", "預測 ", "開出"};
 const std::array<const char*, 6> Ordinals = {"第一", "第二", "第三", "第四", "第五", "第六"};
 constexpr int PredictionColumn = 9;
 constexpr int FailureColumn = 10;
-
-void WriteDrawRow(TextTable& grid, int row, const DrawTables& draws, const WorkArea& work, int draw) {
-    if (!DrawLoaded(draws, draw))
-        return;
-    grid.setCell(0, row, DrawDateText(draws, draw));
-    grid.setCell(1, row, draws.DrawId[draw]);
-    for (int p = 1; p <= MaxBallSlots; ++p)
-        grid.setCell(1 + p, row, work.DrawNumsWork[p][draw]);
-}
 
 int FirstVerified(const DrawTables& draws) {
     return draws.DrawCount - TailVerifyDraws + 1;
@@ -31,11 +23,9 @@ int FirstVerified(const DrawTables& draws) {
 } // namespace
 
 TextTable TailInitialGrid(const DrawTables& draws, const WorkArea& work) {
-    TextTable grid(TailGridColumns, TailVerifyDraws + 3, 0, 1);
-    for (int c = 0; c < TailGridColumns; ++c)
-        grid.setCell(c, 0, Headings[c]);
+    TextTable grid = HeadedGrid(Headings, TailVerifyDraws + 3);
     for (int r = 1; r <= TailVerifyDraws; ++r)
-        WriteDrawRow(grid, r, draws, work, FirstVerified(draws) + r - 1);
+        WriteDrawRow(grid, r, draws, work.DrawNumsWork, FirstVerified(draws) + r - 1);
     return grid;
 }
 
