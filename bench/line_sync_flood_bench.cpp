@@ -173,13 +173,3 @@ void Flood(benchmark::State& run) {
 BENCHMARK(Flood)->Arg(5000)->Arg(20000)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -76,13 +76,3 @@ BENCHMARK_CAPTURE(SubsetSearchClicked, FifteenOfTen, 15, &VarnholtForm::Button32
     ->Iterations(5);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -46,7 +46,34 @@ public:
     void ftpipExecute();
     void downloadExecute();   // the record viewer's download button
     void dateselectExecute(); // the record viewer's date-range print
+    void stk_3xxExecute();
+    void stk_T3xxExecute();
+    void NG_tailExecute();
+    void NG_groupExecute();
+    void linevalueExecute();
+    void one3isExecute();
+    void one3is_2Execute();
     void N9Click();
+    void statisticsExecute();
+    void stk_no_intervalExecute();
+    void simulateExecute();
+    // The drag window, modeless, on one of its pages.
+    void N3Click();
+    void N12Click();
+    void N14Click();
+    void N15Click();
+    void N19Click();
+    // Windows the drag family opens by name.
+    void openTwoForOne();
+    void openThreeForOne();
+    void openGridSort();
+    void openNoAnalysis();
+    void openRuleDefine();
+    void openExcelGuide();
+    void N59Click(); // drag summary chart
+    void movingExecute();
+    void N41Click();
+    void gold12Execute();
 
     QPixmap currentLogo() const { return currentLogo_; }
 
@@ -93,6 +120,7 @@ private:
     // Shows the newest draw and names a bad line; true when there was none.
     bool showRead(const DrawFileRead& read);
     std::string today() const;
+    void showDragPage(int page);
 
     SharedTables& tables_;
     Services& services_;

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <iterator>
+#include <stdexcept>
+#include <tuple>
 
 #include "common/num_format.h"
+#include "common/parallel_ranges.h"
 
 namespace {
 
@@ -19,6 +22,47 @@ struct SubsetKind {
 constexpr SubsetKind Kind1208{SplitShape::Pairs2222, 12, 8, false};
 constexpr SubsetKind Kind1510{SplitShape::Mixed2233, 15, 10, true};
 
+// The split with the best totals in the order's priority; splits come in ascending text order, so
+// among equal totals the later one is the larger text. The order is a template argument so that
+// the comparison of the inner loop is inlined.
+template <StarOrder Order> std::size_t BestSplitIndex(const std::vector<StarTotals>& totals) {
+    const auto key = [](const StarTotals& t) {
+        if constexpr (Order == StarOrder::FourThreeTwo)
+            return std::tuple(t.star4, t.star3, t.star2);
+        else if constexpr (Order == StarOrder::ThreeTwoFour)
+            return std::tuple(t.star3, t.star2, t.star4);
+        else
+            return std::tuple(t.star2, t.star3, t.star4);
+    };
+    std::size_t top = 0;
+    auto topKey = key(totals[0]);
+    for (std::size_t i = 1; i < totals.size(); ++i) {
+        const auto k = key(totals[i]);
+        if (k >= topKey) {
+            top = i;
+            topKey = k;
+        }
+    }
+    return top;
+}
+
+std::size_t BestSplitIndex(const std::vector<StarTotals>& totals, StarOrder order) {
+    switch (order) {
+    case StarOrder::FourThreeTwo:
+        return BestSplitIndex<StarOrder::FourThreeTwo>(totals);
+    case StarOrder::ThreeTwoFour:
+        return BestSplitIndex<StarOrder::ThreeTwoFour>(totals);
+    case StarOrder::TwoThreeFour:
+        return BestSplitIndex<StarOrder::TwoThreeFour>(totals);
+    }
+    throw std::invalid_argument("unknown star order");
+}
+
+// Subsets are announced (progress, then the stop flag) one by one in order on the calling thread
+// and scored over the scan threads, so a stop seen at subset s always leaves exactly the subsets
+// before s searched, whatever the thread count.
+constexpr std::size_t SubsetBlock = 8;
+
 SubsetSearchOutcome SearchSubsets(const SubsetKind& kind, const SplitSearchInput& input,
                                   const SubsetSearchControl& control) {
     CheckSelection(input.selection, kind.selection);
@@ -30,39 +74,36 @@ SubsetSearchOutcome SearchSubsets(const SubsetKind& kind, const SplitSearchInput
     const std::vector<SplitPattern>& patterns = SplitPatterns(kind.shape);
     const std::vector<std::vector<int>> subsets = SubsetPositions(kind.selection, kind.keep);
 
-    SubsetSearchOutcome outcome;
-    std::vector<ScoredSplit> best;
-    best.reserve(subsets.size());
-    std::vector<StarTotals> totals;
-    for (std::size_t s = 0; s < subsets.size(); ++s) {
-        const int subset = static_cast<int>(s) + 1;
-        if (control.progress)
-            control.progress(subset);
-        if (control.stop && control.stop->load()) {
-            outcome.stopped = true;
-            outcome.subsetsDone = subset - 1;
-            outcome.hasReport = kind.reportsWhenStopped && subset > MinimumForPartialReport;
-            if (!outcome.hasReport)
-                return outcome;
-            break;
-        }
+    // Slot s holds the best split of subset s + 1; the ranking below sorts them all by a total
+    // order, so the slots' filling order does not matter.
+    std::vector<ScoredSplit> best(subsets.size());
+    const auto scoreSubset = [&](std::vector<StarTotals>& totals, std::size_t s) {
         const std::vector<int>& members = subsets[s];
         scorer.score(counts, members, totals);
-        // Splits come in ascending text order, so among equal totals the later one is the larger text.
-        std::size_t top = 0;
-        for (std::size_t i = 1; i < totals.size(); ++i)
-            if (OrderedTotals(totals[i], order) >= OrderedTotals(totals[top], order))
-                top = i;
+        const std::size_t top = BestSplitIndex(totals, order);
         SplitText split;
         for (int slot = 0; slot < kind.keep; ++slot)
             split +=
                 numbers[static_cast<std::size_t>(members[patterns[top][static_cast<std::size_t>(slot)]])];
-        best.push_back({totals[top], order, std::move(split)});
-    }
-    if (!outcome.stopped) {
-        outcome.subsetsDone = static_cast<int>(subsets.size());
-        outcome.hasReport = true;
-    }
+        best[s] = {totals[top], order, std::move(split)};
+    };
+
+    SubsetSearchOutcome outcome;
+    const auto announce = [&](std::size_t s) {
+        if (control.progress)
+            control.progress(static_cast<int>(s) + 1);
+        outcome.stopped = control.stop && control.stop->load();
+        return !outcome.stopped;
+    };
+    const std::size_t done = ScanAdmittedUnits(subsets.size(), control.threads, std::vector<StarTotals>(),
+                                               SubsetBlock, announce, scoreSubset)
+                                 .admitted;
+    outcome.subsetsDone = static_cast<int>(done);
+    outcome.hasReport = !outcome.stopped || (kind.reportsWhenStopped &&
+                                             done >= static_cast<std::size_t>(MinimumForPartialReport));
+    if (!outcome.hasReport)
+        return outcome;
+    best.resize(done);
     RankDescending(best);
     outcome.ranked = std::move(best);
     return outcome;

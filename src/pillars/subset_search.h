@@ -22,6 +22,8 @@ struct SubsetSearchControl {
     std::function<void(int subset)> progress;
     // Polled once per subset, right after progress: when set, the search stops before that subset.
     const std::atomic<bool>* stop = nullptr;
+    // Threads the subsets are scored on (0: the processors available); the outcome is the same for any.
+    int threads = 0;
 };
 
 struct SubsetSearchOutcome {

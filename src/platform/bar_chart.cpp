@@ -157,26 +157,33 @@ void SetBarChart(QChartView& view, const BarChartData& data) {
     const qsizetype bars = std::min(data.labels.size(), data.values.size());
     const QList<QColor>& colours = data.colours.isEmpty() ? Palette() : data.colours;
     const bool oneColour = data.colours.size() == 1;
+    // The sets are built whole and handed over in one call: appended one by one, each would lay out
+    // and label the chart again (half a second for 39 bars of their own colours).
+    series->setLabelsVisible(false);
     series->clear();
-    if (oneColour) {
-        auto* set = new QBarSet(QString());
-        for (qsizetype i = 0; i < bars; ++i)
-            set->append(data.values[i]);
-        set->setColor(colours.front());
-        series->append(set);
-    } else {
-        for (qsizetype i = 0; i < bars; ++i) {
-            auto* set = new QBarSet(data.labels[i]);
-            for (qsizetype j = 0; j < bars; ++j)
-                set->append(i == j ? data.values[i] : 0.0);
-            set->setColor(colours[i % colours.size()]);
-            series->append(set);
-        }
-    }
-    for (QBarSet* set : series->barSets()) {
+    QList<QBarSet*> sets;
+    const auto newSet = [](const QString& label, const QColor& colour) {
+        auto* set = new QBarSet(label);
+        set->setColor(colour);
         set->setBorderColor(Qt::black);
         set->setLabelColor(Qt::black);
+        return set;
+    };
+    if (oneColour) {
+        QBarSet* set = newSet(QString(), colours.front());
+        for (qsizetype i = 0; i < bars; ++i)
+            set->append(data.values[i]);
+        sets.append(set);
+    } else {
+        for (qsizetype i = 0; i < bars; ++i) {
+            QBarSet* set = newSet(data.labels[i], colours[i % colours.size()]);
+            QList<qreal> values(bars, 0.0);
+            values[i] = data.values[i];
+            set->append(values);
+            sets.append(set);
+        }
     }
+    series->append(sets);
     series->setLabelsVisible(data.valueLabels);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     series->setLabelsFormat(QStringLiteral("@value"));

@@ -1,5 +1,6 @@
 #include "platform/string_grid.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QHeaderView>
@@ -51,6 +52,13 @@ void StringGrid::SetColWidth(int col, int width) {
         verticalHeader()->setFixedWidth(width);
     else
         setColumnWidth(col - FixedCols(), width);
+}
+
+void StringGrid::SetColWidthAtLeast(int col, int width) {
+    const int contents = col < FixedCols() ? verticalHeader()->sizeHint().width()
+                                           : std::max(sizeHintForColumn(col - FixedCols()),
+                                                      horizontalHeader()->sectionSizeHint(col - FixedCols()));
+    SetColWidth(col, std::max(width, contents));
 }
 
 int StringGrid::Row() const {

@@ -29,6 +29,8 @@ public:
     QString Cells(int col, int row) const;
     void SetCell(int col, int row, const QString& text);
     void SetColWidth(int col, int width);
+    // The width, or more when the texts of the column need it.
+    void SetColWidthAtLeast(int col, int width);
 
     // The selected data row (in Cells numbering), or -1.
     int Row() const;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 #include "common/num_text.h"
 #include "split_reference.h"
@@ -209,3 +210,28 @@ TEST(SubsetSearch, ProgressTexts) {
 }
 
 } // namespace
+
+TEST(SubsetSearch, SameOutcomeOnOneOrSeveralThreads) {
+    std::mt19937 random(21);
+    const std::vector<std::string> twelve = RandomSelection(random, 12);
+    const std::vector<std::string> fifteen = RandomSelection(random, 15);
+    const std::vector<std::string> memo = RandomMemo(random, 60, fifteen);
+    for (int rg1 : {0, 1, 2}) {
+        const auto run = [&](bool wide, int threads, int stopAt) {
+            StopAt stop(stopAt);
+            SubsetSearchControl control = stop.control();
+            control.threads = threads;
+            const SubsetSearchOutcome outcome = wide ? Best1510(Input(fifteen, memo, rg1), control)
+                                                     : Best1208(Input(twelve, memo, rg1), control);
+            EXPECT_EQ(stop.announced.size(), static_cast<std::size_t>(stopAt ? stopAt : wide ? 3003 : 495));
+            return std::tuple(Texts(outcome.ranked), outcome.subsetsDone, outcome.stopped, outcome.hasReport);
+        };
+        EXPECT_EQ(run(false, 1, 0), run(false, 2, 0));
+        const auto alone = run(true, 1, 0);
+        EXPECT_EQ(alone, run(true, 2 + rg1 % 2, 0));
+        // A stop in the middle of a block of announced subsets.
+        const auto stopped = run(true, 2, 100);
+        EXPECT_EQ(run(true, 1, 100), stopped);
+        EXPECT_EQ(std::get<1>(stopped), 99);
+    }
+}

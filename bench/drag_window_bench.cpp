@@ -1,0 +1,83 @@
+// The drag window as the user meets it, offscreen over 2500 draws: one period step until the grid,
+// its hidden CSV memo and the hand-over are refilled.
+#include <QApplication>
+#include <QComboBox>
+#include <QToolButton>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+#include "analysis/drag/drag_history.h"
+#include "analysis/drag/trace_single_window.h"
+#include "draws/shared_tables.h"
+#include "platform/qt_platform.h"
+#include "platform/services.h"
+#include "platform/window_links.h"
+
+namespace {
+
+class QuietDialogs final : public Dialogs {
+public:
+    DialogAnswer messageDialog(const QString&, DialogKind, DialogButtons) override {
+        return DialogAnswer::Yes;
+    }
+    void showMessage(const QString&) override {}
+    QString saveFileName(const SaveFileRequest&) override { return {}; }
+};
+
+class NoLinks final : public WindowLinks {
+public:
+    void show_memo(const QString&) override {}
+    void show_memo_rpt(const QStringList&) override {}
+    void setReportFontSize(int) override {}
+    bool reloadHistory() override { return true; }
+    void rereadHistory() override {}
+    void open(const QString&) override {}
+};
+
+struct Window {
+    std::unique_ptr<SharedTables> shared = HistoryOf(RandomDraws(MaxDraws, 23));
+    QuietDialogs dialogs;
+    SystemClock clock;
+    QtClipboard clipboard;
+    QtWindowShower shower;
+    QtReportPreview preview;
+    Services services{dialogs, clock, clipboard, shower, preview};
+    NoLinks links;
+    TForm_rk_trace_single form{shared->draws, shared->work, shared->drag, services, links};
+
+    Window() {
+        form.resize(1000, 700);
+        form.show();
+        QApplication::processEvents();
+    }
+};
+
+// Page 0, the newest draw and its first number: 下一期 and 上一期 in turn, each with its repaint.
+void SingleNumberStep(benchmark::State& run) {
+    Window window;
+    bool forward = true;
+    for (auto _ : run) {
+        (forward ? window.form.SpeedButton2 : window.form.SpeedButton1)->click();
+        forward = !forward;
+        QApplication::processEvents();
+    }
+    run.counters["rows"] = window.shared->drag.TraceRowCount;
+}
+BENCHMARK(SingleNumberStep)->Unit(benchmark::kMillisecond);
+
+// Page 6 with a cycle of one: every draw a row, the largest grid a query makes.
+void CycleEveryDrawStep(benchmark::State& run) {
+    Window window;
+    window.form.showPage(6);
+    window.form.cb_ck->setEditText(QStringLiteral("1"));
+    bool forward = true;
+    for (auto _ : run) {
+        (forward ? window.form.SpeedButton18 : window.form.SpeedButton19)->click();
+        forward = !forward;
+        QApplication::processEvents();
+    }
+    run.counters["rows"] = window.shared->drag.TraceRowCount;
+}
+BENCHMARK(CycleEveryDrawStep)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+#include "analysis/drag/grid_sort_form.h"
+
+struct DragHandOver;
+struct DrawTables;
+struct Services;
+
+// 版路拖牌排序顯示: a copy of the current drag grid with the numbers and tails most often marked
+// first. It keeps what it shows until the drag window fills it again.
+class TForm_rk_grid_sort : public QDialog, public GridSortForm {
+    Q_OBJECT
+public:
+    TForm_rk_grid_sort(const DrawTables& draws, const DragHandOver& drag, Services& services,
+                       QWidget* parent = nullptr);
+
+    // Fills the grid and its CSV copy from the drag hand-over.
+    void show_grid_sort();
+    // Saves the CSV copy as a text file.
+    void N1Click();
+
+private:
+    const DrawTables& draws_;
+    const DragHandOver& drag_;
+    Services& services_;
+};

@@ -1,0 +1,59 @@
+#include "analysis/drag/group_window.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShowEvent>
+#include <QSignalBlocker>
+
+#include "analysis/drag/group_ranking.h"
+#include "draws/drag_handover.h"
+#include "draws/draw_tables.h"
+#include "platform/error_handler.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+#include "platform/string_grid.h"
+
+GroupWindow::GroupWindow(const DrawTables& draws, const DragHandOver& drag, Services& services, int size,
+                         const QString& objectName, const QString& caption, const QString& groupLabel,
+                         const QString& hitText, QWidget* parent)
+    : QDialog(parent), draws_(draws), drag_(drag), services_(services), size_(size), hitText_(hitText) {
+    setupUi(*this, objectName, caption, groupLabel, 2 + size);
+    const auto change = Guarded(services_.dialogs, [this] { ComboBox1Change(); });
+    connect(ComboBox1, &QComboBox::textActivated, this, change);
+    connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, change);
+}
+
+void GroupWindow::showRanking(const std::vector<std::string>& keys, std::size_t listed) {
+    const std::vector<std::string> groups = GroupChoices(keys, size_, listed);
+    {
+        const QSignalBlocker quiet(ComboBox1);
+        ComboBox1->clear();
+        ComboBox1->addItems(qsList(groups));
+        ComboBox1->setEditText(groups.empty() ? QString() : qs(groups.front()));
+    }
+    // A fresh view, so that with nothing ranked the group columns show nothing of an earlier group.
+    view_ = GroupView(drag_.Grid, size_);
+}
+
+void GroupWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        RunGuarded(services_.dialogs, [this] { FormShow(); });
+}
+
+void GroupWindow::FormShow() {
+    view_.setRowCount(drag_.Grid.rowCount());
+    ComboBox1Change();
+}
+
+void GroupWindow::ComboBox1Change() {
+    const GroupCounts counts = ShowGroupColumns(view_, drag_.Grid, ss(ComboBox1->currentText()), size_,
+                                                drag_.TraceRowCount, draws_.MaxNo);
+    sg1->setTable(view_);
+    sg1->SetColWidth(0, 80);
+    sg1->SetColWidth(1, 56);
+    Label2->setText(QStringLiteral("拖牌總期數 ") + QString::number(drag_.TraceRowCount));
+    Label3->setText(hitText_ + QString::number(counts.hit));
+    Label4->setText(QStringLiteral("開出號碼數 ") + QString::number(counts.marks));
+}

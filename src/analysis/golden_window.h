@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+
+#include "analysis/golden_combination.h"
+#include "analysis/golden_form.h"
+#include "platform/stepped_worker.h"
+
+struct DrawTables;
+struct Services;
+
+// The golden-combination window: ranks the numbers of a date range and lists its hot pairs,
+// triples and best ten-number groups. The ten-number search runs in the background.
+class TForm_rk_gold12 : public QDialog, public GoldenForm {
+    Q_OBJECT
+public:
+    TForm_rk_gold12(const DrawTables& draws, Services& services, QWidget* parent = nullptr);
+
+    void FormShow();
+    void DateTimePicker1Change();
+    void cb_spnoClick();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton1Click();
+
+    void reset_table();
+    void get_sumno();
+
+    bool searching() const { return worker_.running(); }
+
+signals:
+    // The ten-number search has ended (its report shown, or stopped, or failed).
+    void tenNumberSearchEnded();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    GoldenQuery query() const;
+    void setInputsEnabled(bool enabled);
+
+    const DrawTables& draws_;
+    Services& services_;
+    int gold_balls_ = 7; // 7 with the special number, 6 without: the report's wording follows it
+    SteppedWorker worker_;
+};

@@ -1,0 +1,64 @@
+#include "analysis/simulate_window.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "analysis/simulate_numbers.h"
+#include "platform/error_handler.h"
+#include "platform/qt_text.h"
+
+TForm_rk_simulate::TForm_rk_simulate(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
+    setupUi(*this);
+    for (int k = 1; k <= SimulatedBoxes; ++k) {
+        connect(Edit[k], &QLineEdit::textChanged, this, Guarded(dialogs_, [this, k] { EditChange(k); }));
+        Edit[k]->installEventFilter(this);
+    }
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void TForm_rk_simulate::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        RunGuarded(dialogs_, [this] { FormShow(); });
+}
+
+// However the window goes (its button, the title bar, Esc), the boxes are kept.
+void TForm_rk_simulate::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous())
+        FormClose();
+}
+
+bool TForm_rk_simulate::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut)
+        for (int k = 1; k <= SimulatedBoxes; ++k)
+            if (watched == Edit[k])
+                RunGuarded(dialogs_, [this, k] { EditExit(k); });
+    return QDialog::eventFilter(watched, event);
+}
+
+void TForm_rk_simulate::FormShow() {
+    for (int k = 1; k <= SimulatedBoxes; ++k)
+        Edit[k]->setText(qs(SimNos[k]));
+}
+
+void TForm_rk_simulate::FormClose() {
+    for (int k = 1; k <= SimulatedBoxes; ++k)
+        SimNos[k] = ss(Edit[k]->text());
+}
+
+void TForm_rk_simulate::EditChange(int k) {
+    const std::string text = ss(Edit[k]->text());
+    const std::string kept = SimulatedTextAfterChange(text);
+    if (kept != text)
+        Edit[k]->setText(qs(kept));
+}
+
+void TForm_rk_simulate::EditExit(int k) {
+    const std::string text = ss(Edit[k]->text());
+    const std::string shown = SimulatedTextOnLeave(text);
+    if (shown != text)
+        Edit[k]->setText(qs(shown));
+}

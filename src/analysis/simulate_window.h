@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "analysis/simulate_form.h"
+#include "common/fixed_table.h"
+
+class Dialogs;
+
+// A notepad for one simulated draw: six numbers and the special number, each kept as an integer
+// of at least two digits, remembered from one showing to the next until the program ends.
+class TForm_rk_simulate : public QDialog, public SimulateForm {
+    Q_OBJECT
+public:
+    explicit TForm_rk_simulate(Dialogs& dialogs, QWidget* parent = nullptr);
+
+    void FormShow();
+    void FormClose();
+    // Edit1Change..Edit7Change and Edit1Exit..Edit7Exit: one rule for every box.
+    void EditChange(int k);
+    void EditExit(int k);
+
+    // The texts of the seven boxes as last closed.
+    FixedTable<std::string, 7> SimNos;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Dialogs& dialogs_;
+};

@@ -1,0 +1,209 @@
+#include "analysis/statistics/chart_export_window.h"
+
+#include <QAbstractAxis>
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <chrono>
+
+#include "draws/draw_tables.h"
+#include "platform/bar_chart.h"
+#include "platform/dialogs.h"
+#include "platform/error_handler.h"
+#include "platform/fonts.h"
+#include "platform/net.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+#include "platform/stepped_worker.h"
+
+namespace {
+
+// Each login or upload gives up after this long.
+constexpr std::chrono::seconds NetTimeout(20);
+
+const QColor SmallYellow(0xFF, 0xFF, 0x4D);
+
+BarChartData Bars(const std::vector<ChartBar>& bars, const QString& title, const QString& footText,
+                  QList<QColor> colours) {
+    BarChartData data;
+    data.title = title;
+    data.footText = footText;
+    data.colours = std::move(colours);
+    for (const ChartBar& bar : bars) {
+        data.labels << qs(bar.label);
+        data.values << bar.value;
+    }
+    return data;
+}
+
+// An overview a little larger than an icon: the numbers under the bars in a small type, no scale.
+void FitSmallChart(QChartView& view) {
+    QChart& chart = *view.chart();
+    chart.setMargins(QMargins(1, 1, 1, 1));
+    QFont small = MingFont();
+    small.setPixelSize(8);
+    for (QAbstractAxis* axis : chart.axes()) {
+        axis->setLabelsFont(small);
+        axis->setTitleFont(small);
+        axis->setGridLineVisible(false);
+        axis->setTruncateLabels(false);
+        if (axis->orientation() == Qt::Vertical)
+            axis->setLabelsVisible(false);
+    }
+}
+
+} // namespace
+
+// What one run on the network found: the login, then the uploads in order until one fails.
+struct Tform_rk_stk_chart::NetRun {
+    bool loginTried = false;
+    bool connected = false;
+    bool uploaded = false;
+    std::string failedFile;
+    std::string error;
+};
+
+Tform_rk_stk_chart::Tform_rk_stk_chart(const DrawTables& draws, Services& services, std::string uploadUrl,
+                                       QWidget* parent)
+    : QDialog(parent), draws_(draws), services_(services), uploadUrl_(std::move(uploadUrl)),
+      worker_(std::make_unique<SteppedWorker>(*this)) {
+    setupUi(*this);
+    connect(Button1, &QPushButton::clicked, this, Guarded(services_.dialogs, [this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this, Guarded(services_.dialogs, [this] { Button2Click(); }));
+}
+
+Tform_rk_stk_chart::~Tform_rk_stk_chart() {
+    worker_->requestStop();
+}
+
+bool Tform_rk_stk_chart::busy() const {
+    return worker_->running();
+}
+
+void Tform_rk_stk_chart::fill(const NumberRanking& ranking, StatisticsView view) {
+    if (const std::optional<ChartExportTexts> texts = ChartTexts(draws_, view)) {
+        smallFootText_ = qs(texts->smallFootText);
+        bigTitle1_ = qs(texts->firstTitle);
+        bigTitle2_ = qs(texts->secondTitle);
+        file1 = qs(texts->file1);
+        file2 = qs(texts->file2);
+        file3 = qs(texts->file3);
+    }
+    (draws_.GameIndex == 1 ? RadioButton2 : RadioButton4)->setChecked(true);
+
+    const ChartBars bars = ChartBarsOf(ranking);
+    SetBarChart(*Chart1, Bars(bars.small, QString(), smallFootText_, {}));
+    SetBarChart(*Chart4, Bars(bars.small, QString(), QString(), {SmallYellow}));
+    SetBarChart(*Chart5, Bars(bars.small, QString(), QString(), {QColor(Qt::green)}));
+    SetBarChart(*Chart6, Bars(bars.small, QString(), QString(), {QColor(Qt::red)}));
+    for (QChartView* small : {Chart1, Chart4, Chart5, Chart6})
+        FitSmallChart(*small);
+    SetBarChart(*Chart2, Bars(bars.firstHalf, bigTitle1_, QString(), {}));
+    SetBarChart(*Chart3, Bars(bars.secondHalf, bigTitle2_, QString(), {}));
+
+    Label1->setText(file1);
+    Label2->setText(file2);
+    Label3->setText(file3);
+    Button1->setEnabled(!connected_ && !busy());
+}
+
+void Tform_rk_stk_chart::showConnection(bool connected) {
+    connected_ = connected;
+    Label4->setText(connected ? QStringLiteral("已連線") : QStringLiteral("連線失敗"));
+    Button1->setEnabled(!connected);
+}
+
+void Tform_rk_stk_chart::Button1Click() {
+    if (busy())
+        return;
+    Button1->setEnabled(false);
+    const std::string url = uploadUrl_;
+    worker_->run<NetRun>(
+        [url](const SteppedWorker::Progress&, const std::atomic<bool>& stop) {
+            NetRun run;
+            run.loginTried = true;
+            const FtpResult login = FtpLogin(url, NetTimeout, &stop);
+            run.connected = login.ok;
+            run.error = login.error;
+            return run;
+        },
+        {},
+        [this](SteppedWorker::Outcome<NetRun> outcome) {
+            showConnection(outcome.result && outcome.result->connected);
+            emit connectFinished();
+        });
+}
+
+QChartView& Tform_rk_stk_chart::chosenSmallChart() const {
+    if (RadioButton1->isChecked())
+        return *Chart1;
+    if (RadioButton2->isChecked())
+        return *Chart4;
+    return RadioButton3->isChecked() ? *Chart5 : *Chart6;
+}
+
+void Tform_rk_stk_chart::Button2Click() {
+    if (busy())
+        return;
+    Button2->setEnabled(false);
+    // The files are saved whether or not the upload goes through; a file that cannot be written
+    // ends the step with its message and the button comes back.
+    try {
+        SaveChart(chosenSmallChart(), file1, ChartImageFormat::Gif);
+        SaveChart(*Chart2, file2, ChartImageFormat::Gif);
+        SaveChart(*Chart3, file3, ChartImageFormat::Gif);
+    } catch (...) {
+        Button2->setEnabled(true);
+        emit uploadFinished();
+        throw;
+    }
+
+    Button1->setEnabled(false);
+    const std::string url = uploadUrl_;
+    const bool wasConnected = connected_;
+    const std::vector<std::string> files = {ss(file1), ss(file2), ss(file3)};
+    worker_->run<NetRun>(
+        [url, wasConnected, files](const SteppedWorker::Progress&, const std::atomic<bool>& stop) {
+            NetRun run;
+            run.connected = wasConnected;
+            if (!run.connected) {
+                run.loginTried = true;
+                run.connected = FtpLogin(url, NetTimeout, &stop).ok;
+            }
+            if (!run.connected)
+                return run;
+            for (const std::string& file : files) {
+                const FtpResult stored = FtpUploadFile(url, file, NetTimeout, &stop);
+                if (!stored.ok) {
+                    run.failedFile = file;
+                    run.error = stored.error;
+                    return run;
+                }
+            }
+            run.uploaded = true;
+            return run;
+        },
+        {},
+        [this](SteppedWorker::Outcome<NetRun> outcome) {
+            const NetRun run = outcome.result.value_or(NetRun{});
+            if (run.loginTried)
+                showConnection(run.connected);
+            else
+                Button1->setEnabled(!connected_);
+            Dialogs& dialogs = services_.dialogs;
+            if (!run.connected) {
+                dialogs.showMessage(QStringLiteral("連線失敗"));
+            } else if (run.uploaded) {
+                dialogs.showMessage(QStringLiteral("upload 成功"));
+                Label5->setText(QStringLiteral("上傳完畢"));
+            } else {
+                dialogs.showMessage(QStringLiteral("upload error\n") + qs(run.failedFile) +
+                                    QStringLiteral(": ") + qs(run.error));
+                Label5->setText(QStringLiteral("上傳錯誤"));
+            }
+            Button2->setEnabled(true);
+            emit uploadFinished();
+        });
+}

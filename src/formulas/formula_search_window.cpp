@@ -1,0 +1,268 @@
+#include "formulas/formula_search_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <thread>
+
+#include "draws/draw_tables.h"
+#include "draws/work_area.h"
+#include "formulas/formula_search_form.h"
+#include "platform/error_handler.h"
+#include "platform/memo_lines.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+#include "platform/string_grid.h"
+#include "platform/window_links.h"
+
+FormulaSearchWindow::FormulaSearchWindow(FormulaMember member, FormulaSearchForm& form,
+                                         const DrawTables& draws, WorkArea& work, Services& services,
+                                         WindowLinks& links, QWidget* parent)
+    : QDialog(parent), member_(std::move(member)), form_(form), draws_(draws), work_(work),
+      services_(services), links_(links), worker_(*this) {
+    rule_percent = PercentFromText(member_.thresholdText).percent;
+    ball_mode_name = BallModeName(BallOrder::Drawn, member_.longBallNames);
+    if (member_.memoryFile == MemoryFileName::PerForm)
+        memo_file_name = FormMemoryFileName(member_.formName);
+}
+
+FormulaSearchWindow::~FormulaSearchWindow() {
+    worker_.requestStop();
+}
+
+void FormulaSearchWindow::connectCommon() {
+    Dialogs& dialogs = services_.dialogs;
+    connect(form_.SpeedButton2, &QToolButton::clicked, this,
+            Guarded(dialogs, [this] { SpeedButton2Click(); }));
+    connect(form_.SpeedButton6, &QToolButton::clicked, this,
+            Guarded(dialogs, [this] { SpeedButton6Click(); }));
+    if (QComboBox* box = form_.cb_percent) {
+        connect(box, &QComboBox::textActivated, this, Guarded(dialogs, [this] { cb_percentChange(); }));
+        connect(box->lineEdit(), &QLineEdit::textEdited, this,
+                Guarded(dialogs, [this] { cb_percentChange(); }));
+    }
+    if (member_.orderPositions > 0)
+        connect(form_.rb_ball_ori, &QRadioButton::toggled, this,
+                Guarded(dialogs, [this] { rb_ball_sortClick(); }));
+    if (form_.printItem)
+        connect(form_.printItem, &QAction::triggered, this, Guarded(dialogs, [this] { printItemClick(); }));
+    if (form_.deleteItem)
+        connect(form_.deleteItem, &QAction::triggered, this, Guarded(dialogs, [this] { deleteItemClick(); }));
+    connect(form_.sgl, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (!form_.sglPopup->actions().isEmpty() && !searching())
+            form_.sglPopup->popup(form_.sgl->viewport()->mapToGlobal(at));
+    });
+    form_.SpeedButton4->setMouseTracking(true);
+    form_.SpeedButton4->installEventFilter(this);
+}
+
+// ---- paging ----
+
+void FormulaSearchWindow::SpeedButton2Click() {
+    paging_.previous();
+    showPage();
+}
+
+void FormulaSearchWindow::SpeedButton6Click() {
+    paging_.next();
+    showPage();
+}
+
+void FormulaSearchWindow::showPage() {
+    if (paging_.count() == 0 || paging_.index() > static_cast<int>(rule_list.size()))
+        return;
+    form_.lb_sortidx->setText(qs(IndexLabel(paging_.index())));
+    showKey(rule_list[static_cast<std::size_t>(paging_.index() - 1)]);
+}
+
+// ---- threshold, order, print, memory ----
+
+void FormulaSearchWindow::cb_percentChange() {
+    const PercentChoice choice = PercentFromText(ss(form_.cb_percent->currentText()));
+    rule_percent = choice.percent;
+    if (choice.corrected) {
+        const QSignalBlocker block(form_.cb_percent);
+        form_.cb_percent->setCurrentText(qs(std::string(FallbackPercentText)));
+    }
+}
+
+void FormulaSearchWindow::rb_ball_sortClick() {
+    const BallOrder order = form_.rb_ball_ori->isChecked() ? BallOrder::Drawn : BallOrder::Sorted;
+    ApplyBallOrder(draws_, work_, order, member_.orderPositions);
+    ball_mode_name = BallModeName(order, member_.longBallNames);
+    orderChanged();
+}
+
+void FormulaSearchWindow::printItemClick() {
+    links_.show_memo_rpt(MemoLines(*form_.mm));
+}
+
+void FormulaSearchWindow::deleteItemClick() {
+    DeleteMemoryFile(memo_file_name);
+    showMessage(MemoryDeletedMessage, DialogKind::Information);
+    close();
+}
+
+void FormulaSearchWindow::SpeedButton4MouseMove() {
+    form_.panel_print->setVisible(false);
+}
+
+bool FormulaSearchWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == form_.SpeedButton4 &&
+        (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove))
+        SpeedButton4MouseMove();
+    return QDialog::eventFilter(watched, event);
+}
+
+MemoryLines FormulaSearchWindow::memoryLines() const {
+    const QComboBox* threshold = form_.threshold();
+    return {ss(form_.cb_date->currentText()), ss(form_.cb_base->currentText()),
+            threshold ? ss(threshold->currentText()) : std::string(),
+            form_.rb_ball_ori->isChecked() ? "A" : "B"};
+}
+
+void FormulaSearchWindow::restoreMemoryLines(const std::vector<std::string>& lines) {
+    if (lines.size() > 1)
+        form_.cb_base->setCurrentText(qs(lines[1]));
+    if (lines.size() > 2 && form_.cb_percent) {
+        form_.cb_percent->setCurrentText(qs(lines[2]));
+        cb_percentChange();
+    }
+    if (lines.size() > 3) // checking the radio that is not checked runs the order toggle
+        (lines[3] == "A" ? form_.rb_ball_ori : form_.rb_ball_sort)->setChecked(true);
+}
+
+void FormulaSearchWindow::showBaseDates() {
+    if (member_.memoryFile == MemoryFileName::PerGame)
+        memo_file_name = GameMemoryFileName(draws_.DataFileName, member_.formName);
+    std::optional<std::vector<std::string>> remembered;
+    if (member_.memoryFile != MemoryFileName::None)
+        RunGuarded(services_.dialogs, [&] { remembered = ReadMemoryFile(memo_file_name); });
+    const QString date =
+        remembered && !remembered->empty() ? qs(remembered->front()) : qs(NewestDateText(draws_));
+    form_.cb_date->clear();
+    form_.cb_date->addItems(qsList(BaseDateItems(draws_)));
+    form_.cb_date->setCurrentText(date);
+    if (remembered)
+        restoreMemoryLines(*remembered);
+}
+
+void FormulaSearchWindow::writeMemoryFile() {
+    if (member_.memoryFile == MemoryFileName::None)
+        return;
+    if (const auto failed = WriteMemoryFile(memo_file_name, memoryLines()))
+        showMessage(*failed, DialogKind::Error);
+}
+
+void FormulaSearchWindow::showMessage(std::string_view text, DialogKind kind) {
+    services_.dialogs.messageDialog(qs(std::string(text)), kind, DialogButtons::Ok);
+}
+
+// ---- the search and its result ----
+
+bool FormulaSearchWindow::historyCoversSearch(int oldestDrawRead) {
+    if (HistoryCovers(oldestDrawRead))
+        return true;
+    showMessage(HistoryTooShortMessage, DialogKind::Warning);
+    return false;
+}
+
+void FormulaSearchWindow::runSearch(Search search) {
+    if (searching())
+        return; // every input that starts a search is disabled meanwhile
+    form_.panel_print->setVisible(false);
+    if (member_.progressMax > 0)
+        form_.Pbar->setValue(0);
+    setInputsEnabled(false);
+    const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    worker_.run<std::vector<std::string>>(
+        [search = std::move(search), threads](const SteppedWorker::Progress& progress,
+                                              const std::atomic<bool>& stop) {
+            SearchControl control;
+            control.threads = threads;
+            control.stop = &stop;
+            control.progress = [&progress](int done, int total) { progress(done, total); };
+            return search(control);
+        },
+        [this](int percent) {
+            if (member_.progressMax > 0)
+                form_.Pbar->setValue(member_.progressMax * percent / 100);
+        },
+        [this](SteppedWorker::Outcome<std::vector<std::string>> outcome) {
+            setInputsEnabled(true);
+            if (closeAfterSearch_) {
+                closeAfterSearch_ = false;
+                close();
+                return;
+            }
+            if (outcome.stopped)
+                return;
+            RunGuarded(services_.dialogs, [&] {
+                if (outcome.error)
+                    std::rethrow_exception(outcome.error);
+                showResult(std::move(*outcome.result));
+            });
+        });
+}
+
+void FormulaSearchWindow::showResult(std::vector<std::string> keys) {
+    if (member_.progressMax > 0)
+        form_.Pbar->setValue(member_.progressMax);
+    SortKeys(keys, member_.sort);
+    rule_list = std::move(keys);
+    rule_count = static_cast<int>(rule_list.size());
+    paging_.reset(rule_count);
+    form_.lb_tot->setText(qs(TotalLabel(rule_count)));
+    const bool found = rule_count > 0;
+    form_.SpeedButton2->setEnabled(found);
+    form_.SpeedButton6->setEnabled(found);
+    if (found)
+        showPage();
+    else
+        reportNoResult();
+}
+
+void FormulaSearchWindow::reportNoResult() {
+    showMessage(NoResultMessage, DialogKind::Information);
+}
+
+void FormulaSearchWindow::showGrid(TextTable table) {
+    form_.sgl->setTable(std::move(table));
+    // The widths are the least a column gets; a larger grid font widens it so no text is cut.
+    for (std::size_t c = 0; c < member_.columnWidths.size(); ++c)
+        form_.sgl->SetColWidthAtLeast(static_cast<int>(c), member_.columnWidths[c]);
+}
+
+void FormulaSearchWindow::setInputsEnabled(bool enabled) {
+    form_.Panel1->setEnabled(enabled);
+    form_.sgl->setEnabled(enabled);
+}
+
+void FormulaSearchWindow::closeEvent(QCloseEvent* event) {
+    if (searching()) { // closes once the search has stopped
+        closeAfterSearch_ = true;
+        worker_.requestStop();
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void FormulaSearchWindow::reject() {
+    if (searching()) {
+        closeAfterSearch_ = true;
+        worker_.requestStop();
+        return;
+    }
+    QDialog::reject();
+}

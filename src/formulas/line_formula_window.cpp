@@ -1,0 +1,105 @@
+#include "formulas/line_formula_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+#include <QToolButton>
+
+#include "draws/draw_tables.h"
+#include "formulas/line_formula_search.h"
+#include "formulas/line_formula_texts.h"
+#include "platform/error_handler.h"
+#include "platform/memo_lines.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+
+TForm_rk_6line_line::TForm_rk_6line_line(const DrawTables& draws, WorkArea& work, Services& services,
+                                         WindowLinks& links, QWidget* parent)
+    : FormulaSearchWindow(LineFormulaMember(), form, draws, work, services, links, parent) {
+    form.setupUi(*this, member_);
+    connectCommon();
+    Dialogs& dialogs = services_.dialogs;
+    connect(form.SpeedButton4, &QToolButton::clicked, this,
+            Guarded(dialogs, [this] { SpeedButton4Click(); }));
+    connect(form.cb_m, &QCheckBox::toggled, this, Guarded(dialogs, [this] { cb_mClick(); }));
+}
+
+void TForm_rk_6line_line::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        RunGuarded(services_.dialogs, [this] { FormShow(); });
+}
+
+void TForm_rk_6line_line::FormShow() {
+    showBaseDates();
+    reset_table();
+}
+
+void TForm_rk_6line_line::cb_mClick() {
+    formula_sign = form.cb_m->isChecked() ? -1 : 1;
+}
+
+void TForm_rk_6line_line::reset_table() {
+    showGrid(LineInitialGrid(draws_, work_));
+    rule_list.clear();
+    form.mm->clear();
+}
+
+void TForm_rk_6line_line::SpeedButton4Click() {
+    form.panel_print->setVisible(false);
+    reset_table();
+    chk_6line(form.cb_base->currentText());
+}
+
+void TForm_rk_6line_line::chk_6line(const QString& lookBack) {
+    const int base = BaseDrawOrNewest(draws_, ss(form.cb_date->currentText()));
+    base_offset = draws_.DrawCount - base;
+    rule_count = 0;
+    paging_.reset(0);
+    const LineSearchSetup setup = PrepareLineSearch(draws_, ss(lookBack), base, formula_sign, rule_percent);
+    switch (setup.outcome) {
+    case LineSearchSetup::Outcome::SilentEnd:
+        if (setup.baseDraw >= 1)
+            showGrid(LineSearchGrid(draws_, work_, base, 0));
+        return;
+    case LineSearchSetup::Outcome::Refused:
+        showMessage(setup.message, DialogKind::Warning);
+        return;
+    case LineSearchSetup::Outcome::TooShort:
+        showMessage(HistoryTooShortMessage, DialogKind::Warning);
+        return;
+    case LineSearchSetup::Outcome::Search:
+        break;
+    }
+    showGrid(LineSearchGrid(draws_, work_, base, setup.lookBackDraws));
+    listPending_ = true;
+    runSearch([&draws = draws_, &work = work_, setup](const SearchControl& control) {
+        return SearchLineFormulas(draws, work, setup, control).keys;
+    });
+}
+
+void TForm_rk_6line_line::showKey(const std::string& key) {
+    show_6line(key);
+    if (listPending_)
+        showallFormular();
+}
+
+void TForm_rk_6line_line::reportNoResult() {
+    FormulaSearchWindow::reportNoResult();
+    if (listPending_)
+        showallFormular();
+}
+
+void TForm_rk_6line_line::show_6line(const std::string& key) {
+    LineDisplay shown = ShowLineKey(draws_, work_, draws_.DrawCount - base_offset, key, formula_sign);
+    showGrid(std::move(shown.grid));
+    form.lb_rule->setText(qs(shown.formulaText));
+}
+
+void TForm_rk_6line_line::showallFormular() {
+    listPending_ = false;
+    SetMemoLines(*form.mm, qsList(LineFormulaList(draws_, work_, rule_list, ball_mode_name,
+                                                  ss(form.cb_date->currentText()), formula_sign)));
+}

@@ -1,0 +1,138 @@
+#include "formulas/nogood_group_window.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include "common/num_format.h"
+#include "draws/draw_tables.h"
+#include "formulas/nogood_group_texts.h"
+#include "platform/error_handler.h"
+#include "platform/memo_lines.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+
+namespace {
+
+// Codes travel through the shared list as text, zero-padded so that text order is number order.
+std::string CodeKey(int code) {
+    return NumFormat("00000000", code);
+}
+
+} // namespace
+
+TForm_rk_7star2_ng::TForm_rk_7star2_ng(const DrawTables& draws, WorkArea& work, Services& services,
+                                       WindowLinks& links, QWidget* parent)
+    : FormulaSearchWindow(NogoodGroupMember(), form, draws, work, services, links, parent) {
+    form.setupUi(*this, member_);
+    connectCommon();
+    Dialogs& dialogs = services_.dialogs;
+    connect(form.SpeedButton4, &QToolButton::clicked, this,
+            Guarded(dialogs, [this] { SpeedButton4Click(); }));
+    for (QRadioButton* radio : {form.rb3, form.rb4, form.rb5})
+        connect(radio, &QRadioButton::toggled, this, Guarded(dialogs, [this] { rb3Click(); }));
+    for (QRadioButton* radio : {form.rb_83, form.rb_84, form.rb_85})
+        connect(radio, &QRadioButton::toggled, this, Guarded(dialogs, [this] { rb_83Click(); }));
+    // A size picked from the list, or typed and confirmed: typing "12" does not stop at "1".
+    connect(form.cb_nono, &QComboBox::textActivated, this, Guarded(dialogs, [this] { cb_nonoChange(); }));
+    connect(form.cb_nono->lineEdit(), &QLineEdit::editingFinished, this,
+            Guarded(dialogs, [this] { cb_nonoChange(); }));
+}
+
+void TForm_rk_7star2_ng::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        RunGuarded(services_.dialogs, [this] { FormShow(); });
+}
+
+void TForm_rk_7star2_ng::FormShow() {
+    showBaseDates(); // restores the memory file when there is one
+    reset_table();
+}
+
+void TForm_rk_7star2_ng::rb3Click() {
+    settings_.maxHits = form.rb3->isChecked() ? 2 : form.rb4->isChecked() ? 1 : 0;
+}
+
+void TForm_rk_7star2_ng::rb_83Click() {
+    settings_.passNeed = form.rb_83->isChecked() ? 5 : form.rb_84->isChecked() ? 6 : 7;
+}
+
+void TForm_rk_7star2_ng::cb_nonoChange() {
+    const GroupSizeChoice choice = GroupSizeFromText(ss(form.cb_nono->currentText()));
+    settings_.groupSize = choice.size;
+    if (form.cb_nono->currentText() != qs(choice.text)) {
+        const QSignalBlocker block(form.cb_nono);
+        form.cb_nono->setCurrentText(qs(choice.text));
+    }
+}
+
+MemoryLines TForm_rk_7star2_ng::memoryLines() const {
+    return {ss(form.cb_date->currentText()), LineOfMaxHits(settings_.maxHits),
+            LineOfPassNeed(settings_.passNeed), ss(form.cb_nono->currentText())};
+}
+
+void TForm_rk_7star2_ng::restoreMemoryLines(const std::vector<std::string>& lines) {
+    if (lines.size() > 1) {
+        const int maxHits = MaxHitsOfLine(lines[1]);
+        (maxHits == 2 ? form.rb3 : maxHits == 1 ? form.rb4 : form.rb5)->setChecked(true);
+    }
+    if (lines.size() > 2) {
+        const int passNeed = PassNeedOfLine(lines[2]);
+        (passNeed == 5 ? form.rb_83 : passNeed == 6 ? form.rb_84 : form.rb_85)->setChecked(true);
+    }
+    if (lines.size() > 3) {
+        form.cb_nono->setCurrentText(qs(lines[3]));
+        cb_nonoChange();
+    }
+}
+
+void TForm_rk_7star2_ng::reset_table() {
+    showGrid(GroupInitialGrid(draws_));
+    rule_list.clear();
+    rule_count = 0;
+    paging_.reset(0);
+    form.mm->clear();
+    form.Label2->setText(QStringLiteral("代號"));
+    form.lb_sortidx->setText(qs(std::string(InitialIndexLabel)));
+    form.lb_tot->setText(qs(std::string(InitialTotalLabel)));
+}
+
+void TForm_rk_7star2_ng::SpeedButton4Click() {
+    form.panel_print->setVisible(false);
+    cb_nonoChange(); // a size typed but not yet confirmed counts
+    reset_table();
+    writeMemoryFile();
+    chk_7s();
+}
+
+void TForm_rk_7star2_ng::chk_7s() {
+    const int base = BaseDrawOrNewest(draws_, ss(form.cb_date->currentText()));
+    base_offset = draws_.DrawCount - base;
+    if (!historyCoversSearch(base - GroupVerifyDraws + 1 - GroupFarthestBack))
+        return;
+    showGrid(GroupSearchGrid(draws_));
+    runSearch([&draws = draws_, base, settings = settings_](const SearchControl& control) {
+        std::vector<std::string> keys;
+        for (int code : SearchGroupRules(draws, base, settings, control).keys)
+            keys.push_back(CodeKey(code));
+        return keys;
+    });
+}
+
+void TForm_rk_7star2_ng::showKey(const std::string& key) {
+    show_7s(std::stoi(key));
+}
+
+void TForm_rk_7star2_ng::show_7s(int code) {
+    GroupDisplay shown = ShowGroupCode(draws_, draws_.DrawCount - base_offset, code, settings_,
+                                       ss(form.cb_date->currentText()));
+    showGrid(std::move(shown.grid));
+    form.Label2->setText(qs(shown.label));
+    SetMemoLines(*form.mm, qsList(shown.memo));
+}

@@ -1,0 +1,92 @@
+#include "formulas/nurture_window.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+#include <QToolButton>
+
+#include "draws/draw_tables.h"
+#include "formulas/nurture_texts.h"
+#include "platform/error_handler.h"
+#include "platform/memo_lines.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+#include "platform/window_links.h"
+
+NurtureWindow::NurtureWindow(NurtureVariant variant, FormulaMember member, const DrawTables& draws,
+                             WorkArea& work, Services& services, WindowLinks& links, QWidget* parent)
+    : FormulaSearchWindow(std::move(member), form, draws, work, services, links, parent), variant_(variant) {
+    form.setupUi(*this, member_, variant_.verifyDraws);
+    connectCommon();
+    Dialogs& dialogs = services_.dialogs;
+    connect(form.SpeedButton4, &QToolButton::clicked, this,
+            Guarded(dialogs, [this] { SpeedButton4Click(); }));
+    connect(form.SpeedButton1, &QToolButton::clicked, this,
+            Guarded(dialogs, [this] { SpeedButton1Click(); }));
+}
+
+void NurtureWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        RunGuarded(services_.dialogs, [this] { FormShow(); });
+}
+
+void NurtureWindow::FormShow() {
+    showBaseDates(); // restores the memory file when there is one
+    reset_table();
+}
+
+void NurtureWindow::SpeedButton1Click() {
+    links_.show_memo(QStringLiteral("help_0428.txt"));
+}
+
+void NurtureWindow::reset_table() {
+    showGrid(NurtureInitialGrid(draws_, work_, variant_));
+    rule_list.clear();
+    form.mm->clear();
+}
+
+void NurtureWindow::SpeedButton4Click() {
+    form.panel_print->setVisible(false);
+    reset_table();
+    writeMemoryFile();
+    chk_6line(form.cb_base->currentText());
+}
+
+void NurtureWindow::chk_6line(const QString& lookBack) {
+    const int base = BaseDrawOrNewest(draws_, ss(form.cb_date->currentText()));
+    base_offset = draws_.DrawCount - base;
+    rule_count = 0;
+    paging_.reset(0);
+    const NurtureSearchSetup setup = PrepareNurtureSearch(draws_, variant_, ss(lookBack), base, rule_percent);
+    switch (setup.outcome) {
+    case NurtureSearchSetup::Outcome::SilentEnd:
+        if (HistoryCovers(base - variant_.verifyDraws + 1))
+            showGrid(NurtureSearchGrid(draws_, work_, variant_, base, 0));
+        return;
+    case NurtureSearchSetup::Outcome::Refused:
+        showMessage(setup.message, DialogKind::Warning);
+        return;
+    case NurtureSearchSetup::Outcome::TooShort:
+        showMessage(HistoryTooShortMessage, DialogKind::Warning);
+        return;
+    case NurtureSearchSetup::Outcome::Search:
+        break;
+    }
+    showGrid(NurtureSearchGrid(draws_, work_, variant_, base, setup.lookBackDraws));
+    runSearch([&draws = draws_, &work = work_, setup](const SearchControl& control) {
+        return SearchNurtureFormulas(draws, work, setup, control).keys;
+    });
+}
+
+void NurtureWindow::show_6line(const std::string& key) {
+    const NurtureBoxes boxes{ss(form.cb_date->currentText()), ss(form.cb_base->currentText()),
+                             ss(form.cb_percent->currentText()), ball_mode_name};
+    NurtureDisplay shown =
+        ShowNurtureKey(draws_, work_, variant_, draws_.DrawCount - base_offset, key, boxes);
+    showGrid(std::move(shown.grid));
+    form.lb_rule->setText(qs(key));
+    SetMemoLines(*form.mm, qsList(shown.memo));
+}

@@ -1,0 +1,113 @@
+#include "formulas/tail_formula_window.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+#include <QToolButton>
+
+#include "draws/draw_tables.h"
+#include "formulas/tail_formula_search.h"
+#include "formulas/tail_formula_texts.h"
+#include "platform/error_handler.h"
+#include "platform/memo_lines.h"
+#include "platform/qt_text.h"
+#include "platform/services.h"
+
+TForm_rk_nogood::TForm_rk_nogood(const DrawTables& draws, WorkArea& work, Services& services,
+                                 WindowLinks& links, QWidget* parent)
+    : FormulaSearchWindow(TailFormulaMember(), form, draws, work, services, links, parent) {
+    form.setupUi(*this, member_);
+    connectCommon();
+    connect(form.SpeedButton4, &QToolButton::clicked, this,
+            Guarded(services_.dialogs, [this] { SpeedButton4Click(); }));
+    form.Edit_trace->installEventFilter(this);
+}
+
+void TForm_rk_nogood::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        RunGuarded(services_.dialogs, [this] { FormShow(); });
+}
+
+bool TForm_rk_nogood::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == form.Edit_trace && event->type() == QEvent::FocusIn)
+        Edit_traceEnter();
+    return FormulaSearchWindow::eventFilter(watched, event);
+}
+
+void TForm_rk_nogood::FormShow() {
+    reset_table();
+}
+
+void TForm_rk_nogood::Edit_traceEnter() {
+    form.Edit_trace->clear();
+}
+
+void TForm_rk_nogood::reset_table() {
+    showGrid(TailInitialGrid(draws_, work_));
+    rule_list.clear();
+    form.mm->clear();
+}
+
+void TForm_rk_nogood::SpeedButton4Click() {
+    form.panel_print->setVisible(false);
+    const QString typed = form.Edit_trace->text().trimmed();
+    // The box starts with its prompt "輸入版路代號": that, or nothing, means search.
+    const bool code = !typed.isEmpty() && !typed.startsWith(QStringLiteral("輸"));
+    if (code && !ParseTailCode(ss(typed))) {
+        const bool tenDigits = typed.size() == TailCodeLength && typed.front() == QLatin1Char('0');
+        showMessage(tenDigits ? TailLookBackMessage : TailCodeLengthMessage, DialogKind::Error);
+        form.Edit_trace->clear();
+        return;
+    }
+    reset_table();
+    if (code)
+        chk_6line_t_trace();
+    else
+        chk_6line_t(form.cb_base->currentText());
+    form.Edit_trace->clear();
+}
+
+void TForm_rk_nogood::chk_6line_t(const QString& lookBack) {
+    const TailSearchSetup setup = PrepareTailSearch(draws_, ss(lookBack));
+    switch (setup.outcome) {
+    case TailSearchSetup::Outcome::SilentEnd:
+        return;
+    case TailSearchSetup::Outcome::Refused:
+        showMessage(setup.message, DialogKind::Warning);
+        return;
+    case TailSearchSetup::Outcome::TooShort:
+        showMessage(HistoryTooShortMessage, DialogKind::Warning);
+        return;
+    case TailSearchSetup::Outcome::Search:
+        break;
+    }
+    showGrid(TailSearchGrid(draws_, work_));
+    rule_count = 0;
+    paging_.reset(0);
+    runSearch([&draws = draws_, &work = work_, setup](const SearchControl& control) {
+        return SearchTailFormulas(draws, work, setup, control).keys;
+    });
+}
+
+void TForm_rk_nogood::chk_6line_t_trace() {
+    const std::string code = ss(form.Edit_trace->text().trimmed());
+    const std::optional<TailCodeParts> parts = ParseTailCode(code);
+    if (parts && !HistoryCovers(draws_.DrawCount - TailVerifyDraws + 1 - parts->lookBack)) {
+        showMessage(HistoryTooShortMessage, DialogKind::Warning);
+        return;
+    }
+    show_6line_t(code);
+    form.SpeedButton2->setEnabled(false);
+    form.SpeedButton6->setEnabled(false);
+}
+
+void TForm_rk_nogood::show_6line_t(const std::string& code) {
+    TailDisplay shown = ShowTailCode(draws_, work_, code, ball_mode_name);
+    showGrid(std::move(shown.grid));
+    form.Label2->setText(qs(code));
+    SetMemoLines(*form.mm, qsList(shown.memo));
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "formulas/formula_search_window.h"
+#include "formulas/tail_formula_form.h"
+
+// "不出尾數版路": tail digits that will not be drawn, from the weighted balls of an earlier draw,
+// verified over the 15 newest draws; the six best of the first hundred found are paged through.
+class TForm_rk_nogood : public FormulaSearchWindow {
+    Q_OBJECT
+public:
+    TForm_rk_nogood(const DrawTables& draws, WorkArea& work, Services& services, WindowLinks& links,
+                    QWidget* parent = nullptr);
+
+    void FormShow();
+    void SpeedButton4Click(); // "開始"
+    void aa1Click() { printItemClick(); }
+    void Edit_traceEnter();
+    void reset_table();
+    void chk_6line_t(const QString& lookBack);
+    void chk_6line_t_trace();
+    void show_6line_t(const std::string& code);
+
+    TailFormulaForm form;
+
+protected:
+    void showKey(const std::string& key) override { show_6line_t(key); }
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};

@@ -1,0 +1,112 @@
+#include "analysis/golden_window.h"
+
+#include <QDateEdit>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QToolButton>
+
+#include "common/num_format.h"
+#include "drawhistory/app_test_fixture.h"
+#include "platform/qt_text.h"
+#include "support/window_fixture.h"
+
+namespace {
+
+// Thirty draws of 2026/01, the numbers walking up by one each draw.
+std::vector<std::string> JanuaryDraws() {
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 30; ++i)
+        lines.push_back(MakeDrawLine(DateFormat("yyyy/mm/dd", Date{2026, 1, i}), "1150" + NumFormat("00", i),
+                                     {i, i % 39 + 1, (i + 1) % 39 + 1, 20, 30}));
+    return lines;
+}
+
+class GoldenWindowTest : public WindowTest {
+protected:
+    GoldenWindowTest() {
+        loadDraws(JanuaryDraws());
+        window = std::make_unique<TForm_rk_gold12>(tables.draws, services);
+        window->show();
+    }
+
+    // Clicks the ten-number button and waits for the search to end on the event loop.
+    void searchTenNumbers() {
+        QSignalSpy ended(window.get(), &TForm_rk_gold12::tenNumberSearchEnded);
+        Click(*window, "SpeedButton1");
+        EXPECT_TRUE(window->searching());
+        EXPECT_TRUE(Find<QProgressBar>(*window, "pb1").isVisibleTo(window.get()));
+        EXPECT_FALSE(Find<QToolButton>(*window, "SpeedButton2").isEnabled());
+        ASSERT_TRUE(ended.wait(30000));
+    }
+
+    std::unique_ptr<TForm_rk_gold12> window;
+};
+
+} // namespace
+
+TEST_F(GoldenWindowTest, ShowingRanksTheWholeHistoryWithoutAnError) {
+    EXPECT_TRUE(platform.dialogs.prompts.empty()); // every draw is counted over its five numbers
+    EXPECT_EQ(Find<QDateEdit>(*window, "DateTimePicker1").date(), QDate(2002, 7, 4));
+    EXPECT_EQ(Find<QDateEdit>(*window, "DateTimePicker2").date(), QDate(2026, 12, 7));
+    EXPECT_EQ(Text(*window, "Edit1"), "  30");
+    const GoldenTexts expected = GoldenCombination(tables.draws, {{2002, 7, 4}, {2026, 12, 7}, true}, {});
+    for (int r = 0; r < 2; ++r) {
+        QStringList first, second;
+        for (int c = 0; c < 25; ++c) {
+            first << qs(expected.sga1.cell(c, r));
+            second << qs(expected.sga2.cell(c, r));
+        }
+        EXPECT_EQ(GridRow(*window, "sga1", r), first);
+        EXPECT_EQ(GridRow(*window, "sga2", r), second);
+    }
+    EXPECT_EQ(GridRow(*window, "sga2", 0).at(14), ""); // ranks past 39
+
+    // A narrower range recounts.
+    PickDate(*window, "DateTimePicker2", QDate(2026, 1, 10));
+    EXPECT_EQ(Text(*window, "Edit1"), "  10");
+    EXPECT_EQ(GridRow(*window, "sga1", 1).at(0), "10");
+}
+
+TEST_F(GoldenWindowTest, ListsFillTheirMemos) {
+    PickDate(*window, "DateTimePicker1", QDate(2026, 1, 5));
+    const GoldenQuery query{{2026, 1, 5}, {2026, 12, 7}, true};
+    Click(*window, "SpeedButton2");
+    EXPECT_EQ(MemoLines(*window, "mm"), qsList(PairLines(tables.draws, query)));
+    Click(*window, "SpeedButton3");
+    EXPECT_EQ(MemoLines(*window, "mm3"), qsList(TripleLines(tables.draws, query)));
+    EXPECT_TRUE(MemoLines(*window, "mm9").isEmpty());
+}
+
+TEST_F(GoldenWindowTest, TenNumberSearchRunsInTheBackground) {
+    Click(*window, "cb_spno");
+    searchTenNumbers();
+    EXPECT_FALSE(window->searching());
+    EXPECT_FALSE(Find<QProgressBar>(*window, "pb1").isVisibleTo(window.get()));
+    EXPECT_TRUE(Find<QToolButton>(*window, "SpeedButton2").isEnabled());
+    const std::vector<std::string> expected =
+        TenNumberLines(tables.draws, {{2002, 7, 4}, {2026, 12, 7}, false}, {});
+    EXPECT_EQ(MemoLines(*window, "mm9"), qsList(expected));
+    EXPECT_NE(MemoLines(*window, "mm9").at(3).indexOf("(不含特別號)"), -1);
+
+    // Closed while searching: the search is told to stop, and the window is usable when shown again.
+    QSignalSpy ended(window.get(), &TForm_rk_gold12::tenNumberSearchEnded);
+    Click(*window, "SpeedButton1");
+    window->hide();
+    ASSERT_TRUE(ended.wait(30000));
+    window->show();
+    EXPECT_TRUE(Find<QToolButton>(*window, "SpeedButton1").isEnabled());
+    EXPECT_FALSE(Find<QProgressBar>(*window, "pb1").isVisibleTo(window.get()));
+}
+
+class GoldenOpenerTest : public AppTest {};
+
+TEST_F(GoldenOpenerTest, CreatedOnFirstUseAndKept) {
+    startWith(JanuaryDraws());
+    EXPECT_FALSE(windows().Form_rk_gold12);
+    Click(main(), "gold12");
+    ASSERT_TRUE(windows().Form_rk_gold12);
+    TForm_rk_gold12* first = windows().Form_rk_gold12.get();
+    Click(main(), "gold12");
+    EXPECT_EQ(windows().Form_rk_gold12.get(), first);
+    EXPECT_EQ(platform.shower.modalShown, (QStringList{"Form_rk_gold12", "Form_rk_gold12"}));
+}

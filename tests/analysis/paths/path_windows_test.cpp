@@ -1,0 +1,134 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+#include "analysis/drag/drag_grid.h"
+#include "analysis/paths/no_analysis_window.h"
+#include "analysis/paths/rule_define_window.h"
+#include "common/num_format.h"
+#include "common/text_file.h"
+#include "draws/path_rules.h"
+#include "platform/string_grid.h"
+#include "support/draw_lines.h"
+#include "support/window_fixture.h"
+
+namespace {
+
+// Ten draws. Rows 8, 9, 10 hold 12, 13, 14 (rule 2 predicts 15) and 20 (rule 1); rows 5, 7, 9 hold
+// 20 (rule 6); no other chain holds.
+std::vector<std::string> tenDraws() {
+    const std::array<std::array<int, 5>, 10> numbers = {{{20, 31, 2, 17, 26},
+                                                         {20, 32, 9, 24, 35},
+                                                         {20, 30, 4, 18, 27},
+                                                         {20, 31, 10, 22, 36},
+                                                         {20, 32, 1, 16, 28},
+                                                         {20, 30, 11, 23, 37},
+                                                         {20, 31, 3, 19, 25},
+                                                         {20, 12, 5, 21, 38},
+                                                         {20, 13, 8, 26, 33},
+                                                         {20, 14, 6, 29, 39}}};
+    std::vector<std::string> lines;
+    for (int k = 1; k <= 10; ++k)
+        lines.push_back(MakeDrawLine("2026/01/" + NumFormat("00", k), "115" + NumFormat("000", k),
+                                     numbers[static_cast<std::size_t>(k - 1)]));
+    return lines;
+}
+
+class PathWindowTest : public WindowTest {
+protected:
+    void SetUp() override {
+        loadDraws(tenDraws());
+        std::vector<int> rows;
+        for (int k = 1; k <= 10; ++k)
+            rows.push_back(k);
+        PublishDragQuery(tables.drag, tables.draws, rows, DragMark::Dot, "999999", false);
+        tables.drag.RuleTitle = "本期開 20 本期 拖牌分析";
+    }
+};
+
+} // namespace
+
+TEST_F(PathWindowTest, NumberAnalysisCountsAndPredictsOnShowing) {
+    TForm_rk_no_analysis w(tables.draws, tables.drag, tables.rules, services, links);
+    platform.shower.showModal(w);
+    EXPECT_EQ(Label(w, "lb_ruletitle"), QStringLiteral("本期開 20 本期 拖牌分析"));
+    EXPECT_EQ(Text(w, "cb_lt"), QStringLiteral("10"));
+    EXPECT_EQ(w.cb_lt->count(), 9);
+    EXPECT_EQ(GridRow(w, "sga1", 0)[19], QStringLiteral("20"));
+    EXPECT_EQ(GridRow(w, "sga1", 1)[19], QStringLiteral("10"));
+    EXPECT_EQ(GridRow(w, "sga2", 0)[17], QStringLiteral("39"));
+    EXPECT_EQ(GridRow(w, "sga2", 0)[18], QString());
+    EXPECT_EQ(GridRow(w, "sga4", 0)[7], QStringLiteral("H"));
+    EXPECT_EQ(Text(w, "Ed_result"), QStringLiteral(" 20 15 20"));
+    const QStringList memo = MemoLines(w, "mmresult");
+    ASSERT_FALSE(memo.isEmpty());
+    EXPECT_EQ(memo[0], QStringLiteral("版路名稱：本期開 20 本期 拖牌分析"));
+    EXPECT_TRUE(memo.contains(QStringLiteral("本期預測 15")));
+
+    Type(w, "cb_lt", "3");
+    EXPECT_EQ(GridRow(w, "sga1", 1)[11], QStringLiteral("1")); // 12 once in the last three rows
+    EXPECT_EQ(GridRow(w, "sga1", 1)[19], QStringLiteral("3"));
+    Click(w, "cb_sort");
+    EXPECT_EQ(GridRow(w, "sga1", 0)[0], QStringLiteral("20"));
+    EXPECT_EQ(GridRow(w, "sga3", 0)[0], QStringLiteral("  0"));
+
+    platform.dialogs.answer(DialogAnswer::Yes);
+    Type(w, "cb_lt", "x");
+    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("您輸入的數字錯誤,請重新輸入"));
+    EXPECT_EQ(GridRow(w, "sga1", 0)[0], QStringLiteral("20")); // counts as they were
+    w.close();
+    EXPECT_EQ(Label(w, "lb_ruletitle"), QString());
+}
+
+TEST_F(PathWindowTest, RulesAreCheckedAgainAfterThePathDefinition) {
+    TForm_rk_no_analysis w(tables.draws, tables.drag, tables.rules, services, links);
+    platform.shower.showModal(w);
+    tables.rules.RuleEnable[1] = false; // as the path definition would leave it
+    Click(w, "SpeedButton1");
+    EXPECT_EQ(links.opened, QStringList{"Form_rk_rule_define"});
+    EXPECT_EQ(Text(w, "Ed_result"), QStringLiteral(" 15 20"));
+
+    const QString file = dir.file(QStringLiteral("rules.txt"));
+    platform.dialogs.saveAs(file);
+    Click(w, "SpeedButton4");
+    EXPECT_EQ(platform.dialogs.saveRequests.back().filter, QStringLiteral("純文字檔案(*.txt)"));
+    EXPECT_EQ(ReadTextLines(file.toStdString()).front(), "版路名稱：本期開 20 本期 拖牌分析");
+    EXPECT_TRUE(platform.dialogs.prompts.empty());
+    Click(w, "SpeedButton3");
+    EXPECT_TRUE(MemoLines(w, "mmresult").isEmpty());
+}
+
+TEST_F(PathWindowTest, PathDefinitionShowsAndWritesTheRulesInForce) {
+    TForm_rk_rule_define w(tables.rules, services);
+    tables.rules.RuleEnable[3] = false;
+    tables.rules.RuleOkCount = 4;
+    platform.shower.showModal(w);
+    EXPECT_FALSE(w.cb_n1m1->isChecked());
+    EXPECT_TRUE(w.cb_n1p0->isChecked());
+    EXPECT_TRUE(w.rb_ok4->isChecked());
+    EXPECT_EQ(w.cb_n2m2->text(), QStringLiteral("隔二版開 Ｎ－２號(X2N-2)"));
+    EXPECT_FALSE(tables.rules.RuleEnable[3]); // showing writes nothing
+
+    Click(w, "cb_n2p1");
+    EXPECT_FALSE(tables.rules.RuleEnable[7]);
+    EXPECT_FALSE(tables.rules.RuleEnable[3]);
+    Click(w, "rb_ok2");
+    EXPECT_EQ(tables.rules.RuleOkCount, 2);
+    Click(w, "SpeedButton1");
+    EXPECT_EQ(Text(w, "SpeedButton1"), QStringLiteral("全選"));
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_FALSE(tables.rules.RuleEnable[k]) << k;
+    Click(w, "SpeedButton1");
+    EXPECT_EQ(Text(w, "SpeedButton1"), QStringLiteral("清除"));
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_TRUE(tables.rules.RuleEnable[k]) << k;
+    w.close();
+
+    // A reload switches every rule on again; the next showing says so.
+    Click(w, "SpeedButton1");
+    ResetPathRules(tables.rules);
+    platform.shower.showModal(w);
+    EXPECT_TRUE(w.cb_n1p0->isChecked());
+    EXPECT_TRUE(w.rb_ok3->isChecked());
+}

@@ -1,0 +1,170 @@
+#include <QAbstractBarSeries>
+#include <QBarSet>
+#include <QChartView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStackedLayout>
+#include <gtest/gtest.h>
+
+#include "analysis/statistics/chart_export_window.h"
+#include "analysis/statistics/number_statistics.h"
+#include "analysis/statistics/statistics_draws.h"
+#include "analysis/statistics/statistics_window.h"
+#include "app/application.h"
+#include "app/main_window.h"
+#include "platform/report_form.h"
+#include "support/window_fixture.h"
+
+namespace {
+
+// Ten draws of 30..34 from 2020/01/01, then five more; the newest holds 2 and 20..23.
+std::vector<std::string> History() {
+    std::vector<std::array<int, 5>> numbers(10, {30, 31, 32, 33, 34});
+    for (const auto& draw : std::vector<std::array<int, 5>>{{1, 2, 3, 4, 5},
+                                                            {6, 7, 8, 9, 10},
+                                                            {1, 11, 12, 13, 14},
+                                                            {15, 16, 17, 18, 19},
+                                                            {20, 21, 22, 23, 2}})
+        numbers.push_back(draw);
+    return DatedDraws(numbers);
+}
+
+const char* BallName(int n) {
+    static std::string name;
+    name = "Image" + NumText(n);
+    return name.c_str();
+}
+
+const char* ValueName(int n) {
+    static std::string name;
+    name = "lb" + NumText(n);
+    return name.c_str();
+}
+
+class StatisticsWindowTest : public WindowTest {
+protected:
+    void SetUp() override { loadDraws(History()); }
+
+    TForm_rk_statistics& open(const std::string& uploadUrl = "ftp://127.0.0.1:9/") {
+        window = std::make_unique<TForm_rk_statistics>(tables.draws, services, links, uploadUrl);
+        services.shower.showModal(*window);
+        return *window;
+    }
+
+    // Every ball and its value label stand in the slot the ranking gives them.
+    void expectSlots(const NumberRanking& ranking) {
+        for (int slot = 1; slot <= 39; ++slot) {
+            const int n = ranking.stat_order[slot];
+            EXPECT_EQ(Find<QLabel>(*window, BallName(n)).pos(), StatisticsForm::ballSlot(slot)) << n;
+            EXPECT_EQ(Find<QLabel>(*window, ValueName(n)).pos(), StatisticsForm::labelSlot(slot)) << n;
+        }
+    }
+
+    DateRange whole() const { return DateRange{Date{2002, 1, 1}, platform.clock.today()}; }
+
+    std::unique_ptr<TForm_rk_statistics> window;
+};
+
+} // namespace
+
+TEST_F(StatisticsWindowTest, ViewAndOrderButtonsMoveTheBallsIntoTheirSlots) {
+    TForm_rk_statistics& w = open();
+    EXPECT_EQ(Text(w, "lbcount"), "15");
+    EXPECT_EQ(Label(w, "lb30"), "10");
+    EXPECT_EQ(Label(w, "F1_avrlb"), "平均值為 1.92");
+    expectSlots(CountNumbers(tables.draws, whole(), true));
+    EXPECT_FALSE(Find<QLabel>(w, "Image40").isVisibleTo(&w));
+
+    Click(w, "sb_no");
+    expectSlots(IdentityRanking(39));
+    EXPECT_EQ(Label(w, "lb30"), "10");
+
+    Click(w, "sb_F3");
+    EXPECT_TRUE(Find<QAbstractButton>(w, "sb_big").isChecked());
+    expectSlots(CountFar(tables.draws, whole(), true));
+    EXPECT_EQ(Label(w, "lb02"), "0");
+    EXPECT_EQ(Label(w, "lb30"), "5");
+    // A number of the newest draw is red and larger.
+    EXPECT_GT(Find<QLabel>(w, "lb02").font().pointSize(), Find<QLabel>(w, "lb30").font().pointSize());
+    EXPECT_TRUE(Find<QLabel>(w, "lb02").styleSheet().contains(QStringLiteral("red")));
+
+    Click(w, "sb_no");
+    expectSlots(IdentityRanking(39));
+}
+
+TEST_F(StatisticsWindowTest, TheRangeRecountsRankingsAndTheTailViewWaitsForItsButton) {
+    TForm_rk_statistics& w = open();
+    PickDate(w, "DateTimePicker1", QDate(2020, 1, 11)); // from the 11th draw
+    EXPECT_EQ(Text(w, "lbcount"), "5");
+    EXPECT_EQ(Label(w, "lb30"), "0");
+
+    Click(w, "sb_F2");
+    EXPECT_EQ(w.Panels->currentWidget(), w.Panel_F2);
+    EXPECT_FALSE(Find<QWidget>(w, "sb_big").isVisibleTo(&w));
+    EXPECT_EQ(Label(w, "F2_lb0"), "2"); // 10 and 20
+    EXPECT_EQ(Label(w, "F2_avrlb"), "平均值為 2.50");
+
+    PickDate(w, "DateTimePicker1", QDate(2002, 1, 1));
+    EXPECT_EQ(Label(w, "F2_lb0"), "2");
+    Click(w, "sb_begin");
+    EXPECT_EQ(Label(w, "F2_lb0"), "12");
+    EXPECT_EQ(Text(w, "lbcount"), "15");
+
+    Click(w, "sb_F1");
+    EXPECT_EQ(w.Panels->currentWidget(), w.Panel_F1);
+    EXPECT_FALSE(Find<QWidget>(w, "sb_begin").isVisibleTo(&w));
+    EXPECT_EQ(Label(w, "lb30"), "10");
+}
+
+TEST_F(StatisticsWindowTest, HiddenButtonsPrintCopyAndExportTheRanking) {
+    TForm_rk_statistics& w = open();
+    QSignalSpy logo(&w, &TForm_rk_statistics::printLogoWanted);
+    w.Button1Click();
+    ASSERT_EQ(links.printed.size(), 1u);
+    EXPECT_EQ(links.printed[0], MemoLines(w, "Memo1"));
+    EXPECT_EQ(links.printed[0].size(), 39);
+    EXPECT_EQ(links.printed[0][0], QStringLiteral("34-10"));
+    EXPECT_EQ(logo.count(), 1);
+    w.Button2Click();
+    EXPECT_EQ(platform.clipboard.content, w.Memo1->toPlainText());
+
+    w.Button3Click();
+    w.Button3Click(); // a second filling replaces the bars
+    ASSERT_TRUE(w.chartWindow());
+    Tform_rk_stk_chart& chart = *w.chartWindow();
+    EXPECT_EQ(platform.shower.modelessShown.count(QStringLiteral("form_rk_stk_chart")), 2);
+    EXPECT_EQ(Label(chart, "Label1"), "small1.gif");
+    EXPECT_EQ(Label(chart, "Label3"), "index1B.gif");
+    EXPECT_TRUE(Find<QRadioButton>(chart, "RadioButton2").isChecked());
+    for (const auto& [name, bars] :
+         std::vector<std::pair<const char*, int>>{{"Chart1", 6}, {"Chart2", 19}, {"Chart3", 20}}) {
+        const auto series = Find<QChartView>(chart, name).chart()->series();
+        ASSERT_EQ(series.size(), 1) << name;
+        EXPECT_EQ(qobject_cast<QAbstractBarSeries*>(series[0])->barSets()[0]->count(), bars) << name;
+    }
+    EXPECT_TRUE(Find<QChartView>(chart, "Chart2")
+                    .chart()
+                    ->title()
+                    .startsWith(QStringLiteral("109001-109015 期號碼統計")));
+
+    Click(w, "sb_F3");
+    w.Button3Click();
+    EXPECT_EQ(Label(chart, "Label1"), "small2.gif");
+    Click(w, "sb_F2"); // the tail view keeps the names
+    w.Button3Click();
+    EXPECT_EQ(Label(chart, "Label1"), "small2.gif");
+}
+
+TEST_F(StatisticsWindowTest, OpensFromTheStatisticsMenu) {
+    Application app(services);
+    app.start();
+    Click(*app.windows().Form_rk_main, "statistics");
+    EXPECT_EQ(platform.shower.modalShown.back(), QStringLiteral("Form_rk_statistics"));
+    EXPECT_EQ(Text(*app.windows().Form_rk_statistics, "lbcount"), "15");
+    // Printing the ranking puts the game's logo on the report.
+    app.windows().Form_rk_statistics->Button1Click();
+    EXPECT_EQ(app.windows().rpt->QRImage2, app.windows().Form_rk_main->currentLogo().toImage());
+    EXPECT_EQ(platform.reportPreview.lastLines.size(), 39);
+}
