@@ -83,7 +83,7 @@ void TForm_Download_TxT_from_http::Button1Click() {
 void TForm_Download_TxT_from_http::requestFinished() {
     const HttpResponse& response = NMHTTP_DLTXT->response();
     if (response.ok)
-        NMHTTP_DLTXTSuccess(response.body);
+        NMHTTP_DLTXTSuccess(response.body, response.lengthDeclared);
     else
         reportFailure();
     emit downloadFinished();
@@ -95,13 +95,13 @@ void TForm_Download_TxT_from_http::reportFailure() {
     close();
 }
 
-void TForm_Download_TxT_from_http::NMHTTP_DLTXTSuccess(const std::string& body) {
+void TForm_Download_TxT_from_http::NMHTTP_DLTXTSuccess(const std::string& body, bool lengthChecked) {
     Memo_txt->clear();
     Memo_txt->setPlainText(qs(Big5ToUtf8(body)));
     // An error page, a mixed answer or a cut one must not replace the history. The client refuses
     // a body shorter than its declared length but does not say whether one was declared, so the
     // body must also end in a line end.
-    const DownloadedDrawFile checked = DrawFileFromDownload(body, draws_.MaxNo);
+    const DownloadedDrawFile checked = DrawFileFromDownload(body, draws_.MaxNo, lengthChecked);
     if (!checked.ok()) {
         refuse(DownloadRefusalMessage(checked));
         return;

@@ -24,7 +24,8 @@ public:
 
     void FormShow();
     void Button1Click();
-    void NMHTTP_DLTXTSuccess(const std::string& body);
+    // `lengthChecked`: the whole body arrived as long as the server said it was.
+    void NMHTTP_DLTXTSuccess(const std::string& body, bool lengthChecked = false);
     void FormClose();
 
     // 20 s unless a test wants to wait less for a server that never answers.

@@ -173,6 +173,10 @@ HttpResponse HttpGet(const std::string& url, std::chrono::milliseconds timeout,
         response.error = "HTTP status " + std::to_string(response.status);
         return response;
     }
+    // libcurl fails a transfer shorter than its declared length, so a length here was met.
+    curl_off_t declared = -1;
+    curl_easy_getinfo(handle, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &declared);
+    response.lengthDeclared = declared >= 0 && static_cast<curl_off_t>(transfer.body.size()) == declared;
     response.ok = true;
     response.body = std::move(transfer.body);
     return response;

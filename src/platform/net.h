@@ -16,7 +16,8 @@ struct HttpResponse {
     bool ok = false; // a 2xx answer arrived whole
     long status = 0; // the last answer's status, 0 when none came
     std::string body;
-    std::string error; // why it failed, for the curious; the user sees one fixed message
+    std::string error;           // why it failed, for the curious; the user sees one fixed message
+    bool lengthDeclared = false; // the server sent the body's length, and all of it arrived
 };
 
 // A plain GET: follows up to 5 redirects (http and https only), no proxy, gives up after

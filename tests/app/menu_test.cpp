@@ -87,8 +87,9 @@ TEST_F(MenuTest, EveryItemOpensItsWindowOnItsPage) {
         }
         ASSERT_NE(shown, nullptr);
         EXPECT_EQ(shown->objectName(), QString::fromUtf8(opener.window));
-        if (opener.pageControl)
+        if (opener.pageControl) {
             EXPECT_EQ(CurrentPage(*shown, opener.pageControl), QString::fromUtf8(opener.page));
+        }
     }
     for (const auto& prompt : platform.dialogs.prompts)
         ADD_FAILURE() << prompt.text.toStdString();

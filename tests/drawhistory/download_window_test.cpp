@@ -280,6 +280,23 @@ TEST_F(DownloadTest, CutOrMixedBodiesAreRefusedAndTheFileStaysByteForByte) {
     }
 }
 
+TEST_F(DownloadTest, ABodyAsLongAsItsDeclaredLengthNeedsNoFinalLineEnd) {
+    QByteArray body = serverFile();
+    body.chop(1); // the last line without its line end, the length sent with the answer
+    server.route(DrawFilePath, {200, body, {}, false});
+    downloadFromViewer();
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
+    EXPECT_EQ(state().draws.DrawCount, 3);
+    // Without a length the same body may have been cut: refused, the file kept.
+    const std::string before = drawFileBytes();
+    server.sendWithoutLength(DrawFilePath);
+    platform.dialogs.prompts.clear();
+    downloadFromViewer();
+    EXPECT_EQ(platform.dialogs.prompts.size(), 1u);
+    EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
+    EXPECT_EQ(drawFileBytes(), before);
+}
+
 TEST_F(DownloadTest, FewerDrawsThanTheFileHoldsAreAskedAbout) {
     std::vector<std::string> five;
     for (int d = 1; d <= 5; ++d)
