@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <stdexcept>
 
 namespace {
@@ -25,26 +26,63 @@ void CollectCrossGroups(std::span<const int> pillarOfSlot, int size, int from, s
     }
 }
 
-// The 2x2x3x3 splits come in blocks of ten that share pillars 1 and 2 and deal the same six numbers
-// into pillars 3 and 4; inside a block, the ten ways of doing so are always the same. Per way: the
-// nine pairs (pillar 3 number, pillar 4 number) as indexes among the fifteen pairs of the six.
+// The 2x2x3x3 splits come in blocks of ten that share pillars 1 and 2 and deal the six numbers
+// left into pillars 3 and 4 in the same ten ways: pillar 3 takes the smallest of the six and two
+// more, those two running through the pairs of the other five in ascending order.
 constexpr int MixedBlock = 10;
-constexpr int RestCount = 6;
-using RestPairs = std::array<std::array<std::uint8_t, 9>, MixedBlock>;
+constexpr std::size_t RestCount = 6;
 
-int RestPairIndex(int x, int y) {
-    if (x > y)
-        std::swap(x, y);
-    int index = 0;
-    for (int i = 0; i < x; ++i)
+// The fifteen pairs of the six (as ranks, ascending), in order: (0,1), (0,2), ..., (4,5).
+struct RankPair {
+    std::size_t x = 0, y = 0;
+};
+constexpr std::array<RankPair, 15> RestPairs = [] {
+    std::array<RankPair, 15> pairs{};
+    std::size_t id = 0;
+    for (std::size_t x = 0; x < RestCount; ++x)
+        for (std::size_t y = x + 1; y < RestCount; ++y)
+            pairs[id++] = {x, y};
+    return pairs;
+}();
+
+constexpr std::size_t RestPairIndex(std::size_t x, std::size_t y) {
+    std::size_t index = 0;
+    for (std::size_t i = 0; i < x; ++i)
         index += RestCount - 1 - i;
     return index + (y - x - 1);
 }
 
-const RestPairs& MixedRestPairs() {
-    static const RestPairs layout = [] {
+// Per way: the numbers of pillars 3 and 4 as ranks among the six, and the three pairs inside
+// each as indexes of RestPairs.
+struct MixedWay {
+    std::array<std::size_t, 3> third{}, fourth{};
+    std::array<std::size_t, 6> insidePairs{};
+};
+constexpr std::array<MixedWay, MixedBlock> MixedWays = [] {
+    std::array<MixedWay, MixedBlock> ways{};
+    std::size_t w = 0;
+    for (std::size_t x = 1; x < RestCount; ++x)
+        for (std::size_t y = x + 1; y < RestCount; ++y) {
+            MixedWay& way = ways[w++];
+            way.third = {0, x, y};
+            for (std::size_t r = 1, f = 0; r < RestCount; ++r)
+                if (r != x && r != y)
+                    way.fourth[f++] = r;
+            for (std::size_t i = 0; const std::array<std::size_t, 3>& pillar : {way.third, way.fourth}) {
+                way.insidePairs[i++] = RestPairIndex(pillar[0], pillar[1]);
+                way.insidePairs[i++] = RestPairIndex(pillar[0], pillar[2]);
+                way.insidePairs[i++] = RestPairIndex(pillar[1], pillar[2]);
+            }
+        }
+    return ways;
+}();
+
+// The scorer relies on the layout above: checked once against the enumeration.
+void CheckMixedBlocks() {
+    static const bool checked = [] {
         const std::vector<SplitPattern>& patterns = SplitPatterns(SplitShape::Mixed2233);
-        RestPairs pairs{};
+        if (patterns.size() % MixedBlock != 0)
+            throw std::logic_error("2x2x3x3 splits are not in blocks of ten");
         for (std::size_t i = 0; i < patterns.size(); ++i) {
             const SplitPattern& p = patterns[i];
             const SplitPattern& head = patterns[i - i % MixedBlock];
@@ -53,22 +91,32 @@ const RestPairs& MixedRestPairs() {
             std::array<int, RestCount> rest{};
             std::copy(p.begin() + 4, p.begin() + 10, rest.begin());
             std::sort(rest.begin(), rest.end());
-            auto rank = [&](int position) {
-                return static_cast<int>(std::find(rest.begin(), rest.end(), position) - rest.begin());
-            };
-            std::array<std::uint8_t, 9> ids{};
-            for (int c = 0; c < 3; ++c)
-                for (int d = 0; d < 3; ++d)
-                    ids[static_cast<std::size_t>(3 * c + d)] = static_cast<std::uint8_t>(RestPairIndex(
-                        rank(p[static_cast<std::size_t>(4 + c)]), rank(p[static_cast<std::size_t>(7 + d)])));
-            if (i < MixedBlock)
-                pairs[i] = ids;
-            else if (pairs[i % MixedBlock] != ids)
-                throw std::logic_error("2x2x3x3 blocks differ in pillars 3 and 4");
+            for (std::size_t c = 0; c < 3; ++c)
+                if (p[4 + c] != rest[MixedWays[i % MixedBlock].third[c]])
+                    throw std::logic_error("2x2x3x3 blocks deal pillars 3 and 4 differently");
         }
-        return pairs;
+        return true;
     }();
-    return layout;
+    (void)checked;
+}
+
+// Sets of a split's slots as bit sets: bit k stands for members[k].
+constexpr std::uint32_t SlotSets = 1u << MaxShapeNumbers;
+constexpr std::uint32_t AllSlots = SlotSets - 1;
+
+// The 120 sets of three slots.
+constexpr std::array<std::uint16_t, 120> SlotTriples = [] {
+    std::array<std::uint16_t, 120> triples{};
+    std::size_t t = 0;
+    for (int i = 0; i < MaxShapeNumbers; ++i)
+        for (int j = i + 1; j < MaxShapeNumbers; ++j)
+            for (int k = j + 1; k < MaxShapeNumbers; ++k)
+                triples[t++] = static_cast<std::uint16_t>(1u << i | 1u << j | 1u << k);
+    return triples;
+}();
+
+std::uint32_t LowestBit(std::uint32_t set) {
+    return set & (0u - set);
 }
 
 } // namespace
@@ -86,7 +134,7 @@ SplitScorer::SplitScorer(SplitShape shape) : shape_(shape), patterns_(SplitPatte
         CollectCrossGroups(pillarOfSlot, size, 0, group, crossGroups_[size - 2]);
     }
     if (shape == SplitShape::Mixed2233)
-        MixedRestPairs();
+        CheckMixedBlocks();
 }
 
 void SplitScorer::score(const CoOccurrence& counts, std::span<const int> members,
@@ -123,55 +171,91 @@ void SplitScorer::scoreByGroups(const CoOccurrence& counts, std::span<const int>
 
 void SplitScorer::scoreMixedByBlocks(const CoOccurrence& counts, std::span<const int> members,
                                      std::vector<StarTotals>& totals) const {
-    const RestPairs& restPairs = MixedRestPairs();
+    // Lines holding each set of the ten numbers, by slot bits: every count below is read from this
+    // small table rather than from the selection's large one.
+    std::array<std::uint32_t, SlotSets> selectionOf;
+    std::array<int, SlotSets> lines;
+    selectionOf[0] = 0;
+    lines[0] = 0;
+    for (std::uint32_t set = 1; set < SlotSets; ++set) {
+        selectionOf[set] =
+            selectionOf[set & (set - 1)] | 1u << members[static_cast<std::size_t>(std::countr_zero(set))];
+        lines[set] = counts.lines(selectionOf[set]);
+    }
+
+    // A split's 2- and 3-star totals are all the pairs and triples of the ten less the bets with
+    // two or more numbers in one pillar, and a pair or triple has that in at most one pillar. So
+    // they are sums over the pillars of what each pillar takes away, counted once per subset for
+    // every pillar that can occur (any two or three slots).
+    struct Inside {
+        int pairs = 0;   // 2-star bets inside the pillar
+        int triples = 0; // 3-star bets with two or three numbers in the pillar
+    };
+    std::array<Inside, SlotSets> inside;
+    int allPairs = 0, allTriples = 0;
+    for (int i = 0; i < MaxShapeNumbers; ++i)
+        for (int j = i + 1; j < MaxShapeNumbers; ++j) {
+            const std::uint32_t pair = 1u << i | 1u << j;
+            int withThird = 0;
+            for (int k = 0; k < MaxShapeNumbers; ++k)
+                if ((pair >> k & 1u) == 0)
+                    withThird += lines[pair | 1u << k];
+            inside[pair] = {lines[pair], withThird};
+            allPairs += lines[pair];
+        }
+    for (const std::uint32_t triple : SlotTriples) {
+        const std::uint32_t a = LowestBit(triple), b = LowestBit(triple ^ a), c = triple ^ a ^ b;
+        const Inside& ab = inside[a | b];
+        const Inside& ac = inside[a | c];
+        const Inside& bc = inside[b | c];
+        // The three pairs' sums count each triple with two of these numbers once and the triple
+        // itself three times.
+        inside[triple] = {ab.pairs + ac.pairs + bc.pairs,
+                          ab.triples + ac.triples + bc.triples - 2 * lines[triple]};
+        allTriples += lines[triple];
+    }
+
+    // The 4-star bets take one number of each pillar. Per set of three slots: the groups it makes
+    // with a number of pillar 1, counted again whenever pillar 1 changes (the blocks of one pillar
+    // 1 follow each other).
+    std::array<int, SlotSets> withFirst;
+    std::uint32_t first = 0;
     for (std::size_t block = 0; block < patterns_.size(); block += MixedBlock) {
         const SplitPattern& head = patterns_[block];
-        auto bitOf = [&](int slot) { return 1u << members[head[static_cast<std::size_t>(slot)]]; };
-        const std::uint32_t first[2] = {bitOf(0), bitOf(1)};
-        const std::uint32_t second[2] = {bitOf(2), bitOf(3)};
-        const std::uint32_t both[4] = {first[0], first[1], second[0], second[1]};
-        std::array<int, RestCount> restSlots{};
-        std::copy(head.begin() + 4, head.begin() + 10, restSlots.begin());
-        std::sort(restSlots.begin(), restSlots.end());
-        std::array<std::uint32_t, RestCount> rest{};
-        for (int r = 0; r < RestCount; ++r)
-            rest[static_cast<std::size_t>(r)] =
-                1u << members[static_cast<std::size_t>(restSlots[static_cast<std::size_t>(r)])];
-
-        // Bets inside pillars 1-2 and from them to any of the six: the same for the whole block.
-        int fixed2 = 0, fixed3 = 0;
-        for (std::uint32_t a : first)
-            for (std::uint32_t b : second)
-                fixed2 += counts.lines(a | b);
-        for (std::uint32_t x : rest) {
-            for (std::uint32_t y : both)
-                fixed2 += counts.lines(x | y);
-            for (std::uint32_t a : first)
-                for (std::uint32_t b : second)
-                    fixed3 += counts.lines(a | b | x);
+        const std::uint32_t a = 1u << head[0], b = 1u << head[1], c = 1u << head[2], d = 1u << head[3];
+        if ((a | b) != first) {
+            first = a | b;
+            for (const std::uint32_t triple : SlotTriples)
+                withFirst[triple] = lines[triple | a] + lines[triple | b];
         }
-        // Per pair of the six (one in pillar 3, one in pillar 4): what that pair adds.
-        std::array<StarTotals, 15> pairGain{};
-        for (int x = 0; x < RestCount; ++x)
-            for (int y = x + 1; y < RestCount; ++y) {
-                const std::uint32_t pair =
-                    rest[static_cast<std::size_t>(x)] | rest[static_cast<std::size_t>(y)];
-                StarTotals& gain = pairGain[static_cast<std::size_t>(RestPairIndex(x, y))];
-                gain.star2 = counts.lines(pair);
-                for (std::uint32_t z : both)
-                    gain.star3 += counts.lines(pair | z);
-                for (std::uint32_t a : first)
-                    for (std::uint32_t b : second)
-                        gain.star4 += counts.lines(pair | a | b);
-            }
-        for (int way = 0; way < MixedBlock; ++way) {
-            StarTotals sum{fixed2, fixed3, 0};
-            for (std::uint8_t id : restPairs[static_cast<std::size_t>(way)]) {
-                sum.star2 += pairGain[id].star2;
-                sum.star3 += pairGain[id].star3;
-                sum.star4 += pairGain[id].star4;
-            }
-            totals[block + static_cast<std::size_t>(way)] = sum;
+        const std::uint32_t second = c | d;
+        // Per pair of the six numbers left: the 4-star bets it makes with pillars 1 and 2.
+        const std::uint32_t restSet = AllSlots & ~(first | second);
+        std::array<std::uint32_t, RestCount> rest{};
+        for (std::uint32_t left = restSet, r = 0; left != 0; left &= left - 1)
+            rest[r++] = LowestBit(left);
+        std::array<int, RestPairs.size()> pairGain{};
+        int allGain = 0;
+        for (std::size_t id = 0; id < RestPairs.size(); ++id) {
+            const std::uint32_t pair = rest[RestPairs[id].x] | rest[RestPairs[id].y];
+            pairGain[id] = withFirst[pair | c] + withFirst[pair | d];
+            allGain += pairGain[id];
+        }
+
+        // Each total is everything less what the pillars keep inside; for the 4-star bets, the pairs
+        // across pillars 3 and 4 are all pairs of the six less those inside either.
+        const int blockPairs = allPairs - inside[first].pairs - inside[second].pairs;
+        const int blockTriples = allTriples - inside[first].triples - inside[second].triples;
+        for (std::size_t w = 0; w < MixedWays.size(); ++w) {
+            const MixedWay& way = MixedWays[w];
+            const std::uint32_t thirdSet = rest[way.third[0]] | rest[way.third[1]] | rest[way.third[2]];
+            const Inside& third = inside[thirdSet];
+            const Inside& fourth = inside[restSet ^ thirdSet];
+            int star4 = allGain;
+            for (const std::size_t id : way.insidePairs)
+                star4 -= pairGain[id];
+            totals[block + w] = {blockPairs - third.pairs - fourth.pairs,
+                                 blockTriples - third.triples - fourth.triples, star4};
         }
     }
 }

@@ -203,6 +203,29 @@ TEST(SplitSearch, SelectionMustHoldTheShapesCountOfDistinctNumbers) {
     EXPECT_THROW(CoOccurrence(NumberRange(1, 16), {}), std::invalid_argument);
 }
 
+TEST(SplitSearch, ScoringTenOfFifteenMatchesScoringTheTenAlone) {
+    // The subset searches score ten positions of a fifteen-number table; every total of every split
+    // must be what the ten numbers give on their own.
+    std::mt19937 random(1510);
+    const std::vector<std::string> fifteen = RandomSelection(random, 15);
+    const std::vector<std::string> memo = RandomMemo(random, 80, fifteen);
+    const CoOccurrence wide(fifteen, memo);
+    const SplitScorer scorer(SplitShape::Mixed2233);
+    for (const std::vector<int>& members :
+         {std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, std::vector<int>{5, 6, 7, 8, 9, 10, 11, 12, 13, 14},
+          std::vector<int>{0, 2, 3, 5, 8, 9, 11, 12, 13, 14},
+          std::vector<int>{1, 3, 4, 6, 7, 8, 10, 11, 12, 14}}) {
+        std::vector<std::string> ten;
+        for (int m : members)
+            ten.push_back(fifteen[static_cast<std::size_t>(m)]);
+        std::vector<StarTotals> fromWide, alone;
+        scorer.score(wide, members, fromWide);
+        scorer.score(CoOccurrence(ten, memo), std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, alone);
+        ASSERT_EQ(fromWide.size(), 2520u);
+        EXPECT_TRUE(fromWide == alone) << JoinTexts(ten, ",");
+    }
+}
+
 TEST(SplitSearch, FastScoringMatchesTheSlowScoringOnRandomWindows) {
     std::mt19937 random(2026);
     struct Case {
