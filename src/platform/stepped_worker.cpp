@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <stdexcept>
@@ -20,7 +21,7 @@ struct SteppedWorker::Sync {
     std::mutex mutex;
     std::condition_variable handled;
     long long stepsPosted = 0;
-    long long stepsHandled = 0;
+    std::atomic<long long> stepsHandled = 0;
     bool abandoned = false; // the worker object is gone or going
 
     bool isAbandoned() {
@@ -95,6 +96,14 @@ void SteppedWorker::step(int n) {
             sync->handled.notify_all();
         },
         Qt::QueuedConnection);
+    // The GUI thread handles a step within microseconds; a short spin keeps this thread awake for
+    // it. Asleep on the condition, each of thousands of steps would pay for waking it again.
+    const auto spinUntil = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
+    while (std::chrono::steady_clock::now() < spinUntil) {
+        if (sync.stepsHandled.load() >= ticket)
+            return;
+        std::this_thread::yield();
+    }
     std::unique_lock lock(sync.mutex);
     sync.handled.wait(lock, [&] { return sync.stepsHandled >= ticket || sync.abandoned; });
 }
