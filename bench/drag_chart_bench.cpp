@@ -9,16 +9,6 @@
 
 namespace {
 
-const SharedTables& Loaded2500() {
-    static const std::unique_ptr<SharedTables> tables = [] {
-        auto t = std::make_unique<SharedTables>();
-        StoreDrawLines(t->draws, RandomDrawLines());
-        SplitDrawLines(t->draws, t->work);
-        return t;
-    }();
-    return *tables;
-}
-
 // Every distance and every mode over the whole history: the heaviest summary a player can ask for.
 DragChartSettings Everything() {
     DragChartSettings settings;
@@ -30,7 +20,7 @@ DragChartSettings Everything() {
 }
 
 void SummaryAllDistancesAllModes2500(benchmark::State& state) {
-    const DrawTables& draws = Loaded2500().draws;
+    const DrawTables& draws = RandomHistory().draws;
     std::size_t lines = 0;
     for (auto _ : state) {
         DragChartRun run = RunDragSummary(draws, Everything());
@@ -43,7 +33,7 @@ BENCHMARK(SummaryAllDistancesAllModes2500)->Unit(benchmark::kMillisecond);
 
 // All position boxes empty: every draw matches for every distance.
 void QueryEveryDrawAllDistances2500(benchmark::State& state) {
-    const DrawTables& draws = Loaded2500().draws;
+    const DrawTables& draws = RandomHistory().draws;
     DragChartQuery query;
     query.kind = DragChartQueryKind::PositionNumbers;
     for (auto _ : state) {

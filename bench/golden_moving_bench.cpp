@@ -10,16 +10,6 @@
 
 namespace {
 
-const SharedTables& RandomHistory() {
-    static const std::unique_ptr<SharedTables> tables = [] {
-        auto t = std::make_unique<SharedTables>();
-        StoreDrawLines(t->draws, RandomDrawLines());
-        SplitDrawLines(t->draws, t->work);
-        return t;
-    }();
-    return *tables;
-}
-
 const GoldenQuery WholeHistory{{2002, 7, 4}, {2026, 12, 7}, true};
 
 void GoldenRanking(benchmark::State& run) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <random>
 #include <set>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "common/num_format.h"
 #include "common/num_text.h"
+#include "draws/draw_loader.h"
 #include "draws/shared_tables.h"
 #include "pillars/draw_memo.h"
 #include "support/draw_lines.h"
@@ -54,4 +56,15 @@ inline std::vector<std::string> RandomDrawLines() {
                                      NumFormat("000000", i), numbers));
     }
     return lines;
+}
+
+// Those lines loaded and split, once per program.
+inline const SharedTables& RandomHistory() {
+    static const std::unique_ptr<SharedTables> tables = [] {
+        auto t = std::make_unique<SharedTables>();
+        StoreDrawLines(t->draws, RandomDrawLines());
+        SplitDrawLines(t->draws, t->work);
+        return t;
+    }();
+    return *tables;
 }

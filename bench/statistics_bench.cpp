@@ -12,34 +12,24 @@
 
 namespace {
 
-const DrawTables& FullHistory() {
-    static const std::unique_ptr<SharedTables> tables = [] {
-        auto t = std::make_unique<SharedTables>();
-        StoreDrawLines(t->draws, RandomDrawLines());
-        SplitDrawLines(t->draws, t->work);
-        return t;
-    }();
-    return tables->draws;
-}
-
 const DateRange Always{Date{2002, 1, 1}, Date{2030, 12, 31}};
 
 void BM_NumberRanking(benchmark::State& state) {
-    const DrawTables& draws = FullHistory();
+    const DrawTables& draws = RandomHistory().draws;
     for (auto _ : state)
         benchmark::DoNotOptimize(CountNumbers(draws, Always, true));
 }
 BENCHMARK(BM_NumberRanking)->Unit(benchmark::kMicrosecond);
 
 void BM_FarRanking(benchmark::State& state) {
-    const DrawTables& draws = FullHistory();
+    const DrawTables& draws = RandomHistory().draws;
     for (auto _ : state)
         benchmark::DoNotOptimize(CountFar(draws, Always, true));
 }
 BENCHMARK(BM_FarRanking)->Unit(benchmark::kMicrosecond);
 
 void BM_TailCounts(benchmark::State& state) {
-    const DrawTables& draws = FullHistory();
+    const DrawTables& draws = RandomHistory().draws;
     for (auto _ : state)
         benchmark::DoNotOptimize(CountTails(draws, Always));
 }
@@ -47,7 +37,7 @@ BENCHMARK(BM_TailCounts)->Unit(benchmark::kMicrosecond);
 
 // The map build with its grid table, as the gap window does on every showing.
 void BM_GapMapWithTable(benchmark::State& state) {
-    const DrawTables& draws = FullHistory();
+    const DrawTables& draws = RandomHistory().draws;
     for (auto _ : state) {
         const GapMap map = BuildGapMap(draws);
         benchmark::DoNotOptimize(GapMapTable(map));
@@ -57,7 +47,7 @@ BENCHMARK(BM_GapMapWithTable)->Unit(benchmark::kMicrosecond);
 
 // "全部號碼": the report of every number.
 void BM_GapReportAllNumbers(benchmark::State& state) {
-    const DrawTables& draws = FullHistory();
+    const DrawTables& draws = RandomHistory().draws;
     const GapMap map = BuildGapMap(draws);
     for (auto _ : state)
         for (int n = 1; n <= draws.MaxNo; ++n)
