@@ -129,6 +129,15 @@ QChartView* NewBarChart(const QString& objectName, QWidget* parent) {
     return view;
 }
 
+void SetBars(BarChartData& data, const std::vector<ChartBar>& bars) {
+    data.labels.clear();
+    data.values.clear();
+    for (const ChartBar& bar : bars) {
+        data.labels << QString::fromStdString(bar.label);
+        data.values << bar.value;
+    }
+}
+
 void SetBarChart(QChartView& view, const BarChartData& data) {
     QChart& chart = *view.chart();
     QStackedBarSeries* series = nullptr;

@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <vector>
+
+#include "common/chart_bar.h"
 
 class Clipboard;
 class QChartView;
@@ -20,6 +23,9 @@ struct BarChartData {
     QList<QColor> colours;    // one: every bar in it; one a bar: each its own; none: a fixed palette
     bool valueLabels = false; // each bar's value over it (a bar of 0 shows none)
 };
+
+// The labels and values of the core's bars.
+void SetBars(BarChartData& data, const std::vector<ChartBar>& bars);
 
 // A chart view ready for bars: no legend, no zooming, no animation, white, antialiased. The window
 // may style its chart further (title font and colour); SetBarChart keeps that.

@@ -35,15 +35,12 @@ namespace {
 const QString ShowDetails = QStringLiteral("顯示拖牌明細");
 const QString HideDetails = QStringLiteral("隱藏拖牌明細");
 
-BarChartData Bars(const QString& title, const std::vector<DragChartBar>& bars, QList<QColor> colours) {
+BarChartData Bars(const QString& title, const std::vector<ChartBar>& bars, QList<QColor> colours) {
     BarChartData data;
     data.title = title;
     data.valueLabels = true;
     data.colours = std::move(colours);
-    for (const DragChartBar& bar : bars) {
-        data.labels << qs(bar.label);
-        data.values << bar.value;
-    }
+    SetBars(data, bars);
     return data;
 }
 

@@ -65,15 +65,15 @@ DragChartBars showChartNo(const DragChartCounters& shown, int maxNo) {
     DragChartBars bars;
     for (int n = 1; n <= ChartNumberCount(maxNo); ++n) {
         const int v = shown.chart_nocnt[n];
-        bars.numbers.push_back({NumFormat("00", v % 100), v / 100});
+        bars.numbers.push_back({NumFormat("00", v % 100), static_cast<double>(v / 100)});
     }
     for (int t = 0; t < Tails; ++t) {
         const int v = shown.chart_tailcnt[t];
-        bars.tails.push_back({NumFormat("0", v % 10) + "尾", v / 100});
+        bars.tails.push_back({NumFormat("0", v % 10) + "尾", static_cast<double>(v / 100)});
     }
     for (int h = 0; h < Heads; ++h) {
         const int v = shown.chart_headcnt[h];
-        bars.heads.push_back({NumFormat("0", v % 10) + "頭", v / 100});
+        bars.heads.push_back({NumFormat("0", v % 10) + "頭", static_cast<double>(v / 100)});
     }
     return bars;
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/chart_bar.h"
 #include "common/fixed_table.h"
 
 // Room of the per-number counter; a game uses entries 1..MaxNo of it.
@@ -16,19 +17,11 @@ struct DragChartCounters {
     FixedTable<int, 4, 0> chart_headcnt;  // by tens digit: 01..39 have heads 0..3
 };
 
-// One bar of a chart: its x-axis label and value.
-struct DragChartBar {
-    std::string label;
-    int value = 0;
-
-    bool operator==(const DragChartBar&) const = default;
-};
-
 // The bars of the three charts: numbers (Chart1), tails (Chart3), heads (Chart2).
 struct DragChartBars {
-    std::vector<DragChartBar> numbers;
-    std::vector<DragChartBar> tails;
-    std::vector<DragChartBar> heads;
+    std::vector<ChartBar> numbers;
+    std::vector<ChartBar> tails;
+    std::vector<ChartBar> heads;
 };
 
 // The number slots a game has: MaxNo, limited to the counter's room.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/statistics/number_statistics.h"
+#include "common/chart_bar.h"
 
 struct DrawTables;
 
@@ -24,11 +25,6 @@ struct ChartExportTexts {
 // The draw range in the titles is the first and the last loaded draw; with no draw loaded their
 // numbers are empty.
 std::optional<ChartExportTexts> ChartTexts(const DrawTables& draws, StatisticsView view);
-
-struct ChartBar {
-    std::string label; // the number, "00"
-    double value = 0;  // its hits or draws since last drawn
-};
 
 // The bars of the three charts, from the ranking as it stands: the six best slots; the first
 // half of the slots (1..MaxNo div 2); the second half from the last slot backwards.

@@ -31,10 +31,7 @@ BarChartData Bars(const std::vector<ChartBar>& bars, const QString& title, const
     data.title = title;
     data.footText = footText;
     data.colours = std::move(colours);
-    for (const ChartBar& bar : bars) {
-        data.labels << qs(bar.label);
-        data.values << bar.value;
-    }
+    SetBars(data, bars);
     return data;
 }
 

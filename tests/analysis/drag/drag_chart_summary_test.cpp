@@ -10,7 +10,7 @@
 #include "common/num_text.h"
 #include "drag_chart_tables.h"
 
-void PrintTo(const DragChartBar& bar, std::ostream* out) {
+void PrintTo(const ChartBar& bar, std::ostream* out) {
     *out << bar.label << "=" << bar.value;
 }
 
@@ -41,17 +41,17 @@ DragChartSettings Settings(std::initializer_list<int> distances, std::initialize
     return settings;
 }
 
-int Count(const std::vector<DragChartBar>& bars, const std::string& label) {
-    for (const DragChartBar& bar : bars)
+int Count(const std::vector<ChartBar>& bars, const std::string& label) {
+    for (const ChartBar& bar : bars)
         if (bar.label == label)
             return bar.value;
     ADD_FAILURE() << "no bar " << label;
     return -1;
 }
 
-std::vector<std::string> Labels(const std::vector<DragChartBar>& bars) {
+std::vector<std::string> Labels(const std::vector<ChartBar>& bars) {
     std::vector<std::string> labels;
-    for (const DragChartBar& bar : bars)
+    for (const ChartBar& bar : bars)
         labels.push_back(bar.label);
     return labels;
 }
@@ -83,17 +83,17 @@ TEST(DragSummary, ListsMatchesAndFollowersAndCountsTheFollowers) {
     ASSERT_EQ(run.bars.numbers.size(), 39u);
     ASSERT_EQ(run.bars.tails.size(), 10u);
     ASSERT_EQ(run.bars.heads.size(), 4u);
-    EXPECT_EQ(run.bars.numbers[0], (DragChartBar{"06", 2}));
-    EXPECT_EQ(run.bars.numbers[1], (DragChartBar{"33", 1})); // equal counts: the higher number first
-    EXPECT_EQ(run.bars.numbers[13], (DragChartBar{"04", 1}));
-    EXPECT_EQ(run.bars.numbers[14], (DragChartBar{"39", 0}));
-    EXPECT_EQ(run.bars.numbers.back(), (DragChartBar{"01", 0}));
+    EXPECT_EQ(run.bars.numbers[0], (ChartBar{"06", 2}));
+    EXPECT_EQ(run.bars.numbers[1], (ChartBar{"33", 1})); // equal counts: the higher number first
+    EXPECT_EQ(run.bars.numbers[13], (ChartBar{"04", 1}));
+    EXPECT_EQ(run.bars.numbers[14], (ChartBar{"39", 0}));
+    EXPECT_EQ(run.bars.numbers.back(), (ChartBar{"01", 0}));
     EXPECT_EQ(Labels(run.bars.tails), (std::vector<std::string>{"6尾", "7尾", "5尾", "4尾", "9尾", "8尾",
                                                                 "3尾", "2尾", "1尾", "0尾"}));
     EXPECT_EQ(run.bars.tails[0].value, 3);
     EXPECT_EQ(run.bars.tails[3].value, 2);
     EXPECT_EQ(run.bars.tails[4].value, 1);
-    EXPECT_EQ(run.bars.heads, (std::vector<DragChartBar>{{"0頭", 7}, {"1頭", 6}, {"3頭", 1}, {"2頭", 1}}));
+    EXPECT_EQ(run.bars.heads, (std::vector<ChartBar>{{"0頭", 7}, {"1頭", 6}, {"3頭", 1}, {"2頭", 1}}));
     EXPECT_TRUE(run.messages.empty());
 }
 
@@ -104,10 +104,10 @@ TEST(DragSummary, UnsortedBarsStandInKeyOrder) {
     const DragChartRun run = RunDragSummary(*draws, settings);
     for (int n = 1; n <= 39; ++n)
         EXPECT_EQ(run.bars.numbers[static_cast<std::size_t>(n - 1)].label, NumText(n));
-    EXPECT_EQ(run.bars.numbers[5], (DragChartBar{"06", 2}));
+    EXPECT_EQ(run.bars.numbers[5], (ChartBar{"06", 2}));
     EXPECT_EQ(Labels(run.bars.tails), (std::vector<std::string>{"0尾", "1尾", "2尾", "3尾", "4尾", "5尾",
                                                                 "6尾", "7尾", "8尾", "9尾"}));
-    EXPECT_EQ(run.bars.heads, (std::vector<DragChartBar>{{"0頭", 7}, {"1頭", 6}, {"2頭", 1}, {"3頭", 1}}));
+    EXPECT_EQ(run.bars.heads, (std::vector<ChartBar>{{"0頭", 7}, {"1頭", 6}, {"2頭", 1}, {"3頭", 1}}));
 }
 
 TEST(DragSummary, ModesAreSeparatePassesAndDistancesAddUp) {
@@ -174,7 +174,7 @@ TEST(DragSummary, NothingTickedLeavesHeadersAndNoBarsOrZeroBars) {
     ASSERT_EQ(noMode.bars.tails.size(), 10u);
     ASSERT_EQ(noMode.bars.heads.size(), 4u);
     for (const auto* bars : {&noMode.bars.numbers, &noMode.bars.tails, &noMode.bars.heads})
-        for (const DragChartBar& bar : *bars)
+        for (const ChartBar& bar : *bars)
             EXPECT_EQ(bar.value, 0);
 }
 
@@ -211,7 +211,7 @@ TEST(DragSummary, NumbersOutsideTheGameAreNeverCounted) {
     EXPECT_EQ(run.counters.chart_tailcnt[0], 0);
     EXPECT_EQ(run.counters.chart_headcnt[0], 0);
     EXPECT_EQ(run.bars.numbers.size(), 39u);
-    EXPECT_EQ(run.bars.tails[0], (DragChartBar{"0尾", 0}));
+    EXPECT_EQ(run.bars.tails[0], (ChartBar{"0尾", 0}));
 }
 
 TEST(DragChartTexts, LatestDrawLabelsHaveNoTrailingComma) {
