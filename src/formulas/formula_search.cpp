@@ -76,3 +76,21 @@ std::string BallModeName(BallOrder order, bool longNames) {
         return longNames ? "落球" : "落";
     return longNames ? "順球" : "順";
 }
+
+LookBackStart StartFromLookBack(std::string_view text, int least, std::string_view refusal, int lastVerified,
+                                int verifyDraws) {
+    LookBackStart start;
+    const std::optional<int> value = IntegerOf(text);
+    if (!value)
+        return start;
+    if (text.size() != 1 || *value < least || *value > 9) {
+        start.outcome = LookBackStart::Outcome::Refused;
+        start.message = std::string(refusal);
+        return start;
+    }
+    start.lookBack = text[0];
+    start.lookBackDraws = *value;
+    start.outcome = HistoryCovers(lastVerified - verifyDraws + 1 - *value) ? LookBackStart::Outcome::Search
+                                                                           : LookBackStart::Outcome::TooShort;
+    return start;
+}

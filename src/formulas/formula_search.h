@@ -119,6 +119,20 @@ inline bool HistoryCovers(int oldestDrawRead) {
     return oldestDrawRead >= 1;
 }
 
+// How a search that writes its look-back B as one digit of its keys starts from the look-back text.
+struct LookBackStart {
+    enum class Outcome { Search, SilentEnd, Refused, TooShort };
+    Outcome outcome = Outcome::SilentEnd;
+    std::string message;   // when refused
+    char lookBack = '1';   // the key's first character, the text as typed
+    int lookBackDraws = 1; // B
+};
+// No integer: ends silently, as any conversion that fails. An integer that is not one digit
+// `least`..9 would not fit the key: refused with `refusal`. The `verifyDraws` draws up to
+// `lastVerified`, each read B draws back, reaching before draw 1: too short.
+LookBackStart StartFromLookBack(std::string_view text, int least, std::string_view refusal, int lastVerified,
+                                int verifyDraws);
+
 // Drawn order ("落球") or ascending order ("順球") of the working numbers.
 enum class BallOrder { Drawn, Sorted };
 

@@ -52,22 +52,13 @@ std::optional<LineKeyParts> ParseLineKey(std::string_view key) {
 LineSearchSetup PrepareLineSearch(const DrawTables& draws, std::string_view lookBackText, int baseDraw,
                                   int sign, int percent) {
     LineSearchSetup setup;
+    static_cast<LookBackStart&>(setup) =
+        StartFromLookBack(lookBackText, 0, LineLookBackMessage, baseDraw, LineVerifyDraws);
+    if (setup.outcome == LineSearchSetup::Outcome::Search && !DrawLoaded(draws, baseDraw))
+        setup.outcome = LineSearchSetup::Outcome::TooShort;
     setup.baseDraw = baseDraw;
     setup.sign = sign < 0 ? -1 : 1;
     setup.percent = percent;
-    const std::optional<int> value = IntegerOf(lookBackText);
-    if (!value)
-        return setup;
-    if (lookBackText.size() != 1 || *value < 0 || *value > 9) {
-        setup.outcome = LineSearchSetup::Outcome::Refused;
-        setup.message = std::string(LineLookBackMessage);
-        return setup;
-    }
-    setup.lookBack = lookBackText[0];
-    setup.lookBackDraws = *value;
-    const bool covered = baseDraw >= 1 && baseDraw <= draws.DrawCount &&
-                         HistoryCovers(baseDraw - LineVerifyDraws + 1 - *value);
-    setup.outcome = covered ? LineSearchSetup::Outcome::Search : LineSearchSetup::Outcome::TooShort;
     return setup;
 }
 

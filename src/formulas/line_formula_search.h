@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "formulas/formula_search.h"
 #include "formulas/ordered_search.h"
 
 struct DrawTables;
@@ -42,12 +43,7 @@ std::optional<LineKeyParts> ParseLineKey(std::string_view key);
 
 // What a search starts from (the look-back box is hidden and reads "1"; the base-date box is hidden
 // too, so the newest draw is the base draw).
-struct LineSearchSetup {
-    enum class Outcome { Search, SilentEnd, Refused, TooShort };
-    Outcome outcome = Outcome::SilentEnd;
-    std::string message;
-    char lookBack = '1';
-    int lookBackDraws = 1;
+struct LineSearchSetup : LookBackStart {
     int baseDraw = 0;
     int sign = 1;
     int percent = 45;

@@ -53,22 +53,13 @@ std::optional<NurtureKeyParts> ParseNurtureKey(std::string_view key) {
 NurtureSearchSetup PrepareNurtureSearch(const DrawTables& draws, const NurtureVariant& variant,
                                         std::string_view lookBackText, int baseDraw, int percent) {
     NurtureSearchSetup setup;
+    static_cast<LookBackStart&>(setup) =
+        StartFromLookBack(lookBackText, 0, NurtureLookBackMessage, baseDraw, variant.verifyDraws);
+    if (setup.outcome == NurtureSearchSetup::Outcome::Search && !DrawLoaded(draws, baseDraw))
+        setup.outcome = NurtureSearchSetup::Outcome::TooShort;
     setup.variant = variant;
     setup.baseDraw = baseDraw;
     setup.percent = percent;
-    const std::optional<int> value = IntegerOf(lookBackText);
-    if (!value)
-        return setup;
-    if (lookBackText.size() != 1 || *value < 0 || *value > 9) {
-        setup.outcome = NurtureSearchSetup::Outcome::Refused;
-        setup.message = std::string(NurtureLookBackMessage);
-        return setup;
-    }
-    setup.lookBack = lookBackText[0];
-    setup.lookBackDraws = *value;
-    const bool covered = baseDraw >= 1 && baseDraw <= draws.DrawCount &&
-                         HistoryCovers(baseDraw - variant.verifyDraws + 1 - *value);
-    setup.outcome = covered ? NurtureSearchSetup::Outcome::Search : NurtureSearchSetup::Outcome::TooShort;
     return setup;
 }
 

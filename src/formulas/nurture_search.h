@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "formulas/formula_search.h"
 #include "formulas/ordered_search.h"
 
 struct DrawTables;
@@ -45,12 +46,7 @@ struct NurtureKeyParts {
 };
 std::optional<NurtureKeyParts> ParseNurtureKey(std::string_view key);
 
-struct NurtureSearchSetup {
-    enum class Outcome { Search, SilentEnd, Refused, TooShort };
-    Outcome outcome = Outcome::SilentEnd;
-    std::string message;
-    char lookBack = '1';
-    int lookBackDraws = 1;
+struct NurtureSearchSetup : LookBackStart {
     int baseDraw = 0;
     int percent = 60;
     NurtureVariant variant;

@@ -84,23 +84,7 @@ std::optional<TailCodeParts> ParseTailCode(std::string_view code) {
 }
 
 TailSearchSetup PrepareTailSearch(const DrawTables& draws, std::string_view lookBackText) {
-    TailSearchSetup setup;
-    const std::optional<int> value = IntegerOf(lookBackText);
-    if (!value) {
-        setup.outcome = TailSearchSetup::Outcome::SilentEnd;
-        return setup;
-    }
-    if (lookBackText.size() != 1 || *value < 1 || *value > 9) {
-        setup.outcome = TailSearchSetup::Outcome::Refused;
-        setup.message = std::string(TailLookBackMessage);
-        return setup;
-    }
-    setup.lookBack = lookBackText[0];
-    setup.lookBackDraws = *value;
-    setup.outcome = HistoryCovers(draws.DrawCount - TailVerifyDraws + 1 - *value)
-                        ? TailSearchSetup::Outcome::Search
-                        : TailSearchSetup::Outcome::TooShort;
-    return setup;
+    return StartFromLookBack(lookBackText, 1, TailLookBackMessage, draws.DrawCount, TailVerifyDraws);
 }
 
 std::optional<int> TailOfFormula(const DrawTables& draws, const WorkArea& work, const TailFormula& formula,

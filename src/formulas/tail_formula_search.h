@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "formulas/formula_search.h"
 #include "formulas/ordered_search.h"
 
 struct DrawTables;
@@ -46,13 +47,7 @@ struct TailCodeParts {
 std::optional<TailCodeParts> ParseTailCode(std::string_view code);
 
 // What "開始" does with the look-back text, and with a code typed in place of a search.
-struct TailSearchSetup {
-    enum class Outcome { Search, SilentEnd, Refused, TooShort };
-    Outcome outcome = Outcome::SilentEnd;
-    std::string message; // Refused
-    char lookBack = '1'; // the key's first character, the text as typed
-    int lookBackDraws = 1;
-};
+using TailSearchSetup = LookBackStart;
 // No integer: ends silently. An integer that is not one digit 1..9 does not fit the code (and a
 // look-back of 0 would disagree with every display of it): refused. Fewer than 15 + B draws: too short.
 TailSearchSetup PrepareTailSearch(const DrawTables& draws, std::string_view lookBackText);
