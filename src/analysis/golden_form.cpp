@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/date_picker.h"
 #include "platform/fonts.h"
@@ -26,14 +27,16 @@ StringGrid* RankingGrid(const char* name, QWidget* parent) {
     grid->SetColCount(25);
     grid->SetRowCount(2);
     grid->horizontalHeader()->setMinimumSectionSize(10);
+    // Wide enough for a count of three digits in the window's font (2500 draws give ~320 a number).
+    const int width = std::max(22, grid->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 8);
     for (int c = 0; c < 25; ++c)
-        grid->SetColWidth(c, 22);
+        grid->SetColWidth(c, width);
     grid->verticalHeader()->setDefaultSectionSize(18);
     grid->horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { color: red; }"));
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setFixedHeight(44);
-    grid->setFixedWidth(25 * 22 + 2 * grid->frameWidth());
+    grid->setFixedHeight(grid->horizontalHeader()->sizeHint().height() + 18 + 2 * grid->frameWidth());
+    grid->setFixedWidth(25 * width + 2 * grid->frameWidth());
     return grid;
 }
 
