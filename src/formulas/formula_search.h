@@ -119,6 +119,9 @@ inline bool HistoryCovers(int oldestDrawRead) {
     return oldestDrawRead >= 1;
 }
 
+// The refusal of a look-back that is not one digit 0..9.
+inline constexpr std::string_view DigitLookBackMessage = "計算基準期數應為 0 到 9 的一位數字";
+
 // How a search that writes its look-back B as one digit of its keys starts from the look-back text.
 struct LookBackStart {
     enum class Outcome { Search, SilentEnd, Refused, TooShort };

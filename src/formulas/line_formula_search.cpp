@@ -53,7 +53,7 @@ LineSearchSetup PrepareLineSearch(const DrawTables& draws, std::string_view look
                                   int sign, int percent) {
     LineSearchSetup setup;
     static_cast<LookBackStart&>(setup) =
-        StartFromLookBack(lookBackText, 0, LineLookBackMessage, baseDraw, LineVerifyDraws);
+        StartFromLookBack(lookBackText, 0, DigitLookBackMessage, baseDraw, LineVerifyDraws);
     if (setup.outcome == LineSearchSetup::Outcome::Search && !DrawLoaded(draws, baseDraw))
         setup.outcome = LineSearchSetup::Outcome::TooShort;
     setup.baseDraw = baseDraw;

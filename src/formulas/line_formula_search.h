@@ -48,7 +48,6 @@ struct LineSearchSetup : LookBackStart {
     int sign = 1;
     int percent = 45;
 };
-inline constexpr std::string_view LineLookBackMessage = "計算基準期數應為 0 到 9 的一位數字";
 LineSearchSetup PrepareLineSearch(const DrawTables& draws, std::string_view lookBackText, int baseDraw,
                                   int sign, int percent);
 

@@ -54,7 +54,7 @@ NurtureSearchSetup PrepareNurtureSearch(const DrawTables& draws, const NurtureVa
                                         std::string_view lookBackText, int baseDraw, int percent) {
     NurtureSearchSetup setup;
     static_cast<LookBackStart&>(setup) =
-        StartFromLookBack(lookBackText, 0, NurtureLookBackMessage, baseDraw, variant.verifyDraws);
+        StartFromLookBack(lookBackText, 0, DigitLookBackMessage, baseDraw, variant.verifyDraws);
     if (setup.outcome == NurtureSearchSetup::Outcome::Search && !DrawLoaded(draws, baseDraw))
         setup.outcome = NurtureSearchSetup::Outcome::TooShort;
     setup.variant = variant;

@@ -51,7 +51,6 @@ struct NurtureSearchSetup : LookBackStart {
     int percent = 60;
     NurtureVariant variant;
 };
-inline constexpr std::string_view NurtureLookBackMessage = "計算基準期數應為 0 到 9 的一位數字";
 // No integer: ends silently. Not one digit (it would shift every field of the key): refused. The
 // verification window and look-back reaching before draw 1: too short.
 NurtureSearchSetup PrepareNurtureSearch(const DrawTables& draws, const NurtureVariant& variant,

@@ -12,6 +12,7 @@
 #include "common/text_file.h"
 #include "draws/draw_loader.h"
 #include "draws/shared_tables.h"
+#include "formulas/ordered_search.h"
 #include "support/draw_lines.h"
 
 // Draw histories for the formula tests, loaded by the program's own loader.
@@ -67,4 +68,11 @@ inline std::vector<DrawNumbers> RandomDraws(int count, unsigned seed, int maxNum
 // The shipped history as the program loads it: its newest 2500 draws.
 inline std::unique_ptr<SharedTables> ShippedHistory() {
     return LoadedTables(ReadTextLines(std::string(QORVEL_DATA_DIR) + "/TW539.txt"));
+}
+
+// A search run on this many threads, with no progress and no stop.
+inline SearchControl Threads(int n) {
+    SearchControl control;
+    control.threads = n;
+    return control;
 }

@@ -9,12 +9,6 @@ namespace {
 
 using Outcome = LineSearchSetup::Outcome;
 
-SearchControl Threads(int n) {
-    SearchControl control;
-    control.threads = n;
-    return control;
-}
-
 // 40 draws of 01..05 in drawn order: 1A+1B+1 predicts 04 every time.
 std::unique_ptr<SharedTables> SameDraws() {
     return HistoryOf(std::vector<DrawNumbers>(40, {1, 2, 3, 4, 5}));
@@ -43,7 +37,7 @@ TEST(LineFormula, KeyLayoutAndSetup) {
     const DrawTables& draws = history->draws;
     EXPECT_EQ(PrepareLineSearch(draws, "x", 40, 1, 45).outcome, Outcome::SilentEnd);
     EXPECT_EQ(PrepareLineSearch(draws, "10", 40, 1, 45).outcome, Outcome::Refused);
-    EXPECT_EQ(PrepareLineSearch(draws, "10", 40, 1, 45).message, LineLookBackMessage);
+    EXPECT_EQ(PrepareLineSearch(draws, "10", 40, 1, 45).message, DigitLookBackMessage);
     EXPECT_EQ(PrepareLineSearch(draws, "1", 40, -1, 45).sign, -1);
     // 30 verification draws from draw b - 29, read from B draws earlier.
     EXPECT_EQ(PrepareLineSearch(draws, "1", 31, 1, 45).outcome, Outcome::Search);

@@ -5,16 +5,6 @@
 #include "formulas/nogood_group_search.h"
 #include "formulas/nogood_group_texts.h"
 
-namespace {
-
-SearchControl Threads(int n) {
-    SearchControl control;
-    control.threads = n;
-    return control;
-}
-
-} // namespace
-
 TEST(NogoodGroup, CandidatesRepeatIntoTheNextNumberAndAbsentBallsCountAsZero) {
     // m = 1: candidate 1 is 38 + 1 and candidate 2 is 37 + 2, both 39; the second wraps to 01.
     const int near[7] = {39, 38, 3, 4, 5, 0, 0};

@@ -10,12 +10,6 @@ namespace {
 
 using Outcome = NurtureSearchSetup::Outcome;
 
-SearchControl Threads(int n) {
-    SearchControl control;
-    control.threads = n;
-    return control;
-}
-
 int HitsOf(const std::string& key) {
     return std::stoi(key.substr(1, 2));
 }
@@ -44,7 +38,7 @@ TEST(Nurture, KeyLayoutAndSetup) {
     const DrawTables& draws = history->draws;
     EXPECT_EQ(PrepareNurtureSearch(draws, Nurture50, "x", 70, 60).outcome, Outcome::SilentEnd);
     EXPECT_EQ(PrepareNurtureSearch(draws, Nurture50, "-1", 70, 60).outcome, Outcome::Refused);
-    EXPECT_EQ(PrepareNurtureSearch(draws, Nurture50, "-1", 70, 60).message, NurtureLookBackMessage);
+    EXPECT_EQ(PrepareNurtureSearch(draws, Nurture50, "-1", 70, 60).message, DigitLookBackMessage);
     // 50 draws and B = 6 need 56 draws up to the base draw; 30 draws need 36.
     EXPECT_EQ(PrepareNurtureSearch(draws, Nurture50, "6", 56, 60).outcome, Outcome::Search);
     EXPECT_EQ(PrepareNurtureSearch(draws, Nurture50, "6", 55, 60).outcome, Outcome::TooShort);

@@ -106,5 +106,5 @@ TEST_F(NurtureWindowTest, ALookBackThatDoesNotFitTheKeyIsRefused) {
     Type(*w, "cb_base", "12");
     Click(*w, "SpeedButton4");
     EXPECT_FALSE(w->searching());
-    EXPECT_EQ(platform.dialogs.lastText(), qs(std::string(NurtureLookBackMessage)));
+    EXPECT_EQ(platform.dialogs.lastText(), qs(std::string(DigitLookBackMessage)));
 }

@@ -9,12 +9,6 @@ namespace {
 
 using Outcome = TailSearchSetup::Outcome;
 
-SearchControl Threads(int n) {
-    SearchControl control;
-    control.threads = n;
-    return control;
-}
-
 // 20 draws of 01..05 (tails 1..5); draw 18 holds 10 in place of 01, so tail 0 is drawn once among the
 // 15 newest and tail 9 never.
 std::unique_ptr<SharedTables> OneTenHistory() {
