@@ -60,14 +60,7 @@ TEST(NumberCounts, NumberOrderKeepsEveryNumberInItsSlotWithTheSameCounts) {
 
 TEST(FarCounts, CountWithinTheRangeOnly) {
     // Ten draws of 30..34 before the range, then five in it: the range starts at the 11th draw.
-    std::vector<std::array<int, 5>> numbers(10, {30, 31, 32, 33, 34});
-    for (const auto& draw : std::vector<std::array<int, 5>>{{1, 2, 3, 4, 5},
-                                                            {6, 7, 8, 9, 10},
-                                                            {1, 11, 12, 13, 14},
-                                                            {15, 16, 17, 18, 19},
-                                                            {20, 21, 22, 23, 2}})
-        numbers.push_back(draw);
-    const auto tables = LoadedTables(DatedDraws(numbers));
+    const auto tables = LoadedTables(TenFarThenFive());
     const DateRange fromEleventh{Date{2020, 1, 11}, Date{2026, 12, 7}};
 
     const NumberRanking plain = CountFar(tables->draws, fromEleventh, false);

@@ -28,3 +28,16 @@ inline std::unique_ptr<SharedTables> LoadedTables(const std::vector<std::string>
     SplitDrawLines(tables->draws, tables->work);
     return tables;
 }
+
+// Ten draws of 30..34 from 2020/01/01, then five more; the newest holds 2 and 20..23, so a range
+// from the 11th draw leaves 30..34 out.
+inline std::vector<std::string> TenFarThenFive() {
+    std::vector<std::array<int, 5>> numbers(10, {30, 31, 32, 33, 34});
+    for (const auto& draw : std::vector<std::array<int, 5>>{{1, 2, 3, 4, 5},
+                                                            {6, 7, 8, 9, 10},
+                                                            {1, 11, 12, 13, 14},
+                                                            {15, 16, 17, 18, 19},
+                                                            {20, 21, 22, 23, 2}})
+        numbers.push_back(draw);
+    return DatedDraws(numbers);
+}

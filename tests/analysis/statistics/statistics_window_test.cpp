@@ -19,18 +19,6 @@
 
 namespace {
 
-// Ten draws of 30..34 from 2020/01/01, then five more; the newest holds 2 and 20..23.
-std::vector<std::string> History() {
-    std::vector<std::array<int, 5>> numbers(10, {30, 31, 32, 33, 34});
-    for (const auto& draw : std::vector<std::array<int, 5>>{{1, 2, 3, 4, 5},
-                                                            {6, 7, 8, 9, 10},
-                                                            {1, 11, 12, 13, 14},
-                                                            {15, 16, 17, 18, 19},
-                                                            {20, 21, 22, 23, 2}})
-        numbers.push_back(draw);
-    return DatedDraws(numbers);
-}
-
 const char* BallName(int n) {
     static std::string name;
     name = "Image" + NumText(n);
@@ -45,7 +33,7 @@ const char* ValueName(int n) {
 
 class StatisticsWindowTest : public WindowTest {
 protected:
-    void SetUp() override { loadDraws(History()); }
+    void SetUp() override { loadDraws(TenFarThenFive()); }
 
     TForm_rk_statistics& open(const std::string& uploadUrl = "ftp://127.0.0.1:9/") {
         window = std::make_unique<TForm_rk_statistics>(tables.draws, services, links, uploadUrl);
