@@ -44,6 +44,9 @@ public:
     void Button2Click();
     // Re-runs the query that filled the memos last; false when it refused its input.
     bool rerunQuery();
+    // Which query listed the draws last, and the line it heads the reports with.
+    SourceKind lastQuery() const { return unit.Source; }
+    const std::string& windowHeader() const { return unit.WindowHeader; }
 
     // Counts and hot lists (page 號碼和尾數統計).
     void Count_Sumno();
@@ -110,6 +113,8 @@ public:
     void btn_list2Click();
     void Button30Click();
     void btn_10Click();
+    // Every split the last best-split search ranked, best first; its report lists the first few.
+    const std::vector<ScoredSplit>& rankedSplits() const { return unit.LayoutList; }
     // Subset searches: they run off the GUI thread to their end or to a stop, with the window's
     // other inputs disabled meanwhile.
     void Button31Click();

@@ -1,17 +1,16 @@
 #pragma once
 
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
+#include <QColor>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <string>
 
 #include "app/application.h"
 #include "app/main_window.h"
 #include "common/num_format.h"
+#include "common/num_text.h"
 #include "pillars/varnholt_window.h"
-#include "platform/memo_lines.h"
 #include "support/draw_lines.h"
 #include "support/ui_driver.h"
 #include "support/window_fixture.h"
@@ -20,6 +19,28 @@
 // window, driven as a user drives it.
 
 namespace {
+
+// The name of a control the window holds in a table, by its place: taken wherever the driver
+// takes a name.
+struct TableControl {
+    std::string name;
+    operator const char*() const { return name.c_str(); }
+};
+inline TableControl NumberBox(int n) {
+    return {"CB" + NumText(n)};
+}
+inline TableControl TailBox(int d) {
+    return {"CBT" + std::to_string(d)};
+}
+inline TableControl HeadBox(int h) {
+    return {"CBH" + std::to_string(h)};
+}
+inline TableControl SizeBox(int p) {
+    return {"ComboBox" + std::to_string(p)};
+}
+inline TableControl PillarMemo(int p) {
+    return {"Mx" + std::to_string(p)};
+}
 
 // Draw d of 1..count is dated 2008/12/29 + d days and holds d, d+1, d+2, 20 and 30, so the first two
 // draws fall before 2009 and 20 and 30 are in every draw.
@@ -57,20 +78,27 @@ protected:
     }
     TForm_varnholt& w() { return app ? *app->windows().Form_varnholt : *alone; }
 
-    // The driver's calls for controls the tests hold by their place in a table (a number box, a
-    // pillar's size box).
-    void click(QAbstractButton* control) { Click(w(), name(control).c_str()); }
-    void type(QComboBox* box, const QString& text) { Type(w(), name(box).c_str(), text); }
-    void pick(QComboBox* box, const QString& text) { Pick(w(), name(box).c_str(), text); }
-    static std::string name(const QObject* control) { return control->objectName().toStdString(); }
-
     QStringList memo1() { return MemoLines(w(), "Memo1"); }
+    // Pastes these lines into a memo in place of what it holds.
+    void paste(const char* memo, const QStringList& lines) { Type(w(), memo, lines.join(QLatin1Char('\n'))); }
+    // The numbers ticked on the selection page, ascending.
     QStringList ticked() {
         QStringList out;
-        for (int n = 1; n <= 49; ++n)
-            if (w().ui.NoBox[n]->isChecked())
-                out << w().ui.NoBox[n]->text();
+        for (int n = 1; n <= NumberBoxes; ++n)
+            if (Ticked(w(), NumberBox(n)))
+                out << Text(w(), NumberBox(n));
         return out;
+    }
+    // How many numbers are selected, as the selection page counts them.
+    int selected() { return Label(w(), "lb_selectNo").toInt(); }
+    // The selected numbers, as the pillar page lists them.
+    QStringList selection() {
+        return Label(w(), "Label6").remove(QLatin1Char(' ')).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    }
+    // The pillar page's count of the numbers the layout holds.
+    static QString LayoutTotal(int numbers) {
+        return QStringLiteral("您立柱所有的號碼數為：") + QString::number(numbers) +
+               QStringLiteral("  請留意！必須和您上面所選的數目相同");
     }
 };
 
@@ -78,4 +106,7 @@ protected:
 
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QColor& colour, std::ostream* out) {
+    *out << colour.name().toStdString();
 }

@@ -1,6 +1,4 @@
 #include <QDir>
-#include <QLabel>
-#include <QPushButton>
 #include <algorithm>
 
 #include "common/text_file.h"
@@ -26,24 +24,34 @@ const std::vector<std::array<int, 5>> ArrangementDraws{
 
 const std::vector<std::array<int, 5>> VerificationDraws{
     {1, 3, 5, 7, 9}, {2, 4, 11, 12, 13}, {20, 21, 22, 23, 24}};
+// The line heading the reports over them.
+const QString VerificationHeader = QStringLiteral("驗證期間：2009/01/01 至 2026/12/07 共   3 期");
 
 class VarnholtReportsTest : public VarnholtWindowTest {
 protected:
     void open(const std::vector<std::array<int, 5>>& draws) { VarnholtWindowTest::open(drawFile(draws)); }
     void select(std::initializer_list<int> numbers) {
         for (int n : numbers)
-            click(w().ui.NoBox[n]);
+            Click(w(), NumberBox(n));
     }
     void layout(std::initializer_list<int> sizes) {
         Pick(w(), "CB_Select", QString::number(sizes.size()));
         int p = 0;
         for (int size : sizes)
-            pick(w().ui.SizeBox[++p], QString::number(size));
+            Pick(w(), SizeBox(++p), QString::number(size));
     }
-    void typePillar(int p, const QStringList& numbers) { SetMemoLines(*w().ui.PillarMemo[p], numbers); }
-    QStringList lines(QPlainTextEdit* memo) { return MemoLines(*memo); }
+    void typePillar(int p, const QStringList& numbers) { paste(PillarMemo(p), numbers); }
     QStringList lines(const char* memo) { return MemoLines(w(), memo); }
-    QStringList pillar(int p) { return lines(w().ui.PillarMemo[p]); }
+    QStringList pillar(int p) { return lines(PillarMemo(p)); }
+    // The selected numbers hottest first, as the arrangement deals them: those the triple ranking
+    // scores, then those the pair ranking scores, each score ending in its number.
+    QStringList hottest() {
+        QStringList numbers;
+        for (const QString& score : lines("M3") + lines("M2"))
+            if (!numbers.contains(score.right(2)))
+                numbers << score.right(2);
+        return numbers;
+    }
     // The last n lines of a memo.
     QStringList tail(const char* memo, int n) { return lines(memo).mid(lines(memo).size() - n); }
     void expectNoPrompt() {
@@ -69,12 +77,12 @@ TEST_F(VarnholtReportsTest, ManualVerificationReadsThePillarMemosAsTyped) {
     EXPECT_EQ(report[2], listing[2] + QStringLiteral(",|,__,__,__,__,__,|,0,0,0"));
     // The summary, its lines joined by "|" here.
     EXPECT_EQ(report.mid(3).join(QLatin1Char('|')),
-              QStringLiteral("|") + w().unit.WindowHeader.c_str() +
+              QStringLiteral("|") + VerificationHeader +
                   QStringLiteral("||第1柱|01|02||第2柱|03|04||第3柱|05|06|"
                                  "|成本二星 12 碰|成本三星 8 碰|成本四星 0 碰|"
                                  "|開出星星統計|二星開出 4 碰|三星開出 1 碰|四星開出 0 碰"));
-    EXPECT_EQ(w().unit.HitStar2, 4);
-    EXPECT_EQ(w().unit.PillarNo[3][2], "06");
+    EXPECT_EQ(tail("Memo2", 3)[0], QStringLiteral("二星開出 4 碰"));
+    EXPECT_EQ(report.mid(report.indexOf(QStringLiteral("第3柱")), 3), (QStringList{"第3柱", "05", "06"}));
     // The draw memos are untouched, and a second run starts from a fresh listing.
     EXPECT_EQ(lines("Memo1"), listing);
     Click(w(), "Button27");
@@ -103,20 +111,20 @@ TEST_F(VarnholtReportsTest, FullWheelOfTwoAndOfThirty) {
     ASSERT_EQ(report.size(), 3 + 14);
     EXPECT_EQ(report[0], listing[0] + QStringLiteral(",|,01,03,__,__,__,|,1,0,0"));
     EXPECT_EQ(report[1], listing[1] + QStringLiteral(",|,__,__,__,__,__,|,0,0,0"));
-    EXPECT_EQ(report.mid(3), (QStringList{"", w().unit.WindowHeader.c_str(), "", "如果您選擇連碰號碼( 2 碼)",
-                                          "01,03", "", "每期二星 1 碰", "每期三星 0 碰", "每期四星 0 碰", "",
+    EXPECT_EQ(report.mid(3), (QStringList{"", VerificationHeader, "", "如果您選擇連碰號碼( 2 碼)", "01,03",
+                                          "", "每期二星 1 碰", "每期三星 0 碰", "每期四星 0 碰", "",
                                           "※開出統計※", "二星開出 1 碰", "三星開出 0 碰", "四星開出 0 碰"}));
-    EXPECT_EQ(w().unit.WheelStar2, 1);
+    EXPECT_EQ(tail("Memo3", 3)[0], QStringLiteral("二星開出 1 碰"));
 
     // Thirty numbers without detail: the draw lines stay plain, and a second run without a new
     // query appends a second summary.
     Click(w(), "Button10");
     for (int h : {0, 1, 2})
-        click(w().ui.HeadBox[h]);
-    click(w().ui.NoBox[30]);
-    ASSERT_EQ(w().unit.SelCount, 30);
+        Click(w(), HeadBox(h));
+    Click(w(), NumberBox(30));
+    ASSERT_EQ(selected(), 30);
     Click(w(), "cb_detail");
-    ASSERT_FALSE(w().ui.cb_detail->isChecked());
+    ASSERT_FALSE(Ticked(w(), "cb_detail"));
     Click(w(), "Button9");
     report = lines("Memo3");
     EXPECT_EQ(report.mid(0, 3), listing);
@@ -143,7 +151,7 @@ TEST_F(VarnholtReportsTest, FullWheelRefusesFewerThanTwoOrMoreThanThirty) {
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
     EXPECT_EQ(CurrentPage(w(), "PageC"), "TS4");
     for (int h : {0, 1, 2, 3})
-        click(w().ui.HeadBox[h]);
+        Click(w(), HeadBox(h));
     platform.dialogs.prompts.clear();
     Click(w(), "Button9");
     EXPECT_EQ(platform.dialogs.texts(),
@@ -154,11 +162,11 @@ TEST_F(VarnholtReportsTest, FullWheelRefusesFewerThanTwoOrMoreThanThirty) {
 TEST_F(VarnholtReportsTest, ClearingAnyMemoRerunsTheLastQueryIntoAllThree) {
     open(ArrangementDraws);
     const auto expectRelisted = [&](const char* clear, const QStringList& listing, const char* query) {
-        for (QPlainTextEdit* memo : {w().ui.Memo1, w().ui.Memo2, w().ui.Memo3})
-            SetMemoLines(*memo, {"edited", "by hand"});
+        for (const char* memo : {"Memo1", "Memo2", "Memo3"})
+            paste(memo, {"edited", "by hand"});
         Click(w(), clear);
-        for (QPlainTextEdit* memo : {w().ui.Memo1, w().ui.Memo2, w().ui.Memo3})
-            EXPECT_EQ(lines(memo), listing) << query << " " << memo->objectName().toStdString();
+        for (const char* memo : {"Memo1", "Memo2", "Memo3"})
+            EXPECT_EQ(lines(memo), listing) << query << " " << memo;
         EXPECT_EQ(Text(w(), "Edit1"), QStringLiteral("  ") + QString::number(listing.size())) << query;
     };
     expectRelisted("Button3", lines("Memo1"), "date range");
@@ -171,9 +179,9 @@ TEST_F(VarnholtReportsTest, ClearingAnyMemoRerunsTheLastQueryIntoAllThree) {
     Click(w(), "Button17");
     expectRelisted("Button10", lines("Memo1"), "every second");
     ASSERT_EQ(lines("Memo1").size(), 3);
-    w().ui.cb_ff->setChecked(false);
-    w().ui.CB_xx->setCurrentText(QStringLiteral("36"));
-    w().ui.cb_prediction->setCurrentText(QStringLiteral("0"));
+    Click(w(), "cb_ff"); // off
+    Type(w(), "CB_xx", QStringLiteral("36"));
+    Type(w(), "cb_prediction", QStringLiteral("0"));
     Click(w(), "Button18");
     expectRelisted("Button3", lines("Memo1"), "drag");
     ASSERT_EQ(lines("Memo1").size(), 1); // the latest draw holding 36 is left out
@@ -183,7 +191,7 @@ TEST_F(VarnholtReportsTest, ClearingAnyMemoRerunsTheLastQueryIntoAllThree) {
     // without a report over an empty memo.
     Pick(w(), "cbis", QStringLiteral("20"));
     Click(w(), "Button16");
-    w().ui.cbis->setCurrentText(QStringLiteral("0"));
+    Type(w(), "cbis", QStringLiteral("0"));
     const QStringList listing = lines("Memo1");
     Click(w(), "Button27");
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
@@ -204,18 +212,18 @@ TEST_F(VarnholtReportsTest, ArrangementOfOneOneTwoTwoTwo) {
     EXPECT_EQ(pillar(3), (QStringList{"03", "04"}));
     EXPECT_EQ(pillar(4), (QStringList{"05", "07"}));
     EXPECT_EQ(pillar(5), (QStringList{"06", "08"}));
-    EXPECT_EQ(w().unit.PillarNo[4][2], "07");
     EXPECT_EQ(lines("MM_2").first(), QStringLiteral("0102  003"));
     EXPECT_EQ(lines("MM_2").size(), 28);
     EXPECT_EQ(lines("M2"), (QStringList{"602", "601", "403", "204", "108", "107", "106", "105"}));
     EXPECT_EQ(lines("MM3_2").first(), QStringLiteral("010203  002"));
     EXPECT_EQ(lines("M3"), (QStringList{"302", "301", "203", "104"}));
-    EXPECT_EQ(w().unit.HotSel, (std::vector<std::string>{"02", "01", "03", "04", "08", "07", "06", "05"}));
+    EXPECT_EQ(hottest(), (QStringList{"02", "01", "03", "04", "08", "07", "06", "05"}));
 
     // Verified at once over a fresh listing.
     EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
     const QStringList report = lines("Memo2");
     ASSERT_EQ(report.size(), 5 + 29);
+    EXPECT_EQ(report.mid(report.indexOf(QStringLiteral("第4柱")), 3), (QStringList{"第4柱", "05", "07"}));
     EXPECT_TRUE(report[0].endsWith(QStringLiteral(",30,31,|,01,02,03,__,__,|,3,1,0")));
     EXPECT_TRUE(report[4].endsWith(QStringLiteral(",|,07,08,__,__,__,|,1,0,0")));
     EXPECT_EQ(report.mid(7, 3), (QStringList{"", "第1柱", "02"}));
@@ -238,8 +246,8 @@ TEST_F(VarnholtReportsTest, ArrangementOfThreeThreeTwoReplacesTheEarlierOne) {
     EXPECT_EQ(pillar(3), (QStringList{"07", "08"}));
     EXPECT_TRUE(pillar(4).isEmpty());
     EXPECT_TRUE(pillar(5).isEmpty());
-    EXPECT_EQ(w().unit.PillarNo[4][1], "");
     const QStringList report = lines("Memo2");
+    EXPECT_FALSE(report.contains(QStringLiteral("第4柱")));
     ASSERT_EQ(report.size(), 5 + 25);
     EXPECT_TRUE(report[0].endsWith(QStringLiteral(",|,01,02,03,__,__,|,2,0,0")));
     EXPECT_TRUE(report[4].endsWith(QStringLiteral(",|,07,08,__,__,__,|,0,0,0")));
@@ -259,7 +267,7 @@ TEST_F(VarnholtReportsTest, ArrangementDialogs) {
     };
 
     select({1, 2, 3, 4});
-    w().ui.PageC->setCurrentWidget(w().ui.TS5);
+    ShowPage(w(), "TS5");
     Click(w(), "Button19");
     EXPECT_EQ(platform.dialogs.texts(),
               QStringList{"本分析所選的號碼必須是5-30個，請重新選擇後再操作本功能"});
@@ -278,9 +286,9 @@ TEST_F(VarnholtReportsTest, ArrangementDialogs) {
     // More than twenty: told to wait, then arranged, every number once.
     platform.dialogs.prompts.clear();
     for (int h : {0, 1, 2})
-        click(w().ui.HeadBox[h]);
-    click(w().ui.NoBox[9]); // off: 01..08 and 10..29 remain, 28 numbers
-    ASSERT_EQ(w().unit.SelCount, 28);
+        Click(w(), HeadBox(h));
+    Click(w(), NumberBox(9)); // off: 01..08 and 10..29 remain, 28 numbers
+    ASSERT_EQ(selected(), 28);
     layout({4, 4, 4, 4, 4, 4, 4});
     Click(w(), "Button19");
     EXPECT_EQ(platform.dialogs.texts(), QStringList{"您選擇的號碼較多，計算需要一些時間，請耐心等候結果"});
@@ -297,17 +305,15 @@ TEST_F(VarnholtReportsTest, ArrangementDialogs) {
 
 TEST_F(VarnholtReportsTest, CopyButtonsPutTheWholeMemoOnTheClipboard) {
     open(VerificationDraws);
-    SetMemoLines(*w().ui.mm3, {"010203  002"});
-    const std::vector<std::pair<QAbstractButton*, QPlainTextEdit*>> copies{{w().ui.Button4, w().ui.Memo1},
-                                                                           {w().ui.Button21, w().ui.Memo2},
-                                                                           {w().ui.Button11, w().ui.Memo3},
-                                                                           {w().ui.BitBtn2, w().ui.mm3}};
+    paste("mm3", {"010203  002"});
+    const std::vector<std::pair<const char*, const char*>> copies{
+        {"Button4", "Memo1"}, {"Button21", "Memo2"}, {"Button11", "Memo3"}, {"BitBtn2", "mm3"}};
     for (const auto& [button, memo] : copies) {
-        SetMemoLines(*memo, lines(memo) << memo->objectName());
+        paste(memo, lines(memo) << QString::fromUtf8(memo));
         platform.clipboard.content.clear();
-        click(button);
-        EXPECT_EQ(platform.clipboard.content, memo->toPlainText()) << button->objectName().toStdString();
-        EXPECT_TRUE(platform.clipboard.content.endsWith(memo->objectName()));
+        Click(w(), button);
+        EXPECT_EQ(platform.clipboard.content, Text(w(), memo)) << button;
+        EXPECT_TRUE(platform.clipboard.content.endsWith(QString::fromUtf8(memo)));
         ASSERT_FALSE(platform.dialogs.prompts.empty());
         EXPECT_EQ(platform.dialogs.prompts.back().text, QStringLiteral("資料已複製Copy"));
         EXPECT_TRUE(platform.dialogs.prompts.back().plain);
@@ -326,20 +332,18 @@ TEST_F(VarnholtReportsTest, SavingWritesTheMemoLinesAsBig5WithCrLf) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("saves")));
 
     struct Save {
-        QAbstractButton* button;
-        QPlainTextEdit* memo;
+        const char* button;
+        const char* memo;
         const char* name;
         bool csv;
     };
-    for (const Save& save : {Save{w().ui.Button5, w().ui.Memo1, "m1.txt", false},
-                             Save{w().ui.Button6, w().ui.Memo1, "m1.csv", true},
-                             Save{w().ui.Button22, w().ui.Memo2, "m2.txt", false},
-                             Save{w().ui.Button23, w().ui.Memo2, "m2.csv", true},
-                             Save{w().ui.Button13, w().ui.Memo3, "m3.txt", false},
-                             Save{w().ui.Button15, w().ui.Memo3, "m3.csv", true}}) {
+    for (const Save& save :
+         {Save{"Button5", "Memo1", "m1.txt", false}, Save{"Button6", "Memo1", "m1.csv", true},
+          Save{"Button22", "Memo2", "m2.txt", false}, Save{"Button23", "Memo2", "m2.csv", true},
+          Save{"Button13", "Memo3", "m3.txt", false}, Save{"Button15", "Memo3", "m3.csv", true}}) {
         const QString file = dir.file(QStringLiteral("saves/") + QString::fromUtf8(save.name));
         platform.dialogs.saveAs(file);
-        click(save.button);
+        Click(w(), save.button);
         ASSERT_FALSE(platform.dialogs.saveRequests.empty());
         const SaveFileRequest& request = platform.dialogs.saveRequests.back();
         EXPECT_EQ(request.title, QStringLiteral("儲存開獎資料"));

@@ -1,9 +1,6 @@
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -63,13 +60,13 @@ protected:
     void select(const std::vector<int>& numbers) {
         Click(w(), "Button8");
         for (int n : numbers)
-            click(w().ui.NoBox[n]);
-        ASSERT_EQ(w().unit.SelCount, static_cast<int>(numbers.size()));
+            Click(w(), NumberBox(n));
+        ASSERT_EQ(selected(), static_cast<int>(numbers.size()));
     }
     QStringList memo2() { return MemoLines(w(), "Memo2"); }
     // The report as written, its closing empty line included.
-    QStringList report() { return w().ui.Memo2->toPlainText().split(QLatin1Char('\n')); }
-    QStringList pillarMemo(int p) { return MemoLines(*w().ui.PillarMemo[p]); }
+    QStringList report() { return Text(w(), "Memo2").split(QLatin1Char('\n')); }
+    QStringList pillarMemo(int p) { return MemoLines(w(), PillarMemo(p)); }
     QStringList layout(int pillars) {
         QStringList out;
         for (int p = 1; p <= pillars; ++p)
@@ -123,9 +120,7 @@ protected:
     // empty line, and the best split in the layout.
     void expectSubsetResults(const QStringList& lines, int listed, SplitShape shape, StarOrder order) {
         expectRanked(lines, 13, 3, listed, shape, order);
-        QStringList selection;
-        for (int i = 1; i <= w().unit.SelCount; ++i)
-            selection << qs(w().unit.SelNo[i]);
+        const QStringList selection = this->selection();
         for (int r = 0; r < listed; ++r) {
             QStringList all = LeftOut(lines[14 + 3 * r]);
             for (const auto& pillar : ParseResult(lines[13 + 3 * r]).pillars)
@@ -144,23 +139,23 @@ protected:
 
 TEST_F(VarnholtSearchTest, EightNumberSearchesRefuseOtherCountsAndPlaceTheBestSplit) {
     open();
-    SetMemoLines(*w().ui.Memo2, {QStringLiteral("earlier report")});
-    w().ui.cb9->setCurrentText(QStringLiteral("5"));
+    paste("Memo2", {QStringLiteral("earlier report")});
+    Type(w(), "cb9", QStringLiteral("5"));
     for (int count : {7, 9}) {
         select(Range(1, count));
-        for (QPushButton* start : {w().ui.Button12, w().ui.Button29}) {
-            click(start);
+        for (const char* start : {"Button12", "Button29"}) {
+            Click(w(), start);
             expectWarning(QStringLiteral("本分析所選的號碼必須是８個，請重新選擇後再操作本功能"));
             EXPECT_EQ(CurrentPage(w(), "PageC"), "TS4");
             EXPECT_EQ(memo2(), QStringList{QStringLiteral("earlier report")});
             EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("5")) << "the eight-number guard leaves cb9";
-            EXPECT_TRUE(w().unit.LayoutList.empty());
+            EXPECT_TRUE(w().rankedSplits().empty());
         }
     }
 
     // Selection 01..08 over an empty draw memo: zero totals, ranked by split text alone.
     select(Range(1, 8));
-    w().ui.Memo1->clear();
+    Type(w(), "Memo1", QString());
     Click(w(), "Button12");
     QStringList lines = report();
     ASSERT_EQ(lines.size(), 13 + 2 * 30);
@@ -169,35 +164,35 @@ TEST_F(VarnholtSearchTest, EightNumberSearchesRefuseOtherCountsAndPlaceTheBestSp
     EXPECT_EQ(lines[5], QStringLiteral("01,02,03,04,05,06,07,08"));
     EXPECT_EQ(lines[13], QStringLiteral("四星0碰,三星0碰,二星0碰---(01,08) x (02,07) x (03,06) x (04,05)"));
     EXPECT_EQ(layout(4), (QStringList{"01,08", "02,07", "03,06", "04,05"}));
-    EXPECT_EQ(w().unit.PillarNo[3][2], "06");
-    EXPECT_EQ(w().unit.LayoutList.size(), 105u);
+    EXPECT_EQ(pillarMemo(3).value(1), QStringLiteral("06"));
+    EXPECT_EQ(w().rankedSplits().size(), 105u);
     EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
 
     // 1x1x2x2x2 from a three-pillar layout: five pillars, priced, the singles first.
     Pick(w(), "CB_Select", QStringLiteral("3"));
     Click(w(), "Button29");
     EXPECT_EQ(Text(w(), "CB_Select"), QStringLiteral("5"));
-    EXPECT_TRUE(w().ui.SizeBox[5]->isEnabled());
-    EXPECT_EQ(w().ui.SizeBox[2]->currentText(), QStringLiteral("1"));
-    EXPECT_EQ(w().ui.SizeBox[5]->currentText(), QStringLiteral("2"));
+    EXPECT_TRUE(Enabled(w(), SizeBox(5)));
+    EXPECT_EQ(Text(w(), SizeBox(2)), QStringLiteral("1"));
+    EXPECT_EQ(Text(w(), SizeBox(5)), QStringLiteral("2"));
     EXPECT_EQ(Label(w(), "lb_pon2"), QStringLiteral("二星= 25 碰"));
     lines = report();
     EXPECT_EQ(lines[0], QStringLiteral("８碼立柱 = 1x1x2x2x2 優柱分析"));
     EXPECT_EQ(lines[7], QStringLiteral("成本二星 25 碰"));
     EXPECT_TRUE(lines[13].endsWith(QStringLiteral("---(07) x (08) x (01,06) x (02,05) x (03,04)")));
     EXPECT_EQ(layout(5), (QStringList{"07", "08", "01,06", "02,05", "03,04"}));
-    EXPECT_EQ(w().unit.LayoutList.size(), 420u);
+    EXPECT_EQ(w().rankedSplits().size(), 420u);
 
     // One draw 01 03 05 07 09: the 24 splits that part 01, 03, 05 and 07 win 1, 4 and 6; ties go to
     // the larger split text.
-    SetMemoLines(*w().ui.Memo1, {QString::fromStdString(MemoLine(1, {1, 3, 5, 7, 9}))});
+    paste("Memo1", {QString::fromStdString(MemoLine(1, {1, 3, 5, 7, 9}))});
     Click(w(), "Button12");
     lines = report();
     EXPECT_EQ(lines[13], QStringLiteral("四星1碰,三星4碰,二星6碰---(01,08) x (02,07) x (03,06) x (04,05)"));
     EXPECT_EQ(lines[15], QStringLiteral("四星1碰,三星4碰,二星6碰---(01,08) x (02,07) x (03,04) x (05,06)"));
     EXPECT_TRUE(lines[13 + 2 * 24].startsWith(QStringLiteral("四星0碰,")))
         << lines[13 + 2 * 24].toStdString();
-    EXPECT_EQ(w().unit.LayoutList[23].totals, (StarTotals{6, 4, 1}));
+    EXPECT_EQ(w().rankedSplits()[23].totals, (StarTotals{6, 4, 1}));
     EXPECT_EQ(layout(4), (QStringList{"01,08", "02,07", "03,06", "04,05"}));
     EXPECT_TRUE(platform.dialogs.prompts.empty()) << platform.dialogs.lastText().toStdString();
 }
@@ -215,7 +210,7 @@ TEST_F(VarnholtSearchTest, NineAndTenNumberSearchesSetTheCountBoxAndRankByRG1) {
 
     // 01..09 over an empty memo; RG1 is not read by this search.
     select(Range(1, 9));
-    w().ui.Memo1->clear();
+    Type(w(), "Memo1", QString());
     Pick(w(), "RG1", 2);
     Click(w(), "Button28");
     QStringList lines = report();
@@ -227,10 +222,10 @@ TEST_F(VarnholtSearchTest, NineAndTenNumberSearchesSetTheCountBoxAndRankByRG1) {
     EXPECT_EQ(lines[12], QString(15, QChar(0xFFE3)));
     EXPECT_EQ(lines[13], QStringLiteral("三星0碰,二星0碰---(01,08,09) x (02,06,07) x (03,04,05)"));
     EXPECT_EQ(Text(w(), "CB_Select"), QStringLiteral("3"));
-    EXPECT_EQ(w().ui.SizeBox[4]->currentText(), QStringLiteral("0"));
-    EXPECT_FALSE(w().ui.SizeBox[4]->isEnabled());
+    EXPECT_EQ(Text(w(), SizeBox(4)), QStringLiteral("0"));
+    EXPECT_FALSE(Enabled(w(), SizeBox(4)));
     EXPECT_EQ(layout(3), (QStringList{"01,08,09", "02,06,07", "03,04,05"}));
-    EXPECT_EQ(w().unit.LayoutList.size(), 280u);
+    EXPECT_EQ(w().rankedSplits().size(), 280u);
 
     // 01..10: no candidate puts 01 into a pillar of three.
     select(Range(1, 10));
@@ -244,8 +239,8 @@ TEST_F(VarnholtSearchTest, NineAndTenNumberSearchesSetTheCountBoxAndRankByRG1) {
     EXPECT_EQ(lines[12], QString(20, QChar(0xFFE3)));
     EXPECT_TRUE(lines[13].endsWith(QStringLiteral("---(01,10) x (08,09) x (02,06,07) x (03,04,05)")));
     EXPECT_EQ(layout(4), (QStringList{"01,10", "08,09", "02,06,07", "03,04,05"}));
-    ASSERT_EQ(w().unit.LayoutList.size(), 2520u);
-    for (const ScoredSplit& split : w().unit.LayoutList)
+    ASSERT_EQ(w().rankedSplits().size(), 2520u);
+    for (const ScoredSplit& split : w().rankedSplits())
         EXPECT_EQ(split.split.find("01"), 0u) << split.split;
 
     // Over the listed draws each RG1 item ranks by its own total first, and says so.
@@ -272,7 +267,7 @@ TEST_F(VarnholtSearchTest, SubsetSearchesAskAndRefuseOtherCounts) {
     EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("12"));
     EXPECT_EQ(CurrentPage(w(), "PageC"), "TS4");
     EXPECT_FALSE(w().subsetSearchRunning());
-    EXPECT_TRUE(w().ui.btn_stop->isHidden());
+    EXPECT_FALSE(Shown(w(), "btn_stop"));
 
     // No to the question: nothing happens, not even the count check.
     platform.dialogs.answer(DialogAnswer::No);
@@ -295,7 +290,7 @@ TEST_F(VarnholtSearchTest, SubsetSearchesAskAndRefuseOtherCounts) {
     expectWarning(QStringLiteral("本分析所選的號碼必須是１５個，請重新選擇後再操作本功能"));
     EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("15"));
     EXPECT_FALSE(w().subsetSearchRunning());
-    EXPECT_TRUE(w().ui.lb_percent->isHidden());
+    EXPECT_FALSE(Shown(w(), "lb_percent"));
     EXPECT_EQ(reportFile("C15_10.txt"), "<no file>");
 }
 
@@ -308,17 +303,16 @@ TEST_F(VarnholtSearchTest, TwelveOfEightRunsWithTheOtherInputsDisabledAndSavesIt
         steps.push_back(subset);
         if (subset != 100)
             return;
-        // While it runs: only the stop button acts, closing is refused, and RG1 was read at the start.
+        // While it runs: only the stop button acts (RG1 included: the order picked at the start holds),
+        // and closing is refused.
         EXPECT_TRUE(Text(w(), "Button31").endsWith(QStringLiteral("%處理中")))
             << Text(w(), "Button31").toStdString();
-        EXPECT_TRUE(w().ui.btn_stop->isVisible());
-        EXPECT_TRUE(w().ui.btn_stop->isEnabled());
-        EXPECT_TRUE(w().ui.btn_stop->hasFocus() || !w().isActiveWindow());
-        for (QWidget* input : std::initializer_list<QWidget*>{
-                 w().ui.Button12, w().ui.Button31, w().ui.Button32, w().ui.CB_Select, w().ui.SizeBox[1],
-                 w().ui.PillarMemo[1], w().ui.RG1, w().ui.TS2, w().ui.TS4, w().ui.TS6})
-            EXPECT_FALSE(input->isEnabled()) << input->objectName().toStdString();
-        w().ui.RG1Items[2]->setChecked(true);
+        EXPECT_TRUE(Shown(w(), "btn_stop"));
+        EXPECT_TRUE(Enabled(w(), "btn_stop"));
+        EXPECT_TRUE(Focused(w(), "btn_stop") || !w().isActiveWindow());
+        for (const char* input : {"Button12", "Button31", "Button32", "CB_Select", "ComboBox1", "Mx1", "RG1",
+                                  "TS2", "TS4", "TS6"})
+            EXPECT_FALSE(Enabled(w(), input)) << input;
         w().close();
         EXPECT_TRUE(w().isVisible());
     });
@@ -338,13 +332,12 @@ TEST_F(VarnholtSearchTest, TwelveOfEightRunsWithTheOtherInputsDisabledAndSavesIt
 
     // Idle again: everything enabled as before, the layout 2x2x2x2.
     EXPECT_EQ(Text(w(), "Button31"), QStringLiteral("12取8超優分析"));
-    EXPECT_TRUE(w().ui.btn_stop->isHidden());
+    EXPECT_FALSE(Shown(w(), "btn_stop"));
     EXPECT_FALSE(w().StopFlag1208);
     EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
-    for (QWidget* input : std::initializer_list<QWidget*>{w().ui.Button12, w().ui.Button32, w().ui.RG1,
-                                                          w().ui.TS2, w().ui.SizeBox[4]})
-        EXPECT_TRUE(input->isEnabled()) << input->objectName().toStdString();
-    EXPECT_FALSE(w().ui.SizeBox[5]->isEnabled());
+    for (const char* input : {"Button12", "Button32", "RG1", "TS2", "ComboBox4"})
+        EXPECT_TRUE(Enabled(w(), input)) << input;
+    EXPECT_FALSE(Enabled(w(), SizeBox(5)));
     EXPECT_EQ(Label(w(), "lb_tot"), QStringLiteral("共= 72 碰"));
 
     // A second run over another selection replaces the file with its own report, nothing of the first left.
@@ -368,15 +361,15 @@ TEST_F(VarnholtSearchTest, FifteenOfTenOverTheLatest500RealDraws) {
     // The fifteen hottest numbers of the window, as the pick button chooses them.
     Type(w(), "cb9", QStringLiteral("15"));
     Click(w(), "Button7");
-    ASSERT_EQ(w().unit.SelCount, 15);
+    ASSERT_EQ(selected(), 15);
 
     platform.dialogs.answer(DialogAnswer::Yes);
     int steps = 0;
     QObject::connect(&w(), &TForm_varnholt::subsetSearchStep, &w(), [&](int subset) {
         ++steps;
         if (subset == 1) {
-            EXPECT_TRUE(w().ui.lb_percent->isVisible());
-            EXPECT_TRUE(w().ui.btn_stop_1510->isVisible());
+            EXPECT_TRUE(Shown(w(), "lb_percent"));
+            EXPECT_TRUE(Shown(w(), "btn_stop_1510"));
             EXPECT_EQ(Text(w(), "Button32"), QStringLiteral("0.03%處理中"));
         }
     });
@@ -396,8 +389,8 @@ TEST_F(VarnholtSearchTest, FifteenOfTenOverTheLatest500RealDraws) {
     EXPECT_EQ(reportFile("C15_10.txt"), Big5Lines(lines));
 
     EXPECT_EQ(Text(w(), "Button32"), QStringLiteral("15取10超優分析"));
-    EXPECT_TRUE(w().ui.lb_percent->isHidden());
-    EXPECT_TRUE(w().ui.btn_stop_1510->isHidden());
+    EXPECT_FALSE(Shown(w(), "lb_percent"));
+    EXPECT_FALSE(Shown(w(), "btn_stop_1510"));
     EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
     EXPECT_EQ(Text(w(), "CB_Select"), QStringLiteral("4"));
     EXPECT_EQ(Label(w(), "lb_pon4"), QStringLiteral("四星= 36 碰"));
@@ -413,26 +406,26 @@ TEST_F(VarnholtSearchTest, StoppedRunsReportOnlyWhatTheyMayAndLeaveTheFlagClear)
     QObject::connect(&w(), &TForm_varnholt::subsetSearchStep, &w(), [&](int subset) {
         if (subset != stopAt)
             return;
-        QPushButton* stop = w().ui.btn_stop->isVisible() ? w().ui.btn_stop : w().ui.btn_stop_1510;
-        click(stop);
-        EXPECT_TRUE(stop->isHidden());
+        const char* stop = Shown(w(), "btn_stop") ? "btn_stop" : "btn_stop_1510";
+        Click(w(), stop);
+        EXPECT_FALSE(Shown(w(), stop));
     });
 
     // 12-of-8: no report, no file, the memo emptied.
     select(Range(1, 12));
-    SetMemoLines(*w().ui.Memo2, {QStringLiteral("earlier report")});
+    paste("Memo2", {QStringLiteral("earlier report")});
     stopAt = 3;
     runSubsetSearch("Button31");
     EXPECT_TRUE(memo2().isEmpty());
     EXPECT_EQ(Text(w(), "Button31"), QStringLiteral("12取8超優分析"));
-    EXPECT_TRUE(w().ui.btn_stop->isHidden());
+    EXPECT_FALSE(Shown(w(), "btn_stop"));
     EXPECT_FALSE(w().StopFlag1208);
     EXPECT_EQ(CurrentPage(w(), "PageC"), "TS5");
     EXPECT_EQ(reportFile("C12_8.txt"), "<no file>");
-    EXPECT_TRUE(w().ui.Button12->isEnabled());
+    EXPECT_TRUE(Enabled(w(), "Button12"));
 
     // A click that reaches the hidden stop button after its run cannot stop the next run.
-    emit w().ui.btn_stop->clicked();
+    emit Find<QPushButton>(w(), "btn_stop").clicked();
     EXPECT_FALSE(w().StopFlag1208);
     stopAt = 0;
     runSubsetSearch("Button31");
@@ -459,7 +452,7 @@ TEST_F(VarnholtSearchTest, StoppedRunsReportOnlyWhatTheyMayAndLeaveTheFlagClear)
     fifthLeftOut.sort();
     EXPECT_EQ(fifthLeftOut, (QStringList{"25", "26", "27", "28", "29"}));
     EXPECT_EQ(Label(w(), "lb_percent"), QStringLiteral("6 / 3003"));
-    EXPECT_TRUE(w().ui.lb_percent->isHidden());
+    EXPECT_FALSE(Shown(w(), "lb_percent"));
     EXPECT_EQ(Text(w(), "Button32"), QStringLiteral("15取10超優分析"));
     EXPECT_FALSE(w().StopFlag1510);
     expectSubsetResults(lines, 5, SplitShape::Mixed2233, StarOrder::FourThreeTwo);

@@ -1,25 +1,15 @@
 #include "pillars/varnholt_window.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
-#include <QToolButton>
+#include <QColor>
+#include <QDate>
+#include <QPixmap>
 #include <gtest/gtest.h>
 
 #include "app/application.h"
 #include "app/main_window.h"
 #include "common/num_format.h"
 #include "draws/shared_tables.h"
-#include "platform/memo_lines.h"
-#include "platform/string_grid.h"
 #include "support/draw_lines.h"
 #include "support/fake_platform.h"
 #include "support/work_dir.h"
@@ -29,8 +19,8 @@ TEST_F(VarnholtWindowTest, OpeningListsTheDrawsSince2009AndPricesFourPillarsOfTw
     open();
     EXPECT_EQ(w().windowTitle(), QStringLiteral("最佳Qorvel"));
     EXPECT_EQ(CurrentPage(w(), "PageC"), "TS2");
-    EXPECT_EQ(w().ui.DateTimePicker1->date(), QDate(2009, 1, 1));
-    EXPECT_EQ(w().ui.DateTimePicker2->date(), QDate(2026, 12, 7));
+    EXPECT_EQ(PickedDate(w(), "DateTimePicker1"), QDate(2009, 1, 1));
+    EXPECT_EQ(PickedDate(w(), "DateTimePicker2"), QDate(2026, 12, 7));
     const QStringList lines = memo1();
     ASSERT_EQ(lines.size(), 10);
     EXPECT_EQ(lines[0], QStringLiteral("0001,2009/01/01,097003,03,04,05,20,30"));
@@ -38,8 +28,8 @@ TEST_F(VarnholtWindowTest, OpeningListsTheDrawsSince2009AndPricesFourPillarsOfTw
     EXPECT_EQ(MemoLines(w(), "Memo2"), lines);
     EXPECT_EQ(MemoLines(w(), "Memo3"), lines);
     EXPECT_EQ(Text(w(), "Edit1"), QStringLiteral("  10"));
-    EXPECT_EQ(w().unit.Source, SourceKind::DateRange);
-    EXPECT_EQ(w().unit.WindowHeader, "驗證期間：2009/01/01 至 2026/12/07 共   10 期");
+    EXPECT_EQ(w().lastQuery(), SourceKind::DateRange);
+    EXPECT_EQ(w().windowHeader(), "驗證期間：2009/01/01 至 2026/12/07 共   10 期");
 
     EXPECT_EQ(Label(w(), "lb_NOTT"),
               QStringLiteral("您立柱所有的號碼數為：8  請留意！必須和您上面所選的數目相同"));
@@ -47,22 +37,22 @@ TEST_F(VarnholtWindowTest, OpeningListsTheDrawsSince2009AndPricesFourPillarsOfTw
     EXPECT_EQ(Label(w(), "lb_pon3"), QStringLiteral("三星= 32 碰"));
     EXPECT_EQ(Label(w(), "lb_pon4"), QStringLiteral("四星= 16 碰"));
     EXPECT_EQ(Label(w(), "lb_tot"), QStringLiteral("共= 72 碰"));
-    EXPECT_TRUE(w().ui.SizeBox[4]->isEnabled());
-    EXPECT_FALSE(w().ui.SizeBox[5]->isEnabled());
-    EXPECT_FALSE(w().ui.PillarMemo[8]->isEnabled());
+    EXPECT_TRUE(Enabled(w(), SizeBox(4)));
+    EXPECT_FALSE(Enabled(w(), SizeBox(5)));
+    EXPECT_FALSE(Enabled(w(), PillarMemo(8)));
     EXPECT_EQ(Label(w(), "lb2s"), QStringLiteral("---"));
 
     // The drag query is prepared from the latest draw.
-    EXPECT_EQ(w().ui.cb_date->count(), 12);
+    EXPECT_EQ(Items(w(), "cb_date").size(), 12);
     EXPECT_EQ(Text(w(), "cb_date"), QStringLiteral("2009/01/10"));
-    EXPECT_EQ(w().ui.cb_date->itemText(11), QStringLiteral("2008/12/30"));
+    EXPECT_EQ(Items(w(), "cb_date").value(11), QStringLiteral("2008/12/30"));
     EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("12"));
     EXPECT_EQ(Text(w(), "cb_prediction"), QStringLiteral("1"));
 
     // Numbers above the highest lottery number have no box.
-    EXPECT_FALSE(w().ui.NoBox[39]->isHidden());
-    EXPECT_TRUE(w().ui.NoBox[40]->isHidden());
-    EXPECT_TRUE(w().ui.HeadBox[4]->isHidden());
+    EXPECT_TRUE(Shown(w(), NumberBox(39)));
+    EXPECT_FALSE(Shown(w(), NumberBox(40)));
+    EXPECT_FALSE(Shown(w(), HeadBox(4)));
     EXPECT_TRUE(platform.dialogs.prompts.empty()) << platform.dialogs.lastText().toStdString();
 }
 
@@ -90,7 +80,7 @@ TEST_F(VarnholtWindowTest, CountsRankNumbersAndTailsWithTiesToTheHigher) {
     }
 
     // An empty window ranks every number with no hits, the highest first.
-    w().ui.DateTimePicker1->setDate(QDate(2020, 1, 1));
+    PickDate(w(), "DateTimePicker1", QDate(2020, 1, 1));
     Click(w(), "Button1");
     EXPECT_TRUE(memo1().isEmpty());
     EXPECT_EQ(Text(w(), "Edit1"), QStringLiteral("  0"));
@@ -117,7 +107,7 @@ TEST_F(VarnholtWindowTest, HotListsAndTheirCopyButtons) {
     EXPECT_EQ(MemoLines(w(), "mm3")[0], QStringLiteral("122030  003"));
 
     Click(w(), "BitBtn1");
-    EXPECT_EQ(platform.clipboard.content, w().ui.mm->toPlainText());
+    EXPECT_EQ(platform.clipboard.content, Text(w(), "mm"));
     EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("資料已複製Copy"));
 
     // The lists stay until their button is pressed again, also across queries.
@@ -136,15 +126,15 @@ TEST_F(VarnholtWindowTest, LatestAndEveryKthQueries) {
     QStringList lines = memo1();
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("0001,2009/01/08,097010")));
-    EXPECT_EQ(w().ui.DateTimePicker1->date(), QDate(2009, 1, 8));
-    EXPECT_EQ(w().unit.Source, SourceKind::Latest);
-    EXPECT_EQ(w().unit.WindowHeader, "最近 3 期驗證");
+    EXPECT_EQ(PickedDate(w(), "DateTimePicker1"), QDate(2009, 1, 8));
+    EXPECT_EQ(w().lastQuery(), SourceKind::Latest);
+    EXPECT_EQ(w().windowHeader(), "最近 3 期驗證");
 
     // More than there are: every draw, the picker on the first.
     Type(w(), "cbis", QStringLiteral("500"));
     Click(w(), "Button16");
     EXPECT_EQ(memo1().size(), 12);
-    EXPECT_EQ(w().ui.DateTimePicker1->date(), QDate(2008, 12, 30));
+    EXPECT_EQ(PickedDate(w(), "DateTimePicker1"), QDate(2008, 12, 30));
 
     Type(w(), "cb_intv", QStringLiteral("5"));
     Type(w(), "cbis_2", QStringLiteral("2"));
@@ -153,12 +143,12 @@ TEST_F(VarnholtWindowTest, LatestAndEveryKthQueries) {
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("0001,2009/01/05,097007")));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("0002,2009/01/10,097012")));
-    EXPECT_EQ(w().ui.DateTimePicker1->date(), QDate(2009, 1, 5));
-    EXPECT_EQ(w().unit.WindowHeader, "每 5 期一次，取最近 2 期驗證");
+    EXPECT_EQ(PickedDate(w(), "DateTimePicker1"), QDate(2009, 1, 5));
+    EXPECT_EQ(w().windowHeader(), "每 5 期一次，取最近 2 期驗證");
     EXPECT_EQ(GridRow(w(), "sga1", 1)[0], QStringLiteral("2"));
 
     // A re-run repeats the query that ran last.
-    w().ui.Memo1->clear();
+    Type(w(), "Memo1", QString());
     w().rerunQuery();
     EXPECT_EQ(memo1(), lines);
     EXPECT_TRUE(platform.dialogs.prompts.empty()) << platform.dialogs.lastText().toStdString();
@@ -169,11 +159,11 @@ TEST_F(VarnholtWindowTest, TypedCountsStayAsTypedAndLettersAreNamedInChinese) {
     QApplication::setActiveWindow(&w()); // completion follows the keys only in the active window
     // The item list is offered, never completed into the box: 7 stays 7, not 70.
     Type(w(), "cbis", QStringLiteral("7"));
-    EXPECT_EQ(w().ui.cbis->currentText(), QStringLiteral("7"));
+    EXPECT_EQ(Text(w(), "cbis"), QStringLiteral("7"));
     Click(w(), "Button16");
     EXPECT_EQ(memo1().size(), 7);
     Type(w(), "cb_intv", QStringLiteral("1"));
-    EXPECT_EQ(w().ui.cb_intv->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(Text(w(), "cb_intv"), QStringLiteral("1"));
 
     Type(w(), "cbis", QStringLiteral("abc"));
     Click(w(), "Button16");
@@ -185,33 +175,33 @@ TEST_F(VarnholtWindowTest, DragQueryWithAndWithoutFixedPosition) {
     open();
     // 05 is in draws 3, 4 and 5; the draw after each but the last.
     Pick(w(), "cb_ii", QStringLiteral("1"));
-    w().ui.CB_xx->setCurrentText(QStringLiteral("05"));
-    w().ui.cb_prediction->setCurrentText(QStringLiteral("1"));
+    Type(w(), "CB_xx", QStringLiteral("05"));
+    Type(w(), "cb_prediction", QStringLiteral("1"));
     Click(w(), "cb_ff"); // off
-    EXPECT_FALSE(w().ui.cb_ff->isChecked());
-    w().ui.CB_xx->setCurrentText(QStringLiteral("05"));
-    w().ui.cb_prediction->setCurrentText(QStringLiteral("1"));
+    EXPECT_FALSE(Ticked(w(), "cb_ff"));
+    Type(w(), "CB_xx", QStringLiteral("05"));
+    Type(w(), "cb_prediction", QStringLiteral("1"));
     Click(w(), "Button18");
     QStringList lines = memo1();
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("0001,2009/01/02,097004")));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("0002,2009/01/03,097005")));
-    EXPECT_EQ(w().unit.WindowHeader, "當05不定點開出 之下1期統計驗證 (共 2 期)");
-    EXPECT_EQ(w().unit.Source, SourceKind::Drag);
+    EXPECT_EQ(w().windowHeader(), "當05不定點開出 之下1期統計驗證 (共 2 期)");
+    EXPECT_EQ(w().lastQuery(), SourceKind::Drag);
 
     // Fixed: 20 stands at ascending position 4 in every draw; two draws later.
     Click(w(), "cb_ff"); // on again, which re-proposes from the chosen date
     Pick(w(), "cb_ii", QStringLiteral("4"));
     EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("20"));
-    w().ui.cb_prediction->setCurrentText(QStringLiteral("2"));
+    Type(w(), "cb_prediction", QStringLiteral("2"));
     Click(w(), "Button18");
     lines = memo1();
     ASSERT_EQ(lines.size(), 10);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("0001,2009/01/01,097003")));
-    EXPECT_EQ(w().unit.WindowHeader, "當第 4 支開20之下2期統計驗證 (共 10 期)");
+    EXPECT_EQ(w().windowHeader(), "當第 4 支開20之下2期統計驗證 (共 10 期)");
 
     // A number typed without its leading zero matches nothing.
-    w().ui.CB_xx->setCurrentText(QStringLiteral("5"));
+    Type(w(), "CB_xx", QStringLiteral("5"));
     Click(w(), "Button18");
     EXPECT_TRUE(memo1().isEmpty());
 
@@ -231,30 +221,29 @@ TEST_F(VarnholtWindowTest, ATypedReferenceDateIsTakenWhenConfirmed) {
             MakeDrawLine(DateFormat("yyyy/mm/dd", Date::fromDayNumber(Date{2009, 2, 1}.dayNumber() + d)),
                          NumFormat("000000", 98000 + d), {d, 31, 32, 33, 34}));
     open(tw539);
-    ASSERT_EQ(w().ui.cb_date->count(), 20);
-    QLineEdit* date = w().ui.cb_date->lineEdit();
+    ASSERT_EQ(Items(w(), "cb_date").size(), 20);
 
     // Typing alone changes nothing and asks nothing; Enter takes the date of draw 2, older than the list.
     Type(w(), "cb_date", QStringLiteral("2009/02/03"));
     EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("25"));
-    QTest::keyClick(date, Qt::Key_Return);
+    Confirm(w(), "cb_date");
     EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("02"));
     EXPECT_EQ(Text(w(), "cb_prediction"), QStringLiteral("24"));
     EXPECT_TRUE(platform.dialogs.prompts.empty()) << platform.dialogs.lastText().toStdString();
 
     // Confirming again without a change leaves the number the user typed since.
-    w().ui.CB_xx->setCurrentText(QStringLiteral("07"));
-    QTest::keyClick(date, Qt::Key_Return);
+    Type(w(), "CB_xx", QStringLiteral("07"));
+    Confirm(w(), "cb_date");
     EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("07"));
 
     // A typed position is taken the same way.
     Type(w(), "cb_ii", QStringLiteral("2"));
-    QTest::keyClick(w().ui.cb_ii->lineEdit(), Qt::Key_Return);
+    Confirm(w(), "cb_ii");
     EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("31"));
 
     // A date no draw has is refused once, when confirmed.
     Type(w(), "cb_date", QStringLiteral("2009/03/30"));
-    QTest::keyClick(date, Qt::Key_Return);
+    Confirm(w(), "cb_date");
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
     EXPECT_EQ(Text(w(), "CB_xx"), QStringLiteral("31"));
@@ -263,13 +252,13 @@ TEST_F(VarnholtWindowTest, ATypedReferenceDateIsTakenWhenConfirmed) {
 TEST_F(VarnholtWindowTest, ValuesTheTablesCannotServeAreRefusedAndTheMemosKept) {
     open();
     const QStringList before = memo1();
-    const std::string header = w().unit.WindowHeader;
+    const std::string header = w().windowHeader();
     auto expectRefused = [&](const char* what) {
         ASSERT_FALSE(platform.dialogs.prompts.empty()) << what;
         EXPECT_EQ(platform.dialogs.prompts.back().kind, DialogKind::Warning) << what;
         EXPECT_EQ(memo1(), before) << what;
-        EXPECT_EQ(w().unit.WindowHeader, header) << what;
-        EXPECT_EQ(w().unit.Source, SourceKind::DateRange) << what;
+        EXPECT_EQ(w().windowHeader(), header) << what;
+        EXPECT_EQ(w().lastQuery(), SourceKind::DateRange) << what;
         platform.dialogs.prompts.clear();
     };
     Type(w(), "cbis", QStringLiteral("0"));
@@ -282,11 +271,11 @@ TEST_F(VarnholtWindowTest, ValuesTheTablesCannotServeAreRefusedAndTheMemosKept) 
     Type(w(), "cbis_2", QStringLiteral("-3"));
     Click(w(), "Button17");
     expectRefused("count -3");
-    w().ui.cb_ii->setCurrentText(QStringLiteral("6"));
+    Type(w(), "cb_ii", QStringLiteral("6"));
     Click(w(), "Button18");
     expectRefused("position 6");
-    w().ui.cb_ii->setCurrentText(QStringLiteral("1"));
-    w().ui.cb_prediction->setCurrentText(QStringLiteral("-1"));
+    Type(w(), "cb_ii", QStringLiteral("1"));
+    Type(w(), "cb_prediction", QStringLiteral("-1"));
     Click(w(), "Button18");
     expectRefused("lag -1");
     Type(w(), "cb_date", QStringLiteral("2009/02/30"));
@@ -307,7 +296,7 @@ TEST_F(VarnholtWindowTest, EditedMemoLinesAreCountedWithoutFailing) {
     QStringList lines = memo1();
     lines[0] = QStringLiteral("0001,2009/01/01,097003,xx,04,05");
     lines << QStringLiteral("nonsense") << QString();
-    SetMemoLines(*w().ui.Memo1, lines);
+    paste("Memo1", lines);
     Click(w(), "SpeedButton2");
     EXPECT_EQ(MemoLines(w(), "mm")[0], QStringLiteral("2030  009"));
     w().Button2Click();
@@ -320,38 +309,38 @@ TEST_F(VarnholtWindowTest, SelectionLabelsBreakBeforeTheSixteenthNumber) {
     EXPECT_EQ(Label(w(), "Label6"), QStringLiteral("沒有號碼"));
     EXPECT_EQ(Label(w(), "Label28"), QStringLiteral("共計：0  個"));
     for (int n = 1; n <= 15; ++n)
-        w().ui.NoBox[n]->setChecked(true);
+        Click(w(), NumberBox(n));
     const QString fifteen = QStringLiteral("01,02,03,04,05,06,07,08,09,10,11,12,13,14,15,");
     EXPECT_EQ(Label(w(), "Label6"), fifteen);
-    click(w().ui.NoBox[16]);
-    for (QLabel* numbers : {w().ui.Label6, w().ui.Label57, w().ui.Label41})
-        EXPECT_EQ(numbers->text(), fifteen + QStringLiteral(" 16,"));
-    for (QLabel* count : {w().ui.Label28, w().ui.Label56, w().ui.Label42})
-        EXPECT_EQ(count->text(), QStringLiteral("  共計 16 個"));
+    Click(w(), NumberBox(16));
+    for (const char* numbers : {"Label6", "Label57", "Label41"})
+        EXPECT_EQ(Label(w(), numbers), fifteen + QStringLiteral(" 16,")) << numbers;
+    for (const char* count : {"Label28", "Label56", "Label42"})
+        EXPECT_EQ(Label(w(), count), QStringLiteral("  共計 16 個")) << count;
     EXPECT_EQ(Label(w(), "lb_selectNo"), QStringLiteral("16"));
-    EXPECT_EQ(w().unit.SelNo[16], "16");
-    EXPECT_TRUE(w().ui.NoBox[16]->font().bold());
-    EXPECT_EQ(w().ui.NoBox[16]->palette().color(QPalette::WindowText), QColor(Qt::red));
-    EXPECT_EQ(w().ui.NoBox[17]->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    EXPECT_EQ(selection().value(15), QStringLiteral("16"));
+    EXPECT_TRUE(Bold(w(), NumberBox(16)));
+    EXPECT_EQ(TextColour(w(), NumberBox(16)), QColor(Qt::red));
+    EXPECT_EQ(TextColour(w(), NumberBox(17)), QColor(Qt::blue));
 
     // A head box unticks what it does not cover; ticking heads past 30 numbers: one message per
     // number beyond.
-    click(w().ui.HeadBox[0]);
-    click(w().ui.HeadBox[1]);
-    click(w().ui.HeadBox[2]);
-    EXPECT_EQ(w().unit.SelCount, 29);
+    Click(w(), HeadBox(0));
+    Click(w(), HeadBox(1));
+    Click(w(), HeadBox(2));
+    EXPECT_EQ(selected(), 29);
     EXPECT_TRUE(platform.dialogs.prompts.empty());
-    click(w().ui.HeadBox[3]);
+    Click(w(), HeadBox(3));
     ASSERT_EQ(platform.dialogs.prompts.size(), 9u);
     EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("您所選的號碼超過上限30個，請減少號碼"));
     EXPECT_EQ(platform.dialogs.prompts.back().kind, DialogKind::Error);
-    EXPECT_EQ(w().unit.SelCount, 39);
+    EXPECT_EQ(selected(), 39);
 
     // Clearing leaves nothing ticked, the labels at 0, and asks nothing on the way.
     platform.dialogs.prompts.clear();
     Click(w(), "Button8");
     EXPECT_TRUE(ticked().isEmpty());
-    EXPECT_FALSE(w().ui.HeadBox[2]->isChecked());
+    EXPECT_FALSE(Ticked(w(), HeadBox(2)));
     EXPECT_EQ(Label(w(), "lb_selectNo"), QStringLiteral("0"));
     EXPECT_EQ(Label(w(), "Label28"), QStringLiteral("  共計 0 個"));
     EXPECT_TRUE(platform.dialogs.prompts.empty());
@@ -359,43 +348,43 @@ TEST_F(VarnholtWindowTest, SelectionLabelsBreakBeforeTheSixteenthNumber) {
 
 TEST_F(VarnholtWindowTest, TailAndHeadBoxesTickTheirGroups) {
     open();
-    click(w().ui.TailBox[1]);
+    Click(w(), TailBox(1));
     EXPECT_EQ(ticked(), (QStringList{"01", "11", "21", "31"}));
-    EXPECT_TRUE(w().ui.TailBox[1]->font().bold());
-    click(w().ui.HeadBox[0]);
+    EXPECT_TRUE(Bold(w(), TailBox(1)));
+    Click(w(), HeadBox(0));
     EXPECT_EQ(ticked().size(), 12);
-    click(w().ui.HeadBox[0]);
+    Click(w(), HeadBox(0));
     EXPECT_EQ(ticked(), (QStringList{"01", "11", "21", "31"}));
-    EXPECT_FALSE(w().ui.HeadBox[0]->font().bold());
+    EXPECT_FALSE(Bold(w(), HeadBox(0)));
 
     // Unticking a tail keeps the numbers of a ticked head.
-    click(w().ui.HeadBox[1]);
-    click(w().ui.TailBox[1]);
+    Click(w(), HeadBox(1));
+    Click(w(), TailBox(1));
     EXPECT_EQ(ticked(), (QStringList{"10", "11", "12", "13", "14", "15", "16", "17", "18", "19"}));
 
     // "0尾" acts at once like the other tails.
     Click(w(), "Button8");
-    click(w().ui.TailBox[0]);
+    Click(w(), TailBox(0));
     EXPECT_EQ(ticked(), (QStringList{"10", "20", "30"}));
-    click(w().ui.TailBox[0]);
+    Click(w(), TailBox(0));
     EXPECT_TRUE(ticked().isEmpty());
 }
 
 TEST_F(VarnholtWindowTest, PickingTheHottestNumbers) {
     open();
-    click(w().ui.NoBox[1]);
-    click(w().ui.TailBox[5]);
+    Click(w(), NumberBox(1));
+    Click(w(), TailBox(5));
     Pick(w(), "cb9", QStringLiteral("8"));
     Click(w(), "Button7");
     EXPECT_EQ(ticked(), (QStringList{"07", "08", "09", "10", "11", "12", "20", "30"}));
-    EXPECT_FALSE(w().ui.TailBox[5]->isChecked());
-    EXPECT_EQ(w().unit.SelCount, 8);
-    EXPECT_EQ(w().unit.LayoutTotal, 8);
+    EXPECT_FALSE(Ticked(w(), TailBox(5)));
+    EXPECT_EQ(selected(), 8);
+    EXPECT_EQ(Label(w(), "lb_NOTT"), LayoutTotal(8));
 
     // Beyond the ranked numbers the grid has no number: the conversion error after ticking them all.
     Type(w(), "cb9", QStringLiteral("45"));
     Click(w(), "Button7");
-    EXPECT_EQ(w().unit.SelCount, 39);
+    EXPECT_EQ(selected(), 39);
     ASSERT_FALSE(platform.dialogs.prompts.empty());
     EXPECT_EQ(platform.dialogs.prompts.back().kind, DialogKind::Error);
 }
@@ -403,32 +392,34 @@ TEST_F(VarnholtWindowTest, PickingTheHottestNumbers) {
 TEST_F(VarnholtWindowTest, PillarCountAndSizesPriceTheLayout) {
     open();
     Pick(w(), "CB_Select", QStringLiteral("6"));
-    EXPECT_TRUE(w().ui.SizeBox[6]->isEnabled());
-    EXPECT_EQ(w().ui.SizeBox[6]->palette().color(QPalette::Base), QColor(255, 255, 255));
-    pick(w().ui.SizeBox[5], QStringLiteral("3"));
-    pick(w().ui.SizeBox[6], QStringLiteral("1"));
-    EXPECT_EQ(w().unit.LayoutTotal, 12);
+    EXPECT_TRUE(Enabled(w(), SizeBox(6)));
+    EXPECT_EQ(Background(w(), SizeBox(6)), QColor(255, 255, 255));
+    Pick(w(), SizeBox(5), QStringLiteral("3"));
+    Pick(w(), SizeBox(6), QStringLiteral("1"));
+    EXPECT_EQ(Label(w(), "lb_NOTT"), LayoutTotal(12));
     Pick(w(), "CB_Select", QStringLiteral("4"));
-    EXPECT_EQ(w().ui.SizeBox[5]->currentText(), QStringLiteral("0"));
-    EXPECT_EQ(w().ui.SizeBox[6]->currentText(), QStringLiteral("0"));
-    EXPECT_FALSE(w().ui.PillarMemo[5]->isEnabled());
-    EXPECT_EQ(w().ui.PillarMemo[5]->palette().color(QPalette::Base), QColor(192, 192, 192));
-    EXPECT_EQ(w().unit.LayoutTotal, 8);
+    EXPECT_EQ(Text(w(), SizeBox(5)), QStringLiteral("0"));
+    EXPECT_EQ(Text(w(), SizeBox(6)), QStringLiteral("0"));
+    EXPECT_FALSE(Enabled(w(), PillarMemo(5)));
+    EXPECT_EQ(Background(w(), PillarMemo(5)), QColor(192, 192, 192));
+    EXPECT_EQ(Label(w(), "lb_NOTT"), LayoutTotal(8));
     Pick(w(), "CB_Select", QStringLiteral("6"));
-    EXPECT_TRUE(w().ui.SizeBox[5]->isEnabled());
-    EXPECT_EQ(w().ui.SizeBox[5]->currentText(), QStringLiteral("0"));
+    EXPECT_TRUE(Enabled(w(), SizeBox(5)));
+    EXPECT_EQ(Text(w(), SizeBox(5)), QStringLiteral("0"));
 
     Pick(w(), "CB_Select", QStringLiteral("3"));
     for (int p = 1; p <= 3; ++p)
-        pick(w().ui.SizeBox[p], QStringLiteral("3"));
+        Pick(w(), SizeBox(p), QStringLiteral("3"));
     EXPECT_EQ(Label(w(), "lb_pon2"), QStringLiteral("二星= 27 碰"));
     EXPECT_EQ(Label(w(), "lb_pon3"), QStringLiteral("三星= 27 碰"));
     EXPECT_EQ(Label(w(), "lb_pon4"), QStringLiteral("四星= 0 碰"));
-    EXPECT_EQ(w().unit.CostStar2, 27);
+    // The manual verification prices the layout the same.
+    Click(w(), "Button27");
+    EXPECT_TRUE(MemoLines(w(), "Memo2").contains(QStringLiteral("成本二星 27 碰")));
 
     Pick(w(), "CB_Select", QStringLiteral("5"));
     for (int p = 1; p <= 5; ++p)
-        pick(w().ui.SizeBox[p], p <= 2 ? QStringLiteral("1") : QStringLiteral("2"));
+        Pick(w(), SizeBox(p), p <= 2 ? QStringLiteral("1") : QStringLiteral("2"));
     EXPECT_EQ(Label(w(), "lb_pon2"), QStringLiteral("二星= 25 碰"));
     EXPECT_EQ(Label(w(), "lb_tot"), QStringLiteral("共= 91 碰"));
     EXPECT_TRUE(platform.dialogs.prompts.empty()) << platform.dialogs.lastText().toStdString();
@@ -439,25 +430,25 @@ TEST_F(VarnholtWindowTest, LayoutInputOutsideTheTablesIsRefused) {
     Type(w(), "CB_Select", QStringLiteral("9"));
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
-    EXPECT_EQ(w().unit.PillarCount, 4);
+    EXPECT_TRUE(Enabled(w(), SizeBox(4)));
     EXPECT_EQ(Text(w(), "CB_Select"), QStringLiteral("4"));
-    EXPECT_FALSE(w().ui.SizeBox[5]->isEnabled());
+    EXPECT_FALSE(Enabled(w(), SizeBox(5)));
 
-    type(w().ui.SizeBox[2], QStringLiteral("9"));
+    Type(w(), SizeBox(2), QStringLiteral("9"));
     EXPECT_EQ(platform.dialogs.prompts.size(), 2u);
-    EXPECT_EQ(w().unit.PillarSize[2], 2);
-    EXPECT_EQ(w().ui.SizeBox[2]->currentText(), QStringLiteral("2"));
+    EXPECT_EQ(Label(w(), "lb_NOTT"), LayoutTotal(8));
+    EXPECT_EQ(Text(w(), SizeBox(2)), QStringLiteral("2"));
     EXPECT_EQ(Label(w(), "lb_tot"), QStringLiteral("共= 72 碰"));
 
     // Not a number: the conversion error, labels unchanged.
-    type(w().ui.SizeBox[2], QStringLiteral("x"));
+    Type(w(), SizeBox(2), QStringLiteral("x"));
     ASSERT_EQ(platform.dialogs.prompts.size(), 3u);
     EXPECT_EQ(platform.dialogs.prompts.back().kind, DialogKind::Error);
     EXPECT_EQ(Label(w(), "lb_tot"), QStringLiteral("共= 72 碰"));
 
     // A pillar memo with more than eight lines: only eight are read.
-    SetMemoLines(*w().ui.PillarMemo[1], {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10"});
-    SetMemoLines(*w().ui.PillarMemo[2], {"11"});
+    paste(PillarMemo(1), {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10"});
+    paste(PillarMemo(2), {"11"});
     const PillarNumbers pillars = w().pillarMemoNumbers();
     ASSERT_EQ(pillars.size(), 4u);
     EXPECT_EQ(pillars[0].size(), 8u);
@@ -468,29 +459,29 @@ TEST_F(VarnholtWindowTest, LayoutInputOutsideTheTablesIsRefused) {
 
 TEST_F(VarnholtWindowTest, LogoFollowsTheGameAndReopeningStartsOver) {
     openFromMainWindow();
-    EXPECT_EQ(w().ui.Image3->pixmap().cacheKey(), app->windows().Form_rk_main->currentLogo().cacheKey());
+    EXPECT_EQ(Picture(w(), "Image3").cacheKey(), app->windows().Form_rk_main->currentLogo().cacheKey());
     QPixmap other(10, 10);
     other.fill(Qt::green);
     emit app->windows().Form_rk_main->logoChanged(other);
-    EXPECT_EQ(w().ui.Image3->pixmap().toImage(), other.toImage());
+    EXPECT_EQ(Picture(w(), "Image3").toImage(), other.toImage());
 
     // A second showing runs the date-range query again but keeps the selection.
     Type(w(), "cbis", QStringLiteral("3"));
     Click(w(), "Button16");
-    click(w().ui.NoBox[5]);
+    Click(w(), NumberBox(5));
     Pick(w(), "CB_Select", QStringLiteral("6"));
-    pick(w().ui.SizeBox[5], QStringLiteral("2"));
+    Pick(w(), SizeBox(5), QStringLiteral("2"));
     w().close();
     Click(*app->windows().Form_rk_main, "Varnholt");
-    EXPECT_EQ(w().unit.Source, SourceKind::DateRange);
+    EXPECT_EQ(w().lastQuery(), SourceKind::DateRange);
     EXPECT_EQ(memo1().size(), 10);
     EXPECT_EQ(ticked(), (QStringList{"05"}));
     // Four pillars of two again, and only those four open for sizes.
     EXPECT_EQ(Text(w(), "CB_Select"), QStringLiteral("4"));
-    EXPECT_EQ(w().ui.SizeBox[5]->currentText(), QStringLiteral("0"));
-    EXPECT_TRUE(w().ui.SizeBox[4]->isEnabled());
-    EXPECT_FALSE(w().ui.SizeBox[5]->isEnabled());
-    EXPECT_FALSE(w().ui.PillarMemo[6]->isEnabled());
-    EXPECT_EQ(w().ui.PillarMemo[6]->palette().color(QPalette::Base), QColor(192, 192, 192));
-    EXPECT_EQ(w().unit.LayoutTotal, 8);
+    EXPECT_EQ(Text(w(), SizeBox(5)), QStringLiteral("0"));
+    EXPECT_TRUE(Enabled(w(), SizeBox(4)));
+    EXPECT_FALSE(Enabled(w(), SizeBox(5)));
+    EXPECT_FALSE(Enabled(w(), PillarMemo(6)));
+    EXPECT_EQ(Background(w(), PillarMemo(6)), QColor(192, 192, 192));
+    EXPECT_EQ(Label(w(), "lb_NOTT"), LayoutTotal(8));
 }

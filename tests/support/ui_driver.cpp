@@ -276,3 +276,84 @@ QString Text(QWidget& root, const char* name) {
         return action->text();
     FailControl(name, QStringLiteral("shows no text"));
 }
+
+// ---- What a control shows of its state, and picking a tab ----
+
+bool Ticked(QWidget& root, const char* name) {
+    QObject& found = FindAny(root, name);
+    if (auto* button = qobject_cast<QAbstractButton*>(&found); button && button->isCheckable())
+        return button->isChecked();
+    if (auto* action = qobject_cast<QAction*>(&found); action && action->isCheckable())
+        return action->isChecked();
+    FailControl(name, QStringLiteral("cannot be ticked"));
+}
+
+bool Enabled(QWidget& root, const char* name) {
+    QObject& found = FindAny(root, name);
+    if (auto* action = qobject_cast<QAction*>(&found))
+        return action->isEnabled();
+    return static_cast<QWidget&>(found).isEnabled();
+}
+
+bool Shown(QWidget& root, const char* name) {
+    QObject& found = FindAny(root, name);
+    if (auto* action = qobject_cast<QAction*>(&found))
+        return action->isVisible();
+    for (const QWidget* w = static_cast<QWidget*>(&found); w && w != &root; w = w->parentWidget()) {
+        // A tab page out of front is hidden by its tabs, not by the window.
+        auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget());
+        auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+        if (tabs && tabs->indexOf(w) >= 0)
+            continue;
+        if (w->testAttribute(Qt::WA_WState_ExplicitShowHide) && w->testAttribute(Qt::WA_WState_Hidden))
+            return false;
+    }
+    return true;
+}
+
+bool Focused(QWidget& root, const char* name) {
+    QObject& found = FindAny(root, name);
+    auto* widget = qobject_cast<QWidget*>(&found);
+    if (!widget)
+        FailControl(name, QStringLiteral("is an action, not a control"));
+    return widget->hasFocus();
+}
+
+QStringList Items(QWidget& root, const char* name) {
+    const auto& box = Find<QComboBox>(root, name);
+    QStringList items;
+    for (int i = 0; i < box.count(); ++i)
+        items << box.itemText(i);
+    return items;
+}
+
+QDate PickedDate(QWidget& root, const char* name) {
+    return Find<QDateEdit>(root, name).date();
+}
+
+bool Bold(QWidget& root, const char* name) {
+    return Find<QWidget>(root, name).font().bold();
+}
+
+QColor TextColour(QWidget& root, const char* name) {
+    return Find<QWidget>(root, name).palette().color(QPalette::WindowText);
+}
+
+QColor Background(QWidget& root, const char* name) {
+    return Find<QWidget>(root, name).palette().color(QPalette::Base);
+}
+
+QPixmap Picture(QWidget& root, const char* name) {
+    return Find<QLabel>(root, name).pixmap();
+}
+
+void ShowPage(QWidget& root, const char* page) {
+    QWidget& found = Find<QWidget>(root, page);
+    auto* stack = qobject_cast<QStackedWidget*>(found.parentWidget());
+    auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+    if (!tabs || tabs->indexOf(&found) < 0)
+        FailControl(page, QStringLiteral("is not a tab page"));
+    if (!found.isEnabled())
+        FailControl(page, QStringLiteral("is not enabled"));
+    Usable(root, found, page);
+}

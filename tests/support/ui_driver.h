@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QDate>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -74,3 +76,32 @@ template <class Control> Control& Find(QWidget& root, const char* name) {
         FailControl(name, QStringLiteral("names %1 controls").arg(found.size()));
     return *found.front();
 }
+
+// ---- What a control shows of its state, and picking a tab ----
+// Like the reading calls above, the reading calls here need the control to exist only, and leave
+// the pages as they are.
+
+// Whether a check box, radio button or checkable button is ticked.
+bool Ticked(QWidget& root, const char* name);
+// Whether the user can act on the control: it and the pages holding it are enabled.
+bool Enabled(QWidget& root, const char* name);
+// Whether the window shows the control when its page is in front: neither it nor a box holding it
+// is hidden.
+bool Shown(QWidget& root, const char* name);
+// Whether the control has the keyboard focus of its window.
+bool Focused(QWidget& root, const char* name);
+// The items a combo box offers, in order.
+QStringList Items(QWidget& root, const char* name);
+// A date picker's date.
+QDate PickedDate(QWidget& root, const char* name);
+// Whether a control's text is drawn bold.
+bool Bold(QWidget& root, const char* name);
+// The colour of a label's or button's caption.
+QColor TextColour(QWidget& root, const char* name);
+// The background of an edit, memo or combo box.
+QColor Background(QWidget& root, const char* name);
+// The picture a label shows (a null pixmap when it shows none).
+QPixmap Picture(QWidget& root, const char* name);
+
+// Brings a tab page to the front, as the user picks its tab: the page must be enabled.
+void ShowPage(QWidget& root, const char* page);
