@@ -39,6 +39,9 @@ class Trpt;
 // Members go in reverse order, so the main window, which the others ask through their links, goes
 // last.
 struct AppWindows {
+    AppWindows();
+    ~AppWindows(); // where every window's type is known
+
     std::unique_ptr<TForm_rk_main> Form_rk_main;
     std::unique_ptr<TForm_rk_lotto_record> Form_rk_lotto_record;
     std::unique_ptr<TForm_rk_trace_single> Form_rk_trace_single;

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -75,8 +76,10 @@ QWidget& UsableWidget(QWidget& root, const char* name) {
     return Usable(root, *widget, name);
 }
 
-// Types text key by key, as the keyboard delivers it.
+// Types text key by key, as the keyboard delivers it, over the selection; nothing typed deletes it.
 void TypeKeys(QWidget& target, const QString& text) {
+    if (text.isEmpty())
+        QTest::keyClick(&target, Qt::Key_Delete);
     for (const QChar c : text) {
         const char latin = c.toLatin1();
         if (latin >= 0x20 && latin < 0x7f)
@@ -275,4 +278,82 @@ QString Text(QWidget& root, const char* name) {
     if (auto* action = qobject_cast<QAction*>(&found))
         return action->text();
     FailControl(name, QStringLiteral("shows no text"));
+}
+
+// ---- how a control looks, menus, and what the calls above do not read ----
+
+namespace {
+
+bool IsTabPage(const QWidget& widget) {
+    auto* stack = qobject_cast<QStackedWidget*>(widget.parentWidget());
+    return stack && qobject_cast<QTabWidget*>(stack->parentWidget());
+}
+
+} // namespace
+
+bool Visible(QWidget& root, const char* name) {
+    QObject& found = FindAny(root, name);
+    if (auto* action = qobject_cast<QAction*>(&found))
+        return action->isVisible();
+    // As isVisibleTo, except that a tab page behind the one in front counts as shown.
+    for (const QWidget* w = static_cast<QWidget*>(&found); w && w != &root; w = w->parentWidget()) {
+        if (w->isHidden() && !IsTabPage(*w))
+            return false;
+        if (w->isWindow())
+            break;
+    }
+    return true;
+}
+
+bool Enabled(QWidget& root, const char* name) {
+    QObject& found = FindAny(root, name);
+    if (auto* action = qobject_cast<QAction*>(&found))
+        return action->isEnabled();
+    return static_cast<QWidget&>(found).isEnabled();
+}
+
+int RowCount(QWidget& root, const char* grid) {
+    return Find<StringGrid>(root, grid).RowCount();
+}
+
+QImage Picture(QWidget& root, const char* name) {
+    return Find<QLabel>(root, name).pixmap().toImage();
+}
+
+QFont Font(QWidget& root, const char* name) {
+    return Find<QWidget>(root, name).font();
+}
+
+QColor Colour(QWidget& root, const char* name, QPalette::ColorRole role) {
+    return Find<QWidget>(root, name).palette().color(role);
+}
+
+QString ToolTip(QWidget& root, const char* name) {
+    return Find<QWidget>(root, name).toolTip();
+}
+
+QStringList MenuItems(QWidget& root, const char* name) {
+    QStringList captions;
+    for (const QAction* item : Find<QWidget>(root, name).actions())
+        captions << item->text();
+    return captions;
+}
+
+QKeySequence Shortcut(QWidget& root, const char* name) {
+    const QAction& action = Find<QAction>(root, name);
+    if (action.shortcutContext() != Qt::ApplicationShortcut)
+        FailControl(name, QStringLiteral("has a key only within its window"));
+    return action.shortcut();
+}
+
+QDate PickedDate(QWidget& root, const char* name) {
+    return Find<QDateEdit>(root, name).date();
+}
+
+QString StatusMessage(QWidget& root, const char* name) {
+    return Find<QStatusBar>(root, name).currentMessage();
+}
+
+void Unhide(QWidget& root, const char* name) {
+    Find<QWidget>(root, name).setVisible(true);
 }

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QDate>
+#include <QFont>
+#include <QImage>
+#include <QKeySequence>
+#include <QPalette>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -74,3 +79,30 @@ template <class Control> Control& Find(QWidget& root, const char* name) {
         FailControl(name, QStringLiteral("names %1 controls").arg(found.size()));
     return *found.front();
 }
+
+// ---- how a control looks, menus, and what the calls above do not read ----
+
+// Whether the control shows when its window does, its tab page in front (an action: whether it
+// is visible).
+bool Visible(QWidget& root, const char* name);
+// Whether the user could use it now.
+bool Enabled(QWidget& root, const char* name);
+// The rows of a string grid, fixed rows included.
+int RowCount(QWidget& root, const char* grid);
+// The picture a label shows.
+QImage Picture(QWidget& root, const char* name);
+// The font a control shows its text in.
+QFont Font(QWidget& root, const char* name);
+// A colour of a control: QPalette::Window is its background, QPalette::Text its text.
+QColor Colour(QWidget& root, const char* name, QPalette::ColorRole role);
+QString ToolTip(QWidget& root, const char* name);
+// The captions of the items of a menu or menu bar, or of a control's popup menu, in order.
+QStringList MenuItems(QWidget& root, const char* name);
+// The key that triggers an action from anywhere in the program.
+QKeySequence Shortcut(QWidget& root, const char* name);
+// The date a date picker shows.
+QDate PickedDate(QWidget& root, const char* name);
+// The message a status bar shows.
+QString StatusMessage(QWidget& root, const char* name);
+// Shows a control that the shipped layout hides, to reach what only it does.
+void Unhide(QWidget& root, const char* name);
