@@ -31,7 +31,7 @@ public:
     void setReportFontSize(int) override {}
     bool reloadHistory() override { return true; }
     void rereadHistory() override {}
-    void open(const QString&) override {}
+    void open(WindowId) override {}
 };
 
 struct Window {

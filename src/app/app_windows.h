@@ -34,11 +34,14 @@ class TForm_rk_nogood;
 class TForm_varnholt;
 class Trpt;
 
-// Every window instance of the program, created at start-up in the order below, or on first use
-// by the operation that opens it. Top-level windows have no Qt parent: these pointers own them.
-// Members go in reverse order, so the main window, which the others ask through their links, goes
-// last.
+// Every window instance of the program, made by its row of the window table: at start-up in the
+// table's order, or on first use by the operation that opens it. Top-level windows have no Qt
+// parent: these pointers own them. Members go in reverse order, so the main window, which the
+// others ask through their links, goes last.
 struct AppWindows {
+    AppWindows();
+    ~AppWindows(); // where every window's type is known
+
     std::unique_ptr<TForm_rk_main> Form_rk_main;
     std::unique_ptr<TForm_rk_lotto_record> Form_rk_lotto_record;
     std::unique_ptr<TForm_rk_trace_single> Form_rk_trace_single;

@@ -12,42 +12,17 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <map>
 #include <stdexcept>
+#include <string>
 
-#include "analysis/drag/chart1_window.h"
-#include "analysis/drag/excel_guide_window.h"
-#include "analysis/drag/grid_sort_window.h"
-#include "analysis/drag/threeforone_window.h"
-#include "analysis/drag/trace_single_window.h"
-#include "analysis/drag/twoforone_window.h"
-#include "analysis/gap_window.h"
-#include "analysis/golden_window.h"
-#include "analysis/paths/moving_window.h"
-#include "analysis/paths/no_analysis_window.h"
-#include "analysis/paths/rule_define_window.h"
-#include "analysis/simulate_window.h"
-#include "analysis/statistics/statistics_window.h"
 #include "app/app_windows.h"
 #include "common/date.h"
 #include "common/errors.h"
 #include "common/text_file.h"
-#include "drawhistory/date_select_window.h"
-#include "drawhistory/download_window.h"
-#include "drawhistory/draw_editor_window.h"
 #include "drawhistory/help_window.h"
 #include "drawhistory/record_viewer_window.h"
-#include "drawhistory/server_address_window.h"
 #include "draws/draw_loader.h"
 #include "draws/shared_tables.h"
-#include "formulas/line_formula_window.h"
-#include "formulas/nogood_group_window.h"
-#include "formulas/nurture30_window.h"
-#include "formulas/nurture50_window.h"
-#include "formulas/stk_3xx_window.h"
-#include "formulas/stk_t3xx_window.h"
-#include "formulas/tail_formula_window.h"
-#include "pillars/varnholt_window.h"
 #include "platform/click_label.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -58,9 +33,7 @@
 #include "platform/report_form.h"
 #include "platform/report_preview.h"
 #include "platform/services.h"
-#include "platform/string_grid.h"
 #include "platform/widget_colours.h"
-#include "platform/window_shower.h"
 
 namespace {
 
@@ -78,8 +51,9 @@ QLabel* picture(const QString& resource, const QString& name, QWidget* parent) {
 
 } // namespace
 
-TForm_rk_main::TForm_rk_main(SharedTables& tables, Services& services, AppWindows& windows, QWidget* parent)
-    : QMainWindow(parent), tables_(tables), services_(services), windows_(windows) {
+TForm_rk_main::TForm_rk_main(const WindowContext& context, QWidget* parent)
+    : QMainWindow(parent), tables_(context.tables), services_(context.services), windows_(context.windows),
+      opener_(context) {
     setObjectName(QStringLiteral("Form_rk_main"));
     setWindowTitle(QStringLiteral("３９Qorvel王 "));
     setFont(MingFont(9));
@@ -90,86 +64,45 @@ TForm_rk_main::TForm_rk_main(SharedTables& tables, Services& services, AppWindow
 }
 
 void TForm_rk_main::buildMenu() {
-    lt_record = new QAction(QStringLiteral("開獎紀錄"), this);
-    lt_record->setObjectName(QStringLiteral("lt_record"));
-    lt_record->setShortcut(Qt::Key_F2);
-    lt_record->setShortcutContext(Qt::ApplicationShortcut);
-    connect(lt_record, &QAction::triggered, this, Guarded(services_.dialogs, [this] { lt_recordExecute(); }));
-
-    Varnholt = new QAction(QStringLiteral("最佳Qorvel操作"), this);
-    Varnholt->setObjectName(QStringLiteral("Varnholt"));
-    connect(Varnholt, &QAction::triggered, this, Guarded(services_.dialogs, [this] { VarnholtExecute(); }));
-
     N9 = new QAction(QStringLiteral("結束作業"), this);
     N9->setObjectName(QStringLiteral("N9"));
     connect(N9, &QAction::triggered, this, [this] { N9Click(); });
 
-    ftpip = new QAction(QStringLiteral("資料伺服器位址設定"), this);
-    ftpip->setObjectName(QStringLiteral("ftpip"));
-    connect(ftpip, &QAction::triggered, this, Guarded(services_.dialogs, [this] { ftpipExecute(); }));
-
-    QMenu* data = menuBar()->addMenu(QStringLiteral("開獎資料"));
-    data->setObjectName(QStringLiteral("N1"));
-    data->addAction(lt_record);
-    data->addAction(ftpip);
-    QMenu* king = menuBar()->addMenu(QStringLiteral("進入Qorvel王"));
-    king->setObjectName(QStringLiteral("N2"));
-    king->addAction(Varnholt);
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    // The shipped menus, then the analysis windows grouped as a player looks for them; an analysis
+    // menu shows once it has an item.
+    addMenu(QStringLiteral("N1"), QStringLiteral("開獎資料"));
+    addMenu(QStringLiteral("N2"), QStringLiteral("進入Qorvel王"));
     menuBar()->addAction(N9);
-
-    // The analysis windows, grouped as a player looks for them; a menu shows once it has an item.
-    menuDrag = analysisMenu(QStringLiteral("menuDrag"), QStringLiteral("拖牌版路"));
-    menuStatistics = analysisMenu(QStringLiteral("menuStatistics"), QStringLiteral("統計分析"));
-    menuFormulas = analysisMenu(QStringLiteral("menuFormulas"), QStringLiteral("公式搜尋"));
-    addOpener(menuStatistics, QStringLiteral("statistics"), QStringLiteral("統計資料"),
-              &TForm_rk_main::statisticsExecute);
-    addOpener(menuStatistics, QStringLiteral("stk_no_interval"), QStringLiteral("號碼開出間隔分析"),
-              &TForm_rk_main::stk_no_intervalExecute);
-    addOpener(menuStatistics, QStringLiteral("gold12"), QStringLiteral("黃金組合"),
-              &TForm_rk_main::gold12Execute);
-    addOpener(menuStatistics, QStringLiteral("simulate"), QStringLiteral("模擬開獎"),
-              &TForm_rk_main::simulateExecute);
-    addOpener(menuDrag, QStringLiteral("N3"), QStringLiteral("不定位單支拖牌"), &TForm_rk_main::N3Click);
-    addOpener(menuDrag, QStringLiteral("N12"), QStringLiteral("不定位雙星拖牌"), &TForm_rk_main::N12Click);
-    addOpener(menuDrag, QStringLiteral("N14"), QStringLiteral("大小定位拖牌"), &TForm_rk_main::N14Click);
-    addOpener(menuDrag, QStringLiteral("N15"), QStringLiteral("落球定位拖牌"), &TForm_rk_main::N15Click);
-    addOpener(menuDrag, QStringLiteral("N19"), QStringLiteral("大小加減版路"), &TForm_rk_main::N19Click);
-    addOpener(menuDrag, QStringLiteral("moving"), QStringLiteral("移動式版路(三期內養牌)"),
-              &TForm_rk_main::movingExecute);
-    addOpener(menuDrag, QStringLiteral("N41"), QStringLiteral("平均數加減法"), &TForm_rk_main::N41Click);
-    addOpener(menuDrag, QStringLiteral("N59"), QStringLiteral("拖牌匯總統計圖"), &TForm_rk_main::N59Click);
-    addOpener(menuFormulas, QStringLiteral("stk_3xx"), QStringLiteral("雙連拖定位獨支"),
-              &TForm_rk_main::stk_3xxExecute);
-    addOpener(menuFormulas, QStringLiteral("stk_T3xx"), QStringLiteral("雙連拖統計尾數 "),
-              &TForm_rk_main::stk_T3xxExecute);
-    addOpener(menuFormulas, QStringLiteral("NG_tail"), QStringLiteral("不出尾數版路"),
-              &TForm_rk_main::NG_tailExecute);
-    addOpener(menuFormulas, QStringLiteral("NG_group"), QStringLiteral("不出牌組(2006.07.10修訂)"),
-              &TForm_rk_main::NG_groupExecute);
-    addOpener(menuFormulas, QStringLiteral("linevalue"), QStringLiteral("簡單數值公式"),
-              &TForm_rk_main::linevalueExecute);
-    addOpener(menuFormulas, QStringLiteral("one3is"), QStringLiteral("獨支三期養牌(50期驗證)"),
-              &TForm_rk_main::one3isExecute);
-    addOpener(menuFormulas, QStringLiteral("one3is_2"), QStringLiteral("獨支三期養牌(30期驗證)2006.07.10"),
-              &TForm_rk_main::one3is_2Execute);
+    for (QMenu* analysis : {addMenu(QStringLiteral("menuDrag"), QStringLiteral("拖牌版路")),
+                            addMenu(QStringLiteral("menuStatistics"), QStringLiteral("統計分析")),
+                            addMenu(QStringLiteral("menuFormulas"), QStringLiteral("公式搜尋"))})
+        analysis->menuAction()->setVisible(false);
+    for (const MenuItem& item : MenuItems())
+        addOpener(findChild<QMenu*>(QString::fromUtf8(item.menu)), item);
+    lt_record = findChild<QAction*>(QStringLiteral("lt_record"));
 }
 
-QMenu* TForm_rk_main::analysisMenu(const QString& name, const QString& title) {
+QMenu* TForm_rk_main::addMenu(const QString& name, const QString& title) {
     QMenu* menu = menuBar()->addMenu(title);
     menu->setObjectName(name);
-    menu->menuAction()->setVisible(false);
     return menu;
 }
 
-QAction* TForm_rk_main::addOpener(QMenu* menu, const QString& name, const QString& text,
-                                  void (TForm_rk_main::*opener)()) {
-    auto* item = new QAction(text, this);
-    item->setObjectName(name);
-    connect(item, &QAction::triggered, this,
-            Guarded(services_.dialogs, [this, opener] { (this->*opener)(); }));
-    menu->addAction(item);
+void TForm_rk_main::addOpener(QMenu* menu, const MenuItem& item) {
+    if (!menu)
+        throw std::logic_error(std::string("no menu ") + item.menu + " for item " + item.name);
+    auto* action = new QAction(QString::fromUtf8(item.caption), this);
+    action->setObjectName(QString::fromUtf8(item.name));
+    if (item.shortcut) {
+        action->setShortcut(item.shortcut);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    connect(action, &QAction::triggered, this,
+            Guarded(services_.dialogs,
+                    [this, window = item.window, showing = item.showing] { opener_.open(window, showing); }));
+    menu->addAction(action);
     menu->menuAction()->setVisible(true);
-    return item;
 }
 
 void TForm_rk_main::buildPanels() {
@@ -236,8 +169,10 @@ void TForm_rk_main::buildPanels() {
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setStyleSheet(QStringLiteral("color: white;"));
     Label5->setCursor(Qt::PointingHandCursor);
-    connect(Label4, &ClickLabel::clicked, this, Guarded(services_.dialogs, [this] { Label4Click(); }));
-    connect(Label5, &ClickLabel::clicked, this, Guarded(services_.dialogs, [this] { Label4Click(); }));
+    // Both open the draw file in the editor.
+    for (ClickLabel* label : {Label4, Label5})
+        connect(label, &ClickLabel::clicked, this,
+                Guarded(services_.dialogs, [this] { open(WindowId::Form_RK_stk_txtfile); }));
 
     SpeedButton19 = new QToolButton(Panel5);
     SpeedButton19->setObjectName(QStringLiteral("SpeedButton19"));
@@ -384,7 +319,7 @@ void TForm_rk_main::show_memo(const QString& fileName) {
     TForm_rk_help& help = *windows_.Form_rk_help;
     help.mm->clear();
     SetMemoLines(*help.mm, qsList(ReadTextLines(ss(fileName))));
-    services_.shower.showModal(help);
+    open(WindowId::Form_rk_help);
 }
 
 void TForm_rk_main::show_memo_rpt(const QStringList& lines) {
@@ -396,191 +331,8 @@ void TForm_rk_main::setReportFontSize(int points) {
     windows_.rpt->qrFontSize = points;
 }
 
-void TForm_rk_main::open(const QString& windowName) {
-    using Opener = void (TForm_rk_main::*)();
-    static const std::map<QString, Opener> openers = {
-        {QStringLiteral("Form_rk_lotto_record"), &TForm_rk_main::lt_recordExecute},
-        {QStringLiteral("Form_varnholt"), &TForm_rk_main::VarnholtExecute},
-        {QStringLiteral("Form_RK_stk_txtfile"), &TForm_rk_main::Label4Click},
-        {QStringLiteral("Form_rk_FtpServerIP"), &TForm_rk_main::ftpipExecute},
-        {QStringLiteral("Form_Download_TxT_from_http"), &TForm_rk_main::downloadExecute},
-        {QStringLiteral("Form_dateselect"), &TForm_rk_main::dateselectExecute},
-        {QStringLiteral("Form_rk_twoforone"), &TForm_rk_main::openTwoForOne},
-        {QStringLiteral("Form_rk_threeforone"), &TForm_rk_main::openThreeForOne},
-        {QStringLiteral("Form_rk_grid_sort"), &TForm_rk_main::openGridSort},
-        {QStringLiteral("Form_rk_no_analysis"), &TForm_rk_main::openNoAnalysis},
-        {QStringLiteral("Form_rk_rule_define"), &TForm_rk_main::openRuleDefine},
-        {QStringLiteral("Form_img_excel"), &TForm_rk_main::openExcelGuide},
-        {QStringLiteral("Form_rk_6line_3is"), &TForm_rk_main::one3isExecute},
-    };
-    const auto opener = openers.find(windowName);
-    if (opener == openers.end())
-        throw std::logic_error("no opener for window " + windowName.toStdString());
-    (this->*opener->second)();
-}
-
-// ---- openers ----
-
-void TForm_rk_main::lt_recordExecute() {
-    services_.shower.showModal(*windows_.Form_rk_lotto_record);
-}
-
-void TForm_rk_main::VarnholtExecute() {
-    services_.shower.showModal(*windows_.Form_varnholt);
-}
-
-void TForm_rk_main::Label4Click() {
-    if (!windows_.Form_RK_stk_txtfile)
-        windows_.Form_RK_stk_txtfile =
-            std::make_unique<TForm_RK_stk_txtfile>(tables_.draws, services_, *this);
-    TForm_RK_stk_txtfile& editor = *windows_.Form_RK_stk_txtfile;
-    editor.loadDrawFile(currentLogo_);
-    services_.shower.showModal(editor);
-}
-
-void TForm_rk_main::ftpipExecute() {
-    services_.shower.showModal(*windows_.Form_rk_FtpServerIP);
-}
-
-void TForm_rk_main::downloadExecute() {
-    services_.shower.showModal(*windows_.Form_Download_TxT_from_http);
-}
-
-void TForm_rk_main::dateselectExecute() {
-    services_.shower.showModal(*windows_.Form_dateselect);
-}
-
-void TForm_rk_main::movingExecute() {
-    services_.shower.showModal(*windows_.Form_rk_moving);
-}
-
-void TForm_rk_main::N41Click() {
-    TForm_rk_moving& moving = *windows_.Form_rk_moving;
-    services_.shower.showModeless(moving);
-    moving.showPage(1);
-}
-
-void TForm_rk_main::gold12Execute() {
-    if (!windows_.Form_rk_gold12)
-        windows_.Form_rk_gold12 = std::make_unique<TForm_rk_gold12>(tables_.draws, services_);
-    services_.shower.showModal(*windows_.Form_rk_gold12);
-}
-
-void TForm_rk_main::statisticsExecute() {
-    services_.shower.showModal(*windows_.Form_rk_statistics);
-}
-
-void TForm_rk_main::stk_no_intervalExecute() {
-    if (!windows_.Form_rk_no_interval)
-        windows_.Form_rk_no_interval = std::make_unique<TForm_rk_no_interval>(tables_.draws, services_);
-    services_.shower.showModal(*windows_.Form_rk_no_interval);
-}
-
-void TForm_rk_main::simulateExecute() {
-    services_.shower.showModal(*windows_.Form_rk_simulate);
-}
-
-void TForm_rk_main::N3Click() {
-    showDragPage(0);
-}
-
-void TForm_rk_main::N12Click() {
-    showDragPage(1);
-}
-
-void TForm_rk_main::N14Click() {
-    showDragPage(3);
-}
-
-void TForm_rk_main::N15Click() {
-    showDragPage(4);
-}
-
-void TForm_rk_main::N19Click() {
-    showDragPage(5);
-}
-
-void TForm_rk_main::showDragPage(int page) {
-    TForm_rk_trace_single& drag = *windows_.Form_rk_trace_single;
-    drag.setWindowState(drag.windowState() | Qt::WindowMaximized);
-    services_.shower.showModeless(drag);
-    drag.showPage(page);
-}
-
-void TForm_rk_main::openTwoForOne() {
-    windows_.Form_rk_twoforone->get_twoforone();
-    services_.shower.showModal(*windows_.Form_rk_twoforone);
-}
-
-void TForm_rk_main::openThreeForOne() {
-    windows_.Form_rk_threeforone->get_threeforone();
-    services_.shower.showModal(*windows_.Form_rk_threeforone);
-}
-
-void TForm_rk_main::openGridSort() {
-    windows_.Form_rk_grid_sort->show_grid_sort();
-    services_.shower.showModeless(*windows_.Form_rk_grid_sort);
-}
-
-void TForm_rk_main::openNoAnalysis() {
-    services_.shower.showModal(*windows_.Form_rk_no_analysis);
-}
-
-void TForm_rk_main::openRuleDefine() {
-    services_.shower.showModal(*windows_.Form_rk_rule_define);
-}
-
-void TForm_rk_main::openExcelGuide() {
-    if (!windows_.Form_img_excel)
-        windows_.Form_img_excel = std::make_unique<TForm_img_excel>();
-    services_.shower.showModeless(*windows_.Form_img_excel);
-}
-
-void TForm_rk_main::N59Click() {
-    services_.shower.showModal(*windows_.Form_rk_chart1);
-}
-
-void TForm_rk_main::stk_3xxExecute() {
-    if (!windows_.Form_rk_ai2_stk_3xx)
-        windows_.Form_rk_ai2_stk_3xx =
-            std::make_unique<TForm_rk_ai2_stk_3xx>(tables_.draws, tables_.work, services_, *this);
-    services_.shower.showModal(*windows_.Form_rk_ai2_stk_3xx);
-}
-
-void TForm_rk_main::stk_T3xxExecute() {
-    if (!windows_.Form_rk_ai2_stk_T3xx)
-        windows_.Form_rk_ai2_stk_T3xx =
-            std::make_unique<TForm_rk_ai2_stk_T3xx>(tables_.draws, tables_.work, services_, *this);
-    services_.shower.showModal(*windows_.Form_rk_ai2_stk_T3xx);
-}
-
-// The formula windows are made on first use and kept, so their results outlast a closing.
-template <class Window>
-static Window& FormulaWindow(std::unique_ptr<Window>& slot, SharedTables& tables, Services& services,
-                             WindowLinks& links) {
-    if (!slot)
-        slot = std::make_unique<Window>(tables.draws, tables.work, services, links);
-    return *slot;
-}
-
-void TForm_rk_main::NG_tailExecute() {
-    services_.shower.showModal(FormulaWindow(windows_.Form_rk_nogood, tables_, services_, *this));
-}
-
-void TForm_rk_main::NG_groupExecute() {
-    services_.shower.showModal(FormulaWindow(windows_.Form_rk_7star2_ng, tables_, services_, *this));
-}
-
-void TForm_rk_main::linevalueExecute() {
-    services_.shower.showModal(FormulaWindow(windows_.Form_rk_6line_line, tables_, services_, *this));
-}
-
-void TForm_rk_main::one3isExecute() {
-    services_.shower.showModal(FormulaWindow(windows_.Form_rk_6line_3is, tables_, services_, *this));
-}
-
-void TForm_rk_main::one3is_2Execute() {
-    services_.shower.showModal(FormulaWindow(windows_.Form_rk_6line_3is_2, tables_, services_, *this));
+void TForm_rk_main::open(WindowId window) {
+    opener_.open(window);
 }
 
 void TForm_rk_main::N9Click() {

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QStringList>
 
+#include "app/window_table.h"
 #include "platform/window_links.h"
 
 struct AppWindows;
@@ -24,7 +25,7 @@ struct SharedTables;
 class TForm_rk_main : public QMainWindow, public WindowLinks {
     Q_OBJECT
 public:
-    TForm_rk_main(SharedTables& tables, Services& services, AppWindows& windows, QWidget* parent = nullptr);
+    explicit TForm_rk_main(const WindowContext& context, QWidget* parent = nullptr);
 
     // The load: empties the tables, reads, sorts, fills the record grid, splits, resets the path rules.
     void FormShow();
@@ -37,54 +38,16 @@ public:
     void setReportFontSize(int points) override;
     bool reloadHistory() override;
     void rereadHistory() override;
-    void open(const QString& windowName) override;
+    void open(WindowId window) override;
 
-    // Openers
-    void lt_recordExecute();
-    void VarnholtExecute();
-    void Label4Click();
-    void ftpipExecute();
-    void downloadExecute();   // the record viewer's download button
-    void dateselectExecute(); // the record viewer's date-range print
-    void stk_3xxExecute();
-    void stk_T3xxExecute();
-    void NG_tailExecute();
-    void NG_groupExecute();
-    void linevalueExecute();
-    void one3isExecute();
-    void one3is_2Execute();
+    // The exit item.
     void N9Click();
-    void statisticsExecute();
-    void stk_no_intervalExecute();
-    void simulateExecute();
-    // The drag window, modeless, on one of its pages.
-    void N3Click();
-    void N12Click();
-    void N14Click();
-    void N15Click();
-    void N19Click();
-    // Windows the drag family opens by name.
-    void openTwoForOne();
-    void openThreeForOne();
-    void openGridSort();
-    void openNoAnalysis();
-    void openRuleDefine();
-    void openExcelGuide();
-    void N59Click(); // drag summary chart
-    void movingExecute();
-    void N41Click();
-    void gold12Execute();
 
     QPixmap currentLogo() const { return currentLogo_; }
 
     // Controls
-    QAction* lt_record;
-    QAction* Varnholt;
+    QAction* lt_record; // the record viewer's menu item, also on SpeedButton1
     QAction* N9;
-    QAction* ftpip;
-    QMenu* menuDrag;
-    QMenu* menuStatistics;
-    QMenu* menuFormulas;
     QFrame* Panel3;
     QFrame* Panel4;
     QFrame* Panel5;
@@ -113,17 +76,16 @@ protected:
 private:
     void buildMenu();
     void buildPanels();
-    QMenu* analysisMenu(const QString& name, const QString& title);
-    // An item of an analysis menu that runs an opener, guarded like every handler.
-    QAction* addOpener(QMenu* menu, const QString& name, const QString& text,
-                       void (TForm_rk_main::*opener)());
+    QMenu* addMenu(const QString& name, const QString& title);
+    // An item of a menu that opens its window, guarded like every handler.
+    void addOpener(QMenu* menu, const MenuItem& item);
     // Shows the newest draw and names a bad line; true when there was none.
     bool showRead(const DrawFileRead& read);
     std::string today() const;
-    void showDragPage(int page);
 
     SharedTables& tables_;
     Services& services_;
     AppWindows& windows_;
+    WindowOpener opener_;
     QPixmap currentLogo_;
 };

@@ -142,15 +142,15 @@ void TForm_rk_lotto_record::SpeedButton12Click() {
 }
 
 void TForm_rk_lotto_record::BitBtn2Click() {
-    links_.open(QStringLiteral("Form_Download_TxT_from_http"));
+    links_.open(WindowId::Form_Download_TxT_from_http);
 }
 
 void TForm_rk_lotto_record::BitBtn3Click() {
-    links_.open(QStringLiteral("Form_RK_stk_txtfile"));
+    links_.open(WindowId::Form_RK_stk_txtfile);
 }
 
 void TForm_rk_lotto_record::SpeedButton13Click() {
-    links_.open(QStringLiteral("Form_dateselect"));
+    links_.open(WindowId::Form_dateselect);
 }
 
 void TForm_rk_lotto_record::SpeedButton10Click() {

@@ -14,5 +14,5 @@ TForm_rk_6line_3is_2::TForm_rk_6line_3is_2(const DrawTables& draws, WorkArea& wo
 }
 
 void TForm_rk_6line_3is_2::Button1Click() {
-    links_.open(QStringLiteral("Form_rk_6line_3is"));
+    links_.open(WindowId::Form_rk_6line_3is);
 }

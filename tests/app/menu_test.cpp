@@ -1,12 +1,10 @@
 // Every analysis window is reached from the main window's menus, as a player reaches it.
-#include <QAction>
 #include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTabWidget>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 #include "drawhistory/app_test_fixture.h"
+#include "platform/window_links.h"
 #include "support/ui_driver.h"
 
 namespace {
@@ -55,21 +53,16 @@ protected:
 } // namespace
 
 TEST_F(MenuTest, TheShippedMenusComeFirstAndEveryAnalysisMenuFollows) {
-    QStringList titles;
-    for (const QAction* action : main().menuBar()->actions())
-        titles << action->text();
-    EXPECT_EQ(titles,
+    EXPECT_EQ(MenuItems(main(), "MainMenu1"),
               (QStringList{"開獎資料", "進入Qorvel王", "結束作業", "拖牌版路", "統計分析", "公式搜尋"}));
-    EXPECT_EQ(Find<QMenu>(main(), "N1").actions().front()->text(), QStringLiteral("開獎紀錄"));
-    EXPECT_EQ(Find<QMenu>(main(), "N2").actions().front()->text(), QStringLiteral("最佳Qorvel操作"));
+    EXPECT_EQ(MenuItems(main(), "N1").front(), QStringLiteral("開獎紀錄"));
+    EXPECT_EQ(MenuItems(main(), "N2").front(), QStringLiteral("最佳Qorvel操作"));
 }
 
 TEST_F(MenuTest, EveryItemOpensItsWindowOnItsPage) {
     for (const Opener& opener : Openers) {
         SCOPED_TRACE(opener.item);
-        const QMenu& menu = Find<QMenu>(main(), opener.menu);
-        QAction* item = &Find<QAction>(main(), opener.item);
-        ASSERT_TRUE(menu.actions().contains(item));
+        ASSERT_TRUE(MenuItems(main(), opener.menu).contains(Text(main(), opener.item)));
         QWidget* shown = nullptr;
         if (!opener.modeless)
             platform.shower.whenModal(QString::fromUtf8(opener.window),
@@ -93,4 +86,33 @@ TEST_F(MenuTest, EveryItemOpensItsWindowOnItsPage) {
     }
     for (const auto& prompt : platform.dialogs.prompts)
         ADD_FAILURE() << prompt.text.toStdString();
+}
+
+TEST_F(MenuTest, WindowsAskedForByOtherWindowsOpenAsTheirOpenersShowThem) {
+    struct Asked {
+        WindowId window;
+        const char* name;
+        bool modeless;
+    };
+    const Asked asked[] = {
+        {WindowId::Form_Download_TxT_from_http, "Form_Download_TxT_from_http", false},
+        {WindowId::Form_RK_stk_txtfile, "Form_RK_stk_txtfile", false},
+        {WindowId::Form_dateselect, "Form_dateselect", false},
+        {WindowId::Form_rk_twoforone, "Form_rk_twoforone", false},
+        {WindowId::Form_rk_threeforone, "Form_rk_threeforone", false},
+        {WindowId::Form_rk_grid_sort, "Form_rk_grid_sort", true},
+        {WindowId::Form_rk_no_analysis, "Form_rk_no_analysis", false},
+        {WindowId::Form_rk_rule_define, "Form_rk_rule_define", false},
+        {WindowId::Form_img_excel, "Form_img_excel", true},
+        {WindowId::Form_rk_6line_3is, "Form_rk_6line_3is", false},
+    };
+    WindowLinks& links = main();
+    for (const Asked& a : asked) {
+        SCOPED_TRACE(a.name);
+        links.open(a.window);
+        const QStringList& shown = a.modeless ? platform.shower.modelessShown : platform.shower.modalShown;
+        ASSERT_FALSE(shown.isEmpty());
+        EXPECT_EQ(shown.back(), QString::fromUtf8(a.name));
+    }
+    EXPECT_THROW(links.open(WindowId::Form_dl_main), std::logic_error); // never shown
 }

@@ -11,9 +11,9 @@
 #include "common/text_file.h"
 #include "drawhistory/record_viewer_window.h"
 #include "draws/shared_tables.h"
-#include "platform/string_grid.h"
 #include "support/draw_lines.h"
 #include "support/fake_platform.h"
+#include "support/ui_driver.h"
 #include "support/work_dir.h"
 
 // The whole program on fakes in a fresh working directory, for the windows around the history.
@@ -33,13 +33,12 @@ protected:
     SharedTables& state() { return app->tables(); }
     AppWindows& windows() { return app->windows(); }
     TForm_rk_lotto_record& viewer() { return *app->windows().Form_rk_lotto_record; }
-    StringGrid& sgl() { return *viewer().sgl; }
 
     // Opens the record viewer by F2's action and runs `action` while it is open.
     void inViewer(const std::function<void(TForm_rk_lotto_record&)>& action) {
         platform.shower.whenModal(QStringLiteral("Form_rk_lotto_record"),
                                   [action](QDialog& d) { action(static_cast<TForm_rk_lotto_record&>(d)); });
-        main().lt_record->trigger();
+        Click(main(), "lt_record");
     }
 
     // Runs `action` when the window named `objectName` is next shown modally.
@@ -50,11 +49,6 @@ protected:
 
     std::string drawFileBytes() { return ReadFileBytes(dir.file(QStringLiteral("TW539.txt")).toStdString()); }
 
-    // The cells of a grid row joined by blanks.
-    QString gridRow(int row) {
-        QStringList cells;
-        for (int c = 0; c < 7; ++c)
-            cells << sgl().Cells(c, row);
-        return cells.join(QLatin1Char(' '));
-    }
+    // The cells of a row of the viewer's grid joined by blanks.
+    QString gridRow(int row) { return GridRow(viewer(), "sgl", row).join(QLatin1Char(' ')); }
 };

@@ -1,9 +1,6 @@
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QToolButton>
 #include <filesystem>
 
 #include "common/text_file.h"
@@ -51,8 +48,8 @@ protected:
     // Presses "開始下載" and waits until the answer has been dealt with.
     void pressAndWait(TForm_Download_TxT_from_http& d) {
         QSignalSpy handled(&d, &TForm_Download_TxT_from_http::downloadFinished);
-        d.Button1->click();
-        EXPECT_FALSE(d.Button1->isEnabled());
+        Click(d, "Button1");
+        EXPECT_FALSE(Enabled(d, "Button1"));
         ASSERT_TRUE(handled.wait(15000)) << "no answer handled";
     }
 
@@ -66,7 +63,7 @@ protected:
             whenShown<TForm_Download_TxT_from_http>(
                 QStringLiteral("Form_Download_TxT_from_http"),
                 [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
-            v.BitBtn2->click();
+            Click(v, "BitBtn2");
             if (duringViewer)
                 duringViewer();
         });
@@ -81,22 +78,22 @@ TEST_F(DownloadTest, GoodFileReplacesTheHistoryAndRefreshesTheOpenViewer) {
     state().rules.RuleOkCount = 4;
     downloadFromViewer(
         [&] {
-            EXPECT_EQ(sgl().Cells(2, 0), QStringLiteral("一落"));
+            EXPECT_EQ(GridRow(viewer(), "sgl", 0)[2], QStringLiteral("一落"));
             EXPECT_FALSE(download().isVisible());
-            EXPECT_EQ(viewer().lb_reclen->text(), QStringLiteral("開獎資料共 3 期"));
+            EXPECT_EQ(Label(viewer(), "lb_reclen"), QStringLiteral("開獎資料共 3 期"));
             EXPECT_EQ(gridRow(1), QStringLiteral("2026/02/04 115032 39 01 20 02 19"));
             EXPECT_EQ(state().draws.DrawId[1], "115030"); // split oldest first
             EXPECT_EQ(state().rules.RuleOkCount, 4);      // not the full reload
-            EXPECT_TRUE(download().Button1->isEnabled());
+            EXPECT_TRUE(Enabled(download(), "Button1"));
         },
-        [&] { viewer().SpeedButton3->click(); }); // ascending before; the new rows come in drawn order
+        [&] { Click(viewer(), "SpeedButton3"); }); // ascending before; the new rows come in drawn order
     EXPECT_EQ(server.requests, QStringList{DrawFilePath});
     EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Information);
     body.replace("\n", "\r\n");
     EXPECT_EQ(drawFileBytes(), body.toStdString());
-    EXPECT_EQ(main().lb_data1->text(), QStringLiteral("期數:115032"));
-    EXPECT_EQ(download().Label2->text(), QStringLiteral("TW539.txt"));
+    EXPECT_EQ(Label(main(), "lb_data1"), QStringLiteral("期數:115032"));
+    EXPECT_EQ(Label(download(), "Label2"), QStringLiteral("TW539.txt"));
 }
 
 TEST_F(DownloadTest, RedirectsAreFollowedUpToFive) {
@@ -160,7 +157,7 @@ TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
         platform.dialogs.prompts.clear();
         downloadFromViewer([&] {
             EXPECT_FALSE(download().isVisible());
-            EXPECT_EQ(viewer().lb_reclen->text(), QStringLiteral("開獎資料共 1 期"));
+            EXPECT_EQ(Label(viewer(), "lb_reclen"), QStringLiteral("開獎資料共 1 期"));
         });
         ASSERT_EQ(platform.dialogs.texts(), QStringList{c.message});
         EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
@@ -179,15 +176,15 @@ TEST_F(DownloadTest, FailedSaveKeepsTheWindowOpenAndTheOldFile) {
                                                     pressAndWait(d);
                                                 }
                                                 EXPECT_TRUE(d.isVisible());
-                                                EXPECT_FALSE(d.Button1->isEnabled());
+                                                EXPECT_FALSE(Enabled(d, "Button1"));
                                             });
-    inViewer([&](TForm_rk_lotto_record& v) { v.BitBtn2->click(); });
+    inViewer([&](TForm_rk_lotto_record& v) { Click(v, "BitBtn2"); });
     EXPECT_EQ(platform.dialogs.texts(),
               QStringList{QStringLiteral("檔案無法寫入,磁碟可能損壞.請執行修復後再試試")});
     EXPECT_EQ(drawFileBytes(), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("TW539.txt")});
-    EXPECT_TRUE(download().Button1->isEnabled()); // the close enabled it again
+    EXPECT_TRUE(Enabled(download(), "Button1")); // the close enabled it again
 }
 
 TEST_F(DownloadTest, ClosingRereadsTheFileEvenWithoutADownload) {
@@ -198,9 +195,9 @@ TEST_F(DownloadTest, ClosingRereadsTheFileEvenWithoutADownload) {
         QStringLiteral("Form_Download_TxT_from_http"),
         [](TForm_Download_TxT_from_http&) {}); // opened and closed at once
     inViewer([&](TForm_rk_lotto_record& v) {
-        v.BitBtn2->click();
-        EXPECT_EQ(v.lb_reclen->text(), QStringLiteral("開獎資料共 2 期"));
-        EXPECT_EQ(sgl().Cells(1, 1), QStringLiteral("115002"));
+        Click(v, "BitBtn2");
+        EXPECT_EQ(Label(v, "lb_reclen"), QStringLiteral("開獎資料共 2 期"));
+        EXPECT_EQ(GridRow(v, "sgl", 1)[1], QStringLiteral("115002"));
         EXPECT_EQ(state().rules.RuleOkCount, 4);
     });
     EXPECT_TRUE(server.requests.isEmpty());
@@ -215,7 +212,7 @@ TEST_F(DownloadTest, WindowStaysClosableWhenTheRereadFails) {
                                             [&](TForm_Download_TxT_from_http& d) { d.close(); });
     platform.shower.showModal(download());
     EXPECT_FALSE(download().isVisible());
-    EXPECT_TRUE(download().Button1->isEnabled());
+    EXPECT_TRUE(Enabled(download(), "Button1"));
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
     EXPECT_TRUE(platform.dialogs.lastText().contains(QStringLiteral("TW539.txt")));
@@ -226,7 +223,7 @@ TEST_F(DownloadTest, ClosingDuringARequestDropsItAndTheNextOneWorks) {
     whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
                                             [&](TForm_Download_TxT_from_http& d) {
                                                 QSignalSpy asked(&server, &HttpTestServer::requested);
-                                                d.Button1->click();
+                                                Click(d, "Button1");
                                                 ASSERT_TRUE(asked.wait(10000));
                                             }); // the user closes it while the server is silent
     platform.shower.showModal(download());
@@ -309,14 +306,14 @@ TEST_F(DownloadTest, FewerDrawsThanTheFileHoldsAreAskedAbout) {
         QStringLiteral("下載的資料只有 3 期,比目前檔案的 5 期少,確定要取代目前的檔案嗎?");
 
     platform.dialogs.answer(DialogAnswer::No);
-    downloadFromViewer([&] { EXPECT_EQ(viewer().lb_reclen->text(), QStringLiteral("開獎資料共 5 期")); });
+    downloadFromViewer([&] { EXPECT_EQ(Label(viewer(), "lb_reclen"), QStringLiteral("開獎資料共 5 期")); });
     ASSERT_EQ(platform.dialogs.texts(), QStringList{question});
     EXPECT_EQ(platform.dialogs.prompts[0].buttons, DialogButtons::YesNo);
     EXPECT_EQ(drawFileBytes(), before);
 
     platform.dialogs.prompts.clear();
     platform.dialogs.answer(DialogAnswer::Yes);
-    downloadFromViewer([&] { EXPECT_EQ(viewer().lb_reclen->text(), QStringLiteral("開獎資料共 3 期")); });
+    downloadFromViewer([&] { EXPECT_EQ(Label(viewer(), "lb_reclen"), QStringLiteral("開獎資料共 3 期")); });
     EXPECT_EQ(platform.dialogs.texts(), (QStringList{question, DoneText}));
     EXPECT_EQ(drawFileBytes(), serverFile().replace("\n", "\r\n").toStdString());
 }
@@ -328,7 +325,7 @@ TEST_F(DownloadTest, ReadOnlyOrLinkedDrawFilesKeepWhatTheyAre) {
     QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
                                             [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
-    inViewer([&](TForm_rk_lotto_record& v) { v.BitBtn2->click(); });
+    inViewer([&](TForm_rk_lotto_record& v) { Click(v, "BitBtn2"); });
     EXPECT_EQ(platform.dialogs.texts(),
               QStringList{QStringLiteral("檔案無法寫入,磁碟可能損壞.請執行修復後再試試")});
     EXPECT_EQ(drawFileBytes(), before);

@@ -1,8 +1,4 @@
 #include <QDir>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include "drawhistory/app_test_fixture.h"
@@ -31,28 +27,28 @@ TEST_F(DrawEditorTest, OpensOnTheCurrentFileAndSavesWhatTheUserTyped) {
     startWith({Draw1, Draw2, Draw3});
     inEditor([&](TForm_RK_stk_txtfile& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("今彩539 TW539.txt 手動輸入資料"));
-        EXPECT_EQ(e.Label1->text(), QStringLiteral("今彩539 開獎資料"));
-        EXPECT_EQ(e.Label3->text(), QStringLiteral("yyyy/mm/dd,xxxxxx,00,00,00,00,00"));
-        EXPECT_EQ(e.Image1->pixmap().toImage(), main().Image1->pixmap().toImage());
-        EXPECT_EQ(e.Memo1->toPlainText(), QString::fromStdString(Draw1 + "\n" + Draw2 + "\n" + Draw3));
+        EXPECT_EQ(Label(e, "Label1"), QStringLiteral("今彩539 開獎資料"));
+        EXPECT_EQ(Label(e, "Label3"), QStringLiteral("yyyy/mm/dd,xxxxxx,00,00,00,00,00"));
+        EXPECT_EQ(Picture(e, "Image1").toImage(), Picture(main(), "Image1").toImage());
+        EXPECT_EQ(Text(e, "Memo1"), QString::fromStdString(Draw1 + "\n" + Draw2 + "\n" + Draw3));
 
         // Correct the middle draw and add a line one character short after it.
         const std::string corrected = MakeDrawLine("2026/01/03", "115002", {39, 7, 8, 9, 10});
-        e.Memo1->setPlainText(
-            QString::fromStdString(Draw1 + "\n" + corrected + "\n" + Draw3.substr(0, 31) + "\n" +
-                                   MakeDrawLine("2026/01/07", "115004", {1, 1, 1, 1, 1}) + "\n"));
+        Type(e, "Memo1",
+             QString::fromStdString(Draw1 + "\n" + corrected + "\n" + Draw3.substr(0, 31) + "\n" +
+                                    MakeDrawLine("2026/01/07", "115004", {1, 1, 1, 1, 1}) + "\n"));
         markBeforeReload();
-        e.Button1->click();
+        Click(e, "Button1");
         EXPECT_FALSE(e.isVisible());
     });
-    QTest::mouseClick(main().Label5, Qt::LeftButton);
+    QTest::mouseClick(&Find<ClickLabel>(main(), "Label5"), Qt::LeftButton);
 
     EXPECT_EQ(platform.dialogs.texts(),
               QStringList{QStringLiteral("今彩539 TW539.txt 手動輸入資料 檔案儲存完成")});
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Information);
     // The short line ends what is loaded.
     EXPECT_EQ(state().draws.DrawCount, 2);
-    EXPECT_EQ(main().lb_data2->text(), QStringLiteral("號碼(落球):39,07,08,09,10"));
+    EXPECT_EQ(Label(main(), "lb_data2"), QStringLiteral("號碼(落球):39,07,08,09,10"));
     EXPECT_EQ(state().rules.RuleOkCount, 3);
     const std::string onDisk = drawFileBytes();
     EXPECT_EQ(onDisk.substr(0, 68),
@@ -65,24 +61,24 @@ TEST_F(DrawEditorTest, FailedSaveKeepsTheTextAndTheFile) {
     const std::string before = drawFileBytes();
     const QString typed = QString::fromStdString(Draw1 + "\n" + Draw2 + "\n" + Draw3);
     inEditor([&](TForm_RK_stk_txtfile& e) {
-        e.Memo1->setPlainText(typed);
+        Type(e, "Memo1", typed);
         markBeforeReload();
         {
             WriteBlock block(dir.path());
-            e.Button1->click();
+            Click(e, "Button1");
         }
         EXPECT_TRUE(e.isVisible());
-        EXPECT_EQ(e.Memo1->toPlainText(), typed);
+        EXPECT_EQ(Text(e, "Memo1"), typed);
         EXPECT_EQ(state().rules.RuleOkCount, 5); // no reload after a failed save
         ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
         EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
         EXPECT_TRUE(platform.dialogs.lastText().contains(QStringLiteral("TW539.txt")));
 
         // Once the disk takes it again, the same text saves.
-        e.Button1->click();
+        Click(e, "Button1");
         EXPECT_FALSE(e.isVisible());
     });
-    QTest::mouseClick(main().Label4, Qt::LeftButton);
+    Click(main(), "Label4");
     EXPECT_EQ(drawFileBytes().size(), before.size() + 34u);
     EXPECT_EQ(state().draws.DrawCount, 3);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
@@ -93,22 +89,22 @@ TEST_F(DrawEditorTest, SavedBadLineIsReportedOnceAndTheEditorStaysOpenToCorrectI
     startWith({Draw1});
     const std::string badDate = "2026/02/30,115002,06,07,08,09,10"; // right length, no such day
     inEditor([&](TForm_RK_stk_txtfile& e) {
-        e.Memo1->setPlainText(QString::fromStdString(Draw1 + "\n" + badDate + "\n" + Draw3));
-        e.Button1->click();
+        Type(e, "Memo1", QString::fromStdString(Draw1 + "\n" + badDate + "\n" + Draw3));
+        Click(e, "Button1");
         EXPECT_TRUE(e.isVisible());
         ASSERT_EQ(platform.dialogs.prompts.size(), 2u); // saved, then the bad line named once
         EXPECT_EQ(platform.dialogs.prompts[1].kind, DialogKind::Error);
         EXPECT_TRUE(platform.dialogs.lastText().contains(QString::fromStdString(badDate)));
         EXPECT_EQ(state().draws.DrawCount, 1); // the load stopped there
-        EXPECT_TRUE(e.Memo1->toPlainText().contains(QString::fromStdString(badDate)));
+        EXPECT_TRUE(Text(e, "Memo1").contains(QString::fromStdString(badDate)));
 
         // Corrected and saved again: no error, the editor closes, everything loads.
-        e.Memo1->setPlainText(QString::fromStdString(Draw1 + "\n" + Draw2 + "\n" + Draw3));
+        Type(e, "Memo1", QString::fromStdString(Draw1 + "\n" + Draw2 + "\n" + Draw3));
         platform.dialogs.prompts.clear();
-        e.Button1->click();
+        Click(e, "Button1");
         EXPECT_FALSE(e.isVisible());
     });
-    QTest::mouseClick(main().Label4, Qt::LeftButton);
+    Click(main(), "Label4");
     EXPECT_EQ(platform.dialogs.texts(),
               QStringList{QStringLiteral("今彩539 TW539.txt 手動輸入資料 檔案儲存完成")});
     EXPECT_EQ(state().draws.DrawCount, 3);
@@ -119,11 +115,11 @@ TEST_F(DrawEditorTest, ClosingWithoutSavingReloadsAndTheEditorIsKept) {
     TForm_RK_stk_txtfile* first = nullptr;
     inEditor([&](TForm_RK_stk_txtfile& e) {
         first = &e;
-        e.Memo1->setPlainText(QStringLiteral("typed but not saved"));
+        Type(e, "Memo1", QStringLiteral("typed but not saved"));
         dir.writeLines(QStringLiteral("TW539.txt"), {Draw1, Draw2}); // changed behind the editor's back
         markBeforeReload();
     });
-    QTest::mouseClick(main().Label4, Qt::LeftButton);
+    Click(main(), "Label4");
     EXPECT_EQ(state().draws.DrawCount, 2);
     EXPECT_EQ(state().rules.RuleOkCount, 3);
     EXPECT_EQ(drawFileBytes(), Draw1 + "\r\n" + Draw2 + "\r\n");
@@ -132,9 +128,9 @@ TEST_F(DrawEditorTest, ClosingWithoutSavingReloadsAndTheEditorIsKept) {
     inViewer([&](TForm_rk_lotto_record& v) {
         inEditor([&](TForm_RK_stk_txtfile& e) {
             EXPECT_EQ(&e, first);
-            EXPECT_EQ(e.Memo1->toPlainText(), QString::fromStdString(Draw1 + "\n" + Draw2));
+            EXPECT_EQ(Text(e, "Memo1"), QString::fromStdString(Draw1 + "\n" + Draw2));
         });
-        v.BitBtn3->click();
+        Click(v, "BitBtn3");
     });
     EXPECT_EQ(platform.shower.modalShown,
               (QStringList{QStringLiteral("Form_RK_stk_txtfile"), QStringLiteral("Form_rk_lotto_record"),
@@ -145,15 +141,15 @@ TEST_F(DrawEditorTest, ClosingWithoutSavingReloadsAndTheEditorIsKept) {
 TEST_F(DrawEditorTest, SecondGameEditsItsOwnFile) {
     startWith({Draw1});
     dir.writeLines(QStringLiteral("US539.txt"), {Draw3});
-    main().rb_mark6->setVisible(true);
-    main().rb_mark6->click();
+    Unhide(main(), "rb_mark6");
+    Click(main(), "rb_mark6");
     inEditor([&](TForm_RK_stk_txtfile& e) {
         EXPECT_EQ(e.windowTitle(), QStringLiteral("加州夢幻５ US539.txt 手動輸入資料"));
-        EXPECT_EQ(e.Image1->pixmap().toImage(), main().Image_m6->pixmap().toImage());
-        EXPECT_EQ(e.Memo1->toPlainText(), QString::fromStdString(Draw3));
-        e.Button1->click(); // unchanged text: the same history
+        EXPECT_EQ(Picture(e, "Image1").toImage(), Picture(main(), "Image_m6").toImage());
+        EXPECT_EQ(Text(e, "Memo1"), QString::fromStdString(Draw3));
+        Click(e, "Button1"); // unchanged text: the same history
     });
-    QTest::mouseClick(main().Label4, Qt::LeftButton);
+    Click(main(), "Label4");
     EXPECT_EQ(state().draws.DrawCount, 1);
     EXPECT_EQ(state().draws.DrawId[1], "115003");
     EXPECT_EQ(drawFileBytes(), Draw1 + "\r\n");

@@ -1,13 +1,9 @@
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QStatusBar>
 #include <QTest>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
@@ -19,6 +15,7 @@
 #include "drawhistory/line_sync_window.h"
 #include "support/draw_lines.h"
 #include "support/fake_platform.h"
+#include "support/ui_driver.h"
 #include "support/work_dir.h"
 
 namespace {
@@ -26,26 +23,27 @@ namespace {
 const QHostAddress WindowAddress(QStringLiteral("127.0.0.1"));
 const QHostAddress PeerAddress(QStringLiteral("127.0.0.2"));
 
-QStringList Lines(const QPlainTextEdit& memo) {
-    return memo.toPlainText().split(QLatin1Char('\n'));
+// Every line of a memo, an empty last one included: one per text block.
+QStringList Lines(QWidget& window, const char* memo) {
+    return Text(window, memo).split(QLatin1Char('\n'));
 }
 
 // The log once it shows `count` lines: it takes new lines in batches, at most every 100 ms.
-QStringList LogOf(const QPlainTextEdit& memo, int count) {
-    (void)QTest::qWaitFor([&] { return Lines(memo).size() >= count; },
+QStringList LogOf(QWidget& window, int count) {
+    (void)QTest::qWaitFor([&] { return Lines(window, "Memo1").size() >= count; },
                           5000); // the checks say what is missing
-    return Lines(memo);
+    return Lines(window, "Memo1");
 }
 
 // The log once its last line is `last` and the one before it `beforeLast` when given.
-QStringList LogEndingWith(const QPlainTextEdit& memo, const QString& last, const QString& beforeLast = {}) {
+QStringList LogEndingWith(QWidget& window, const QString& last, const QString& beforeLast = {}) {
     const auto ends = [&] {
-        const QStringList log = Lines(memo);
+        const QStringList log = Lines(window, "Memo1");
         return log.back() == last &&
                (beforeLast.isEmpty() || (log.size() > 1 && log[log.size() - 2] == beforeLast));
     };
     (void)QTest::qWaitFor(ends, 5000);
-    return Lines(memo);
+    return Lines(window, "Memo1");
 }
 
 // The window listens on 127.0.0.1:P and a peer on 127.0.0.2:P, as answers go to the requester's
@@ -118,17 +116,17 @@ protected:
 
 TEST_F(LineSyncWindowTest, AnswersRequestsToTheRequestersAddressAtItsOwnPort) {
     EXPECT_EQ(window->objectName(), QStringLiteral("Form_dl_main"));
-    EXPECT_EQ(window->Edit2->text(), QString::number(port));
+    EXPECT_EQ(Text(*window, "Edit2"), QString::number(port));
     EXPECT_EQ(answersTo("REQ0000", 3), (QByteArrayList{"RCX", "RCV", "END"}));
     EXPECT_EQ(answersTo("REQ0012", 2), (QByteArrayList{"RCX", "RCV"}));
     EXPECT_EQ(answersTo("REQ9999", 2), (QByteArrayList{"RCX", "RCV"}));
     EXPECT_EQ(answersTo("REQabcd", 1), (QByteArrayList{"END"}));
     EXPECT_EQ(answersTo("REQ12ab", 0), QByteArrayList{});
-    EXPECT_EQ(LogOf(*window->Memo1, 6).mid(0, 5),
+    EXPECT_EQ(LogOf(*window, 6).mid(0, 5),
               (QStringList{QStringLiteral("127.0.0.2: REQ0000"), QStringLiteral("127.0.0.2: REQ0012"),
                            QStringLiteral("127.0.0.2: REQ9999"), QStringLiteral("127.0.0.2: REQabcd"),
                            QStringLiteral("127.0.0.2: REQ12ab")}));
-    EXPECT_EQ(window->StatusBar1->currentMessage(), QStringLiteral("Data Sent"));
+    EXPECT_EQ(StatusMessage(*window, "StatusBar1"), QStringLiteral("Data Sent"));
     EXPECT_TRUE(platform.dialogs.prompts.empty());
 }
 
@@ -137,7 +135,7 @@ TEST_F(LineSyncWindowTest, OtherDatagramsAreOnlyLogged) {
     for (const QByteArray& other :
          QByteArrayList{"req0000", "REQ000", "REQ00000", "ABC", "REQ-001", "REQ-1ab", big5})
         answersTo(other, 0);
-    const QStringList log = LogOf(*window->Memo1, 14);
+    const QStringList log = LogOf(*window, 14);
     ASSERT_EQ(log.size(), 14);
     EXPECT_EQ(log[0], QStringLiteral("127.0.0.2: req0000"));
     EXPECT_EQ(log[6], QStringLiteral("127.0.0.2: ABC"));
@@ -145,8 +143,8 @@ TEST_F(LineSyncWindowTest, OtherDatagramsAreOnlyLogged) {
     EXPECT_EQ(log[12], QStringLiteral("127.0.0.2: 今彩539"));
     EXPECT_EQ(log[13], QStringLiteral("127.0.0.2: REQ0001"));
 
-    window->Button2->click();
-    EXPECT_TRUE(window->Memo1->toPlainText().isEmpty());
+    Click(*window, "Button2");
+    EXPECT_TRUE(MemoLines(*window, "Memo1").isEmpty());
     EXPECT_TRUE(platform.dialogs.prompts.empty());
 }
 
@@ -161,22 +159,22 @@ TEST_F(LineSyncWindowTest, BurstKeepsTheNewestThousandLogLinesAndKeepsAnswering)
         send("REQ0001");
         ASSERT_EQ(receive(2).size(), 2) << "no answer in round " << round;
     }
-    const QStringList log = LogEndingWith(*window->Memo1, QStringLiteral("127.0.0.2: REQ0001"),
+    const QStringList log = LogEndingWith(*window, QStringLiteral("127.0.0.2: REQ0001"),
                                           QStringLiteral("127.0.0.2: burst ") + QString::number(number));
-    EXPECT_EQ(window->Memo1->blockCount(), TForm_dl_main::LogLineLimit);
+    EXPECT_EQ(Lines(*window, "Memo1").size(), TForm_dl_main::LogLineLimit);
     ASSERT_EQ(log.size(), 1000);
     EXPECT_EQ(log.front(), QStringLiteral("127.0.0.2: burst ") + QString::number(number - 20 * 49 + 1));
     EXPECT_EQ(log[998], QStringLiteral("127.0.0.2: burst ") + QString::number(number));
     EXPECT_EQ(log.back(), QStringLiteral("127.0.0.2: REQ0001"));
 
     EXPECT_EQ(answersTo("REQ0000", 3), (QByteArrayList{"RCX", "RCV", "END"}));
-    EXPECT_EQ(LogEndingWith(*window->Memo1, QStringLiteral("127.0.0.2: REQ0000")).back(),
+    EXPECT_EQ(LogEndingWith(*window, QStringLiteral("127.0.0.2: REQ0000")).back(),
               QStringLiteral("127.0.0.2: REQ0000"));
-    EXPECT_EQ(window->Memo1->blockCount(), 1000);
+    EXPECT_EQ(Lines(*window, "Memo1").size(), 1000);
 }
 
 TEST_F(LineSyncWindowTest, TheLogTakesDatagramsInBatchesWhileRequestsAreAnsweredAtOnce) {
-    QSignalSpy changes(window->Memo1, &QPlainTextEdit::textChanged);
+    QSignalSpy changes(&Find<QPlainTextEdit>(*window, "Memo1"), &QPlainTextEdit::textChanged);
     QElapsedTimer elapsed;
     elapsed.start();
     for (int round = 0; round < 10; ++round) {
@@ -185,8 +183,8 @@ TEST_F(LineSyncWindowTest, TheLogTakesDatagramsInBatchesWhileRequestsAreAnswered
         send("REQ0001");
         ASSERT_EQ(receive(2).size(), 2) << "no answer in round " << round; // not held back by the log
     }
-    const QStringList log = LogEndingWith(*window->Memo1, QStringLiteral("127.0.0.2: REQ0001"),
-                                          QStringLiteral("127.0.0.2: noise 190"));
+    const QStringList log =
+        LogEndingWith(*window, QStringLiteral("127.0.0.2: REQ0001"), QStringLiteral("127.0.0.2: noise 190"));
     EXPECT_EQ(log.size(), 200);
     EXPECT_EQ(log[0], QStringLiteral("127.0.0.2: noise 1"));
     // Line by line this was 200 changes; in batches at most one per interval (and the first at once).
@@ -196,39 +194,38 @@ TEST_F(LineSyncWindowTest, TheLogTakesDatagramsInBatchesWhileRequestsAreAnswered
     send("late");
     send("REQ0001");
     ASSERT_EQ(receive(2).size(), 2);
-    window->Button2->click();
+    Click(*window, "Button2");
     send("after");
-    EXPECT_EQ(LogEndingWith(*window->Memo1, QStringLiteral("127.0.0.2: after")),
+    EXPECT_EQ(LogEndingWith(*window, QStringLiteral("127.0.0.2: after")),
               QStringList{QStringLiteral("127.0.0.2: after")});
 }
 
 TEST_F(LineSyncWindowTest, SendButtonSendsTheHelloFrame) {
-    window->edit_host->setText(PeerAddress.toString());
-    window->Btn_send->click();
+    Type(*window, "edit_host", PeerAddress.toString());
+    Click(*window, "Btn_send");
     const auto got = receive(1);
     ASSERT_EQ(got.size(), 1);
     const QDateTime now(QDate(2026, 12, 7), QTime(10, 20, 30));
     EXPECT_EQ(QString::fromLatin1(got[0].data()),
               QStringLiteral("xxx   ") + QLocale::system().toString(now, QLocale::ShortFormat));
-    EXPECT_EQ(window->StatusBar1->currentMessage(), QStringLiteral("Data Sent"));
+    EXPECT_EQ(StatusMessage(*window, "StatusBar1"), QStringLiteral("Data Sent"));
 
-    window->Button3->click();
-    EXPECT_EQ(window->edit_host->text(), QStringLiteral("127.0.0.1"));
+    Click(*window, "Button3");
+    EXPECT_EQ(Text(*window, "edit_host"), QStringLiteral("127.0.0.1"));
 }
 
 TEST_F(LineSyncWindowTest, UnresolvableHostIsReportedAndNothingIsSent) {
     for (const QString& host : {QString(), QStringLiteral("no such host")}) {
         platform.dialogs.prompts.clear();
-        window->StatusBar1->clearMessage();
-        window->edit_host->setText(host);
-        window->Btn_send->click();
+        Type(*window, "edit_host", host);
+        Click(*window, "Btn_send");
         ASSERT_TRUE(QTest::qWaitFor([&] { return !platform.dialogs.prompts.empty(); }, 5000))
             << host.toStdString();
         EXPECT_EQ(platform.dialogs.prompts.size(), 1u);
         EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("伺服器 IP 錯誤或沒有連上網路"));
         EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
         EXPECT_EQ(platform.dialogs.prompts[0].buttons, DialogButtons::Ok);
-        EXPECT_NE(window->StatusBar1->currentMessage(), QStringLiteral("Data Sent"));
+        EXPECT_NE(StatusMessage(*window, "StatusBar1"), QStringLiteral("Data Sent"));
     }
     EXPECT_FALSE(peer.hasPendingDatagrams());
 }
@@ -237,41 +234,41 @@ TEST_F(LineSyncWindowTest, ShowingLoadsTheDrawFileAndGreetsTheFixedPeer) {
     dir.writeLines(QStringLiteral("TW539.txt"), {MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5}),
                                                  MakeDrawLine("2026/01/03", "115002", {6, 7, 8, 9, 10})});
     // The fixed peer is this host at the window's port: the window greets itself.
-    QSignalSpy logged(window->Memo1, &QPlainTextEdit::textChanged);
+    QSignalSpy logged(&Find<QPlainTextEdit>(*window, "Memo1"), &QPlainTextEdit::textChanged);
     window->show();
-    EXPECT_EQ(window->Label4->text(), QStringLiteral("workfile=0"));
-    EXPECT_EQ(window->Label5->text(), QStringLiteral("savefile=2"));
-    EXPECT_EQ(window->Edit4->text(), QStringLiteral("2"));
-    EXPECT_EQ(Lines(*window->Memo3).size(), 2);
-    EXPECT_EQ(window->edit_host->text(), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(Label(*window, "Label4"), QStringLiteral("workfile=0"));
+    EXPECT_EQ(Label(*window, "Label5"), QStringLiteral("savefile=2"));
+    EXPECT_EQ(Text(*window, "Edit4"), QStringLiteral("2"));
+    EXPECT_EQ(MemoLines(*window, "Memo3").size(), 2);
+    EXPECT_EQ(Text(*window, "edit_host"), QStringLiteral("127.0.0.1"));
     ASSERT_TRUE(logged.wait(5000));
-    EXPECT_TRUE(window->Memo1->toPlainText().startsWith(QStringLiteral("127.0.0.1: xxx   ")));
+    EXPECT_TRUE(Text(*window, "Memo1").startsWith(QStringLiteral("127.0.0.1: xxx   ")));
     window->hide();
 
     // A port that is not a number stops the handler with the conversion message; nothing is sent.
     QFile::remove(dir.file(QStringLiteral("TW539.txt")));
-    window->Edit2->setText(QStringLiteral("67x7"));
+    Type(*window, "Edit2", QStringLiteral("67x7"));
     window->show();
     EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("「67x7」不是有效的整數"));
-    EXPECT_EQ(window->Label5->text(), QStringLiteral("savefile=2"));
+    EXPECT_EQ(Label(*window, "Label5"), QStringLiteral("savefile=2"));
     window->hide();
-    window->Edit2->setText(QStringLiteral("70000"));
+    Type(*window, "Edit2", QStringLiteral("70000"));
     window->show();
     EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("「70000」不是有效的通訊埠號碼"));
     window->hide();
 
     // Without a draw file an empty one is written.
-    window->Edit2->setText(QString::number(port));
+    Type(*window, "Edit2", QString::number(port));
     window->show();
     EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("TW539.txt"))));
-    EXPECT_EQ(window->Label5->text(), QStringLiteral("savefile=0"));
-    EXPECT_TRUE(window->Memo3->toPlainText().isEmpty());
+    EXPECT_EQ(Label(*window, "Label5"), QStringLiteral("savefile=0"));
+    EXPECT_TRUE(MemoLines(*window, "Memo3").isEmpty());
 }
 
 TEST_F(LineSyncWindowTest, PortInUseLeavesAQuietNoteInTheStatusBar) {
     TForm_dl_main second(services, WindowAddress, port);
     EXPECT_NE(second.NMUDP1->state(), QAbstractSocket::BoundState);
-    EXPECT_TRUE(second.StatusBar1->currentMessage().contains(QString::number(port)));
+    EXPECT_TRUE(StatusMessage(second, "StatusBar1").contains(QString::number(port)));
     EXPECT_TRUE(platform.dialogs.prompts.empty());
     // The first window keeps every datagram: the port is not shared.
     EXPECT_EQ(answersTo("REQ0000", 3), (QByteArrayList{"RCX", "RCV", "END"}));
@@ -293,7 +290,7 @@ TEST(LineSyncStartUp, TwoProgramsOnOnePortBothStartWithoutMessages) {
                  b.NMUDP1->state() == QAbstractSocket::BoundState);
     for (TForm_dl_main* window : {&a, &b}) {
         if (window->NMUDP1->state() != QAbstractSocket::BoundState) {
-            EXPECT_TRUE(window->StatusBar1->currentMessage().contains(QStringLiteral("6767")));
+            EXPECT_TRUE(StatusMessage(*window, "StatusBar1").contains(QStringLiteral("6767")));
         }
     }
     if (a.NMUDP1->state() == QAbstractSocket::BoundState) {

@@ -1,12 +1,5 @@
-#include <QAction>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QToolButton>
-
-#include "platform/click_label.h"
 #include <gtest/gtest.h>
 
 #include "app/application.h"
@@ -17,18 +10,18 @@
 #include "drawhistory/record_viewer_window.h"
 #include "draws/shared_tables.h"
 #include "pillars/varnholt_window.h"
-#include "platform/string_grid.h"
 #include "support/draw_lines.h"
 #include "support/fake_platform.h"
+#include "support/ui_driver.h"
 #include "support/work_dir.h"
 
 namespace {
 
-class MainWindowTest : public AppTest {};
-
-QColor panelColour(const QWidget* panel) {
-    return panel->palette().color(QPalette::Window);
-}
+class MainWindowTest : public AppTest {
+protected:
+    QColor panelColour(const char* panel) { return Colour(main(), panel, QPalette::Window); }
+    QImage picture(const char* label) { return Picture(main(), label).toImage(); }
+};
 
 } // namespace
 
@@ -37,19 +30,19 @@ TEST_F(MainWindowTest, StartUpLoadsAndShowsTheNewestDraw) {
                MakeDrawLine("2026/01/02", "115001", {21, 3, 7, 1, 15})});
     EXPECT_EQ(main().windowTitle(), QStringLiteral("３９Qorvel王   @2018/12/21   "));
     EXPECT_TRUE(main().isVisible());
-    EXPECT_EQ(main().lb_data->text(), QStringLiteral("日期:2026/01/03"));
-    EXPECT_EQ(main().lb_data1->text(), QStringLiteral("期數:115002"));
-    EXPECT_EQ(main().lb_data2->text(), QStringLiteral("號碼(落球):06,07,08,09,10"));
+    EXPECT_EQ(Label(main(), "lb_data"), QStringLiteral("日期:2026/01/03"));
+    EXPECT_EQ(Label(main(), "lb_data1"), QStringLiteral("期數:115002"));
+    EXPECT_EQ(Label(main(), "lb_data2"), QStringLiteral("號碼(落球):06,07,08,09,10"));
     ASSERT_EQ(state().draws.DrawCount, 2);
     EXPECT_EQ(state().draws.DrawNums[1][1], "01");
-    EXPECT_EQ(sgl().RowCount(), 3);
-    EXPECT_EQ(sgl().Cells(1, 0), QStringLiteral("期  數"));
-    EXPECT_EQ(sgl().Cells(0, 1), QStringLiteral("2026/01/02"));
-    EXPECT_EQ(sgl().Cells(2, 1), QStringLiteral("21"));
+    EXPECT_EQ(RowCount(viewer(), "sgl"), 3);
+    EXPECT_EQ(GridRow(viewer(), "sgl", 0)[1], QStringLiteral("期  數"));
+    EXPECT_EQ(GridRow(viewer(), "sgl", 1)[0], QStringLiteral("2026/01/02"));
+    EXPECT_EQ(GridRow(viewer(), "sgl", 1)[2], QStringLiteral("21"));
     EXPECT_TRUE(platform.dialogs.prompts.empty());
-    EXPECT_FALSE(main().rb_mark6->isVisibleTo(&main()));
-    EXPECT_TRUE(main().Panel4->isVisibleTo(&main())); // only the second game's radio button is hidden
-    EXPECT_TRUE(main().Image_m6->isVisibleTo(&main()));
+    EXPECT_FALSE(Visible(main(), "rb_mark6"));
+    EXPECT_TRUE(Visible(main(), "Panel4")); // only the second game's radio button is hidden
+    EXPECT_TRUE(Visible(main(), "Image_m6"));
     EXPECT_EQ(app->windows().Form_varnholt->windowTitle(), QStringLiteral("最佳Qorvel"));
 }
 
@@ -59,9 +52,9 @@ TEST_F(MainWindowTest, MissingFileIsCreatedEmpty) {
     app->start();
     EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("TW539.txt"))));
     EXPECT_EQ(state().draws.DrawCount, 0);
-    EXPECT_EQ(main().lb_data->text(), QStringLiteral("日期:"));
-    EXPECT_EQ(main().lb_data2->text(), QStringLiteral("號碼(落球):(檔案中沒有開獎資料)"));
-    EXPECT_EQ(sgl().RowCount(), 1);
+    EXPECT_EQ(Label(main(), "lb_data"), QStringLiteral("日期:"));
+    EXPECT_EQ(Label(main(), "lb_data2"), QStringLiteral("號碼(落球):(檔案中沒有開獎資料)"));
+    EXPECT_EQ(RowCount(viewer(), "sgl"), 1);
 }
 
 TEST_F(MainWindowTest, BadLineIsReportedAndTheLoadCompletes) {
@@ -72,7 +65,7 @@ TEST_F(MainWindowTest, BadLineIsReportedAndTheLoadCompletes) {
     EXPECT_TRUE(platform.dialogs.lastText().contains(QStringLiteral("第 2 行")));
     EXPECT_TRUE(platform.dialogs.lastText().contains(QStringLiteral("2026/13/03,115002")));
     EXPECT_EQ(state().draws.DrawCount, 1);
-    EXPECT_EQ(sgl().RowCount(), 2);
+    EXPECT_EQ(RowCount(viewer(), "sgl"), 2);
     EXPECT_EQ(state().rules.RuleOkCount, 3); // the path-rule reset ran
 }
 
@@ -92,40 +85,40 @@ TEST_F(MainWindowTest, GameSwitchReloadsTheChosenFile) {
     QPixmap logoSeen;
     QObject::connect(&main(), &TForm_rk_main::logoChanged, [&](const QPixmap& p) { logoSeen = p; });
 
-    main().rb_mark6->setVisible(true);
-    main().rb_mark6->click();
+    Unhide(main(), "rb_mark6");
+    Click(main(), "rb_mark6");
     EXPECT_EQ(state().draws.DataFileName, "US539.txt");
     EXPECT_EQ(state().draws.GameIndex, 0);
     EXPECT_EQ(state().draws.GameName, "加州夢幻５");
     EXPECT_EQ(state().draws.DrawCount, 2);
-    EXPECT_EQ(main().Label4->text(), QStringLiteral("US539.txt"));
+    EXPECT_EQ(Text(main(), "Label4"), QStringLiteral("US539.txt"));
     EXPECT_EQ(app->windows().Form_rk_lotto_record->windowTitle(), QStringLiteral("開獎紀錄  美國夢幻５"));
-    EXPECT_EQ(main().Image1->pixmap().toImage(), main().Image_m6->pixmap().toImage());
-    EXPECT_EQ(logoSeen.toImage(), main().Image_m6->pixmap().toImage());
-    EXPECT_TRUE(main().rb_mark6->font().bold());
-    EXPECT_FALSE(main().rb_biglotto->font().bold());
-    EXPECT_EQ(panelColour(main().Panel4), QColor(0xFF, 0x00, 0xFF));
-    EXPECT_EQ(panelColour(main().Panel3), QColor(Qt::white));
+    EXPECT_EQ(picture("Image1"), picture("Image_m6"));
+    EXPECT_EQ(logoSeen.toImage(), picture("Image_m6"));
+    EXPECT_TRUE(Font(main(), "rb_mark6").bold());
+    EXPECT_FALSE(Font(main(), "rb_biglotto").bold());
+    EXPECT_EQ(panelColour("Panel4"), QColor(0xFF, 0x00, 0xFF));
+    EXPECT_EQ(panelColour("Panel3"), QColor(Qt::white));
 
     // Choosing the game that is already chosen still reloads.
     dir.writeLines(QStringLiteral("US539.txt"), {MakeDrawLine("2025/05/05", "000123", {39, 38, 37, 36, 35})});
-    main().rb_mark6->click();
+    Click(main(), "rb_mark6");
     EXPECT_EQ(state().draws.DrawCount, 1);
 
-    main().rb_biglotto->click();
+    Click(main(), "rb_biglotto");
     EXPECT_EQ(state().draws.DataFileName, "TW539.txt");
     EXPECT_EQ(state().draws.DrawCount, 1);
     EXPECT_EQ(state().draws.DrawId[1], "115001");
     EXPECT_EQ(app->windows().Form_rk_lotto_record->windowTitle(), QStringLiteral("開獎紀錄  今彩５３９"));
-    EXPECT_EQ(main().Image1->pixmap().toImage(), main().Image_8e->pixmap().toImage());
-    EXPECT_EQ(panelColour(main().Panel3), QColor(0xFF, 0x80, 0x00));
-    EXPECT_EQ(panelColour(main().Panel4), QColor(Qt::white));
+    EXPECT_EQ(picture("Image1"), picture("Image_8e"));
+    EXPECT_EQ(panelColour("Panel3"), QColor(0xFF, 0x80, 0x00));
+    EXPECT_EQ(panelColour("Panel4"), QColor(Qt::white));
 }
 
 TEST_F(MainWindowTest, ExitAsksFirst) {
     startWith({});
     platform.dialogs.answer(DialogAnswer::No);
-    main().N9->trigger();
+    Click(main(), "N9");
     EXPECT_TRUE(main().isVisible());
     EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("您即將結束作業,請再一次確認!"));
     EXPECT_EQ(platform.dialogs.prompts.back().kind, DialogKind::Warning);
@@ -145,8 +138,7 @@ TEST_F(MainWindowTest, HelpShowsAFileOrSaysItIsMissing) {
 
     dir.copyData(QStringLiteral("help_record.txt"));
     QString shown;
-    platform.shower.whenModal(QStringLiteral("Form_rk_help"),
-                              [&](QDialog& d) { shown = static_cast<TForm_rk_help&>(d).mm->toPlainText(); });
+    platform.shower.whenModal(QStringLiteral("Form_rk_help"), [&](QDialog& d) { shown = Text(d, "mm"); });
     main().show_memo(QStringLiteral("help_record.txt"));
     EXPECT_TRUE(shown.startsWith(QStringLiteral("【開獎紀錄】操作說明")));
     EXPECT_EQ(app->windows().Form_rk_help->windowTitle(), QStringLiteral("操作說明"));
@@ -154,16 +146,16 @@ TEST_F(MainWindowTest, HelpShowsAFileOrSaysItIsMissing) {
 
 TEST_F(MainWindowTest, MenuOpensTheRecordViewerAndTheBestPillarWindow) {
     startWith({});
-    main().lt_record->trigger();
-    main().Varnholt->trigger();
+    Click(main(), "lt_record");
+    Click(main(), "Varnholt");
     EXPECT_EQ(platform.shower.modalShown,
               (QStringList{QStringLiteral("Form_rk_lotto_record"), QStringLiteral("Form_varnholt")}));
-    EXPECT_EQ(main().lt_record->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(Shortcut(main(), "lt_record"), QKeySequence(Qt::Key_F2));
 
-    main().SpeedButton19->click();
-    EXPECT_FALSE(main().Panel5->isVisible());
-    main().SpeedButton20->click();
-    EXPECT_TRUE(main().Panel5->isVisible());
+    Click(main(), "SpeedButton19");
+    EXPECT_FALSE(Visible(main(), "Panel5"));
+    Click(main(), "SpeedButton20");
+    EXPECT_TRUE(Visible(main(), "Panel5"));
 }
 
 TEST_F(MainWindowTest, RealHistoryLoadsItsNewest2500) {
@@ -173,7 +165,7 @@ TEST_F(MainWindowTest, RealHistoryLoadsItsNewest2500) {
     ASSERT_EQ(state().draws.DrawCount, MaxDraws);
     EXPECT_EQ(state().draws.DrawId[1], "107209");
     EXPECT_EQ(state().draws.DrawDate[1], (Date{2018, 8, 31}));
-    EXPECT_EQ(main().lb_data->text(), QStringLiteral("日期:2026/08/18"));
-    EXPECT_EQ(main().lb_data1->text(), QStringLiteral("期數:115200"));
+    EXPECT_EQ(Label(main(), "lb_data"), QStringLiteral("日期:2026/08/18"));
+    EXPECT_EQ(Label(main(), "lb_data1"), QStringLiteral("期數:115200"));
     EXPECT_TRUE(platform.dialogs.prompts.empty());
 }

@@ -1,11 +1,5 @@
-#include <QAction>
-#include <QDateEdit>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QToolButton>
 
 #include "drawhistory/app_test_fixture.h"
 #include "drawhistory/date_select_window.h"
@@ -25,10 +19,7 @@ protected:
     // Opens the date-range window from the viewer and runs `action` there.
     void printFromViewer(const std::function<void(TForm_dateselect&)>& action, bool byPopup = false) {
         whenShown<TForm_dateselect>(QStringLiteral("Form_dateselect"), action);
-        if (byPopup)
-            viewer().N1->trigger();
-        else
-            viewer().SpeedButton13->click();
+        Click(viewer(), byPopup ? "N1" : "SpeedButton13");
     }
 };
 
@@ -40,22 +31,22 @@ TEST_F(RecordViewerTest, ShowsNewestFirstInBothOrdersAndReloadsOnClose) {
     bool ran = false;
     inViewer([&](TForm_rk_lotto_record& v) {
         ran = true;
-        EXPECT_EQ(v.lb_reclen->text(), QStringLiteral("開獎資料共 3 期"));
-        EXPECT_EQ(sgl().RowCount(), 4);
+        EXPECT_EQ(Label(v, "lb_reclen"), QStringLiteral("開獎資料共 3 期"));
+        EXPECT_EQ(RowCount(viewer(), "sgl"), 4);
         EXPECT_EQ(gridRow(0), QStringLiteral("開獎日期 期  數 一落 二落 三落 四落 五落"));
         EXPECT_EQ(gridRow(1), QStringLiteral("2026/01/05 115003 39 02 30 11 20"));
         EXPECT_EQ(gridRow(3), QStringLiteral("2026/01/02 115001 09 08 07 06 05"));
         EXPECT_EQ(state().draws.DrawId[1], "115001"); // showing alone leaves the tables oldest first
-        EXPECT_TRUE(v.BitBtn2->isEnabled());
+        EXPECT_TRUE(Enabled(v, "BitBtn2"));
 
-        v.SpeedButton3->click();
+        Click(v, "SpeedButton3");
         EXPECT_EQ(gridRow(0), QStringLiteral("開獎日期 期  數 順一 順二 順三 順四 順五"));
         EXPECT_EQ(gridRow(1), QStringLiteral("2026/01/05 115003 02 11 20 30 39"));
         EXPECT_EQ(gridRow(2), QStringLiteral("2026/01/03 115002 01 03 07 15 21"));
         EXPECT_EQ(state().draws.DrawId[1], "115003"); // re-split newest first
         EXPECT_EQ(state().draws.DrawNums[1][2], "01");
 
-        v.SpeedButton12->click();
+        Click(v, "SpeedButton12");
         EXPECT_EQ(gridRow(0), QStringLiteral("開獎日期 期  數 一落 二落 三落 四落 五落"));
         EXPECT_EQ(gridRow(2), QStringLiteral("2026/01/03 115002 21 03 07 01 15"));
         EXPECT_EQ(state().work.DrawNumsWork[1][2], "21");
@@ -74,17 +65,17 @@ TEST_F(RecordViewerTest, EmptyHistoryAndDisabledDownload) {
     startWith({});
     state().download.DownloadEnabled = false;
     inViewer([&](TForm_rk_lotto_record& v) {
-        EXPECT_EQ(v.lb_reclen->text(), QStringLiteral("開獎資料共 0 期"));
-        EXPECT_EQ(sgl().RowCount(), 1);
-        EXPECT_FALSE(v.BitBtn2->isEnabled());
-        v.SpeedButton3->click(); // nothing to sort, nothing breaks
-        EXPECT_EQ(sgl().Cells(2, 0), QStringLiteral("順一"));
-        v.SpeedButton10->click();
+        EXPECT_EQ(Label(v, "lb_reclen"), QStringLiteral("開獎資料共 0 期"));
+        EXPECT_EQ(RowCount(viewer(), "sgl"), 1);
+        EXPECT_FALSE(Enabled(v, "BitBtn2"));
+        Click(v, "SpeedButton3"); // nothing to sort, nothing breaks
+        EXPECT_EQ(GridRow(v, "sgl", 0)[2], QStringLiteral("順一"));
+        Click(v, "SpeedButton10");
     });
     EXPECT_EQ(platform.dialogs.texts(), QStringList{QStringLiteral("說明檔 help_record.txt 不存在")});
-    EXPECT_EQ(viewer().sgl->toolTip(), QStringLiteral("按滑鼠右鍵列印開獎資料"));
-    EXPECT_EQ(viewer().sgl->actions(), QList<QAction*>{viewer().N1});
-    EXPECT_EQ(viewer().sgl->palette().color(QPalette::Text), QColor(0, 0, 128)); // navy numbers
+    EXPECT_EQ(ToolTip(viewer(), "sgl"), QStringLiteral("按滑鼠右鍵列印開獎資料"));
+    EXPECT_EQ(MenuItems(viewer(), "sgl"), QStringList{Text(viewer(), "N1")});
+    EXPECT_EQ(Colour(viewer(), "sgl", QPalette::Text), QColor(0, 0, 128)); // navy numbers
 }
 
 TEST_F(RecordViewerTest, DateRangeCountsAndPrintsWhatTheGridShows) {
@@ -93,13 +84,13 @@ TEST_F(RecordViewerTest, DateRangeCountsAndPrintsWhatTheGridShows) {
     inViewer([&](TForm_rk_lotto_record&) {
         printFromViewer([&](TForm_dateselect& d) {
             EXPECT_EQ(d.windowTitle(), QStringLiteral("列印日期區間選擇"));
-            EXPECT_EQ(d.DateTimePicker1->date(), QDate(2002, 1, 22));
-            EXPECT_EQ(d.DateTimePicker2->date(), QDate(2026, 12, 7));
-            EXPECT_EQ(d.Edit1->text(), QStringLiteral("3"));
-            d.DateTimePicker1->setDate(QDate(2026, 1, 3)); // both ends inclusive
-            d.DateTimePicker2->setDate(QDate(2026, 1, 5));
-            EXPECT_EQ(d.Edit1->text(), QStringLiteral("2"));
-            d.SpeedButton1->click();
+            EXPECT_EQ(PickedDate(d, "DateTimePicker1"), QDate(2002, 1, 22));
+            EXPECT_EQ(PickedDate(d, "DateTimePicker2"), QDate(2026, 12, 7));
+            EXPECT_EQ(Text(d, "Edit1"), QStringLiteral("3"));
+            PickDate(d, "DateTimePicker1", QDate(2026, 1, 3)); // both ends inclusive
+            PickDate(d, "DateTimePicker2", QDate(2026, 1, 5));
+            EXPECT_EQ(Text(d, "Edit1"), QStringLiteral("2"));
+            Click(d, "SpeedButton1");
         });
         EXPECT_EQ(platform.reportPreview.lastLines,
                   (QStringList{QStringLiteral("001_2026/01/05  115003  39  02  30  11  20  "),
@@ -108,14 +99,14 @@ TEST_F(RecordViewerTest, DateRangeCountsAndPrintsWhatTheGridShows) {
         EXPECT_EQ(platform.reportPreview.lastPages, 1);
 
         // After "順球順序" the print follows the ascending numbers; a one-day range gives one line.
-        viewer().SpeedButton3->click();
+        Click(viewer(), "SpeedButton3");
         printFromViewer(
             [&](TForm_dateselect& d) {
-                EXPECT_EQ(d.DateTimePicker1->date(), QDate(2002, 1, 22)); // the show resets the range
-                d.DateTimePicker1->setDate(QDate(2026, 1, 5));
-                d.DateTimePicker2->setDate(QDate(2026, 1, 5));
-                EXPECT_EQ(d.Edit1->text(), QStringLiteral("1"));
-                d.SpeedButton1->click();
+                EXPECT_EQ(PickedDate(d, "DateTimePicker1"), QDate(2002, 1, 22)); // the show resets the range
+                PickDate(d, "DateTimePicker1", QDate(2026, 1, 5));
+                PickDate(d, "DateTimePicker2", QDate(2026, 1, 5));
+                EXPECT_EQ(Text(d, "Edit1"), QStringLiteral("1"));
+                Click(d, "SpeedButton1");
             },
             true);
         EXPECT_EQ(platform.reportPreview.lastLines,
@@ -123,9 +114,9 @@ TEST_F(RecordViewerTest, DateRangeCountsAndPrintsWhatTheGridShows) {
 
         // An empty range still previews a (blank) report.
         printFromViewer([&](TForm_dateselect& d) {
-            d.DateTimePicker2->setDate(QDate(2025, 1, 1));
-            EXPECT_EQ(d.Edit1->text(), QStringLiteral("0"));
-            d.SpeedButton1->click();
+            PickDate(d, "DateTimePicker2", QDate(2025, 1, 1));
+            EXPECT_EQ(Text(d, "Edit1"), QStringLiteral("0"));
+            Click(d, "SpeedButton1");
         });
         EXPECT_TRUE(platform.reportPreview.lastLines.isEmpty());
         EXPECT_EQ(platform.reportPreview.lastPages, 1);
@@ -140,11 +131,11 @@ TEST_F(RecordViewerTest, LongRangeOfTheRealHistoryRunsOverManyPages) {
     app->start();
     platform.reportPreview.pdfFile = dir.file(QStringLiteral("long.pdf"));
     inViewer([&](TForm_rk_lotto_record& v) {
-        EXPECT_EQ(v.lb_reclen->text(), QStringLiteral("開獎資料共 2500 期"));
-        EXPECT_EQ(sgl().Cells(0, 1), QStringLiteral("2026/08/18"));
+        EXPECT_EQ(Label(v, "lb_reclen"), QStringLiteral("開獎資料共 2500 期"));
+        EXPECT_EQ(GridRow(v, "sgl", 1)[0], QStringLiteral("2026/08/18"));
         printFromViewer([&](TForm_dateselect& d) {
-            EXPECT_EQ(d.Edit1->text(), QStringLiteral("2500"));
-            d.SpeedButton1->click();
+            EXPECT_EQ(Text(d, "Edit1"), QStringLiteral("2500"));
+            Click(d, "SpeedButton1");
         });
     });
     const QStringList& lines = platform.reportPreview.lastLines;
@@ -159,7 +150,7 @@ TEST_F(RecordViewerTest, UnreadableGridDateEndsThePrintWithoutPreview) {
     startWithThreeDraws();
     inViewer([&](TForm_rk_lotto_record&) {
         state().records.setCell(0, 2, "2026/02/30"); // what the print reads
-        printFromViewer([&](TForm_dateselect& d) { d.SpeedButton1->click(); });
+        printFromViewer([&](TForm_dateselect& d) { Click(d, "SpeedButton1"); });
     });
     EXPECT_EQ(platform.reportPreview.previews, 0);
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);

@@ -1,8 +1,3 @@
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
 #include "drawhistory/app_test_fixture.h"
 #include "drawhistory/server_address.h"
 #include "drawhistory/server_address_window.h"
@@ -18,14 +13,14 @@ protected:
     void enter(const QStringList& parts, const std::function<void(TForm_rk_FtpServerIP&)>& then = {}) {
         whenShown<TForm_rk_FtpServerIP>(QStringLiteral("Form_rk_FtpServerIP"),
                                         [parts, then](TForm_rk_FtpServerIP& w) {
-                                            QLineEdit* boxes[] = {w.Edit1, w.Edit2, w.Edit3, w.Edit4};
+                                            const char* boxes[] = {"Edit1", "Edit2", "Edit3", "Edit4"};
                                             for (int i = 0; i < 4; ++i)
-                                                boxes[i]->setText(parts[i]);
-                                            w.Button2->click();
+                                                Type(w, boxes[i], parts[i]);
+                                            Click(w, "Button2");
                                             if (then)
                                                 then(w);
                                         });
-        main().ftpip->trigger();
+        Click(main(), "ftpip");
     }
     QString addressFile() {
         return FileExists(ServerAddressFileName)
@@ -34,7 +29,7 @@ protected:
     }
     bool viewerOffersDownload() {
         bool enabled = false;
-        inViewer([&](TForm_rk_lotto_record& v) { enabled = v.BitBtn2->isEnabled(); });
+        inViewer([&](TForm_rk_lotto_record& v) { enabled = Enabled(v, "BitBtn2"); });
         return enabled;
     }
 };
@@ -43,7 +38,7 @@ protected:
 
 TEST_F(ServerAddressWindowTest, FirstRunShowsNoAddressAndBlanksAreRefused) {
     enter({QStringLiteral("203"), QStringLiteral("   "), QStringLiteral("1"), QStringLiteral("9")},
-          [](TForm_rk_FtpServerIP& w) { EXPECT_EQ(w.Label2->text(), QString()); });
+          [](TForm_rk_FtpServerIP& w) { EXPECT_EQ(Label(w, "Label2"), QString()); });
     EXPECT_EQ(platform.dialogs.texts(), QStringList{QStringLiteral("資料有空白錯誤")});
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
     EXPECT_EQ(addressFile(), QString());
@@ -54,7 +49,7 @@ TEST_F(ServerAddressWindowTest, AnswerNoChangesNothing) {
     dir.writeLines(QStringLiteral("FtpServerIp.txt"), {"203.66.1.9"});
     platform.dialogs.answer(DialogAnswer::No);
     enter({QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")},
-          [](TForm_rk_FtpServerIP& w) { EXPECT_EQ(w.Label2->text(), QStringLiteral("203.66.1.9")); });
+          [](TForm_rk_FtpServerIP& w) { EXPECT_EQ(Label(w, "Label2"), QStringLiteral("203.66.1.9")); });
     EXPECT_EQ(platform.dialogs.texts(), QStringList{QStringLiteral("請確定新的IP為 1.1.1.1")});
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Warning);
     EXPECT_EQ(platform.dialogs.prompts[0].buttons, DialogButtons::YesNo);
@@ -65,7 +60,7 @@ TEST_F(ServerAddressWindowTest, AnswerNoChangesNothing) {
 TEST_F(ServerAddressWindowTest, AgreedAddressSwitchesTheDownloadOffAndAnotherOnAgain) {
     platform.dialogs.answer(DialogAnswer::Yes);
     enter({QStringLiteral(" 1"), QStringLiteral("1 "), QStringLiteral("1"), QStringLiteral("1")},
-          [](TForm_rk_FtpServerIP& w) { EXPECT_EQ(w.Label2->text(), QStringLiteral("1.1.1.1")); });
+          [](TForm_rk_FtpServerIP& w) { EXPECT_EQ(Label(w, "Label2"), QStringLiteral("1.1.1.1")); });
     EXPECT_EQ(platform.dialogs.texts(),
               (QStringList{QStringLiteral("請確定新的IP為 1.1.1.1"), QStringLiteral("新IP設定完成")}));
     EXPECT_EQ(platform.dialogs.prompts[1].buttons, DialogButtons::Ok);
@@ -86,7 +81,7 @@ TEST_F(ServerAddressWindowTest, FailedSaveIsNotReportedAsDone) {
     {
         WriteBlock block(dir.path());
         enter({QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")},
-              [](TForm_rk_FtpServerIP& w) { EXPECT_EQ(w.Label2->text(), QStringLiteral("203.66.1.9")); });
+              [](TForm_rk_FtpServerIP& w) { EXPECT_EQ(Label(w, "Label2"), QStringLiteral("203.66.1.9")); });
     }
     ASSERT_EQ(platform.dialogs.prompts.size(), 2u);
     EXPECT_EQ(platform.dialogs.prompts[1].kind, DialogKind::Error);

@@ -95,7 +95,7 @@ TEST_F(NurtureWindowTest, ThirtyDrawTwinKeepsItsOwnFileAndOpensTheFiftyDrawWindo
     EXPECT_FALSE(QFile::exists(file(Memory50)));
 
     Click(*w, "Button1");
-    EXPECT_EQ(links.opened, QStringList{QStringLiteral("Form_rk_6line_3is")});
+    EXPECT_EQ(links.opened, std::vector{WindowId::Form_rk_6line_3is});
     Click(*w, "N4");
     EXPECT_FALSE(QFile::exists(file(Memory30)));
 }

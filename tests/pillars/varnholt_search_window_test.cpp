@@ -267,7 +267,7 @@ TEST_F(VarnholtSearchTest, SubsetSearchesAskAndRefuseOtherCounts) {
     EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("12"));
     EXPECT_EQ(CurrentPage(w(), "PageC"), "TS4");
     EXPECT_FALSE(w().subsetSearchRunning());
-    EXPECT_FALSE(Shown(w(), "btn_stop"));
+    EXPECT_FALSE(Visible(w(), "btn_stop"));
 
     // No to the question: nothing happens, not even the count check.
     platform.dialogs.answer(DialogAnswer::No);
@@ -290,7 +290,7 @@ TEST_F(VarnholtSearchTest, SubsetSearchesAskAndRefuseOtherCounts) {
     expectWarning(QStringLiteral("本分析所選的號碼必須是１５個，請重新選擇後再操作本功能"));
     EXPECT_EQ(Text(w(), "cb9"), QStringLiteral("15"));
     EXPECT_FALSE(w().subsetSearchRunning());
-    EXPECT_FALSE(Shown(w(), "lb_percent"));
+    EXPECT_FALSE(Visible(w(), "lb_percent"));
     EXPECT_EQ(reportFile("C15_10.txt"), "<no file>");
 }
 
@@ -307,7 +307,7 @@ TEST_F(VarnholtSearchTest, TwelveOfEightRunsWithTheOtherInputsDisabledAndSavesIt
         // and closing is refused.
         EXPECT_TRUE(Text(w(), "Button31").endsWith(QStringLiteral("%處理中")))
             << Text(w(), "Button31").toStdString();
-        EXPECT_TRUE(Shown(w(), "btn_stop"));
+        EXPECT_TRUE(Visible(w(), "btn_stop"));
         EXPECT_TRUE(Enabled(w(), "btn_stop"));
         EXPECT_TRUE(Focused(w(), "btn_stop") || !w().isActiveWindow());
         for (const char* input : {"Button12", "Button31", "Button32", "CB_Select", "ComboBox1", "Mx1", "RG1",
@@ -332,7 +332,7 @@ TEST_F(VarnholtSearchTest, TwelveOfEightRunsWithTheOtherInputsDisabledAndSavesIt
 
     // Idle again: everything enabled as before, the layout 2x2x2x2.
     EXPECT_EQ(Text(w(), "Button31"), QStringLiteral("12取8超優分析"));
-    EXPECT_FALSE(Shown(w(), "btn_stop"));
+    EXPECT_FALSE(Visible(w(), "btn_stop"));
     EXPECT_FALSE(w().StopFlag1208);
     EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
     for (const char* input : {"Button12", "Button32", "RG1", "TS2", "ComboBox4"})
@@ -368,8 +368,8 @@ TEST_F(VarnholtSearchTest, FifteenOfTenOverTheLatest500RealDraws) {
     QObject::connect(&w(), &TForm_varnholt::subsetSearchStep, &w(), [&](int subset) {
         ++steps;
         if (subset == 1) {
-            EXPECT_TRUE(Shown(w(), "lb_percent"));
-            EXPECT_TRUE(Shown(w(), "btn_stop_1510"));
+            EXPECT_TRUE(Visible(w(), "lb_percent"));
+            EXPECT_TRUE(Visible(w(), "btn_stop_1510"));
             EXPECT_EQ(Text(w(), "Button32"), QStringLiteral("0.03%處理中"));
         }
     });
@@ -389,8 +389,8 @@ TEST_F(VarnholtSearchTest, FifteenOfTenOverTheLatest500RealDraws) {
     EXPECT_EQ(reportFile("C15_10.txt"), Big5Lines(lines));
 
     EXPECT_EQ(Text(w(), "Button32"), QStringLiteral("15取10超優分析"));
-    EXPECT_FALSE(Shown(w(), "lb_percent"));
-    EXPECT_FALSE(Shown(w(), "btn_stop_1510"));
+    EXPECT_FALSE(Visible(w(), "lb_percent"));
+    EXPECT_FALSE(Visible(w(), "btn_stop_1510"));
     EXPECT_EQ(CurrentPage(w(), "PageC"), "TS6");
     EXPECT_EQ(Text(w(), "CB_Select"), QStringLiteral("4"));
     EXPECT_EQ(Label(w(), "lb_pon4"), QStringLiteral("四星= 36 碰"));
@@ -406,9 +406,9 @@ TEST_F(VarnholtSearchTest, StoppedRunsReportOnlyWhatTheyMayAndLeaveTheFlagClear)
     QObject::connect(&w(), &TForm_varnholt::subsetSearchStep, &w(), [&](int subset) {
         if (subset != stopAt)
             return;
-        const char* stop = Shown(w(), "btn_stop") ? "btn_stop" : "btn_stop_1510";
+        const char* stop = Visible(w(), "btn_stop") ? "btn_stop" : "btn_stop_1510";
         Click(w(), stop);
-        EXPECT_FALSE(Shown(w(), stop));
+        EXPECT_FALSE(Visible(w(), stop));
     });
 
     // 12-of-8: no report, no file, the memo emptied.
@@ -418,7 +418,7 @@ TEST_F(VarnholtSearchTest, StoppedRunsReportOnlyWhatTheyMayAndLeaveTheFlagClear)
     runSubsetSearch("Button31");
     EXPECT_TRUE(memo2().isEmpty());
     EXPECT_EQ(Text(w(), "Button31"), QStringLiteral("12取8超優分析"));
-    EXPECT_FALSE(Shown(w(), "btn_stop"));
+    EXPECT_FALSE(Visible(w(), "btn_stop"));
     EXPECT_FALSE(w().StopFlag1208);
     EXPECT_EQ(CurrentPage(w(), "PageC"), "TS5");
     EXPECT_EQ(reportFile("C12_8.txt"), "<no file>");
@@ -452,7 +452,7 @@ TEST_F(VarnholtSearchTest, StoppedRunsReportOnlyWhatTheyMayAndLeaveTheFlagClear)
     fifthLeftOut.sort();
     EXPECT_EQ(fifthLeftOut, (QStringList{"25", "26", "27", "28", "29"}));
     EXPECT_EQ(Label(w(), "lb_percent"), QStringLiteral("6 / 3003"));
-    EXPECT_FALSE(Shown(w(), "lb_percent"));
+    EXPECT_FALSE(Visible(w(), "lb_percent"));
     EXPECT_EQ(Text(w(), "Button32"), QStringLiteral("15取10超優分析"));
     EXPECT_FALSE(w().StopFlag1510);
     expectSubsetResults(lines, 5, SplitShape::Mixed2233, StarOrder::FourThreeTwo);

@@ -50,9 +50,9 @@ TEST_F(VarnholtWindowTest, OpeningListsTheDrawsSince2009AndPricesFourPillarsOfTw
     EXPECT_EQ(Text(w(), "cb_prediction"), QStringLiteral("1"));
 
     // Numbers above the highest lottery number have no box.
-    EXPECT_TRUE(Shown(w(), NumberBox(39)));
-    EXPECT_FALSE(Shown(w(), NumberBox(40)));
-    EXPECT_FALSE(Shown(w(), HeadBox(4)));
+    EXPECT_TRUE(Visible(w(), NumberBox(39)));
+    EXPECT_FALSE(Visible(w(), NumberBox(40)));
+    EXPECT_FALSE(Visible(w(), HeadBox(4)));
     EXPECT_TRUE(platform.dialogs.prompts.empty()) << platform.dialogs.lastText().toStdString();
 }
 
@@ -319,9 +319,9 @@ TEST_F(VarnholtWindowTest, SelectionLabelsBreakBeforeTheSixteenthNumber) {
         EXPECT_EQ(Label(w(), count), QStringLiteral("  共計 16 個")) << count;
     EXPECT_EQ(Label(w(), "lb_selectNo"), QStringLiteral("16"));
     EXPECT_EQ(selection().value(15), QStringLiteral("16"));
-    EXPECT_TRUE(Bold(w(), NumberBox(16)));
-    EXPECT_EQ(TextColour(w(), NumberBox(16)), QColor(Qt::red));
-    EXPECT_EQ(TextColour(w(), NumberBox(17)), QColor(Qt::blue));
+    EXPECT_TRUE(Font(w(), NumberBox(16)).bold());
+    EXPECT_EQ(Colour(w(), NumberBox(16), QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(Colour(w(), NumberBox(17), QPalette::WindowText), QColor(Qt::blue));
 
     // A head box unticks what it does not cover; ticking heads past 30 numbers: one message per
     // number beyond.
@@ -350,12 +350,12 @@ TEST_F(VarnholtWindowTest, TailAndHeadBoxesTickTheirGroups) {
     open();
     Click(w(), TailBox(1));
     EXPECT_EQ(ticked(), (QStringList{"01", "11", "21", "31"}));
-    EXPECT_TRUE(Bold(w(), TailBox(1)));
+    EXPECT_TRUE(Font(w(), TailBox(1)).bold());
     Click(w(), HeadBox(0));
     EXPECT_EQ(ticked().size(), 12);
     Click(w(), HeadBox(0));
     EXPECT_EQ(ticked(), (QStringList{"01", "11", "21", "31"}));
-    EXPECT_FALSE(Bold(w(), HeadBox(0)));
+    EXPECT_FALSE(Font(w(), HeadBox(0)).bold());
 
     // Unticking a tail keeps the numbers of a ticked head.
     Click(w(), HeadBox(1));
@@ -393,7 +393,7 @@ TEST_F(VarnholtWindowTest, PillarCountAndSizesPriceTheLayout) {
     open();
     Pick(w(), "CB_Select", QStringLiteral("6"));
     EXPECT_TRUE(Enabled(w(), SizeBox(6)));
-    EXPECT_EQ(Background(w(), SizeBox(6)), QColor(255, 255, 255));
+    EXPECT_EQ(Colour(w(), SizeBox(6), QPalette::Base), QColor(255, 255, 255));
     Pick(w(), SizeBox(5), QStringLiteral("3"));
     Pick(w(), SizeBox(6), QStringLiteral("1"));
     EXPECT_EQ(Label(w(), "lb_NOTT"), LayoutTotal(12));
@@ -401,7 +401,7 @@ TEST_F(VarnholtWindowTest, PillarCountAndSizesPriceTheLayout) {
     EXPECT_EQ(Text(w(), SizeBox(5)), QStringLiteral("0"));
     EXPECT_EQ(Text(w(), SizeBox(6)), QStringLiteral("0"));
     EXPECT_FALSE(Enabled(w(), PillarMemo(5)));
-    EXPECT_EQ(Background(w(), PillarMemo(5)), QColor(192, 192, 192));
+    EXPECT_EQ(Colour(w(), PillarMemo(5), QPalette::Base), QColor(192, 192, 192));
     EXPECT_EQ(Label(w(), "lb_NOTT"), LayoutTotal(8));
     Pick(w(), "CB_Select", QStringLiteral("6"));
     EXPECT_TRUE(Enabled(w(), SizeBox(5)));
@@ -482,6 +482,6 @@ TEST_F(VarnholtWindowTest, LogoFollowsTheGameAndReopeningStartsOver) {
     EXPECT_TRUE(Enabled(w(), SizeBox(4)));
     EXPECT_FALSE(Enabled(w(), SizeBox(5)));
     EXPECT_FALSE(Enabled(w(), PillarMemo(6)));
-    EXPECT_EQ(Background(w(), PillarMemo(6)), QColor(192, 192, 192));
+    EXPECT_EQ(Colour(w(), PillarMemo(6), QPalette::Base), QColor(192, 192, 192));
     EXPECT_EQ(Label(w(), "lb_NOTT"), LayoutTotal(8));
 }

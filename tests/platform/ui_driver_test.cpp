@@ -134,6 +134,8 @@ TEST(ControlDriver, TypesKeyByKeyAndConfirms) {
     EXPECT_EQ(w.edits, 2);
     Type(w.root, "edit", "二〇〇九");
     EXPECT_EQ(w.edit->text(), QStringLiteral("二〇〇九"));
+    Type(w.root, "edit", "");
+    EXPECT_EQ(w.edit->text(), QString());
 
     Type(w.root, "editable", "12");
     EXPECT_EQ(w.editable->currentText(), QStringLiteral("12"));
@@ -197,6 +199,21 @@ TEST(ControlDriver, ReadsMemosGridsAndLabelsEvenWhenHidden) {
     EXPECT_NE(FailureOf([&] { Label(w.root, "memo"); }).find("is not a QLabel"), std::string::npos);
 }
 
+TEST(ControlDriver, ReadsHowControlsLookAndWhatTheirMenusOffer) {
+    Window w;
+    EXPECT_FALSE(Visible(w.root, "hidden"));
+    EXPECT_TRUE(Visible(w.root, "go")); // on the page behind, yet shown with it
+    EXPECT_FALSE(Enabled(w.root, "off"));
+    EXPECT_EQ(RowCount(w.root, "grid"), 3);
+    w.grid->addAction(w.menuItem);
+    EXPECT_EQ(MenuItems(w.root, "grid"), QStringList{QStringLiteral("Item")});
+    w.menuItem->setShortcut(Qt::Key_F2);
+    EXPECT_NE(FailureOf([&] { Shortcut(w.root, "menuItem"); }).find("only within its window"),
+              std::string::npos);
+    Unhide(w.root, "hidden");
+    Click(w.root, "hidden");
+}
+
 #include "support/draw_lines.h"
 #include "support/window_fixture.h"
 
@@ -216,8 +233,8 @@ TEST_F(WindowTest, FillsTheTablesByTheProgramsOwnLoad) {
     EXPECT_TRUE(shell.reloadHistory());
     EXPECT_EQ(tables.draws.DrawCount, 2);
     shell.show_memo(QStringLiteral("help_1.txt"));
-    shell.open(QStringLiteral("Form_varnholt"));
+    shell.open(WindowId::Form_varnholt);
     EXPECT_EQ(links.reloads, 1);
     EXPECT_EQ(links.helpShown, QStringList{QStringLiteral("help_1.txt")});
-    EXPECT_EQ(links.opened, QStringList{QStringLiteral("Form_varnholt")});
+    EXPECT_EQ(links.opened, std::vector{WindowId::Form_varnholt});
 }

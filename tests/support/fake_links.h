@@ -16,12 +16,12 @@ public:
     void setReportFontSize(int points) override { reportFontSizes.push_back(points); }
     bool reloadHistory() override;
     void rereadHistory() override;
-    void open(const QString& windowName) override { opened << windowName; }
+    void open(WindowId window) override { opened.push_back(window); }
 
     QStringList helpShown;            // help files asked for, in order
     std::vector<QStringList> printed; // the lines of each print
     std::vector<int> reportFontSizes;
-    QStringList opened; // window instance names
+    std::vector<WindowId> opened;
     int reloads = 0;
     int rereads = 0;
 

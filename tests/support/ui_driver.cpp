@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -75,8 +76,10 @@ QWidget& UsableWidget(QWidget& root, const char* name) {
     return Usable(root, *widget, name);
 }
 
-// Types text key by key, as the keyboard delivers it.
+// Types text key by key, as the keyboard delivers it, over the selection; nothing typed deletes it.
 void TypeKeys(QWidget& target, const QString& text) {
+    if (text.isEmpty())
+        QTest::keyClick(&target, Qt::Key_Delete);
     for (const QChar c : text) {
         const char latin = c.toLatin1();
         if (latin >= 0x20 && latin < 0x7f)
@@ -277,7 +280,18 @@ QString Text(QWidget& root, const char* name) {
     FailControl(name, QStringLiteral("shows no text"));
 }
 
-// ---- What a control shows of its state, and picking a tab ----
+// ---- What a control shows of its state, how it looks, menus, and picking a tab ----
+
+namespace {
+
+// A page of a tab widget: hidden by its tabs when another page is in front, not by the window.
+bool IsTabPage(const QWidget& widget) {
+    auto* stack = qobject_cast<QStackedWidget*>(widget.parentWidget());
+    auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+    return tabs && tabs->indexOf(const_cast<QWidget*>(&widget)) >= 0;
+}
+
+} // namespace
 
 bool Ticked(QWidget& root, const char* name) {
     QObject& found = FindAny(root, name);
@@ -295,18 +309,17 @@ bool Enabled(QWidget& root, const char* name) {
     return static_cast<QWidget&>(found).isEnabled();
 }
 
-bool Shown(QWidget& root, const char* name) {
+bool Visible(QWidget& root, const char* name) {
     QObject& found = FindAny(root, name);
     if (auto* action = qobject_cast<QAction*>(&found))
         return action->isVisible();
     for (const QWidget* w = static_cast<QWidget*>(&found); w && w != &root; w = w->parentWidget()) {
-        // A tab page out of front is hidden by its tabs, not by the window.
-        auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget());
-        auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
-        if (tabs && tabs->indexOf(w) >= 0)
+        if (IsTabPage(*w))
             continue;
         if (w->testAttribute(Qt::WA_WState_ExplicitShowHide) && w->testAttribute(Qt::WA_WState_Hidden))
             return false;
+        if (w->isWindow())
+            break;
     }
     return true;
 }
@@ -327,33 +340,57 @@ QStringList Items(QWidget& root, const char* name) {
     return items;
 }
 
+int RowCount(QWidget& root, const char* grid) {
+    return Find<StringGrid>(root, grid).RowCount();
+}
+
 QDate PickedDate(QWidget& root, const char* name) {
     return Find<QDateEdit>(root, name).date();
 }
 
-bool Bold(QWidget& root, const char* name) {
-    return Find<QWidget>(root, name).font().bold();
+QFont Font(QWidget& root, const char* name) {
+    return Find<QWidget>(root, name).font();
 }
 
-QColor TextColour(QWidget& root, const char* name) {
-    return Find<QWidget>(root, name).palette().color(QPalette::WindowText);
-}
-
-QColor Background(QWidget& root, const char* name) {
-    return Find<QWidget>(root, name).palette().color(QPalette::Base);
+QColor Colour(QWidget& root, const char* name, QPalette::ColorRole role) {
+    return Find<QWidget>(root, name).palette().color(role);
 }
 
 QPixmap Picture(QWidget& root, const char* name) {
     return Find<QLabel>(root, name).pixmap();
 }
 
+QString ToolTip(QWidget& root, const char* name) {
+    return Find<QWidget>(root, name).toolTip();
+}
+
+QStringList MenuItems(QWidget& root, const char* name) {
+    QStringList captions;
+    for (const QAction* item : Find<QWidget>(root, name).actions())
+        captions << item->text();
+    return captions;
+}
+
+QKeySequence Shortcut(QWidget& root, const char* name) {
+    const QAction& action = Find<QAction>(root, name);
+    if (action.shortcutContext() != Qt::ApplicationShortcut)
+        FailControl(name, QStringLiteral("has a key only within its window"));
+    return action.shortcut();
+}
+
+QString StatusMessage(QWidget& root, const char* name) {
+    return Find<QStatusBar>(root, name).currentMessage();
+}
+
 void ShowPage(QWidget& root, const char* page) {
     QWidget& found = Find<QWidget>(root, page);
-    auto* stack = qobject_cast<QStackedWidget*>(found.parentWidget());
-    auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
-    if (!tabs || tabs->indexOf(&found) < 0)
+    if (!IsTabPage(found))
         FailControl(page, QStringLiteral("is not a tab page"));
     if (!found.isEnabled())
         FailControl(page, QStringLiteral("is not enabled"));
     Usable(root, found, page);
+}
+
+void Unhide(QWidget& root, const char* name) {
+    Find<QWidget>(root, name).setVisible(true);
 }

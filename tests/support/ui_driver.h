@@ -2,6 +2,9 @@
 
 #include <QColor>
 #include <QDate>
+#include <QFont>
+#include <QKeySequence>
+#include <QPalette>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -77,7 +80,7 @@ template <class Control> Control& Find(QWidget& root, const char* name) {
     return *found.front();
 }
 
-// ---- What a control shows of its state, and picking a tab ----
+// ---- What a control shows of its state, how it looks, menus, and picking a tab ----
 // Like the reading calls above, the reading calls here need the control to exist only, and leave
 // the pages as they are.
 
@@ -86,22 +89,32 @@ bool Ticked(QWidget& root, const char* name);
 // Whether the user can act on the control: it and the pages holding it are enabled.
 bool Enabled(QWidget& root, const char* name);
 // Whether the window shows the control when its page is in front: neither it nor a box holding it
-// is hidden.
-bool Shown(QWidget& root, const char* name);
+// is hidden (an action: whether it is visible).
+bool Visible(QWidget& root, const char* name);
 // Whether the control has the keyboard focus of its window.
 bool Focused(QWidget& root, const char* name);
 // The items a combo box offers, in order.
 QStringList Items(QWidget& root, const char* name);
+// The rows of a string grid, fixed rows included.
+int RowCount(QWidget& root, const char* grid);
 // A date picker's date.
 QDate PickedDate(QWidget& root, const char* name);
-// Whether a control's text is drawn bold.
-bool Bold(QWidget& root, const char* name);
-// The colour of a label's or button's caption.
-QColor TextColour(QWidget& root, const char* name);
-// The background of an edit, memo or combo box.
-QColor Background(QWidget& root, const char* name);
+// The font a control shows its text in.
+QFont Font(QWidget& root, const char* name);
+// A colour of a control: QPalette::WindowText is a label's or button's caption, QPalette::Base the
+// background of an edit, memo or combo box, QPalette::Window a panel's background.
+QColor Colour(QWidget& root, const char* name, QPalette::ColorRole role);
 // The picture a label shows (a null pixmap when it shows none).
 QPixmap Picture(QWidget& root, const char* name);
+QString ToolTip(QWidget& root, const char* name);
+// The captions of the items of a menu or menu bar, or of a control's popup menu, in order.
+QStringList MenuItems(QWidget& root, const char* name);
+// The key that triggers an action from anywhere in the program.
+QKeySequence Shortcut(QWidget& root, const char* name);
+// The message a status bar shows.
+QString StatusMessage(QWidget& root, const char* name);
 
 // Brings a tab page to the front, as the user picks its tab: the page must be enabled.
 void ShowPage(QWidget& root, const char* page);
+// Shows a control that the shipped layout hides, to reach what only it does.
+void Unhide(QWidget& root, const char* name);

@@ -27,7 +27,7 @@ public:
     }
 
     int marks(int n) const { return counts_[static_cast<std::size_t>(n)]; }
-    const std::uint64_t* row(int n) const { return &bits_[static_cast<std::size_t>(n) * words_]; }
+    const std::uint64_t* row(int n) const { return bits_.data() + static_cast<std::size_t>(n) * words_; }
     std::size_t words() const { return words_; }
 
 private:

@@ -246,19 +246,19 @@ void TForm_rk_trace_single::SpeedButton19Click() {
 // ---- the windows this one opens, and its popup items ----
 
 void TForm_rk_trace_single::Button1Click() {
-    links_.open(QStringLiteral("Form_rk_twoforone"));
+    links_.open(WindowId::Form_rk_twoforone);
 }
 
 void TForm_rk_trace_single::Button2Click() {
-    links_.open(QStringLiteral("Form_rk_threeforone"));
+    links_.open(WindowId::Form_rk_threeforone);
 }
 
 void TForm_rk_trace_single::btn_grid_sortClick() {
-    links_.open(QStringLiteral("Form_rk_grid_sort"));
+    links_.open(WindowId::Form_rk_grid_sort);
 }
 
 void TForm_rk_trace_single::N1Click() {
-    links_.open(QStringLiteral("Form_rk_no_analysis"));
+    links_.open(WindowId::Form_rk_no_analysis);
 }
 
 void TForm_rk_trace_single::N3Click() {
@@ -273,7 +273,7 @@ void TForm_rk_trace_single::N4Click() {
 }
 
 void TForm_rk_trace_single::Excel1Click() {
-    links_.open(QStringLiteral("Form_img_excel"));
+    links_.open(WindowId::Form_img_excel);
 }
 
 void TForm_rk_trace_single::N5Click() {
@@ -315,5 +315,5 @@ void TForm_rk_trace_single::N7Click() {
 
 void TForm_rk_trace_single::N8Click() {
     // The sorted grid shows the current drag grid.
-    links_.open(QStringLiteral("Form_rk_grid_sort"));
+    links_.open(WindowId::Form_rk_grid_sort);
 }

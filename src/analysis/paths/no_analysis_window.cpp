@@ -112,7 +112,7 @@ void TForm_rk_no_analysis::sb_getnoClick() {
 
 void TForm_rk_no_analysis::SpeedButton1Click() {
     // The path definition is modal; when it closes the rules are checked again.
-    links_.open(QStringLiteral("Form_rk_rule_define"));
+    links_.open(WindowId::Form_rk_rule_define);
     sb_getnoClick();
 }
 

@@ -208,8 +208,9 @@ TEST_F(DragWindowTest, ButtonsAndPopupItemsAskTheShell) {
     Click(w(), "Button17");
     Click(w(), "N1");
     Click(w(), "Excel1");
-    EXPECT_EQ(links.opened, (QStringList{"Form_rk_twoforone", "Form_rk_threeforone", "Form_rk_grid_sort",
-                                         "Form_rk_no_analysis", "Form_img_excel"}));
+    EXPECT_EQ(links.opened, (std::vector{WindowId::Form_rk_twoforone, WindowId::Form_rk_threeforone,
+                                         WindowId::Form_rk_grid_sort, WindowId::Form_rk_no_analysis,
+                                         WindowId::Form_img_excel}));
     EXPECT_EQ(CurrentPage(w(), "PageControl1"), QStringLiteral("TabSheet3"));
     Click(w(), "N3");
     EXPECT_EQ(links.helpShown, QStringList{"help_single.txt"});

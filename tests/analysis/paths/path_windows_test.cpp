@@ -86,7 +86,7 @@ TEST_F(PathWindowTest, RulesAreCheckedAgainAfterThePathDefinition) {
     platform.shower.showModal(w);
     tables.rules.RuleEnable[1] = false; // as the path definition would leave it
     Click(w, "SpeedButton1");
-    EXPECT_EQ(links.opened, QStringList{"Form_rk_rule_define"});
+    EXPECT_EQ(links.opened, std::vector{WindowId::Form_rk_rule_define});
     EXPECT_EQ(Text(w, "Ed_result"), QStringLiteral(" 15 20"));
 
     const QString file = dir.file(QStringLiteral("rules.txt"));
