@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -97,6 +99,17 @@ QLineEdit* EditOf(QWidget& control, const char* name) {
     return nullptr;
 }
 
+// The box holding the focus in its active window, as the keyboard reaches it: an editable combo
+// box itself, not its edit.
+QWidget& FocusedBox(QWidget& control) {
+    QWidget* window = control.window();
+    if (!window->isActiveWindow())
+        QApplication::setActiveWindow(window);
+    control.setFocus(Qt::OtherFocusReason);
+    QWidget* focused = QApplication::focusWidget();
+    return focused ? *focused : control;
+}
+
 void PickButton(QAbstractButton& button) {
     if (qobject_cast<QCheckBox*>(&button) && button.isChecked())
         return;
@@ -176,12 +189,9 @@ void Type(QWidget& root, const char* name, const QString& text) {
 
 void Confirm(QWidget& root, const char* name) {
     QWidget& control = UsableWidget(root, name);
-    if (EditOf(control, name))
-        QTest::keyClick(&control, Qt::Key_Return); // an editable combo box hands it to its edit
-    else if (qobject_cast<QAbstractSpinBox*>(&control))
-        QTest::keyClick(&control, Qt::Key_Return);
-    else
+    if (!EditOf(control, name) && !qobject_cast<QAbstractSpinBox*>(&control))
         FailControl(name, QStringLiteral("has nothing to confirm"));
+    QTest::keyClick(&FocusedBox(control), Qt::Key_Return);
 }
 
 void Pick(QWidget& root, const char* name, const QString& text) {
@@ -275,4 +285,27 @@ QString Text(QWidget& root, const char* name) {
     if (auto* action = qobject_cast<QAction*>(&found))
         return action->text();
     FailControl(name, QStringLiteral("shows no text"));
+}
+
+// ---- the keyboard's other ways into a box ----
+
+void Paste(QWidget& root, const char* name, const QString& text) {
+    QWidget& control = UsableWidget(root, name);
+    QLineEdit* edit = EditOf(control, name);
+    if (!edit)
+        FailControl(name, QStringLiteral("takes no pasting"));
+    if (edit->isReadOnly())
+        FailControl(name, QStringLiteral("is read-only"));
+    QWidget& focused = FocusedBox(control);
+    edit->selectAll();
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(&focused, Qt::Key_V, Qt::ControlModifier);
+}
+
+void Leave(QWidget& root, const char* name) {
+    QWidget& control = UsableWidget(root, name);
+    QWidget& focused = FocusedBox(control);
+    QTest::keyClick(&focused, Qt::Key_Tab);
+    if (focused.hasFocus())
+        FailControl(name, QStringLiteral("keeps the focus after Tab"));
 }
