@@ -17,8 +17,8 @@
 namespace {
 
 // A dialog whose default button would close it, with one box for each way of reacting.
-struct Boxes {
-    Boxes() {
+struct BoxWindow {
+    BoxWindow() {
         auto* layout = new QVBoxLayout(&root);
         for (QWidget* w : std::initializer_list<QWidget*>{change, pick, confirm, typed, plain, date, close})
             layout->addWidget(w);
@@ -49,7 +49,7 @@ struct Boxes {
 } // namespace
 
 TEST(BoxReaction, EnterStaysInTheBoxAndPressesNoDefaultButton) {
-    Boxes w;
+    BoxWindow w;
     for (const char* box : {"change", "pick", "confirm", "typed", "plain", "date"}) {
         Confirm(w.root, box);
         EXPECT_TRUE(w.root.isVisible()) << box;
@@ -63,7 +63,7 @@ TEST(BoxReaction, EnterStaysInTheBoxAndPressesNoDefaultButton) {
 }
 
 TEST(BoxReaction, EachTextIsAnsweredOnceHoweverItArrives) {
-    Boxes w;
+    BoxWindow w;
     // Every change: each key, a paste, a pick; confirming or leaving adds nothing.
     Type(w.root, "change", "12");
     Confirm(w.root, "change");

@@ -309,3 +309,17 @@ void Leave(QWidget& root, const char* name) {
     if (focused.hasFocus())
         FailControl(name, QStringLiteral("keeps the focus after Tab"));
 }
+
+QStringList Boxes(QWidget& root) {
+    QStringList names;
+    for (QWidget* w : root.findChildren<QWidget*>()) {
+        auto* edit = qobject_cast<QLineEdit*>(w);
+        auto* box = qobject_cast<QComboBox*>(w);
+        auto* spin = qobject_cast<QAbstractSpinBox*>(w);
+        const bool typed =
+            (edit && !edit->isReadOnly()) || (box && box->isEditable()) || (spin && !spin->isReadOnly());
+        if (typed && !w->objectName().isEmpty() && w->isVisibleTo(&root) && w->isEnabled())
+            names << w->objectName();
+    }
+    return names;
+}

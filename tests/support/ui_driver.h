@@ -85,3 +85,6 @@ inline void Paste(QWidget& root, const char* name, const char* text) {
 }
 // Moves the focus from the box to the next control with Tab, as a user leaves a box.
 void Leave(QWidget& root, const char* name);
+// The names of the boxes a user can type into now (edits, editable combo boxes, spin and date boxes
+// that are visible and enabled), in the window's order; unnamed boxes are left out.
+QStringList Boxes(QWidget& root);
