@@ -313,7 +313,9 @@ void Leave(QWidget& root, const char* name) {
 QStringList Boxes(QWidget& root) {
     QStringList names;
     for (QWidget* w : root.findChildren<QWidget*>()) {
-        auto* edit = qobject_cast<QLineEdit*>(w);
+        const bool inner =
+            qobject_cast<QComboBox*>(w->parentWidget()) || qobject_cast<QAbstractSpinBox*>(w->parentWidget());
+        auto* edit = inner ? nullptr : qobject_cast<QLineEdit*>(w);
         auto* box = qobject_cast<QComboBox*>(w);
         auto* spin = qobject_cast<QAbstractSpinBox*>(w);
         const bool typed =
