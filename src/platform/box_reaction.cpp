@@ -48,7 +48,7 @@ protected:
                 return false;
             // The box does with Enter what it always does; then the key is taken, as a key left
             // unaccepted would go on to the window and its default button.
-            watched->event(event);
+            finish(*watched, *event, Finishing::Confirming);
             event->accept();
             confirm();
             return true;
@@ -57,16 +57,33 @@ protected:
             if (watched == &box_ && byTheUser(*static_cast<QFocusEvent*>(event)))
                 run(BoxReacts::OnEntering);
             return false;
-        case QEvent::FocusOut:
-            if (watched == &box_ && byTheUser(*static_cast<QFocusEvent*>(event)))
+        case QEvent::FocusOut: {
+            if (watched != &box_)
+                return false;
+            // Focus taken by a popup, another program or the window closing confirms nothing.
+            const bool user = byTheUser(*static_cast<QFocusEvent*>(event));
+            finish(*watched, *event, user ? Finishing::Confirming : Finishing::Quietly);
+            if (user)
                 confirm();
-            return false;
+            return true;
+        }
         default:
             return false;
         }
     }
 
 private:
+    // What an item "pick" means while the box finishes an edit: a combo box picks the item that
+    // typed text matches when it is confirmed or left, which is no pick of the user's.
+    enum class Finishing { No, Confirming, Quietly };
+
+    // Lets the box handle Enter or leaving as it always does, knowing that it is finishing.
+    void finish(QObject& watched, QEvent& event, Finishing how) {
+        finishing_ = how;
+        watched.event(&event);
+        finishing_ = Finishing::No;
+    }
+
     // Focus moved within the window, not to a popup of the box or away from the window.
     static bool byTheUser(const QFocusEvent& event) {
         return event.reason() != Qt::PopupFocusReason && event.reason() != Qt::ActiveWindowFocusReason;
@@ -79,12 +96,13 @@ private:
     }
 
     void picked(const QString& text) {
-        // A combo box "picks" the item that typed text matches when the typing is confirmed; that
-        // is the typed change again, not a new one.
-        const bool echo = typed_ && *typed_ == text;
+        // The typed change again, not a new one: the item typed text matches, picked by the box
+        // as it finishes, or by the list of completions when Enter goes to it.
+        const bool echo = finishing_ != Finishing::No || (typed_ && *typed_ == text);
         typed_.reset();
         if (echo) {
-            confirm();
+            if (finishing_ != Finishing::Quietly)
+                confirm();
             return;
         }
         pending_ = false;
@@ -114,6 +132,7 @@ private:
     QWidget& box_;
     QLineEdit* edit_ = nullptr;
     std::vector<Reaction> reactions_;
+    Finishing finishing_ = Finishing::No;
     bool pending_ = false;         // typed text not yet confirmed
     std::optional<QString> typed_; // the text the last key or paste left, while the box still shows it
 };
