@@ -12,6 +12,7 @@
 #include "analysis/gap_report.h"
 #include "common/num_format.h"
 #include "draws/draw_tables.h"
+#include "platform/box_reaction.h"
 #include "platform/click_label.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
@@ -27,19 +28,10 @@ TForm_rk_no_interval::TForm_rk_no_interval(const DrawTables& draws, Services& se
     connect(Button1, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button1Click(); }));
     connect(Button3, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button3Click(); }));
     connect(Label4, &ClickLabel::clicked, this, Guarded(dialogs, [this] { Label4Click(); }));
-    // A number picked from the list is reported at once; a typed one when it is confirmed (Enter or
-    // leaving the box), so that the "0" on the way to "07" is not taken as a number of its own.
-    connect(cb_no, &QComboBox::textActivated, this, Guarded(dialogs, [this] {
-                typedPending_ = false;
-                cb_noChange();
-            }));
-    connect(cb_no->lineEdit(), &QLineEdit::textEdited, this, [this] { typedPending_ = true; });
-    connect(cb_no->lineEdit(), &QLineEdit::editingFinished, this, Guarded(dialogs, [this] {
-                if (!typedPending_)
-                    return;
-                typedPending_ = false;
-                cb_noChange();
-            }));
+    // A typed number is reported once confirmed, so that the "0" on the way to "07" is not taken as
+    // a number of its own.
+    ConnectBox(*cb_no, BoxReacts::OnConfirm, dialogs, [this] { cb_noChange(); });
+    KeepEnterInBoxes(*this);
 }
 
 void TForm_rk_no_interval::showEvent(QShowEvent* event) {
@@ -55,7 +47,6 @@ void TForm_rk_no_interval::setNumberText(const QString& text) {
 
 void TForm_rk_no_interval::FormShow() {
     Memo1->clear();
-    typedPending_ = false;
     {
         const QSignalBlocker block(cb_no);
         cb_no->clear();

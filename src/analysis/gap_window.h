@@ -35,5 +35,4 @@ private:
     const DrawTables& draws_;
     Services& services_;
     GapMap map_;
-    bool typedPending_ = false; // the box holds typed text not yet reported
 };

@@ -11,6 +11,7 @@
 
 #include "common/errors.h"
 #include "draws/draw_tables.h"
+#include "platform/box_reaction.h"
 #include "platform/clock.h"
 #include "platform/date_picker.h"
 #include "platform/dialogs.h"
@@ -40,6 +41,7 @@ TForm_rk_gold12::TForm_rk_gold12(const DrawTables& draws, Services& services, QW
     connect(SpeedButton2, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton2Click(); }));
     connect(SpeedButton3, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton3Click(); }));
     connect(SpeedButton1, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton1Click(); }));
+    KeepEnterInBoxes(*this);
 }
 
 void TForm_rk_gold12::showEvent(QShowEvent* event) {

@@ -1,21 +1,22 @@
 #include "analysis/simulate_window.h"
 
-#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 
 #include "analysis/simulate_numbers.h"
+#include "platform/box_reaction.h"
 #include "platform/error_handler.h"
 #include "platform/qt_text.h"
 
 TForm_rk_simulate::TForm_rk_simulate(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
     setupUi(*this);
     for (int k = 1; k <= SimulatedBoxes; ++k) {
-        connect(Edit[k], &QLineEdit::textChanged, this, Guarded(dialogs_, [this, k] { EditChange(k); }));
-        Edit[k]->installEventFilter(this);
+        ConnectBox(*Edit[k], BoxReacts::OnChange, dialogs_, [this, k] { EditChange(k); });
+        ConnectBox(*Edit[k], BoxReacts::OnConfirm, dialogs_, [this, k] { EditExit(k); });
     }
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
+    KeepEnterInBoxes(*this);
 }
 
 void TForm_rk_simulate::showEvent(QShowEvent* event) {
@@ -29,14 +30,6 @@ void TForm_rk_simulate::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     if (!event->spontaneous())
         FormClose();
-}
-
-bool TForm_rk_simulate::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut)
-        for (int k = 1; k <= SimulatedBoxes; ++k)
-            if (watched == Edit[k])
-                RunGuarded(dialogs_, [this, k] { EditExit(k); });
-    return QDialog::eventFilter(watched, event);
 }
 
 void TForm_rk_simulate::FormShow() {

@@ -12,6 +12,7 @@
 #include "common/text_table.h"
 #include "drawhistory/history_print.h"
 #include "draws/draw_tables.h"
+#include "platform/box_reaction.h"
 #include "platform/clock.h"
 #include "platform/date_picker.h"
 #include "platform/error_handler.h"
@@ -56,6 +57,7 @@ TForm_dateselect::TForm_dateselect(const DrawTables& draws, const TextTable& rec
     connect(DateTimePicker2, &QDateEdit::dateChanged, this,
             Guarded(dialogs, [this] { DateTimePicker1Change(); }));
     connect(SpeedButton1, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton1Click(); }));
+    KeepEnterInBoxes(*this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(heading, 0, 0, 1, 4);

@@ -19,6 +19,7 @@
 #include "common/date.h"
 #include "common/errors.h"
 #include "common/text_file.h"
+#include "platform/box_reaction.h"
 #include "platform/clock.h"
 #include "platform/date_picker.h"
 #include "platform/dialogs.h"
@@ -97,6 +98,7 @@ TForm_dl_main::TForm_dl_main(Services& services, const QHostAddress& bindAddress
     connect(Btn_send, &QPushButton::clicked, this, &TForm_dl_main::Btn_sendClick);
     connect(Button2, &QPushButton::clicked, this, &TForm_dl_main::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm_dl_main::Button3Click);
+    KeepEnterInBoxes(*this);
 
     logTimer_ = new QTimer(this);
     logTimer_->setSingleShot(true);

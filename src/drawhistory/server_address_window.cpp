@@ -10,6 +10,7 @@
 #include "common/text_file.h"
 #include "drawhistory/server_address.h"
 #include "draws/download_setting.h"
+#include "platform/box_reaction.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
 #include "platform/memo_lines.h"
@@ -58,6 +59,7 @@ TForm_rk_FtpServerIP::TForm_rk_FtpServerIP(DownloadSetting& download, Services& 
 
     connect(Button2, &QPushButton::clicked, this, Guarded(services_.dialogs, [this] { Button2Click(); }));
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
+    KeepEnterInBoxes(*this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("現在資料下載的位址為"), this), 0, 0);

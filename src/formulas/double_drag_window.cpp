@@ -15,6 +15,7 @@
 #include "draws/draw_tables.h"
 #include "draws/work_area.h"
 #include "formulas/double_drag_texts.h"
+#include "platform/box_reaction.h"
 #include "platform/error_handler.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_text.h"
@@ -44,17 +45,7 @@ DoubleDragWindow::DoubleDragWindow(DragFamily family, FormulaMember member, cons
     // A box reacts to an item picked from its list, or to a text typed and confirmed (Enter or
     // leaving the box), so typing a date does not search at each key.
     auto onUserChange = [this, &dialogs](QComboBox* box, void (DoubleDragWindow::*handler)()) {
-        QLineEdit* edit = box->lineEdit();
-        connect(box, &QComboBox::textActivated, this, Guarded(dialogs, [this, edit, handler] {
-                    edit->setModified(false);
-                    (this->*handler)();
-                }));
-        connect(edit, &QLineEdit::editingFinished, this, Guarded(dialogs, [this, edit, handler] {
-                    if (!edit->isModified())
-                        return;
-                    edit->setModified(false);
-                    (this->*handler)();
-                }));
+        ConnectBox(*box, BoxReacts::OnConfirm, dialogs, [this, handler] { (this->*handler)(); });
     };
     onUserChange(form.cb_date, &DoubleDragWindow::cb_dateChange);
     onUserChange(form.cb_d1, &DoubleDragWindow::cb_d1Change);

@@ -18,6 +18,7 @@
 #include "draws/draw_tables.h"
 #include "draws/work_area.h"
 #include "formulas/formula_search_form.h"
+#include "platform/box_reaction.h"
 #include "platform/error_handler.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_text.h"
@@ -46,11 +47,8 @@ void FormulaSearchWindow::connectCommon() {
             Guarded(dialogs, [this] { SpeedButton2Click(); }));
     connect(form_.SpeedButton6, &QToolButton::clicked, this,
             Guarded(dialogs, [this] { SpeedButton6Click(); }));
-    if (QComboBox* box = form_.cb_percent) {
-        connect(box, &QComboBox::textActivated, this, Guarded(dialogs, [this] { cb_percentChange(); }));
-        connect(box->lineEdit(), &QLineEdit::textEdited, this,
-                Guarded(dialogs, [this] { cb_percentChange(); }));
-    }
+    if (QComboBox* box = form_.cb_percent)
+        ConnectBox(*box, BoxReacts::OnChange, dialogs, [this] { cb_percentChange(); });
     if (member_.orderPositions > 0)
         connect(form_.rb_ball_ori, &QRadioButton::toggled, this,
                 Guarded(dialogs, [this] { rb_ball_sortClick(); }));
@@ -64,6 +62,7 @@ void FormulaSearchWindow::connectCommon() {
     });
     form_.SpeedButton4->setMouseTracking(true);
     form_.SpeedButton4->installEventFilter(this);
+    KeepEnterInBoxes(*this);
 }
 
 // ---- paging ----

@@ -12,6 +12,7 @@
 #include "common/num_format.h"
 #include "draws/draw_tables.h"
 #include "formulas/nogood_group_texts.h"
+#include "platform/box_reaction.h"
 #include "platform/error_handler.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_text.h"
@@ -39,9 +40,7 @@ TForm_rk_7star2_ng::TForm_rk_7star2_ng(const DrawTables& draws, WorkArea& work, 
     for (QRadioButton* radio : {form.rb_83, form.rb_84, form.rb_85})
         connect(radio, &QRadioButton::toggled, this, Guarded(dialogs, [this] { rb_83Click(); }));
     // A size picked from the list, or typed and confirmed: typing "12" does not stop at "1".
-    connect(form.cb_nono, &QComboBox::textActivated, this, Guarded(dialogs, [this] { cb_nonoChange(); }));
-    connect(form.cb_nono->lineEdit(), &QLineEdit::editingFinished, this,
-            Guarded(dialogs, [this] { cb_nonoChange(); }));
+    ConnectBox(*form.cb_nono, BoxReacts::OnConfirm, dialogs, [this] { cb_nonoChange(); });
 }
 
 void TForm_rk_7star2_ng::showEvent(QShowEvent* event) {

@@ -1,7 +1,6 @@
 #include "formulas/tail_formula_window.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -11,6 +10,7 @@
 #include "draws/draw_tables.h"
 #include "formulas/tail_formula_search.h"
 #include "formulas/tail_formula_texts.h"
+#include "platform/box_reaction.h"
 #include "platform/error_handler.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_text.h"
@@ -23,19 +23,13 @@ TForm_rk_nogood::TForm_rk_nogood(const DrawTables& draws, WorkArea& work, Servic
     connectCommon();
     connect(form.SpeedButton4, &QToolButton::clicked, this,
             Guarded(services_.dialogs, [this] { SpeedButton4Click(); }));
-    form.Edit_trace->installEventFilter(this);
+    ConnectBox(*form.Edit_trace, BoxReacts::OnEntering, services_.dialogs, [this] { Edit_traceEnter(); });
 }
 
 void TForm_rk_nogood::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
         RunGuarded(services_.dialogs, [this] { FormShow(); });
-}
-
-bool TForm_rk_nogood::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == form.Edit_trace && event->type() == QEvent::FocusIn)
-        Edit_traceEnter();
-    return FormulaSearchWindow::eventFilter(watched, event);
 }
 
 void TForm_rk_nogood::FormShow() {

@@ -28,5 +28,4 @@ public:
 protected:
     void showKey(const std::string& key) override { show_6line_t(key); }
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -9,6 +9,7 @@
 #include <QShowEvent>
 #include <QToolButton>
 
+#include "platform/box_reaction.h"
 #include "platform/error_handler.h"
 #include "platform/services.h"
 
@@ -27,9 +28,7 @@ void TForm_varnholt::connectHandlers() {
     };
     // Combo boxes react to what the user picks or types, not to texts set from code.
     auto onUserChange = [this, &dialogs](QComboBox* box, void (TForm_varnholt::*handler)()) {
-        auto run = Guarded(dialogs, [this, handler] { (this->*handler)(); });
-        connect(box, &QComboBox::textActivated, this, run);
-        connect(box->lineEdit(), &QLineEdit::textEdited, this, run);
+        ConnectBox(*box, BoxReacts::OnChange, dialogs, [this, handler] { (this->*handler)(); });
     };
 
     onClick(ui.Button1, &TForm_varnholt::Button1Click);
@@ -38,22 +37,10 @@ void TForm_varnholt::connectHandlers() {
     onClick(ui.Button18, &TForm_varnholt::Button18Click);
     onClick(ui.Button2, &TForm_varnholt::Button2Click);
     onClick(ui.cb_ff, &TForm_varnholt::cb_dateChange);
-    // A date or position is taken once picked, or once typed and confirmed (Enter or leaving the
-    // box), so typing does not warn at each key; a typed date may be an older draw's, not listed.
-    // The modified flag keeps a mere visit to the box from resetting the proposed number.
-    for (QComboBox* box : {ui.cb_date, ui.cb_ii}) {
-        QLineEdit* edit = box->lineEdit();
-        connect(box, &QComboBox::textActivated, this, Guarded(dialogs, [this, edit] {
-                    edit->setModified(false);
-                    cb_dateChange();
-                }));
-        connect(edit, &QLineEdit::editingFinished, this, Guarded(dialogs, [this, edit] {
-                    if (!edit->isModified())
-                        return;
-                    edit->setModified(false);
-                    cb_dateChange();
-                }));
-    }
+    // A date or position is taken once picked, or once typed and confirmed, so typing does not warn
+    // at each key; a typed date may be an older draw's, not listed.
+    for (QComboBox* box : {ui.cb_date, ui.cb_ii})
+        ConnectBox(*box, BoxReacts::OnConfirm, dialogs, [this] { cb_dateChange(); });
 
     onClick(ui.SpeedButton2, &TForm_varnholt::SpeedButton2Click);
     onClick(ui.SpeedButton3, &TForm_varnholt::SpeedButton3Click);
@@ -108,6 +95,7 @@ void TForm_varnholt::connectHandlers() {
     onClick(ui.btn_stop, &TForm_varnholt::btn_stopClick);
     onClick(ui.Button32, &TForm_varnholt::Button32Click);
     onClick(ui.btn_stop_1510, &TForm_varnholt::btn_stop_1510Click);
+    KeepEnterInBoxes(*this);
 }
 
 void TForm_varnholt::setLogo(const QPixmap& logo) {

@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -100,6 +102,17 @@ QLineEdit* EditOf(QWidget& control, const char* name) {
     return nullptr;
 }
 
+// The box holding the focus in its active window, as the keyboard reaches it: an editable combo
+// box itself, not its edit.
+QWidget& FocusedBox(QWidget& control) {
+    QWidget* window = control.window();
+    if (!window->isActiveWindow())
+        QApplication::setActiveWindow(window);
+    control.setFocus(Qt::OtherFocusReason);
+    QWidget* focused = QApplication::focusWidget();
+    return focused ? *focused : control;
+}
+
 void PickButton(QAbstractButton& button) {
     if (qobject_cast<QCheckBox*>(&button) && button.isChecked())
         return;
@@ -179,12 +192,9 @@ void Type(QWidget& root, const char* name, const QString& text) {
 
 void Confirm(QWidget& root, const char* name) {
     QWidget& control = UsableWidget(root, name);
-    if (EditOf(control, name))
-        QTest::keyClick(&control, Qt::Key_Return); // an editable combo box hands it to its edit
-    else if (qobject_cast<QAbstractSpinBox*>(&control))
-        QTest::keyClick(&control, Qt::Key_Return);
-    else
+    if (!EditOf(control, name) && !qobject_cast<QAbstractSpinBox*>(&control))
         FailControl(name, QStringLiteral("has nothing to confirm"));
+    QTest::keyClick(&FocusedBox(control), Qt::Key_Return);
 }
 
 void Pick(QWidget& root, const char* name, const QString& text) {
@@ -393,4 +403,43 @@ void ShowPage(QWidget& root, const char* page) {
 
 void Unhide(QWidget& root, const char* name) {
     Find<QWidget>(root, name).setVisible(true);
+}
+
+// ---- the keyboard's other ways into a box ----
+
+void Paste(QWidget& root, const char* name, const QString& text) {
+    QWidget& control = UsableWidget(root, name);
+    QLineEdit* edit = EditOf(control, name);
+    if (!edit)
+        FailControl(name, QStringLiteral("takes no pasting"));
+    if (edit->isReadOnly())
+        FailControl(name, QStringLiteral("is read-only"));
+    QWidget& focused = FocusedBox(control);
+    edit->selectAll();
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(&focused, Qt::Key_V, Qt::ControlModifier);
+}
+
+void Leave(QWidget& root, const char* name) {
+    QWidget& control = UsableWidget(root, name);
+    QWidget& focused = FocusedBox(control);
+    QTest::keyClick(&focused, Qt::Key_Tab);
+    if (focused.hasFocus())
+        FailControl(name, QStringLiteral("keeps the focus after Tab"));
+}
+
+QStringList Boxes(QWidget& root) {
+    QStringList names;
+    for (QWidget* w : root.findChildren<QWidget*>()) {
+        const bool inner =
+            qobject_cast<QComboBox*>(w->parentWidget()) || qobject_cast<QAbstractSpinBox*>(w->parentWidget());
+        auto* edit = inner ? nullptr : qobject_cast<QLineEdit*>(w);
+        auto* box = qobject_cast<QComboBox*>(w);
+        auto* spin = qobject_cast<QAbstractSpinBox*>(w);
+        const bool typed =
+            (edit && !edit->isReadOnly()) || (box && box->isEditable()) || (spin && !spin->isReadOnly());
+        if (typed && !w->objectName().isEmpty() && w->isVisibleTo(&root) && w->isEnabled())
+            names << w->objectName();
+    }
+    return names;
 }

@@ -34,7 +34,8 @@ void Type(QWidget& root, const char* name, const QString& text);
 inline void Type(QWidget& root, const char* name, const char* text) {
     Type(root, name, QString::fromUtf8(text));
 }
-// Presses Enter in a line edit, editable combo box or spin box: confirms what was typed.
+// Presses Enter in a line edit, editable combo box or spin box, with the box holding the focus in
+// its active window: confirms what was typed.
 void Confirm(QWidget& root, const char* name);
 
 // Picks the item of a combo box with that text (or at that index), as chosen from its list; or in
@@ -118,3 +119,16 @@ QString StatusMessage(QWidget& root, const char* name);
 void ShowPage(QWidget& root, const char* page);
 // Shows a control that the shipped layout hides, to reach what only it does.
 void Unhide(QWidget& root, const char* name);
+
+// ---- the keyboard's other ways into a box ----
+
+// Replaces the text of a line edit or editable combo box at once, pasted with Ctrl+V.
+void Paste(QWidget& root, const char* name, const QString& text);
+inline void Paste(QWidget& root, const char* name, const char* text) {
+    Paste(root, name, QString::fromUtf8(text));
+}
+// Moves the focus from the box to the next control with Tab, as a user leaves a box.
+void Leave(QWidget& root, const char* name);
+// The names of the boxes a user can type into now (edits, editable combo boxes, spin and date boxes
+// that are visible and enabled), in the window's order; unnamed boxes are left out.
+QStringList Boxes(QWidget& root);

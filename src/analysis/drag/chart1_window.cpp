@@ -21,6 +21,7 @@
 #include "analysis/drag/drag_chart_summary.h"
 #include "draws/draw_tables.h"
 #include "platform/bar_chart.h"
+#include "platform/box_reaction.h"
 #include "platform/click_label.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
@@ -105,6 +106,7 @@ void TForm_rk_chart1::connectControls() {
     popupOn(Memo1, PopupMenu4);
     popupOn(Memo2, PopupMenu5);
     Panel3->installEventFilter(this);
+    KeepEnterInBoxes(*this);
 }
 
 void TForm_rk_chart1::setLogo(const QPixmap& logo) {

@@ -9,6 +9,7 @@
 #include "analysis/drag/group_ranking.h"
 #include "draws/drag_handover.h"
 #include "draws/draw_tables.h"
+#include "platform/box_reaction.h"
 #include "platform/error_handler.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
@@ -19,9 +20,8 @@ GroupWindow::GroupWindow(const DrawTables& draws, const DragHandOver& drag, Serv
                          const QString& hitText, QWidget* parent)
     : QDialog(parent), draws_(draws), drag_(drag), services_(services), size_(size), hitText_(hitText) {
     setupUi(*this, objectName, caption, groupLabel, 2 + size);
-    const auto change = Guarded(services_.dialogs, [this] { ComboBox1Change(); });
-    connect(ComboBox1, &QComboBox::textActivated, this, change);
-    connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, change);
+    ConnectBox(*ComboBox1, BoxReacts::OnChange, services_.dialogs, [this] { ComboBox1Change(); });
+    KeepEnterInBoxes(*this);
 }
 
 void GroupWindow::showRanking(const std::vector<std::string>& keys, std::size_t listed) {

@@ -20,6 +20,7 @@
 #include "draws/drag_handover.h"
 #include "draws/draw_loader.h"
 #include "draws/draw_tables.h"
+#include "platform/box_reaction.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
 #include "platform/memo_lines.h"
@@ -52,9 +53,7 @@ TForm_rk_trace_single::TForm_rk_trace_single(DrawTables& draws, WorkArea& work, 
 }
 
 void TForm_rk_trace_single::onUserChange(QComboBox* box, void (TForm_rk_trace_single::*handler)()) {
-    const auto run = Guarded(services_.dialogs, [this, handler] { (this->*handler)(); });
-    connect(box, &QComboBox::textActivated, this, run);
-    connect(box->lineEdit(), &QLineEdit::textEdited, this, run);
+    ConnectBox(*box, BoxReacts::OnChange, services_.dialogs, [this, handler] { (this->*handler)(); });
 }
 
 void TForm_rk_trace_single::onClick(QObject* button, void (TForm_rk_trace_single::*handler)()) {
@@ -125,6 +124,7 @@ void TForm_rk_trace_single::connectControls() {
     connect(N3, &QAction::triggered, this, Guarded(services_.dialogs, [this] { N3Click(); }));
     connect(N4, &QAction::triggered, this, Guarded(services_.dialogs, [this] { N4Click(); }));
     connect(Excel1, &QAction::triggered, this, Guarded(services_.dialogs, [this] { Excel1Click(); }));
+    KeepEnterInBoxes(*this);
 }
 
 // ---- showing ----

@@ -14,6 +14,7 @@
 
 #include "draws/draw_tables.h"
 #include "draws/work_area.h"
+#include "platform/box_reaction.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
 #include "platform/form_controls.h"
@@ -64,8 +65,7 @@ TForm_rk_moving::TForm_rk_moving(const DrawTables& draws, WorkArea& work, Servic
 void TForm_rk_moving::connectHandlers() {
     Dialogs& dialogs = services_.dialogs;
     const auto onText = [&](QComboBox* box, void (TForm_rk_moving::*handler)()) {
-        connect(box, &QComboBox::currentTextChanged, this,
-                Guarded(dialogs, [this, handler] { (this->*handler)(); }));
+        ConnectBox(*box, BoxReacts::OnChange, dialogs, [this, handler] { (this->*handler)(); });
     };
     const auto onClick = [&](auto* button, void (TForm_rk_moving::*handler)()) {
         connect(button, &std::remove_pointer_t<decltype(button)>::clicked, this,
@@ -99,6 +99,7 @@ void TForm_rk_moving::connectHandlers() {
     onClick(SpeedButton1, &TForm_rk_moving::SpeedButton1Click);
     onClick(SpeedButton2, &TForm_rk_moving::SpeedButton2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
+    KeepEnterInBoxes(*this);
 }
 
 void TForm_rk_moving::showEvent(QShowEvent* event) {

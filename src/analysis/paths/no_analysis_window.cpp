@@ -15,6 +15,7 @@
 #include "draws/drag_handover.h"
 #include "draws/draw_tables.h"
 #include "draws/path_rules.h"
+#include "platform/box_reaction.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
 #include "platform/memo_output.h"
@@ -28,10 +29,8 @@ TForm_rk_no_analysis::TForm_rk_no_analysis(const DrawTables& draws, const DragHa
                                            QWidget* parent)
     : QDialog(parent), draws_(draws), drag_(drag), rules_(rules), services_(services), links_(links) {
     setupUi(*this);
-    const auto counts = Guarded(services_.dialogs, [this] { cb_ltChange(); });
-    connect(cb_lt, &QComboBox::textActivated, this, counts);
-    connect(cb_lt->lineEdit(), &QLineEdit::textEdited, this, counts);
-    connect(cb_sort, &QCheckBox::clicked, this, counts);
+    ConnectBox(*cb_lt, BoxReacts::OnChange, services_.dialogs, [this] { cb_ltChange(); });
+    connect(cb_sort, &QCheckBox::clicked, this, Guarded(services_.dialogs, [this] { cb_ltChange(); }));
     connect(sb_getno, &QPushButton::clicked, this, Guarded(services_.dialogs, [this] { sb_getnoClick(); }));
     connect(SpeedButton1, &QToolButton::clicked, this,
             Guarded(services_.dialogs, [this] { SpeedButton1Click(); }));
@@ -40,6 +39,7 @@ TForm_rk_no_analysis::TForm_rk_no_analysis(const DrawTables& draws, const DragHa
     connect(SpeedButton4, &QToolButton::clicked, this,
             Guarded(services_.dialogs, [this] { SpeedButton4Click(); }));
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
+    KeepEnterInBoxes(*this);
 }
 
 void TForm_rk_no_analysis::showEvent(QShowEvent* event) {

@@ -12,6 +12,7 @@
 
 #include "analysis/statistics/chart_export_window.h"
 #include "draws/draw_tables.h"
+#include "platform/box_reaction.h"
 #include "platform/clock.h"
 #include "platform/date_picker.h"
 #include "platform/error_handler.h"
@@ -51,6 +52,7 @@ TForm_rk_statistics::TForm_rk_statistics(const DrawTables& draws, Services& serv
     connect(Button1, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button2Click(); }));
     connect(Button3, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button3Click(); }));
+    KeepEnterInBoxes(*this);
 }
 
 TForm_rk_statistics::~TForm_rk_statistics() = default;
