@@ -19,6 +19,7 @@
 #include "analysis/statistics/statistics_window.h"
 #include "app/main_window.h"
 #include "app/placeholder_form.h"
+#include "app/rewritten_files.h"
 #include "common/text_file.h"
 #include "drawhistory/date_select_window.h"
 #include "drawhistory/download_window.h"
@@ -110,7 +111,7 @@ void Application::createWindows() {
 
 void Application::start() {
     // A save cut short by a kill leaves its temporary file beside the file it was replacing.
-    RemoveStaleTempFiles({tables_->draws.DataFileName, ServerAddressFileName});
+    RemoveStaleTempFiles(RewrittenFiles());
     TForm_rk_main& main = *windows_.Form_rk_main;
     main.showMaximized();
     RunGuarded(services_.dialogs, [&main] { main.FormShow(); });
