@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/main_window.h"
+#include "app/rewritten_files.h"
 #include "app/window_table.h"
 #include "common/text_file.h"
 #include "drawhistory/server_address.h"
@@ -31,7 +32,7 @@ void Application::createWindows() {
 
 void Application::start() {
     // A save cut short by a kill leaves its temporary file beside the file it was replacing.
-    RemoveStaleTempFiles({tables_->draws.DataFileName, ServerAddressFileName});
+    RemoveStaleTempFiles(RewrittenFiles());
     TForm_rk_main& main = *windows_.Form_rk_main;
     main.showMaximized();
     RunGuarded(services_.dialogs, [&main] { main.FormShow(); });

@@ -126,9 +126,15 @@ fs::path TempPathBeside(const fs::path& target) {
             std::to_string(random() % 1000000) + std::string(TempSuffix));
 }
 
-// The process id in the name of one of our temporary files; nothing for any other name. Names
-// from before the process id was written hold one number, which reads the same way.
-std::optional<long> TempFileWriter(const std::string& name) {
+// What the name of one of our temporary files tells: the file it was replacing and the process that
+// wrote it; nothing for any other name. Names from before the random part was added hold one
+// number, which reads the same way.
+struct TempFileName {
+    std::string replacing;
+    long writer = 0;
+};
+
+std::optional<TempFileName> ParseTempFileName(const std::string& name) {
     if (!name.starts_with(TempPrefix) || !name.ends_with(TempSuffix))
         return std::nullopt;
     const std::string middle =
@@ -145,7 +151,7 @@ std::optional<long> TempFileWriter(const std::string& name) {
     };
     if (!digits(pid) || !digits(rest))
         return std::nullopt;
-    return std::stol(pid);
+    return TempFileName{middle.substr(0, dot), std::stol(pid)};
 }
 
 bool ProcessIsGone(long pid) {
@@ -217,26 +223,35 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
 }
 
 void RemoveStaleTempFiles(const std::vector<std::string>& files) {
-    std::vector<fs::path> folders;
-    const auto addFolder = [&](const fs::path& file) {
+    // Only the temporary files of these files, in the folder each one is written in: other
+    // programs may use the same naming beside them.
+    std::vector<std::pair<fs::path, std::string>> owned; // folder, file name
+    const auto own = [&](const fs::path& file) {
         std::error_code ec;
         const fs::path folder = fs::weakly_canonical(fs::absolute(file, ec).parent_path(), ec);
-        if (!ec && std::find(folders.begin(), folders.end(), folder) == folders.end())
-            folders.push_back(folder);
+        const std::pair<fs::path, std::string> entry{folder, file.filename().string()};
+        if (!ec && std::find(owned.begin(), owned.end(), entry) == owned.end())
+            owned.push_back(entry);
     };
     for (const std::string& file : files) {
-        addFolder(file);
+        own(file);
         try {
-            addFolder(LinkTarget(file));
+            own(LinkTarget(file));
         } catch (const FileError&) {
         }
     }
+    std::vector<fs::path> folders;
+    for (const auto& entry : owned)
+        if (std::find(folders.begin(), folders.end(), entry.first) == folders.end())
+            folders.push_back(entry.first);
     for (const fs::path& folder : folders) {
         std::error_code ec;
         for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-            const std::optional<long> writer = TempFileWriter(it->path().filename().string());
+            const std::optional<TempFileName> temp = ParseTempFileName(it->path().filename().string());
             std::error_code ignored;
-            if (writer && fs::is_regular_file(it->symlink_status(ignored)) && ProcessIsGone(*writer))
+            if (temp &&
+                std::find(owned.begin(), owned.end(), std::pair{folder, temp->replacing}) != owned.end() &&
+                fs::is_regular_file(it->symlink_status(ignored)) && ProcessIsGone(temp->writer))
                 fs::remove(it->path(), ignored);
         }
     }

@@ -24,7 +24,7 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 
 // Removes the temporary files that rewrites of these files (beside them, or beside the files their
 // links point at) left behind when the program writing them was killed. Files of a program still
-// running are kept.
+// running, and temporary files of any other file, are kept.
 void RemoveStaleTempFiles(const std::vector<std::string>& files);
 
 // Conversions between UTF-8 and Big5; characters with no counterpart become '?' (or U+FFFD when

@@ -96,11 +96,10 @@ void TForm_Download_TxT_from_http::reportFailure() {
 }
 
 void TForm_Download_TxT_from_http::NMHTTP_DLTXTSuccess(const std::string& body, bool lengthChecked) {
-    Memo_txt->clear();
-    Memo_txt->setPlainText(qs(Big5ToUtf8(body)));
-    // An error page, a mixed answer or a cut one must not replace the history. The client refuses
-    // a body shorter than its declared length but does not say whether one was declared, so the
-    // body must also end in a line end.
+    // The body is checked as the bytes it arrived as: a text box would hold the GUI thread for
+    // seconds with a large one. An error page, a mixed answer or a cut one must not replace the history. The
+    // client refuses a body shorter than its declared length but does not say whether one was declared, so
+    // the body must also end in a line end.
     const DownloadedDrawFile checked = DrawFileFromDownload(body, draws_.MaxNo, lengthChecked);
     if (!checked.ok()) {
         refuse(DownloadRefusalMessage(checked));

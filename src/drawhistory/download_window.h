@@ -35,7 +35,7 @@ public:
     QLabel* Label1;
     QLabel* Label2;
     QPushButton* Button1;
-    QPlainTextEdit* Memo_txt; // hidden: the downloaded text
+    QPlainTextEdit* Memo_txt; // hidden; the body is checked and stored without it
     AsyncHttpGet* NMHTTP_DLTXT;
 
 signals:

@@ -1,5 +1,7 @@
 #include "drawhistory/draw_download.h"
 
+#include <unordered_map>
+
 #include "common/text_file.h"
 #include "draws/draw_loader.h"
 
@@ -36,15 +38,25 @@ DownloadedDrawFile DrawFileFromDownload(const std::string& body, int maxNo, bool
     const std::vector<std::string> lines = SplitLines(body);
     std::string file;
     file.reserve(body.size() + lines.size());
+    std::unordered_map<std::string, int> lineOfDraw; // draw number -> first line that has it
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string trimmed = TrimDrawLine(lines[i]);
         if (trimmed.empty())
             continue;
-        if (!IsValidDrawLine(trimmed, maxNo)) {
-            checked.problem = DownloadProblem::NotADrawLine;
-            checked.badLineNumber = static_cast<int>(i + 1);
+        const int lineNumber = static_cast<int>(i + 1);
+        const auto refuse = [&](DownloadProblem problem) {
+            checked.problem = problem;
+            checked.badLineNumber = lineNumber;
             checked.badLine = lines[i];
+            checked.drawCount = 0;
             return checked;
+        };
+        if (!IsValidDrawLine(trimmed, maxNo))
+            return refuse(DownloadProblem::NotADrawLine);
+        const auto [first, isNew] = lineOfDraw.try_emplace(trimmed.substr(11, 6), lineNumber);
+        if (!isNew) {
+            checked.firstLineNumber = first->second;
+            return refuse(DownloadProblem::RepeatedDraw);
         }
         file += lines[i];
         file += "\r\n";
@@ -75,6 +87,10 @@ std::string DownloadRefusalMessage(const DownloadedDrawFile& checked) {
         return "下載的資料不完整(最後一行沒有結尾,傳送可能中斷),原檔案未變更";
     case DownloadProblem::NotADrawLine:
         return "下載的資料第 " + std::to_string(checked.badLineNumber) + " 行不是開獎資料,原檔案未變更:\n" +
+               Shortened(checked.badLine);
+    case DownloadProblem::RepeatedDraw:
+        return "下載的資料第 " + std::to_string(checked.badLineNumber) + " 行與第 " +
+               std::to_string(checked.firstLineNumber) + " 行的期數相同,原檔案未變更:\n" +
                Shortened(checked.badLine);
     }
     return {};

@@ -18,20 +18,23 @@ enum class DownloadProblem {
     Empty,        // no draw line at all
     Incomplete,   // cut off: no declared length and no line end after the last line
     NotADrawLine, // a line the loader would refuse (an error page, a mixed answer, a cut line)
+    RepeatedDraw, // a draw number that an earlier line has already
 };
 
 struct DownloadedDrawFile {
     DownloadProblem problem = DownloadProblem::None;
-    int badLineNumber = 0; // 1-based line of the body, for NotADrawLine
-    std::string badLine;   // its text, as the server sent it
-    std::string file;      // the bytes to store, CR LF line ends, when there is no problem
-    int drawCount = 0;     // draw lines in `file`
+    int badLineNumber = 0;   // 1-based line of the body, for NotADrawLine and RepeatedDraw
+    std::string badLine;     // its text, as the server sent it
+    int firstLineNumber = 0; // for RepeatedDraw: the earlier line with the same draw number
+    std::string file;        // the bytes to store, CR LF line ends, when there is no problem
+    int drawCount = 0;       // draw lines in `file`
 
     bool ok() const { return problem == DownloadProblem::None; }
 };
 
 // Checks a downloaded body before it may replace the draw file: every line that is not blank must
-// be a draw line the loader accepts, and the body must be whole, which it is when the transport
+// be a draw line the loader accepts, no draw number may come twice (the order does not matter: the
+// load sorts), and the body must be whole, which it is when the transport
 // checked it against a declared length (`lengthChecked`) or when it ends in a line end. Blank lines
 // are left out of the file to store, since the loader would stop at one.
 DownloadedDrawFile DrawFileFromDownload(const std::string& body, int maxNo = GameMaxNo,

@@ -45,6 +45,22 @@ std::string_view Bytes(const QByteArray& datagram) {
     return {datagram.constData(), static_cast<std::size_t>(datagram.size())};
 }
 
+// A datagram as its log line shows it: the first characters only, with a mark when there were
+// more, and control characters (a binary datagram) replaced, so one datagram stays one line.
+QString LogText(const QByteArray& datagram) {
+    // No Big5 character takes more than two bytes, so this many bytes give enough characters.
+    const qsizetype head = std::min<qsizetype>(datagram.size(), 2 * TForm_dl_main::LogDatagramChars);
+    QString text = DatagramText(datagram.first(head));
+    const bool cut = head < datagram.size() || text.size() > TForm_dl_main::LogDatagramChars;
+    text.truncate(TForm_dl_main::LogDatagramChars);
+    for (QChar& c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QChar::ReplacementCharacter;
+    if (cut)
+        text += QStringLiteral("…(cut, %1 bytes)").arg(datagram.size());
+    return text;
+}
+
 } // namespace
 
 TForm_dl_main::TForm_dl_main(Services& services, const QHostAddress& bindAddress, quint16 port,
@@ -117,6 +133,9 @@ TForm_dl_main::TForm_dl_main(Services& services, const QHostAddress& bindAddress
                          .arg(bindAddress.toString())
                          .arg(port)
                          .arg(NMUDP1->errorString()));
+    // Room for a flood's datagrams while the log is being drawn, so requests among them are not
+    // dropped by the system (which may grant less).
+    NMUDP1->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, ReceiveBufferBytes);
 }
 
 void TForm_dl_main::readPendingDatagrams() {
@@ -136,7 +155,7 @@ void TForm_dl_main::readPendingDatagrams() {
 
 void TForm_dl_main::NMUDP1DataReceived(const QByteArray& text, const QHostAddress& sender, quint16) {
     const QString address = sender.toString();
-    logLine(address + QStringLiteral(": ") + DatagramText(text));
+    logLine(address + QStringLiteral(": ") + LogText(text));
     if (IsLineRequest(Bytes(text)))
         ReadRequest(address, text);
 }
@@ -144,8 +163,10 @@ void TForm_dl_main::NMUDP1DataReceived(const QByteArray& text, const QHostAddres
 // Appending to the memo line by line is what a flood would spend its time on.
 void TForm_dl_main::logLine(const QString& line) {
     pendingLog_.append(line);
-    if (pendingLog_.size() > LogLineLimit)
+    if (pendingLog_.size() > LogLineLimit) {
         pendingLog_.removeFirst();
+        ++droppedLog_;
+    }
     if (!logTimer_->isActive())
         logTimer_->start(static_cast<int>(std::max<qint64>(0, LogIntervalMs - sinceLogFlush_.elapsed())));
 }
@@ -153,8 +174,17 @@ void TForm_dl_main::logLine(const QString& line) {
 void TForm_dl_main::flushLog() {
     if (pendingLog_.isEmpty())
         return;
-    Memo1->appendPlainText(pendingLog_.join(QLatin1Char('\n')));
+    qsizetype first = pendingLog_.size();
+    for (qsizetype characters = 0;
+         first > 0 && characters + pendingLog_[first - 1].size() + 1 <= LogFlushChars; --first)
+        characters += pendingLog_[first - 1].size() + 1;
+    QStringList shown = pendingLog_.mid(first);
+    droppedLog_ += first;
+    if (droppedLog_ > 0)
+        shown.prepend(QStringLiteral("(%1 datagrams not shown)").arg(droppedLog_));
+    Memo1->appendPlainText(shown.join(QLatin1Char('\n')));
     pendingLog_.clear();
+    droppedLog_ = 0;
     sinceLogFlush_.restart();
 }
 
@@ -204,6 +234,7 @@ void TForm_dl_main::Btn_sendClick() {
 
 void TForm_dl_main::Button2Click() {
     pendingLog_.clear();
+    droppedLog_ = 0;
     Memo1->clear();
 }
 

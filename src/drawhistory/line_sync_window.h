@@ -27,9 +27,14 @@ public:
     // The log keeps this many of the newest lines, so a flood of datagrams cannot grow it for ever.
     static constexpr int LogLineLimit = 1000;
     // A flood must not hold the program: each wake-up reads at most this many datagrams, and the
-    // log takes new lines at most this often, in one go.
+    // log takes new lines at most this often, in one go of at most LogFlushChars characters (the
+    // newest lines; the older ones are counted in a line of their own). A log line shows at most
+    // LogDatagramChars characters of its datagram, the rest marked as cut.
     static constexpr int DatagramBatch = 64;
     static constexpr int LogIntervalMs = 100;
+    static constexpr int LogDatagramChars = 200;
+    static constexpr int LogFlushChars = 30000;
+    static constexpr int ReceiveBufferBytes = 1 << 20;
 
     TForm_dl_main(Services& services, const QHostAddress& bindAddress, quint16 port,
                   QWidget* parent = nullptr);
@@ -73,7 +78,8 @@ private:
     QByteArray helloFrame() const;
 
     Services& services_;
-    QStringList pendingLog_; // lines not yet in the log, the newest LogLineLimit
+    QStringList pendingLog_;   // lines not yet in the log, the newest LogLineLimit
+    qsizetype droppedLog_ = 0; // lines left out of the log since the last flush
     QTimer* logTimer_;
     QElapsedTimer sinceLogFlush_;
     LineSyncTable table_;

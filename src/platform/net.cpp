@@ -7,7 +7,6 @@
 
 #include "common/errors.h"
 #include "common/text_file.h"
-#include "platform/stepped_worker.h"
 
 namespace {
 
@@ -182,38 +181,17 @@ HttpResponse HttpGet(const std::string& url, std::chrono::milliseconds timeout,
     return response;
 }
 
-AsyncHttpGet::AsyncHttpGet(QObject* parent)
-    : QObject(parent), worker_(std::make_unique<SteppedWorker>(*this)) {}
-
-AsyncHttpGet::~AsyncHttpGet() = default; // the worker stops the request and waits for it
-
 void AsyncHttpGet::start(const std::string& url, std::chrono::milliseconds timeout) {
-    // A cancelled request may still be winding down; it ends at libcurl's next progress call, and
-    // its answer is dropped with the old worker.
-    if (worker_->running())
-        worker_ = std::make_unique<SteppedWorker>(*this);
     response_ = HttpResponse();
-    running_ = true;
-    worker_->run<HttpResponse>(
-        [url, timeout](const SteppedWorker::Progress&, const std::atomic<bool>& stop) {
-            return HttpGet(url, timeout, &stop);
-        },
-        {},
-        [this](SteppedWorker::Outcome<HttpResponse> outcome) {
-            if (outcome.stopped)
-                return;
-            running_ = false;
-            if (outcome.result)
-                response_ = std::move(*outcome.result);
+    call_.run<HttpResponse>(
+        [url, timeout](const std::atomic<bool>& cancel) { return HttpGet(url, timeout, &cancel); },
+        [this](std::optional<HttpResponse> response) {
+            if (response)
+                response_ = std::move(*response);
             else
                 response_.error = "the request failed";
             emit finished();
         });
-}
-
-void AsyncHttpGet::cancel() {
-    worker_->requestStop();
-    running_ = false;
 }
 
 FtpResult FtpLogin(const std::string& baseUrl, std::chrono::milliseconds timeout,

@@ -3,10 +3,9 @@
 #include <QObject>
 #include <atomic>
 #include <chrono>
-#include <memory>
 #include <string>
 
-class SteppedWorker;
+#include "platform/detached_call.h"
 
 // The program's two ways out to the network, both by libcurl: fetching a draw file over HTTP and
 // storing chart images on an FTP server. Callers hand in the full addresses; nothing here looks
@@ -26,25 +25,24 @@ HttpResponse HttpGet(const std::string& url, std::chrono::milliseconds timeout,
                      const std::atomic<bool>* cancel = nullptr);
 
 // Runs HttpGet off the GUI thread so the window stays responsive; `finished` arrives on the
-// owner's thread unless the request was cancelled.
+// owner's thread unless the request was cancelled. Cancelling, starting again and destroying never
+// wait for the network: a dropped request ends on its own.
 class AsyncHttpGet : public QObject {
     Q_OBJECT
 public:
-    explicit AsyncHttpGet(QObject* parent = nullptr);
-    ~AsyncHttpGet() override;
+    explicit AsyncHttpGet(QObject* parent = nullptr) : QObject(parent) {}
 
     void start(const std::string& url, std::chrono::milliseconds timeout);
-    void cancel();
-    bool running() const { return running_; }
+    void cancel() { call_.cancel(); }
+    bool running() const { return call_.running(); }
     const HttpResponse& response() const { return response_; }
 
 signals:
     void finished();
 
 private:
-    std::unique_ptr<SteppedWorker> worker_;
+    DetachedCall call_{*this};
     HttpResponse response_;
-    bool running_ = false;
 };
 
 struct FtpResult {

@@ -76,8 +76,9 @@ TEST(ServerAddress, PartsAreTrimmedAndNoneMayBeEmpty) {
 
 TEST(DrawDownload, OnlyABodyOfWholeDrawLinesIsKept) {
     const std::string good = MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5});
-    EXPECT_EQ(DrawFileFromDownload(good + "\n" + good + "\n").file, good + "\r\n" + good + "\r\n");
-    EXPECT_EQ(DrawFileFromDownload(good + "\r\n" + good + "\r").file, good + "\r\n" + good + "\r\n");
+    const std::string next = MakeDrawLine("2026/01/03", "115002", {1, 2, 3, 4, 5});
+    EXPECT_EQ(DrawFileFromDownload(good + "\n" + next + "\n").file, good + "\r\n" + next + "\r\n");
+    EXPECT_EQ(DrawFileFromDownload(good + "\r\n" + next + "\r").file, good + "\r\n" + next + "\r\n");
     EXPECT_EQ(DrawFileFromDownload("  " + good + "  \r\n").file, "  " + good + "  \r\n");
 
     EXPECT_FALSE(DrawFileFromDownload("").ok());

@@ -26,6 +26,9 @@ struct ChartExportTexts {
 // numbers are empty.
 std::optional<ChartExportTexts> ChartTexts(const DrawTables& draws, StatisticsView view);
 
+// Every file name the export may write, for both games and both views.
+std::vector<std::string> ChartFileNames();
+
 // The bars of the three charts, from the ranking as it stands: the six best slots; the first
 // half of the slots (1..MaxNo div 2); the second half from the last slot backwards.
 struct ChartBars {

@@ -16,7 +16,6 @@
 #include "platform/net.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
-#include "platform/stepped_worker.h"
 
 namespace {
 
@@ -64,19 +63,16 @@ struct Tform_rk_stk_chart::NetRun {
 
 Tform_rk_stk_chart::Tform_rk_stk_chart(const DrawTables& draws, Services& services, std::string uploadUrl,
                                        QWidget* parent)
-    : QDialog(parent), draws_(draws), services_(services), uploadUrl_(std::move(uploadUrl)),
-      worker_(std::make_unique<SteppedWorker>(*this)) {
+    : QDialog(parent), draws_(draws), services_(services), uploadUrl_(std::move(uploadUrl)) {
     setupUi(*this);
     connect(Button1, &QPushButton::clicked, this, Guarded(services_.dialogs, [this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, Guarded(services_.dialogs, [this] { Button2Click(); }));
 }
 
-Tform_rk_stk_chart::~Tform_rk_stk_chart() {
-    worker_->requestStop();
-}
+Tform_rk_stk_chart::~Tform_rk_stk_chart() = default;
 
 bool Tform_rk_stk_chart::busy() const {
-    return worker_->running();
+    return network_.running();
 }
 
 void Tform_rk_stk_chart::fill(const NumberRanking& ranking, StatisticsView view) {
@@ -117,8 +113,8 @@ void Tform_rk_stk_chart::Button1Click() {
         return;
     Button1->setEnabled(false);
     const std::string url = uploadUrl_;
-    worker_->run<NetRun>(
-        [url](const SteppedWorker::Progress&, const std::atomic<bool>& stop) {
+    network_.run<NetRun>(
+        [url](const std::atomic<bool>& stop) {
             NetRun run;
             run.loginTried = true;
             const FtpResult login = FtpLogin(url, NetTimeout, &stop);
@@ -126,9 +122,8 @@ void Tform_rk_stk_chart::Button1Click() {
             run.error = login.error;
             return run;
         },
-        {},
-        [this](SteppedWorker::Outcome<NetRun> outcome) {
-            showConnection(outcome.result && outcome.result->connected);
+        [this](std::optional<NetRun> run) {
+            showConnection(run && run->connected);
             emit connectFinished();
         });
 }
@@ -161,8 +156,8 @@ void Tform_rk_stk_chart::Button2Click() {
     const std::string url = uploadUrl_;
     const bool wasConnected = connected_;
     const std::vector<std::string> files = {ss(file1), ss(file2), ss(file3)};
-    worker_->run<NetRun>(
-        [url, wasConnected, files](const SteppedWorker::Progress&, const std::atomic<bool>& stop) {
+    network_.run<NetRun>(
+        [url, wasConnected, files](const std::atomic<bool>& stop) {
             NetRun run;
             run.connected = wasConnected;
             if (!run.connected) {
@@ -182,9 +177,8 @@ void Tform_rk_stk_chart::Button2Click() {
             run.uploaded = true;
             return run;
         },
-        {},
-        [this](SteppedWorker::Outcome<NetRun> outcome) {
-            const NetRun run = outcome.result.value_or(NetRun{});
+        [this](std::optional<NetRun> outcome) {
+            const NetRun run = outcome.value_or(NetRun{});
             if (run.loginTried)
                 showConnection(run.connected);
             else

@@ -9,10 +9,10 @@
 #include "analysis/statistics/chart_export.h"
 #include "analysis/statistics/chart_export_form.h"
 #include "analysis/statistics/number_statistics.h"
+#include "platform/detached_call.h"
 
 struct DrawTables;
 struct Services;
-class SteppedWorker;
 
 // Turns the statistics window's ranking into bar charts, saves three of them as GIF files in the
 // working directory and uploads those to the chart server. The network work runs off the GUI
@@ -46,7 +46,7 @@ private:
     const DrawTables& draws_;
     Services& services_;
     std::string uploadUrl_;
-    std::unique_ptr<SteppedWorker> worker_;
+    DetachedCall network_{*this}; // closing never waits for the server
     bool connected_ = false;
     QString bigTitle1_ = QStringLiteral("號碼統計");
     QString bigTitle2_ = QStringLiteral("號碼統計");
