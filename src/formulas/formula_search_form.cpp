@@ -23,6 +23,8 @@
 
 namespace {
 
+constexpr int MemoPointSize = 11;
+
 QComboBox* editableCombo(const char* name, const std::vector<std::string>& items, const std::string& text,
                          QWidget* parent) {
     return NewEditableCombo(name, qsList(items), qs(text), parent);
@@ -57,6 +59,8 @@ void FormulaSearchForm::setupUi(QDialog& dialog, const FormulaMember& member) {
 
     Panel1 = Named(new QFrame(&dialog), "Panel1");
     Panel1->setFrameShape(QFrame::Panel);
+    // The captions and boxes read at the size of the memo under them.
+    Panel1->setFont(MingFont(MemoPointSize));
     auto* panel = new QVBoxLayout(Panel1);
     topRows = new QVBoxLayout;
     panel->addLayout(topRows);
@@ -112,6 +116,7 @@ void FormulaSearchForm::setupUi(QDialog& dialog, const FormulaMember& member) {
     for (std::size_t c = 0; c < member.columnWidths.size(); ++c)
         sgl->SetColWidth(static_cast<int>(c), member.columnWidths[c]);
     sgl->verticalHeader()->setDefaultSectionSize(20);
+    sgl->KeepColumnsInView();
     sgl->setStyleSheet(
         QStringLiteral("QHeaderView::section { background: %1; }").arg(qs(member.headingColour)));
     sgl->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -131,7 +136,7 @@ void FormulaSearchForm::setupUi(QDialog& dialog, const FormulaMember& member) {
     Pbar->setVisible(member.progressMax > 0);
 
     mm = NewMemo("mm", &dialog, LineWrap::NoWrap);
-    mm->setFont(MemoFont(11));
+    mm->setFont(MemoFont(MemoPointSize));
     mm->setFixedHeight(195);
 
     auto* layout = new QVBoxLayout(&dialog);

@@ -6,11 +6,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -275,4 +278,32 @@ QString Text(QWidget& root, const char* name) {
     if (auto* action = qobject_cast<QAction*>(&found))
         return action->text();
     FailControl(name, QStringLiteral("shows no text"));
+}
+
+// ---- Layout and looks
+
+::testing::AssertionResult ColumnsInView(QWidget& root, const char* name) {
+    auto& grid = Find<StringGrid>(root, name);
+    const QAbstractItemView& view = grid;
+    const int shown = grid.viewport()->width();
+    if (grid.horizontalScrollBar()->maximum() > 0)
+        return ::testing::AssertionFailure()
+               << name << " scrolls sideways by " << grid.horizontalScrollBar()->maximum();
+    for (int c = 0; c < grid.model()->columnCount(); ++c) {
+        const int right = grid.columnViewportPosition(c) + grid.columnWidth(c);
+        if (grid.isColumnHidden(c))
+            continue;
+        if (right > shown)
+            return ::testing::AssertionFailure()
+                   << name << " column " << c << " ends at " << right << ", the view at " << shown;
+        const QHeaderView& header = *grid.horizontalHeader();
+        const int heading =
+            header.fontMetrics().horizontalAdvance(grid.model()->headerData(c, Qt::Horizontal).toString()) +
+            2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
+        const int needed = std::max(view.sizeHintForColumn(c), heading);
+        if (grid.columnWidth(c) < needed)
+            return ::testing::AssertionFailure() << name << " column " << c << " is " << grid.columnWidth(c)
+                                                 << " wide, its texts need " << needed;
+    }
+    return ::testing::AssertionSuccess();
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
 
@@ -74,3 +75,9 @@ template <class Control> Control& Find(QWidget& root, const char* name) {
         FailControl(name, QStringLiteral("names %1 controls").arg(found.size()));
     return *found.front();
 }
+
+// ---- Layout and looks
+
+// Whether every column of a string grid is whole in view at the grid's present size: no sideways
+// scrolling, every column's right edge inside the view, and no column narrower than its texts.
+::testing::AssertionResult ColumnsInView(QWidget& root, const char* name);

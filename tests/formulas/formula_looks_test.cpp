@@ -1,0 +1,38 @@
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "family_window_fixture.h"
+#include "formulas/nurture30_window.h"
+#include "formulas/tail_formula_window.h"
+
+namespace {
+
+class FormulaLooksTest : public FamilyWindowTest {
+protected:
+    template <class Window> std::unique_ptr<Window> open() {
+        auto window = std::make_unique<Window>(tables.draws, tables.work, services, links);
+        show(*window);
+        return window;
+    }
+};
+
+} // namespace
+
+// The 30-draw window's grid, the widest for its window, shows every column without scrolling.
+TEST_F(FormulaLooksTest, TheGridShowsEveryColumnAtTheWindowsSize) {
+    loadShipped();
+    auto w = open<TForm_rk_6line_3is_2>();
+    EXPECT_TRUE(ColumnsInView(*w, "sgl"));
+}
+
+// The captions and labels over the grid read at the memo's size, not smaller.
+TEST_F(FormulaLooksTest, CaptionsReadAtTheMemosSize) {
+    loadShipped();
+    auto w = open<TForm_rk_nogood>();
+    const int memo = QFontInfo(Find<QPlainTextEdit>(*w, "mm").font()).pixelSize();
+    const QList<QLabel*> captions = Find<QFrame>(*w, "Panel1").findChildren<QLabel*>();
+    ASSERT_FALSE(captions.isEmpty());
+    for (const QLabel* caption : captions)
+        EXPECT_GE(QFontInfo(caption->font()).pixelSize(), memo) << caption->text().toStdString();
+}
