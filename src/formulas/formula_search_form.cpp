@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "formulas/formula_member.h"
+#include "platform/elided_label.h"
 #include "platform/fonts.h"
 #include "platform/form_controls.h"
 #include "platform/qt_text.h"
@@ -92,7 +93,8 @@ void FormulaSearchForm::setupUi(QDialog& dialog, const FormulaMember& member) {
     SpeedButton6->setEnabled(false);
     lb_sortidx = centredLabel("lb_sortidx", InitialIndexLabel, Panel1);
     lb_tot = centredLabel("lb_tot", InitialTotalLabel, Panel1);
-    lb_rule = NewLabel("lb_rule", QStringLiteral("公式"), Panel1);
+    lb_rule = NewElidedLabel("lb_rule", Panel1);
+    lb_rule->setText(QStringLiteral("公式"));
     lb_rule->setVisible(member.ruleLabelShown);
     pagingRow = new QHBoxLayout;
     pagingRow->addWidget(SpeedButton2);

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/click_label.h"
+#include "platform/elided_label.h"
 #include "platform/memo_lines.h"
 #include "platform/string_grid.h"
 
@@ -306,4 +307,11 @@ QString Text(QWidget& root, const char* name) {
                                                  << " wide, its texts need " << needed;
     }
     return ::testing::AssertionSuccess();
+}
+
+QString ShownText(QWidget& root, const char* name) {
+    const auto& label = Find<QLabel>(root, name);
+    if (const auto* elided = qobject_cast<const ElidedLabel*>(&label))
+        return elided->shownText();
+    return label.text();
 }

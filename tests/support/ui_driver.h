@@ -81,3 +81,5 @@ template <class Control> Control& Find(QWidget& root, const char* name) {
 // Whether every column of a string grid is whole in view at the grid's present size: no sideways
 // scrolling, every column's right edge inside the view, and no column narrower than its texts.
 ::testing::AssertionResult ColumnsInView(QWidget& root, const char* name);
+// What a label shows on screen: its text, or as much of it as its width holds when it cuts long texts.
+QString ShownText(QWidget& root, const char* name);

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "platform/elided_label.h"
 #include "platform/fonts.h"
 #include "platform/form_controls.h"
 #include "platform/string_grid.h"
@@ -58,7 +59,7 @@ void NoAnalysisForm::setupUi(QDialog& window) {
     sga3 = countGrid("sga3", 10, "9999", &window);
     sga4 = countGrid("sga4", 8, "999", &window);
     SpeedButton1 = NewSpeedButton("SpeedButton1", QStringLiteral("版路定義"), &window);
-    lb_ruletitle = NewLabel("lb_ruletitle", {}, &window);
+    lb_ruletitle = NewElidedLabel("lb_ruletitle", &window);
     lb_ruletitle->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
     sb_getno = NewButton("sb_getno", QStringLiteral("符合版路定義  推測下一期號碼 "), &window);
     sb_getno->setAutoDefault(false);
