@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -314,4 +315,19 @@ QString ShownText(QWidget& root, const char* name) {
     if (const auto* elided = qobject_cast<const ElidedLabel*>(&label))
         return elided->shownText();
     return label.text();
+}
+
+double ColourShare(QWidget& root, const char* name, const QColor& colour, const QRect& area) {
+    auto& control = Find<QWidget>(root, name);
+    // Taken from the window, so that what shows through the control (its panel's colour) is in it.
+    QWidget& window = *control.window();
+    const QRect part = area.isNull() ? control.rect() : area;
+    const QImage picture = window.grab(QRect(control.mapTo(&window, part.topLeft()), part.size())).toImage();
+    qsizetype same = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixelColor(x, y).rgb() == colour.rgb())
+                ++same;
+    const qsizetype all = qsizetype{picture.width()} * picture.height();
+    return all > 0 ? static_cast<double>(same) / static_cast<double>(all) : 0.0;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QDate>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -83,3 +85,6 @@ template <class Control> Control& Find(QWidget& root, const char* name) {
 ::testing::AssertionResult ColumnsInView(QWidget& root, const char* name);
 // What a label shows on screen: its text, or as much of it as its width holds when it cuts long texts.
 QString ShownText(QWidget& root, const char* name);
+// The share (0..1) of a control's picture, or of the part `area` of it, painted in `colour`: how a
+// control looks, as its user sees it.
+double ColourShare(QWidget& root, const char* name, const QColor& colour, const QRect& area = QRect());
