@@ -8,7 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("３９Qorvel王"));
     QApplication::setQuitOnLastWindowClosed(false);
-    InstallQtTranslations(qt);
+    UseTaiwanChinese(qt);
 
     QtDialogs dialogs;
     SystemClock clock;

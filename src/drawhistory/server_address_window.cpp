@@ -12,6 +12,7 @@
 #include "draws/download_setting.h"
 #include "platform/box_reaction.h"
 #include "platform/dialogs.h"
+#include "platform/elided_label.h"
 #include "platform/error_handler.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_text.h"
@@ -34,8 +35,7 @@ TForm_rk_FtpServerIP::TForm_rk_FtpServerIP(DownloadSetting& download, Services& 
     setWindowTitle(QStringLiteral("資料下載伺服器位址"));
     resize(448, 211);
 
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2 = NewElidedLabel("Label2", this);
     Label2->setStyleSheet(
         QStringLiteral("background: #004000; color: yellow; font-weight: bold; padding: 2px;"));
     Label2->setMinimumWidth(160);

@@ -31,6 +31,12 @@ TextTable HeadedGrid(const std::vector<const char*>& headings, int rows) {
     return grid;
 }
 
+void BlankResultCells(TextTable& grid, std::initializer_list<int> columns, int lastRow) {
+    for (int r = 1; r < grid.rowCount() && r <= lastRow; ++r)
+        for (int c : columns)
+            grid.setCell(c, r, "   ");
+}
+
 void WriteDrawRow(TextTable& grid, int row, const DrawTables& draws, const DrawNumberTable& balls, int draw) {
     if (!DrawLoaded(draws, draw))
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ std::string DrawIdText(const DrawTables& draws, int draw);
 
 // A result grid of the formula windows: its heading row, then `rows` - 1 empty rows.
 TextTable HeadedGrid(const std::vector<const char*>& headings, int rows);
+// Three blanks, the text a result column holds before a key fills it, in `columns` of rows
+// 1..lastRow (those the grid has).
+void BlankResultCells(TextTable& grid, std::initializer_list<int> columns, int lastRow);
 // Columns 0..8 of a grid row: the date, the draw number and ball positions 1..7 of a loaded draw as
 // `balls` holds them (drawn order or the working copy); a draw not loaded leaves the row as it is.
 void WriteDrawRow(TextTable& grid, int row, const DrawTables& draws, const DrawNumberTable& balls, int draw);

@@ -16,12 +16,15 @@
 #include <QVBoxLayout>
 
 #include "formulas/formula_member.h"
+#include "platform/elided_label.h"
 #include "platform/fonts.h"
 #include "platform/form_controls.h"
 #include "platform/qt_text.h"
 #include "platform/string_grid.h"
 
 namespace {
+
+constexpr int MemoPointSize = 11;
 
 QComboBox* editableCombo(const char* name, const std::vector<std::string>& items, const std::string& text,
                          QWidget* parent) {
@@ -57,6 +60,8 @@ void FormulaSearchForm::setupUi(QDialog& dialog, const FormulaMember& member) {
 
     Panel1 = Named(new QFrame(&dialog), "Panel1");
     Panel1->setFrameShape(QFrame::Panel);
+    // The captions and boxes read at the size of the memo under them.
+    Panel1->setFont(MingFont(MemoPointSize));
     auto* panel = new QVBoxLayout(Panel1);
     topRows = new QVBoxLayout;
     panel->addLayout(topRows);
@@ -88,7 +93,8 @@ void FormulaSearchForm::setupUi(QDialog& dialog, const FormulaMember& member) {
     SpeedButton6->setEnabled(false);
     lb_sortidx = centredLabel("lb_sortidx", InitialIndexLabel, Panel1);
     lb_tot = centredLabel("lb_tot", InitialTotalLabel, Panel1);
-    lb_rule = NewLabel("lb_rule", QStringLiteral("公式"), Panel1);
+    lb_rule = NewElidedLabel("lb_rule", Panel1);
+    lb_rule->setText(QStringLiteral("公式"));
     lb_rule->setVisible(member.ruleLabelShown);
     pagingRow = new QHBoxLayout;
     pagingRow->addWidget(SpeedButton2);
@@ -112,6 +118,7 @@ void FormulaSearchForm::setupUi(QDialog& dialog, const FormulaMember& member) {
     for (std::size_t c = 0; c < member.columnWidths.size(); ++c)
         sgl->SetColWidth(static_cast<int>(c), member.columnWidths[c]);
     sgl->verticalHeader()->setDefaultSectionSize(20);
+    sgl->KeepColumnsInView();
     sgl->setStyleSheet(
         QStringLiteral("QHeaderView::section { background: %1; }").arg(qs(member.headingColour)));
     sgl->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -131,7 +138,7 @@ void FormulaSearchForm::setupUi(QDialog& dialog, const FormulaMember& member) {
     Pbar->setVisible(member.progressMax > 0);
 
     mm = NewMemo("mm", &dialog, LineWrap::NoWrap);
-    mm->setFont(MemoFont(11));
+    mm->setFont(MemoFont(MemoPointSize));
     mm->setFixedHeight(195);
 
     auto* layout = new QVBoxLayout(&dialog);

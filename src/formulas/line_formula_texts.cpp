@@ -33,10 +33,7 @@ TextTable LineSearchGrid(const DrawTables& draws, const WorkArea& work, int base
     TextTable grid = HeadedGrid(Headings, existing + lookBack + 1);
     for (int r = 1; r <= existing; ++r)
         WriteDrawRow(grid, r, draws, work.DrawNumsWork, first + r - 1);
-    for (int r = 1; r < grid.rowCount(); ++r) {
-        grid.setCell(PredictionColumn, r, "   ");
-        grid.setCell(HitColumn, r, "   ");
-    }
+    BlankResultCells(grid, {PredictionColumn, HitColumn}, grid.rowCount());
     return grid;
 }
 

@@ -14,6 +14,7 @@ const std::vector<const char*> Headings = {
 constexpr int GroupColumn = 9;
 constexpr int HitsColumn = 10;
 constexpr const char* Passed = "過關";
+constexpr int ShowBlankRows = 20;
 
 } // namespace
 
@@ -33,10 +34,7 @@ TextTable GroupInitialGrid(const DrawTables& draws) {
 
 TextTable GroupSearchGrid(const DrawTables& draws) {
     TextTable grid = GroupInitialGrid(draws);
-    for (int r = 1; r < grid.rowCount(); ++r) {
-        grid.setCell(GroupColumn, r, "   ");
-        grid.setCell(HitsColumn, r, "   ");
-    }
+    BlankResultCells(grid, {GroupColumn, HitsColumn}, GroupVerifyDraws + 2);
     return grid;
 }
 
@@ -47,6 +45,8 @@ GroupDisplay ShowGroupCode(const DrawTables& draws, int baseDraw, int code, cons
     const int first = baseDraw - GroupVerifyDraws + 1;
     const int last = draws.DrawCount + rule.u;
     shown.grid = HeadedGrid(Headings, last - first + 2);
+    // Coming draws have no hits: their hits cells keep these blanks.
+    BlankResultCells(shown.grid, {GroupColumn, HitsColumn}, ShowBlankRows);
     shown.label = GroupCodeText(rule);
     shown.memo = {
         "驗證條件：以基準日期 " + std::string(dateText) + " 的前九期 , " + std::to_string(settings.passNeed) +

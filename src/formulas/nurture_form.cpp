@@ -78,6 +78,15 @@ void NurtureForm::setupUi(QDialog& dialog, const FormulaMember& member, int veri
     if (fifty) {
         SetBackground(*Panel1, QColor(0, 96, 96), Qt::yellow);
         Panel1->setFont(MingFont(16));
+        // On the dark panel the chosen order shows filled and the other hollow.
+        const QString indicator =
+            QStringLiteral("QRadioButton { color: %1; }"
+                           "QRadioButton::indicator { width: 12px; height: 12px; border: 2px solid white;"
+                           " border-radius: 8px; }"
+                           "QRadioButton::indicator:checked { background: %1; }")
+                .arg(Panel1->palette().color(QPalette::WindowText).name());
+        rb_ball_ori->setStyleSheet(indicator);
+        rb_ball_sort->setStyleSheet(indicator);
     } else {
         SetBackground(*Panel1, Qt::lightGray);
     }

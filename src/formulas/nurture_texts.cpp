@@ -36,10 +36,7 @@ TextTable NurtureSearchGrid(const DrawTables& draws, const WorkArea& work, const
     TextTable grid = HeadedGrid(Headings, existing + lookBack + 1);
     for (int r = 1; r <= existing; ++r)
         WriteDrawRow(grid, r, draws, work.DrawNumsWork, first + r - 1);
-    for (int r = 1; r < grid.rowCount() && r <= variant.verifyDraws + 2; ++r) {
-        grid.setCell(PredictionColumn, r, "   ");
-        grid.setCell(FirstMarkColumn, r, "   ");
-    }
+    BlankResultCells(grid, {PredictionColumn, FirstMarkColumn}, variant.verifyDraws + 2);
     return grid;
 }
 

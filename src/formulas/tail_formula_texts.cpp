@@ -15,6 +15,7 @@ const std::vector<const char*> Headings = {" 日     期", " 期 數", "一", "�
 const std::array<const char*, 6> Ordinals = {"第一", "第二", "第三", "第四", "第五", "第六"};
 constexpr int PredictionColumn = 9;
 constexpr int FailureColumn = 10;
+constexpr int SearchBlankRows = 30;
 
 int FirstVerified(const DrawTables& draws) {
     return draws.DrawCount - TailVerifyDraws + 1;
@@ -31,10 +32,7 @@ TextTable TailInitialGrid(const DrawTables& draws, const WorkArea& work) {
 
 TextTable TailSearchGrid(const DrawTables& draws, const WorkArea& work) {
     TextTable grid = TailInitialGrid(draws, work);
-    for (int r = 1; r < grid.rowCount(); ++r) {
-        grid.setCell(PredictionColumn, r, "   ");
-        grid.setCell(FailureColumn, r, "   ");
-    }
+    BlankResultCells(grid, {PredictionColumn, FailureColumn}, SearchBlankRows);
     return grid;
 }
 
@@ -43,15 +41,16 @@ TailDisplay ShowTailCode(const DrawTables& draws, const WorkArea& work, std::str
     TailDisplay shown;
     const std::optional<TailCodeParts> parts = ParseTailCode(code);
     shown.grid = TailInitialGrid(draws, work);
-    for (int r = 1; r <= TailVerifyDraws; ++r) {
-        shown.grid.setCell(PredictionColumn, r, "   ");
-        shown.grid.setCell(FailureColumn, r, "   ");
-    }
-    if (!parts)
+    if (!parts) {
+        BlankResultCells(shown.grid, {PredictionColumn, FailureColumn}, TailVerifyDraws);
         return shown;
+    }
     const int lookBack = parts->lookBack;
     const TailFormula& f = parts->formula;
+    // The search blanked the result columns further down than the code fills them; the row under
+    // the coming draws keeps those blanks.
     shown.grid.setRowCount(lookBack + TailVerifyDraws + 2);
+    BlankResultCells(shown.grid, {PredictionColumn, FailureColumn}, SearchBlankRows);
 
     std::string formula = "不出尾數版路：上" + std::to_string(lookBack) + "期 ";
     for (int p = 0; p < 6; ++p)

@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QPainter>
 #include <QStackedBarSeries>
@@ -114,6 +115,37 @@ bool indexColours(const QImage& image, std::vector<GifByteType>& indices,
     return true;
 }
 
+constexpr const char* TallestBar = "tallestBar";
+constexpr const char* FittedRange = "fittedRange";
+
+// The value scale from 0 to over the tallest bar, with room over it for the bar's value label: the
+// labels stay inside the plot, and one that has no room there is drawn over its own bar.
+void FitValueScale(QChart& chart) {
+    auto* scale = firstOf<QValueAxis>(chart.axes(Qt::Vertical));
+    if (!scale)
+        return;
+    const double top = scale->property(TallestBar).toDouble();
+    double range = top > 0 ? top * 1.1 : 1;
+    for (QAbstractSeries* s : chart.series()) {
+        auto* bars = qobject_cast<QAbstractBarSeries*>(s);
+        if (!bars || !bars->isLabelsVisible() || bars->barSets().isEmpty() || top <= 0)
+            continue;
+        const double plot = chart.plotArea().height();
+        const double label = QFontMetricsF(bars->barSets().front()->labelFont()).height() * 1.5;
+        if (plot > 2 * label)
+            range = std::max(range, top * plot / (plot - label));
+    }
+    // Rescaling lays the chart out again; a scale already fitted to this height stays.
+    if (scale->property(FittedRange).toDouble() == range)
+        return;
+    scale->setProperty(FittedRange, range);
+    // The tick count is set afresh each time, since rounding to nice numbers changes it and the
+    // scale would otherwise depend on the charts shown before.
+    scale->setTickCount(5);
+    scale->setRange(0, range);
+    scale->applyNiceNumbers();
+}
+
 } // namespace
 
 QChartView* NewBarChart(const QString& objectName, QWidget* parent) {
@@ -122,6 +154,10 @@ QChartView* NewBarChart(const QString& objectName, QWidget* parent) {
     chart->setBackgroundRoundness(0);
     chart->layout()->setContentsMargins(0, 0, 0, 0); // white to the edges, no grey frame
     chart->setAnimationOptions(QChart::NoAnimation);
+    // The room a value label needs is known in pixels only once the chart is laid out; the scale is
+    // fitted after that layout has ended, not in the middle of it.
+    QObject::connect(
+        chart, &QChart::plotAreaChanged, chart, [chart] { FitValueScale(*chart); }, Qt::QueuedConnection);
     auto* view = new QChartView(chart, parent);
     view->setObjectName(objectName);
     view->setRenderHint(QPainter::Antialiasing);
@@ -203,12 +239,8 @@ void SetBarChart(QChartView& view, const BarChartData& data) {
     double top = 0;
     for (qsizetype i = 0; i < bars; ++i)
         top = std::max(top, data.values[i]);
-    // Head room over the tallest bar for its value label.
-    // The tick count is set afresh each time, since rounding to nice numbers changes it and the
-    // scale would otherwise depend on the charts shown before.
-    scale->setTickCount(5);
-    scale->setRange(0, top > 0 ? top * 1.1 : 1);
-    scale->applyNiceNumbers();
+    scale->setProperty(TallestBar, top);
+    FitValueScale(chart);
     chart.setTitle(data.title);
 }
 

@@ -5,10 +5,13 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QTreeView>
+#include <algorithm>
 
 #include "platform/report_form.h"
 
@@ -18,6 +21,19 @@ QWidget* activeParent() {
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
     return QApplication::activeWindow();
+}
+
+// Qt's own file dialog lists a folder in four columns: the size, type and date columns take the
+// width their texts need, the name column the rest, and the dialog is wide enough for all four.
+void fitDetailColumns(QFileDialog& dialog) {
+    auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!list)
+        return;
+    QHeaderView* header = list->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    dialog.resize(std::max(dialog.width(), 760), std::max(dialog.height(), 460));
 }
 
 } // namespace
@@ -74,6 +90,7 @@ QString QtDialogs::saveFileName(const SaveFileRequest& request) {
     QFileDialog dialog(activeParent(), request.title, QString(), request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    fitDetailColumns(dialog);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

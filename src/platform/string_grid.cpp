@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <utility>
 
+#include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
 
 #include "platform/text_table_model.h"
 
@@ -59,6 +62,72 @@ void StringGrid::SetColWidthAtLeast(int col, int width) {
                                            : std::max(sizeHintForColumn(col - FixedCols()),
                                                       horizontalHeader()->sectionSizeHint(col - FixedCols()));
     SetColWidth(col, std::max(width, contents));
+}
+
+void StringGrid::ShareWidthAmongColumns(const QString& widest) {
+    fit_ = ColumnFit::Shared;
+    widest_ = widest;
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    shareWidth();
+}
+
+void StringGrid::KeepColumnsInView() {
+    fit_ = ColumnFit::Kept;
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] { updateGeometry(); });
+    connect(horizontalHeader(), &QHeaderView::geometriesChanged, this, [this] { updateGeometry(); });
+    updateGeometry();
+}
+
+void StringGrid::shareWidth() {
+    const int text = fontMetrics().horizontalAdvance(widest_);
+    const int cell = text + 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
+    const int heading = horizontalHeader()->fontMetrics().horizontalAdvance(widest_) +
+                        2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 2;
+    horizontalHeader()->setMinimumSectionSize(std::max(cell, heading));
+    updateGeometry();
+}
+
+int StringGrid::columnsWidth() const {
+    const QHeaderView* header = horizontalHeader();
+    int width = 2 * frameWidth();
+    if (fit_ == ColumnFit::Shared) {
+        width += header->minimumSectionSize() * header->count();
+    } else {
+        // The header widens a section to its minimum when the font changes, without telling.
+        for (int c = 0; c < header->count(); ++c)
+            if (!header->isSectionHidden(c))
+                width += std::max(header->sectionSize(c), header->minimumSectionSize());
+    }
+    if (verticalHeader()->isVisible())
+        width += verticalHeader()->sizeHint().width();
+    if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        width += verticalScrollBar()->sizeHint().width();
+    return width;
+}
+
+QSize StringGrid::minimumSizeHint() const {
+    QSize hint = QTableView::minimumSizeHint();
+    if (fit_ != ColumnFit::None)
+        hint.setWidth(std::max(hint.width(), columnsWidth()));
+    return hint;
+}
+
+QSize StringGrid::sizeHint() const {
+    QSize hint = QTableView::sizeHint();
+    if (fit_ != ColumnFit::None)
+        hint.setWidth(std::max(hint.width(), columnsWidth()));
+    return hint;
+}
+
+void StringGrid::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() != QEvent::FontChange && event->type() != QEvent::StyleChange)
+        return;
+    if (fit_ == ColumnFit::Shared)
+        shareWidth();
+    else if (fit_ == ColumnFit::Kept)
+        updateGeometry();
 }
 
 int StringGrid::Row() const {

@@ -32,14 +32,35 @@ public:
     // The width, or more when the texts of the column need it.
     void SetColWidthAtLeast(int col, int width);
 
+    // Every column in view at the grid's own width, for a small grid of like columns: they share the
+    // width, none narrower than `widest` (the widest text any of them shows, headings included) in the
+    // grid's font, and the grid asks its layout for at least that much.
+    void ShareWidthAmongColumns(const QString& widest);
+    // Every column in view at its set width: the grid asks its layout for the width of all its
+    // columns and of its vertical scroll bar, so the window cannot squeeze it into scrolling sideways.
+    void KeepColumnsInView();
+
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
     // The selected data row (in Cells numbering), or -1.
     int Row() const;
 
     // Every cell, fixed ones included, rows joined by CR LF and cells by the separator.
     QString AllText(QChar separator = QLatin1Char('\t')) const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    enum class ColumnFit { None, Shared, Kept };
+
     void showHeadings();
+    void shareWidth();
+    // The width all columns need, with the frame, the row headings and the vertical scroll bar.
+    int columnsWidth() const;
 
     TextTableModel* model_;
+    ColumnFit fit_ = ColumnFit::None;
+    QString widest_;
 };

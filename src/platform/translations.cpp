@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 bool InstallQtTranslations(QCoreApplication& app) {
@@ -11,4 +12,9 @@ bool InstallQtTranslations(QCoreApplication& app) {
         return false;
     }
     return QCoreApplication::installTranslator(translator);
+}
+
+void UseTaiwanChinese(QCoreApplication& app) {
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan));
+    InstallQtTranslations(app);
 }

@@ -104,6 +104,9 @@ TEST(TailFormulaTexts, RateLinesAndComingDraws) {
         EXPECT_EQ(never.grid.cell(9, 15 + n), "9");
         EXPECT_EQ(never.grid.cell(10, 15 + n), "");
     }
+    // The row under them keeps the blanks the search wrote.
+    EXPECT_EQ(never.grid.cell(9, 19), "   ");
+    EXPECT_EQ(never.grid.cell(10, 19), "   ");
     EXPECT_EQ(never.memo[2 + 15], "109018期計算結果預測下    1   期 9 尾不出");
     EXPECT_EQ(never.memo[2 + 17], "109020期計算結果預測下    3   期 9 尾不出");
 

@@ -8,18 +8,23 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
 #include "platform/click_label.h"
+#include "platform/elided_label.h"
 #include "platform/memo_lines.h"
 #include "platform/string_grid.h"
 
@@ -442,4 +447,54 @@ QStringList Boxes(QWidget& root) {
             names << w->objectName();
     }
     return names;
+}
+
+// ---- Layout and looks
+
+::testing::AssertionResult ColumnsInView(QWidget& root, const char* name) {
+    auto& grid = Find<StringGrid>(root, name);
+    const QAbstractItemView& view = grid;
+    const int shown = grid.viewport()->width();
+    if (grid.horizontalScrollBar()->maximum() > 0)
+        return ::testing::AssertionFailure()
+               << name << " scrolls sideways by " << grid.horizontalScrollBar()->maximum();
+    for (int c = 0; c < grid.model()->columnCount(); ++c) {
+        const int right = grid.columnViewportPosition(c) + grid.columnWidth(c);
+        if (grid.isColumnHidden(c))
+            continue;
+        if (right > shown)
+            return ::testing::AssertionFailure()
+                   << name << " column " << c << " ends at " << right << ", the view at " << shown;
+        const QHeaderView& header = *grid.horizontalHeader();
+        const int heading =
+            header.fontMetrics().horizontalAdvance(grid.model()->headerData(c, Qt::Horizontal).toString()) +
+            2 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
+        const int needed = std::max(view.sizeHintForColumn(c), heading);
+        if (grid.columnWidth(c) < needed)
+            return ::testing::AssertionFailure() << name << " column " << c << " is " << grid.columnWidth(c)
+                                                 << " wide, its texts need " << needed;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+QString ShownText(QWidget& root, const char* name) {
+    const auto& label = Find<QLabel>(root, name);
+    if (const auto* elided = qobject_cast<const ElidedLabel*>(&label))
+        return elided->shownText();
+    return label.text();
+}
+
+double ColourShare(QWidget& root, const char* name, const QColor& colour, const QRect& area) {
+    auto& control = Find<QWidget>(root, name);
+    // Taken from the window, so that what shows through the control (its panel's colour) is in it.
+    QWidget& window = *control.window();
+    const QRect part = area.isNull() ? control.rect() : area;
+    const QImage picture = window.grab(QRect(control.mapTo(&window, part.topLeft()), part.size())).toImage();
+    qsizetype same = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixelColor(x, y).rgb() == colour.rgb())
+                ++same;
+    const qsizetype all = qsizetype{picture.width()} * picture.height();
+    return all > 0 ? static_cast<double>(same) / static_cast<double>(all) : 0.0;
 }

@@ -6,9 +6,11 @@
 #include <QKeySequence>
 #include <QPalette>
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
 
@@ -132,3 +134,14 @@ void Leave(QWidget& root, const char* name);
 // The names of the boxes a user can type into now (edits, editable combo boxes, spin and date boxes
 // that are visible and enabled), in the window's order; unnamed boxes are left out.
 QStringList Boxes(QWidget& root);
+
+// ---- Layout and looks
+
+// Whether every column of a string grid is whole in view at the grid's present size: no sideways
+// scrolling, every column's right edge inside the view, and no column narrower than its texts.
+::testing::AssertionResult ColumnsInView(QWidget& root, const char* name);
+// What a label shows on screen: its text, or as much of it as its width holds when it cuts long texts.
+QString ShownText(QWidget& root, const char* name);
+// The share (0..1) of a control's picture, or of the part `area` of it, painted in `colour`: how a
+// control looks, as its user sees it.
+double ColourShare(QWidget& root, const char* name, const QColor& colour, const QRect& area = QRect());

@@ -85,11 +85,13 @@ QIcon calculatorIcon() {
     return QIcon(picture);
 }
 
-QToolButton* startButton(const char* name, QWidget* parent) {
+// A start button shows only its picture; screen readers name it after its query.
+QToolButton* startButton(const char* name, const QLabel* query, QWidget* parent) {
     QToolButton* button = NewSpeedButton(name, QString(), parent);
     button->setIcon(calculatorIcon());
     button->setIconSize(QSize(20, 20));
     button->setToolTip(QStringLiteral("開始查詢"));
+    button->setAccessibleName(QStringLiteral("開始查詢 ") + query->text());
     return button;
 }
 
@@ -240,7 +242,7 @@ void Chart1Form::setupUi(QDialog& window) {
     Label17 = NewLabel("Label17", QStringLiteral("不定位號碼查詢(獨二三星)"), Panel3);
     Edit1 = edit("Edit1", 6, Panel3);
     Edit1->setToolTip(QStringLiteral("請輸入單支(如01),二星(如0618),三星(如152339)"));
-    SpeedButton4 = startButton("SpeedButton4", Panel3);
+    SpeedButton4 = startButton("SpeedButton4", Label17, Panel3);
     auto* numbersIn = new QHBoxLayout;
     numbersIn->addWidget(Edit1);
     Panel6 = queryPanel("Panel6", Label17, numbersIn, SpeedButton4, Panel3);
@@ -248,7 +250,7 @@ void Chart1Form::setupUi(QDialog& window) {
     Label9 = NewLabel("Label9", QStringLiteral("不定位尾數查詢(1,2,3,4尾)"), Panel3);
     Edit1T = edit("Edit1T", 4, Panel3);
     Edit1T->setToolTip(QStringLiteral("請輸入1-3尾如035),表是查詢0,3,5尾之期數"));
-    SpeedButton3 = startButton("SpeedButton3", Panel3);
+    SpeedButton3 = startButton("SpeedButton3", Label9, Panel3);
     auto* tailsIn = new QHBoxLayout;
     tailsIn->addWidget(Edit1T);
     Panel8 = queryPanel("Panel8", Label9, tailsIn, SpeedButton3, Panel3);
@@ -282,7 +284,7 @@ void Chart1Form::setupUi(QDialog& window) {
 
     Label1 = NewLabel("Label1", QStringLiteral("定位號碼拖牌查詢"), Panel3);
     Label16 = NewLabel("Label16", QStringLiteral("1      2      3      4      5     "), Panel3);
-    SpeedButton1 = startButton("SpeedButton1", Panel3);
+    SpeedButton1 = startButton("SpeedButton1", Label1, Panel3);
     auto* positionsIn = new QVBoxLayout;
     positionsIn->addWidget(Label16);
     positionsIn->addLayout(positionBoxes(Editno, PositionNames, 2, 28, Panel3));
@@ -291,7 +293,7 @@ void Chart1Form::setupUi(QDialog& window) {
 
     Label15 = NewLabel("Label15", QStringLiteral("定位尾數拖牌查詢"), Panel3);
     Label12 = NewLabel("Label12", QStringLiteral("1   2   3   4   5  "), Panel3);
-    SpeedButton2 = startButton("SpeedButton2", Panel3);
+    SpeedButton2 = startButton("SpeedButton2", Label15, Panel3);
     auto* tailPositionsIn = new QVBoxLayout;
     tailPositionsIn->addWidget(Label12);
     tailPositionsIn->addLayout(positionBoxes(EditT, TailPositionNames, 1, 20, Panel3));

@@ -13,24 +13,24 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "platform/elided_label.h"
 #include "platform/fonts.h"
 #include "platform/form_controls.h"
 #include "platform/string_grid.h"
 
 namespace {
 
-// A two-row count grid: headings and counts, fixed in size.
-StringGrid* countGrid(const char* name, int columns, QWidget* parent) {
+// A two-row count grid: headings and counts, every column in view. `widest` is the widest count
+// it shows: a number's count stays under a thousand, a tail's can pass it.
+StringGrid* countGrid(const char* name, int columns, const char* widest, QWidget* parent) {
     auto* grid = new StringGrid(0, 1, parent);
     grid->setObjectName(QString::fromLatin1(name));
     grid->SetColCount(columns);
     grid->SetRowCount(2);
-    grid->horizontalHeader()->setDefaultSectionSize(30);
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->ShareWidthAmongColumns(QString::fromLatin1(widest));
     grid->verticalHeader()->setDefaultSectionSize(20);
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setFixedHeight(50);
+    grid->setFixedHeight(grid->horizontalHeader()->sizeHint().height() + 20 + 2 * grid->frameWidth());
     return grid;
 }
 
@@ -53,13 +53,13 @@ void NoAnalysisForm::setupUi(QDialog& window) {
     cb_lt = NewEditableCombo("cb_lt", {}, {}, &window);
     cb_lt->setMinimumWidth(70);
     cb_sort = NewCheckBox("cb_sort", QStringLiteral("按統計結果排列"), false, &window);
-    sga1 = countGrid("sga1", 21, &window);
-    sga2 = countGrid("sga2", 21, &window);
-    sga5 = countGrid("sga5", 21, &window);
-    sga3 = countGrid("sga3", 10, &window);
-    sga4 = countGrid("sga4", 8, &window);
+    sga1 = countGrid("sga1", 21, "999", &window);
+    sga2 = countGrid("sga2", 21, "999", &window);
+    sga5 = countGrid("sga5", 21, "999", &window);
+    sga3 = countGrid("sga3", 10, "9999", &window);
+    sga4 = countGrid("sga4", 8, "999", &window);
     SpeedButton1 = NewSpeedButton("SpeedButton1", QStringLiteral("版路定義"), &window);
-    lb_ruletitle = NewLabel("lb_ruletitle", {}, &window);
+    lb_ruletitle = NewElidedLabel("lb_ruletitle", &window);
     lb_ruletitle->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
     sb_getno = NewButton("sb_getno", QStringLiteral("符合版路定義  推測下一期號碼 "), &window);
     sb_getno->setAutoDefault(false);

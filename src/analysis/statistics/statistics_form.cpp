@@ -28,9 +28,11 @@ constexpr int BallSize = 22;
 constexpr int TailSize = 59;
 constexpr int SlotsPerRow = 10;
 
-// A speed button of a group: it stays down until another of its group goes down.
+// A speed button of a group: it stays down until another of its group goes down. Every one of them
+// looks like a button, the one down pressed in.
 QToolButton* GroupButton(const char* name, const QString& caption, QWidget* parent) {
     QToolButton* button = NewSpeedButton(name, caption, parent);
+    button->setAutoRaise(false);
     button->setCheckable(true);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     button->setMinimumHeight(26);
