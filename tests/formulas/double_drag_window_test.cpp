@@ -83,7 +83,7 @@ TEST_F(DoubleDragWindowTest, PagingClampsAtBothEndsAndShowsEachKey) {
     Confirm(w, "cb_d2");
     ASSERT_TRUE(SearchEnds(w));
     EXPECT_EQ(tables.work.RightIssueCount, 0);
-    EXPECT_EQ(Text(w, "cb_lan"), QStringLiteral("-1"));
+    EXPECT_EQ(Text(w, "cb_lan"), QStringLiteral("0"));
     ASSERT_EQ(w.rule_count, 10);
     EXPECT_EQ(Label(w, "lb_rule"), QString::fromStdString(w.rule_list.front()));
 
