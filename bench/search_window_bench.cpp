@@ -10,7 +10,9 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "common/num_text.h"
 #include "draws/shared_tables.h"
+#include "pillars/subset_search.h"
 #include "pillars/varnholt_window.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_platform.h"
@@ -74,5 +76,16 @@ BENCHMARK_CAPTURE(SubsetSearchClicked, TwelveOfEight, 12, &VarnholtForm::Button3
 BENCHMARK_CAPTURE(SubsetSearchClicked, FifteenOfTen, 15, &VarnholtForm::Button32)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
+
+// The same searches called bare, on as many threads as the window uses: what a click should cost.
+void SubsetSearchBare(benchmark::State& run, int selected) {
+    SplitSearchInput input{{}, RandomDrawMemo(), "最近 2500 期驗證", 0};
+    for (int n : SpreadSelection(selected))
+        input.selection.push_back(NumText(n));
+    for (auto _ : run)
+        benchmark::DoNotOptimize(selected == 15 ? Best1510(input, {}) : Best1208(input, {}));
+}
+BENCHMARK_CAPTURE(SubsetSearchBare, TwelveOfEight, 12)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(SubsetSearchBare, FifteenOfTen, 15)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "formulas/double_drag_search.h"
 
+#include <algorithm>
 #include <array>
 
 #include "common/num_format.h"
@@ -90,6 +91,14 @@ std::string NegativeDistanceMessage() {
     return "預測期數不可為負數!";
 }
 
+std::string NegativeRunLengthMessage() {
+    return "連準版數不可為負數!";
+}
+
+std::string NegativeSecondDrawMessage() {
+    return "且下期數不可為負數!";
+}
+
 std::vector<int> FindPicks(const DrawTables& draws, const WorkArea& work, const PickQuery& query) {
     std::vector<int> picks;
     const long long last = std::min<long long>(draws.DrawCount, 1LL + draws.DrawCount - query.n);
@@ -121,6 +130,8 @@ DragSearchSetup PrepareDragSearch(std::string_view prefixText, std::string_view 
     if (!runLength)
         return setup;
     setup.runLength = *runLength;
+    // Fewer picks than the run asks for: the run shrinks to one less than the picks (-1 with none,
+    // which keeps every formula, since nothing can hit).
     if (pickCount < setup.runLength) {
         setup.runLength = pickCount - 1;
         setup.runLengthShown = setup.runLength;
@@ -136,6 +147,8 @@ DragSearchSetup PrepareDragSearch(std::string_view prefixText, std::string_view 
         setup.message = BaseDateTooFarMessage();
     else if (*n < 0)
         setup.message = NegativeDistanceMessage();
+    else if (*runLength < 0) // as typed: the shrunk run of a search without picks is -1
+        setup.message = NegativeRunLengthMessage();
     else if (pickCount > DragMaxPicks)
         setup.message = TooManyPicksMessage(pickCount);
     else
@@ -201,8 +214,11 @@ bool SourceHits(DragFamily family, const DrawTables& draws, const WorkArea& work
 std::vector<std::string> SearchDragFormulas(DragFamily family, const DrawTables& draws, const WorkArea& work,
                                             const std::vector<int>& picks, const DragSearchSetup& setup) {
     KeptFormulas<std::string> kept(DragCapacity);
+    if (setup.n < 0 || setup.n > DragMaxDistance) // refused before a search; keys could not hold n
+        return kept.take();
     const int count = static_cast<int>(picks.size());
-    const int firstRunPick = count - setup.runLength; // 1-based: the newest R + 1 picks
+    // 1-based: the newest R + 1 picks; wide, so no run length can overflow it.
+    const long long firstRunPick = static_cast<long long>(count) - setup.runLength;
     auto verify = [&](const DragKey& key) {
         int hits = 0;
         int runHits = 0;

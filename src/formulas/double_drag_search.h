@@ -40,6 +40,8 @@ std::string UnknownBaseDateMessage(std::string_view dateText);
 std::string BaseDateTooFarMessage();
 std::string TooManyPicksMessage(int picks);
 std::string NegativeDistanceMessage();
+std::string NegativeRunLengthMessage();
+std::string NegativeSecondDrawMessage();
 
 // Picks: draws i (oldest first) holding X at one of positions 1..5 whose draw i + d1 holds Y,
 // for i up to DrawCount - n + 1. Texts compare exactly ("7" never matches "07").
@@ -61,7 +63,7 @@ struct DragSearchSetup {
     enum class Outcome { Search, SilentEnd, Refused };
     Outcome outcome = Outcome::SilentEnd;
     std::string message;               // Refused: what the user is told
-    std::optional<int> runLengthShown; // R lowered to picks - 1: the run-length box shows it
+    std::optional<int> runLengthShown; // R lowered to picks - 1 (0 without picks): the box shows it
     std::string prefix;                // the hidden look-back text, the key's first field
     int n = 0;
     int runLength = 0;

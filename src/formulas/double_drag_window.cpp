@@ -90,6 +90,8 @@ void DoubleDragWindow::cb_d1Change() {
     if (text.isEmpty())
         return;
     const int d1 = StrToInt(ss(text));
+    if (!secondDrawDistanceUsable())
+        return;
     const std::string date = ss(form.cb_date->currentText());
     const std::optional<int> base = FindBaseDraw(draws_, date);
     if (!base) {
@@ -111,9 +113,21 @@ void DoubleDragWindow::CB_xxChange() {
 
 void DoubleDragWindow::SpeedButton4Click() {
     form.panel_print->setVisible(false);
+    if (!secondDrawDistanceUsable())
+        return;
     reset_table();
     GetRightIssiue(form.CB_xx->currentText());
     chk_6line(form.cb_base->currentText(), form.cb_prediction->currentText());
+}
+
+bool DoubleDragWindow::secondDrawDistanceUsable() {
+    // Y before X reads draws before the first one; refused before the picks or the choices of Y
+    // change. A text that is no integer is left to the query's conversion error.
+    const std::optional<int> d1 = IntegerOf(ss(form.cb_d1->currentText()));
+    if (!d1 || *d1 >= 0)
+        return true;
+    showMessage(NegativeSecondDrawMessage(), DialogKind::Warning);
+    return false;
 }
 
 void DoubleDragWindow::GetRightIssiue(const QString& x) {

@@ -42,6 +42,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // False, after telling the user, when d1 is negative.
+    bool secondDrawDistanceUsable();
+
     const DragFamily family_;
     PickQuery query_; // the query that made the picks in RightIssue
     std::string keyOnShow_;

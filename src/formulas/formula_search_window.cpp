@@ -225,10 +225,12 @@ void FormulaSearchWindow::showResult(std::vector<std::string> keys) {
     const bool found = rule_count > 0;
     form_.SpeedButton2->setEnabled(found);
     form_.SpeedButton6->setEnabled(found);
-    if (found)
+    if (found) {
         showPage();
-    else
+    } else {
+        form_.lb_sortidx->setText(qs(std::string(InitialIndexLabel))); // no key on show
         reportNoResult();
+    }
 }
 
 void FormulaSearchWindow::reportNoResult() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,8 +12,12 @@
 
 using MemoryLines = std::array<std::string, 4>;
 
+// A line far longer than any the window writes: a file holding one is not a memory file.
+inline constexpr std::size_t MaxMemoryLineBytes = 1024;
+
 // The lines the file has, at most four; a shorter file gives fewer, and the window keeps its
-// defaults for the rest. None when there is no file. Throws FileError when it cannot be read.
+// defaults for the rest. Nothing after the fourth line is read. None when there is no file. Throws
+// FileError when it cannot be read or one of those lines is longer than MaxMemoryLineBytes.
 std::optional<std::vector<std::string>> ReadMemoryFile(const std::string& path);
 
 // Writes the four lines whole (a temporary file renamed over the old one). On failure returns the

@@ -58,6 +58,29 @@ std::size_t BestSplitIndex(const std::vector<StarTotals>& totals, StarOrder orde
     throw std::invalid_argument("unknown star order");
 }
 
+// Ranks the subsets done, when the run may report.
+SubsetSearchOutcome Conclude(const SubsetKind& kind, std::vector<ScoredSplit> bySubset, bool stopped) {
+    SubsetSearchOutcome outcome;
+    outcome.subsetsDone = static_cast<int>(bySubset.size());
+    outcome.stopped = stopped;
+    outcome.hasReport =
+        !stopped || (kind.reportsWhenStopped && outcome.subsetsDone >= MinimumForPartialReport);
+    if (outcome.hasReport) {
+        outcome.ranked = bySubset;
+        RankDescending(outcome.ranked);
+    }
+    outcome.bySubset = std::move(bySubset);
+    return outcome;
+}
+
+SubsetSearchOutcome StopBefore(const SubsetKind& kind, SubsetSearchOutcome outcome, int subset) {
+    const int kept = std::max(0, subset - 1);
+    if (kept >= outcome.subsetsDone)
+        return outcome;
+    outcome.bySubset.resize(static_cast<std::size_t>(kept));
+    return Conclude(kind, std::move(outcome.bySubset), true);
+}
+
 // Subsets are announced (progress, then the stop flag) one by one in order on the calling thread
 // and scored over the scan threads, so a stop seen at subset s always leaves exactly the subsets
 // before s searched, whatever the thread count.
@@ -88,25 +111,18 @@ SubsetSearchOutcome SearchSubsets(const SubsetKind& kind, const SplitSearchInput
         best[s] = {totals[top], order, std::move(split)};
     };
 
-    SubsetSearchOutcome outcome;
+    bool stopped = false;
     const auto announce = [&](std::size_t s) {
         if (control.progress)
             control.progress(static_cast<int>(s) + 1);
-        outcome.stopped = control.stop && control.stop->load();
-        return !outcome.stopped;
+        stopped = control.stop && control.stop->load();
+        return !stopped;
     };
     const std::size_t done = ScanAdmittedUnits(subsets.size(), control.threads, std::vector<StarTotals>(),
                                                SubsetBlock, announce, scoreSubset)
                                  .admitted;
-    outcome.subsetsDone = static_cast<int>(done);
-    outcome.hasReport = !outcome.stopped || (kind.reportsWhenStopped &&
-                                             done >= static_cast<std::size_t>(MinimumForPartialReport));
-    if (!outcome.hasReport)
-        return outcome;
     best.resize(done);
-    RankDescending(best);
-    outcome.ranked = std::move(best);
-    return outcome;
+    return Conclude(kind, std::move(best), stopped);
 }
 
 std::vector<std::string> SubsetReport(const SubsetKind& kind, const std::string& title, int listed,
@@ -135,6 +151,14 @@ SubsetSearchOutcome Best1208(const SplitSearchInput& input, const SubsetSearchCo
 
 SubsetSearchOutcome Best1510(const SplitSearchInput& input, const SubsetSearchControl& control) {
     return SearchSubsets(Kind1510, input, control);
+}
+
+SubsetSearchOutcome StopBefore1208(SubsetSearchOutcome outcome, int subset) {
+    return StopBefore(Kind1208, std::move(outcome), subset);
+}
+
+SubsetSearchOutcome StopBefore1510(SubsetSearchOutcome outcome, int subset) {
+    return StopBefore(Kind1510, std::move(outcome), subset);
 }
 
 std::vector<std::string> Report1208(const SplitSearchInput& input, const SubsetSearchOutcome& outcome,

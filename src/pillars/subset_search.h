@@ -27,8 +27,9 @@ struct SubsetSearchControl {
 };
 
 struct SubsetSearchOutcome {
-    std::vector<ScoredSplit> ranked; // the best split of each subset done, ranked; empty without a report
-    int subsetsDone = 0;             // subsets searched before the end or the stop
+    std::vector<ScoredSplit> bySubset; // the best split of each subset done, in subset order
+    std::vector<ScoredSplit> ranked;   // the same, ranked; empty without a report
+    int subsetsDone = 0;               // subsets searched before the end or the stop
     bool stopped = false;
     bool hasReport = false; // a full run, or a stopped 15-of-10 run with more than five subsets done
 };
@@ -36,6 +37,12 @@ struct SubsetSearchOutcome {
 // Both throw std::invalid_argument unless the selection holds 12 (15) distinct two-digit numbers.
 SubsetSearchOutcome Best1208(const SplitSearchInput& input, const SubsetSearchControl& control);
 SubsetSearchOutcome Best1510(const SplitSearchInput& input, const SubsetSearchControl& control);
+
+// The outcome of the same search stopped before `subset` (1-based): a search running ahead of what
+// its window has shown is cut back to what the user saw when stopping it. An outcome that ended
+// before that subset stays as it is.
+SubsetSearchOutcome StopBefore1208(SubsetSearchOutcome outcome, int subset);
+SubsetSearchOutcome StopBefore1510(SubsetSearchOutcome outcome, int subset);
 
 // The report lines for Memo2 (and the report file) of an outcome with a report; the times are when
 // the search started and when the closing line is written.

@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <memory>
 
 #include "common/errors.h"
 #include "common/text_file.h"
@@ -18,8 +17,6 @@
 #include "platform/services.h"
 
 namespace {
-
-constexpr qint64 ProgressInterval = 100; // ms between two redraws of the progress captions
 
 const QString Caption1208 = QStringLiteral("12取8超優分析");
 const QString Caption1510 = QStringLiteral("15取10超優分析");
@@ -163,6 +160,7 @@ void TForm_varnholt::btn_stopClick() {
     if (!subsetSearchRunning() || ui.btn_stop->isHidden())
         return;
     StopFlag1208 = !StopFlag1208;
+    noteStop();
     ui.btn_stop->hide();
 }
 
@@ -170,8 +168,16 @@ void TForm_varnholt::btn_stop_1510Click() {
     if (!subsetSearchRunning() || ui.btn_stop_1510->isHidden())
         return;
     StopFlag1510 = !StopFlag1510;
+    noteStop();
     ui.btn_stop_1510->hide();
     ui.lb_percent->hide();
+}
+
+void TForm_varnholt::noteStop() {
+    // The search runs ahead of the display, so the stop is placed where the user saw it: a stop
+    // while a subset's step is being shown comes before that subset, a later one lets it finish.
+    if (stopBefore_ == 0)
+        stopBefore_ = subsetUnderWay_ + (showingStep_ ? 0 : 1);
 }
 
 void TForm_varnholt::startSubsetSearch(SubsetKind kind, const DateTime& start) {
@@ -187,31 +193,42 @@ void TForm_varnholt::startSubsetSearch(SubsetKind kind, const DateTime& start) {
         ui.lb_percent->show();
     stopButton->setFocus();
     subsetUnderWay_ = 0;
-    progressShown_.invalidate();
+    subsetsPassed_ = 0;
+    stopBefore_ = 0;
 
-    auto outcome = std::make_shared<SubsetSearchOutcome>();
-    subsetWorker_.start(
-        [input, outcome, &stop, fifteen](const SteppedWorker::Step& step) {
-            const SubsetSearchControl control{step, &stop};
-            *outcome = fifteen ? Best1510(input, control) : Best1208(input, control);
+    const int total = fifteen ? SubsetCount1510 : SubsetCount1208;
+    subsetWorker_.run<SubsetSearchOutcome>(
+        [this, input, &stop, fifteen, total](const SteppedWorker::Progress& progress,
+                                             const std::atomic<bool>&) {
+            SubsetSearchControl control;
+            // Announcing subset s means every subset before it got past the stop flag and is done.
+            control.progress = [this, &progress, total](int subset) {
+                subsetsPassed_ = subset - 1;
+                progress(subset, total);
+            };
+            control.stop = &stop;
+            return fifteen ? Best1510(input, control) : Best1208(input, control);
         },
-        [this, kind](int subset) { showSubsetStep(kind, subset); },
-        [this, kind, input, outcome, start](std::exception_ptr error) {
-            endSubsetSearch(kind, input, *outcome, start, error);
+        [this, kind](int) { showSubsetSteps(kind, subsetsPassed_); },
+        [this, kind, input, start](SteppedWorker::Outcome<SubsetSearchOutcome> outcome) {
+            endSubsetSearch(kind, input, std::move(outcome), start);
         });
 }
 
-void TForm_varnholt::showSubsetStep(SubsetKind kind, int subset) {
-    subsetUnderWay_ = subset;
-    // Redrawing the captions for each of thousands of subsets would take far longer than the
-    // search itself, so the display follows a few times a second.
-    if (subset == 1 || !progressShown_.isValid() || progressShown_.elapsed() >= ProgressInterval)
-        showSubsetProgress(kind);
-    emit subsetSearchStep(subset);
+void TForm_varnholt::showSubsetSteps(SubsetKind kind, int upTo) {
+    // The search never waits for the display: the subsets it has passed since the last look are
+    // stepped through here, and the captions drawn at the first subset and the last.
+    while (subsetUnderWay_ < upTo && stopBefore_ == 0) {
+        ++subsetUnderWay_;
+        if (subsetUnderWay_ == 1 || subsetUnderWay_ == upTo)
+            showSubsetProgress(kind);
+        showingStep_ = true;
+        emit subsetSearchStep(subsetUnderWay_);
+        showingStep_ = false;
+    }
 }
 
 void TForm_varnholt::showSubsetProgress(SubsetKind kind) {
-    progressShown_.start();
     if (kind == SubsetKind::TwelveOfEight) {
         ui.Button31->setText(qs(ProgressCaption1208(subsetUnderWay_)));
     } else {
@@ -221,13 +238,21 @@ void TForm_varnholt::showSubsetProgress(SubsetKind kind) {
 }
 
 void TForm_varnholt::endSubsetSearch(SubsetKind kind, const SplitSearchInput& input,
-                                     const SubsetSearchOutcome& outcome, const DateTime& start,
-                                     std::exception_ptr error) {
+                                     SteppedWorker::Outcome<SubsetSearchOutcome> run, const DateTime& start) {
     const bool fifteen = kind == SubsetKind::FifteenOfTen;
     QPushButton* startButton = fifteen ? ui.Button32 : ui.Button31;
     const QString& restCaption = fifteen ? Caption1510 : Caption1208;
-    if (subsetUnderWay_ > 0)
-        showSubsetProgress(kind); // where it ended
+    SubsetSearchOutcome outcome;
+    if (run.result) {
+        showSubsetSteps(kind, run.result->subsetsDone);
+        outcome = stopBefore_ == 0 ? std::move(*run.result)
+                  : fifteen        ? StopBefore1510(std::move(*run.result), stopBefore_)
+                                   : StopBefore1208(std::move(*run.result), stopBefore_);
+        // Where it ended: a stopped run at the subset it did not search.
+        subsetUnderWay_ = outcome.subsetsDone + (outcome.stopped ? 1 : 0);
+        if (subsetUnderWay_ > 0)
+            showSubsetProgress(kind);
+    }
     resumeInputs();
     (fifteen ? StopFlag1510 : StopFlag1208) = false;
     (fifteen ? ui.btn_stop_1510 : ui.btn_stop)->hide();
@@ -235,9 +260,9 @@ void TForm_varnholt::endSubsetSearch(SubsetKind kind, const SplitSearchInput& in
         ui.lb_percent->hide();
     startButton->setText(restCaption);
 
-    if (error) {
+    if (run.error) {
         try {
-            std::rethrow_exception(error);
+            std::rethrow_exception(run.error);
         } catch (const std::exception& failure) {
             services_.dialogs.messageDialog(qs(failure.what()), DialogKind::Error, DialogButtons::Ok);
         }

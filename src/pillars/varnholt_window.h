@@ -1,12 +1,10 @@
 #pragma once
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QPixmap>
 #include <QStringList>
 #include <array>
 #include <atomic>
-#include <exception>
 
 #include "common/date.h"
 #include "common/fixed_table.h"
@@ -140,7 +138,8 @@ public slots:
     void setLogo(const QPixmap& logo);
 
 signals:
-    // A subset search is about to search this subset (1-based); shown before the stop is read.
+    // The display of a subset search has reached this subset (1-based), in order, once each; a
+    // stop clicked meanwhile stops the run before it.
     void subsetSearchStep(int subset);
     // A subset search has ended: its report written, or stopped without one.
     void subsetSearchEnded();
@@ -179,10 +178,13 @@ private:
     void evaluateSplitSearch(SplitShape shape);
     SplitSearchInput searchInput() const;
     void startSubsetSearch(SubsetKind kind, const DateTime& start);
-    void showSubsetStep(SubsetKind kind, int subset);
+    // Steps the display through the subsets up to this one.
+    void showSubsetSteps(SubsetKind kind, int upTo);
     void showSubsetProgress(SubsetKind kind);
-    void endSubsetSearch(SubsetKind kind, const SplitSearchInput& input, const SubsetSearchOutcome& outcome,
-                         const DateTime& start, std::exception_ptr error);
+    // Records where a stop clicked now stops the run, as the display stands.
+    void noteStop();
+    void endSubsetSearch(SubsetKind kind, const SplitSearchInput& input,
+                         SteppedWorker::Outcome<SubsetSearchOutcome> run, const DateTime& start);
     void saveSubsetReport(const char* fileName, const std::vector<std::string>& lines);
     void pauseInputs(QWidget* stopButton);
     void resumeInputs();
@@ -191,7 +193,9 @@ private:
     Services& services_;
     bool clearing_ = false;
     std::vector<QWidget*> pausedInputs_;
-    int subsetUnderWay_ = 0;      // the subset a running search is at
-    QElapsedTimer progressShown_; // since its captions were last redrawn
-    SteppedWorker subsetWorker_{*this};
+    int subsetUnderWay_ = 0;            // the subset the display has reached
+    bool showingStep_ = false;          // subsetSearchStep is being emitted
+    int stopBefore_ = 0;                // the first subset a stopped run leaves out; 0: not stopped
+    std::atomic<int> subsetsPassed_{0}; // written by the search: subsets past the stop flag
+    SteppedWorker subsetWorker_{*this}; // last, so its thread ends before the members it writes go
 };

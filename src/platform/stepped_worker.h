@@ -26,24 +26,12 @@ private:
     int lastPercent_ = -1;
 };
 
-// Runs long work on a thread of its own while the window stays live, in one of two ways.
-//
-// Stepped (start): the work announces each step through the function it is handed; that call
-// returns only once the step handler has run on the context's thread, so the window has by then
-// also handled whatever the user clicked before (a stop button), and the work's next look at its
-// stop flag sees it.
-//
-// In the background (run): the work reports progress as often as it likes and is never held up by
-// it; the window sees a percentage at most every 100 ms, then 100 when the work has returned, then
-// the outcome. requestStop() raises the stop flag the work is handed.
-//
-// Either way the done handler runs on the context's thread once the work has returned.
+// Runs long work on a thread of its own while the window stays live. The work reports progress as
+// often as it likes and is never held up by it; the window sees a percentage at most every 100 ms,
+// then 100 when the work has returned, then the outcome on the context's thread. requestStop()
+// raises the stop flag the work is handed.
 class SteppedWorker {
 public:
-    using Step = std::function<void(int step)>;
-    using Work = std::function<void(const Step& step)>;
-    using Done = std::function<void(std::exception_ptr error)>; // what the work threw, or null
-
     using Progress = std::function<void(long long done, long long total)>;
     template <class Result> struct Outcome {
         std::optional<Result> result; // what the work returned, also when it was stopped
@@ -54,9 +42,8 @@ public:
     using Task = std::function<Result(const Progress& progress, const std::atomic<bool>& stop)>;
 
     explicit SteppedWorker(QObject& context);
-    // Raises the stop flag, lets a waiting step go on and waits for the thread; stepped work must
-    // first have been told to stop through its own flag, since steps no longer wait after this.
-    // Handlers still queued are dropped. Destroy it on the context's thread.
+    // Raises the stop flag and waits for the thread. Handlers still queued are dropped. Destroy it
+    // on the context's thread.
     ~SteppedWorker();
     SteppedWorker(const SteppedWorker&) = delete;
     SteppedWorker& operator=(const SteppedWorker&) = delete;
@@ -64,8 +51,7 @@ public:
     // From the start until the done handler runs.
     bool running() const { return running_; }
 
-    // Both throw std::logic_error while a run is under way. onProgress may be empty.
-    void start(Work work, Step onStep, Done onDone);
+    // Throws std::logic_error while a run is under way. onProgress may be empty.
     template <class Result>
     void run(Task<Result> work, std::function<void(int percent)> onProgress,
              std::function<void(Outcome<Result>)> onDone);
@@ -77,14 +63,11 @@ private:
     struct Sync; // shared with the queued handlers, which may outlive this object
     using TaskDone = std::function<void(std::exception_ptr error, bool stopped)>;
 
-    void step(int n);
     void startTask(std::function<void(const Progress&, const std::atomic<bool>&)> work,
                    std::function<void(int percent)> onProgress, TaskDone onDone);
     void postProgress(int percent);
-    void claim();
 
     QObject& context_;
-    Step onStep_;
     std::function<void(int percent)> onProgress_;
     std::shared_ptr<Sync> sync_;
     std::thread thread_;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <limits>
 #include <set>
 
 #include "formula_history.h"
@@ -373,4 +374,24 @@ TEST(DoubleDragFaults, NewestDrawOfAFullHistoryAndKeysThatWouldNotFit) {
     const DragSearchSetup refusedPicks = PrepareDragSearch("-1", "1", "3", static_cast<int>(tooMany.size()));
     EXPECT_EQ(refusedPicks.outcome, DragSearchSetup::Outcome::Refused);
     EXPECT_EQ(refusedPicks.message, TooManyPicksMessage(1001));
+}
+
+TEST(DoubleDragFaults, NegativeRunLengthsAreRefusedAndNoneOverflows) {
+    for (const char* lan : {"-1", "-2147483648"}) {
+        const DragSearchSetup setup = PrepareDragSearch("-1", "1", lan, 40);
+        EXPECT_EQ(setup.outcome, DragSearchSetup::Outcome::Refused) << lan;
+        EXPECT_EQ(setup.message, NegativeRunLengthMessage());
+    }
+    EXPECT_EQ(PrepareDragSearch("-1", "1", "-2", 0).outcome, DragSearchSetup::Outcome::Refused);
+    // The search itself stays defined for any run length and distance it is handed.
+    const auto t = HistoryOf(RunHistory());
+    const std::vector<int> picks = FindPicks(t->draws, t->work, SameDraw("07"));
+    DragSearchSetup setup = PrepareDragSearch("-1", "1", "3", static_cast<int>(picks.size()));
+    for (int runLength : {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+        setup.runLength = runLength;
+        EXPECT_EQ(SearchDragFormulas(DragFamily::Tail, t->draws, t->work, picks, setup).size(),
+                  runLength < 0 ? 10u : 0u);
+    }
+    setup.n = std::numeric_limits<int>::min();
+    EXPECT_TRUE(SearchDragFormulas(DragFamily::Position, t->draws, t->work, picks, setup).empty());
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/errors.h"
 #include "common/text_file.h"
 #include "support/work_dir.h"
 
@@ -40,4 +41,17 @@ TEST(MemoryFile, AFileThatCannotBeWrittenGivesAMessageAndKeepsTheOldOne) {
     EXPECT_NE(message->find("no_such_folder/" + name), std::string::npos);
     EXPECT_NE(message->find("本次搜尋照常進行"), std::string::npos);
     EXPECT_EQ(ReadMemoryFile(name), (std::vector<std::string>{"old"}));
+}
+
+TEST(MemoryFile, OnlyTheLinesUsedAreReadAndALongOneMakesTheFileUnusable) {
+    WorkDir dir;
+    const std::string name = "Text8E_Form_rk_7star2_ng.txt";
+    // Four lines with every kind of line end, then more than a long line's worth that is never read.
+    WriteFileBytes(name, Utf8ToBig5("2026/08/14\r\n2\n順\rB\r\n") + std::string(MaxMemoryLineBytes * 4, 'x'));
+    EXPECT_EQ(ReadMemoryFile(name), (std::vector<std::string>{"2026/08/14", "2", "順", "B"}));
+
+    WriteFileBytes(name, std::string(MaxMemoryLineBytes, '7'));
+    EXPECT_EQ(ReadMemoryFile(name)->front().size(), MaxMemoryLineBytes);
+    WriteFileBytes(name, "2026/08/14\r\n" + std::string(MaxMemoryLineBytes + 1, '7') + "\r\n");
+    EXPECT_THROW(ReadMemoryFile(name), FileError);
 }

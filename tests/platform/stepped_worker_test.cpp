@@ -30,86 +30,6 @@ bool RunUntilDone(SteppedWorker& worker) {
 
 } // namespace
 
-TEST(SteppedWorker, EachStepReturnsOnceItsHandlerRanAndDoneComesLast) {
-    QObject context;
-    SteppedWorker worker(context);
-    std::atomic<int> shown{0};
-    std::atomic<int> stepsAhead{0}; // steps that returned before their handler had run
-    std::vector<int> seen;
-    bool done = false;
-    worker.start(
-        [&](const SteppedWorker::Step& step) {
-            for (int n = 1; n <= 200; ++n) {
-                step(n);
-                if (shown.load() != n)
-                    ++stepsAhead;
-            }
-        },
-        [&](int n) {
-            seen.push_back(n);
-            shown = n;
-        },
-        [&](std::exception_ptr error) {
-            EXPECT_FALSE(error);
-            EXPECT_EQ(seen.size(), 200u) << "every step is handled before the end";
-            done = true;
-        });
-    EXPECT_TRUE(worker.running());
-    EXPECT_THROW(worker.start({}, {}, {}), std::logic_error);
-    ASSERT_TRUE(RunUntilDone(worker));
-    EXPECT_TRUE(done);
-    EXPECT_FALSE(worker.running());
-    EXPECT_EQ(stepsAhead.load(), 0);
-    ASSERT_EQ(seen.size(), 200u);
-    EXPECT_EQ(seen.front(), 1);
-    EXPECT_EQ(seen.back(), 200);
-
-    // A second run on the same worker; what the work throws reaches the done handler.
-    std::exception_ptr failure;
-    done = false;
-    seen.clear();
-    worker.start(
-        [](const SteppedWorker::Step& step) {
-            step(1);
-            throw std::runtime_error("out of memory for the search");
-        },
-        [&](int n) { seen.push_back(n); },
-        [&](std::exception_ptr error) {
-            failure = error;
-            done = true;
-        });
-    ASSERT_TRUE(RunUntilDone(worker));
-    EXPECT_TRUE(done);
-    EXPECT_EQ(seen, std::vector<int>{1});
-    ASSERT_TRUE(failure);
-    EXPECT_THROW(std::rethrow_exception(failure), std::runtime_error);
-}
-
-TEST(SteppedWorker, DestroyingItWhileAStepWaitsLetsTheWorkEnd) {
-    QObject context;
-    auto worker = std::make_unique<SteppedWorker>(context);
-    std::atomic<bool> stop{false};
-    std::atomic<int> stepsTaken{0};
-    bool handlerRan = false;
-    worker->start(
-        [&](const SteppedWorker::Step& step) {
-            while (!stop) {
-                step(++stepsTaken);
-            }
-        },
-        [&](int) { handlerRan = true; }, [&](std::exception_ptr) { handlerRan = true; });
-    // No events are processed here, so the first step waits for its handler until the worker goes.
-    while (stepsTaken.load() == 0)
-        std::this_thread::yield();
-    stop = true;
-    worker.reset();
-    EXPECT_EQ(stepsTaken.load(), 1);
-    // Handlers still queued for the context must not run for the destroyed worker.
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents();
-    EXPECT_FALSE(handlerRan);
-}
-
 TEST(ProgressThrottle, PassesChangesAtMostOncePerIntervalAndAlwaysTheEnd) {
     using namespace std::chrono_literals;
     const ProgressThrottle::Clock::time_point t0{};
@@ -155,7 +75,7 @@ TEST(SteppedWorker, BackgroundRunDeliversRisingProgressThenTheResultOrTheError) 
             EXPECT_EQ(shown.back(), 100) << "100 comes before the outcome";
             outcome = std::move(o);
         });
-    EXPECT_THROW(worker.start({}, {}, {}), std::logic_error);
+    EXPECT_THROW(worker.run<int>({}, {}, {}), std::logic_error);
     ASSERT_TRUE(RunUntilDone(worker));
     ASSERT_TRUE(outcome);
     ASSERT_TRUE(outcome->result);

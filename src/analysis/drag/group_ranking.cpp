@@ -27,6 +27,7 @@ public:
     }
 
     int marks(int n) const { return counts_[static_cast<std::size_t>(n)]; }
+    // Through data(): with no data rows there are no words, and a row is an empty range.
     const std::uint64_t* row(int n) const { return bits_.data() + static_cast<std::size_t>(n) * words_; }
     std::size_t words() const { return words_; }
 

@@ -1,0 +1,58 @@
+#include <QComboBox>
+#include <memory>
+
+#include "formula_window_fixture.h"
+#include "formulas/double_drag_texts.h"
+#include "formulas/stk_t3xx_window.h"
+
+namespace {
+
+class DoubleDragRefusalTest : public FormulaWindowTest {
+protected:
+    // The window searched again at run length 1, which keeps tails on these draws.
+    template <class Window> std::unique_ptr<Window> openKeeping() {
+        loadNumbers(RandomDraws(400, 31));
+        auto w = std::make_unique<Window>(tables.draws, tables.work, services, links);
+        show(*w);
+        Type(*w, "cb_lan", "1");
+        clickAndWait(*w, "SpeedButton4");
+        return w;
+    }
+};
+
+} // namespace
+
+TEST_F(DoubleDragRefusalTest, NegativeRunLengthsAndSecondDrawDistancesAreRefused) {
+    const auto w = openKeeping<TForm_rk_ai2_stk_T3xx>();
+    const std::vector<std::string> keys = w->rule_list;
+    ASSERT_FALSE(keys.empty());
+    const QString d2 = Text(*w, "cb_d2");
+    const std::vector<int> picks = StoredPicks(tables.work);
+
+    Type(*w, "cb_d1", "-1");
+    Confirm(*w, "cb_d1");
+    EXPECT_EQ(Text(*w, "cb_d2"), d2);
+    Click(*w, "SpeedButton4");
+    EXPECT_FALSE(w->searching());
+    EXPECT_EQ(w->rule_list, keys);
+    EXPECT_EQ(StoredPicks(tables.work), picks);
+    const QString second = QString::fromStdString(NegativeSecondDrawMessage());
+    ASSERT_EQ(dialogTexts(), (QStringList{second, second}));
+
+    Pick(*w, "cb_d1", "0");
+    Type(*w, "cb_lan", "-2147483648");
+    clickAndWait(*w, "SpeedButton4");
+    EXPECT_EQ(dialogTexts().back(), QString::fromStdString(NegativeRunLengthMessage()));
+    EXPECT_EQ(w->rule_count, 0);
+}
+
+TEST_F(DoubleDragRefusalTest, AnEmptySearchAfterAKeptOneShowsNoKeyOnShow) {
+    const auto w = openKeeping<TForm_rk_ai2_stk_T3xx>();
+    ASSERT_GT(w->rule_count, 0);
+    Pick(*w, "cb_lan", "9");
+    clickAndWait(*w, "SpeedButton4");
+    ASSERT_EQ(w->rule_count, 0);
+    EXPECT_EQ(Label(*w, "lb_sortidx"), QString::fromStdString(std::string(InitialIndexLabel)));
+    EXPECT_EQ(Label(*w, "lb_tot"), QString::fromStdString(TotalLabel(0)));
+    EXPECT_EQ(Label(*w, "plan"), QString::fromStdString(std::string(DragNoResultPlan)));
+}
