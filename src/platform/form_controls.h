@@ -14,8 +14,16 @@ class QPushButton;
 class QToolButton;
 class QWidget;
 
-// The pieces a form's setupUi builds its controls from. Every control a handler or a test reaches
-// gets its name as objectName; captions that nothing reaches stay unnamed.
+// Every window has one shape. Its form, `<Name>Form` in `<name>_form.{h,cpp}`, is a struct that
+// creates, names and lays out the controls in `setupUi(window)`, as uic-generated code does, and
+// holds no data and no behaviour. The window class derives from QDialog (QMainWindow for the main
+// window), holds its form as the member `ui` (private; protected in a base that several windows
+// share), calls `ui.setupUi(*this)` in its constructor and connects the controls to its handlers.
+// Windows that look alike share one form. Other code asks a window through named methods, never
+// through its `ui`.
+//
+// The pieces below are what a form's setupUi builds its controls from. Every control a handler or a
+// test reaches gets its member name as objectName; captions that nothing reaches stay unnamed.
 
 // Gives the control its name and hands it back, for building and naming in one expression.
 template <class Control> Control* Named(Control* control, const char* name) {
