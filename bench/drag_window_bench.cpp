@@ -50,6 +50,10 @@ struct Window {
         form.show();
         QApplication::processEvents();
     }
+    // The window's control of that name, as the user meets it.
+    template <class Control> Control& control(const char* name) {
+        return *form.findChild<Control*>(QString::fromUtf8(name));
+    }
 };
 
 // Page 0, the newest draw and its first number: 下一期 and 上一期 in turn, each with its repaint.
@@ -57,7 +61,7 @@ void SingleNumberStep(benchmark::State& run) {
     Window window;
     bool forward = true;
     for (auto _ : run) {
-        (forward ? window.form.SpeedButton2 : window.form.SpeedButton1)->click();
+        window.control<QToolButton>(forward ? "SpeedButton2" : "SpeedButton1").click();
         forward = !forward;
         QApplication::processEvents();
     }
@@ -69,10 +73,10 @@ BENCHMARK(SingleNumberStep)->Unit(benchmark::kMillisecond);
 void CycleEveryDrawStep(benchmark::State& run) {
     Window window;
     window.form.showPage(6);
-    window.form.cb_ck->setEditText(QStringLiteral("1"));
+    window.control<QComboBox>("cb_ck").setEditText(QStringLiteral("1"));
     bool forward = true;
     for (auto _ : run) {
-        (forward ? window.form.SpeedButton18 : window.form.SpeedButton19)->click();
+        window.control<QToolButton>(forward ? "SpeedButton18" : "SpeedButton19").click();
         forward = !forward;
         QApplication::processEvents();
     }

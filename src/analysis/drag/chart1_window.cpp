@@ -54,7 +54,7 @@ void popupOn(QWidget* owner, QMenu* menu) {
 
 TForm_rk_chart1::TForm_rk_chart1(const DrawTables& draws, Services& services, QWidget* parent)
     : QDialog(parent), draws_(draws), services_(services) {
-    setupUi(*this);
+    ui.setupUi(*this);
     SaveDialog1.filter = QStringLiteral("BMP 檔案 (*.bmp)");
     SaveDialog1.defaultSuffix = QStringLiteral("bmp");
     connectControls();
@@ -62,55 +62,55 @@ TForm_rk_chart1::TForm_rk_chart1(const DrawTables& draws, Services& services, QW
 
 void TForm_rk_chart1::connectControls() {
     Dialogs& dialogs = services_.dialogs;
-    const auto summary = Guarded(dialogs, [this] { cb_next01Click(); });
-    std::vector<QCheckBox*> summaryBoxes = {cb_star1, cb_star2, cb_star3, cb_sort};
+    const auto summary = Guarded(dialogs, [this] { runSummary(); });
+    std::vector<QCheckBox*> summaryBoxes = {ui.cb_star1, ui.cb_star2, ui.cb_star3, ui.cb_sort};
     for (int k = 1; k <= ChartDistances; ++k)
-        summaryBoxes.push_back(cb_next[k]);
+        summaryBoxes.push_back(ui.cb_next[k]);
     for (QCheckBox* box : summaryBoxes)
         connect(box, &QCheckBox::toggled, this, summary);
-    connect(DateTimePicker1, &QDateEdit::dateChanged, this, summary);
-    connect(DateTimePicker2, &QDateEdit::dateChanged, this, summary);
-    connect(cb_spno, &QCheckBox::toggled, this, Guarded(dialogs, [this] { cb_spnoClick(); }));
-    connect(cb_star234, &QCheckBox::toggled, this, Guarded(dialogs, [this] { cb_star234Click(); }));
+    connect(ui.DateTimePicker1, &QDateEdit::dateChanged, this, summary);
+    connect(ui.DateTimePicker2, &QDateEdit::dateChanged, this, summary);
+    connect(ui.cb_spno, &QCheckBox::toggled, this, Guarded(dialogs, [this] { cb_spnoClick(); }));
+    connect(ui.cb_star234, &QCheckBox::toggled, this, Guarded(dialogs, [this] { cb_star234Click(); }));
 
-    connect(SpeedButton4, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton4Click(); }));
-    connect(SpeedButton3, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton3Click(); }));
-    connect(SpeedButton1, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton1Click(); }));
-    connect(SpeedButton2, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton2Click(); }));
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(Label6, &ClickLabel::clicked, this, [this] { Label6Click(); });
-    connect(Label11, &ClickLabel::clicked, this, [this] { Label11Click(); });
+    connect(ui.SpeedButton4, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton4Click(); }));
+    connect(ui.SpeedButton3, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton3Click(); }));
+    connect(ui.SpeedButton1, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton1Click(); }));
+    connect(ui.SpeedButton2, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton2Click(); }));
+    connect(ui.Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(ui.Label6, &ClickLabel::clicked, this, [this] { Label6Click(); });
+    connect(ui.Label11, &ClickLabel::clicked, this, [this] { Label11Click(); });
 
     const std::vector<std::pair<QAction*, void (TForm_rk_chart1::*)()>> items = {
-        {N1, &TForm_rk_chart1::N1Click},
-        {COPY1, &TForm_rk_chart1::COPY1Click},
-        {MenuItem1, &TForm_rk_chart1::MenuItem1Click},
-        {COPY2, &TForm_rk_chart1::COPY2Click},
-        {N5, &TForm_rk_chart1::N5Click},
-        {N7, &TForm_rk_chart1::N7Click},
-        {MenuItem2, &TForm_rk_chart1::MenuItem2Click},
-        {COPY3, &TForm_rk_chart1::COPY3Click},
-        {N4, &TForm_rk_chart1::N4Click},
-        {N6, &TForm_rk_chart1::N6Click},
-        {SelectAll1, &TForm_rk_chart1::SelectAll1Click},
-        {COPY4, &TForm_rk_chart1::COPY4Click},
-        {SelectAll2, &TForm_rk_chart1::SelectAll2Click},
-        {MenuItem3, &TForm_rk_chart1::MenuItem3Click},
+        {ui.N1, &TForm_rk_chart1::N1Click},
+        {ui.COPY1, &TForm_rk_chart1::COPY1Click},
+        {ui.MenuItem1, &TForm_rk_chart1::MenuItem1Click},
+        {ui.COPY2, &TForm_rk_chart1::COPY2Click},
+        {ui.N5, &TForm_rk_chart1::N5Click},
+        {ui.N7, &TForm_rk_chart1::N7Click},
+        {ui.MenuItem2, &TForm_rk_chart1::MenuItem2Click},
+        {ui.COPY3, &TForm_rk_chart1::COPY3Click},
+        {ui.N4, &TForm_rk_chart1::N4Click},
+        {ui.N6, &TForm_rk_chart1::N6Click},
+        {ui.SelectAll1, &TForm_rk_chart1::SelectAll1Click},
+        {ui.COPY4, &TForm_rk_chart1::COPY4Click},
+        {ui.SelectAll2, &TForm_rk_chart1::SelectAll2Click},
+        {ui.MenuItem3, &TForm_rk_chart1::MenuItem3Click},
     };
     for (const auto& [item, handler] : items)
         connect(item, &QAction::triggered, this,
                 Guarded(dialogs, [this, handler = handler] { (this->*handler)(); }));
-    popupOn(Chart1, PopupMenu1);
-    popupOn(Chart3, PopupMenu2);
-    popupOn(Chart2, PopupMenu3);
-    popupOn(Memo1, PopupMenu4);
-    popupOn(Memo2, PopupMenu5);
-    Panel3->installEventFilter(this);
+    popupOn(ui.Chart1, ui.PopupMenu1);
+    popupOn(ui.Chart3, ui.PopupMenu2);
+    popupOn(ui.Chart2, ui.PopupMenu3);
+    popupOn(ui.Memo1, ui.PopupMenu4);
+    popupOn(ui.Memo2, ui.PopupMenu5);
+    ui.Panel3->installEventFilter(this);
     KeepEnterInBoxes(*this);
 }
 
 void TForm_rk_chart1::setLogo(const QPixmap& logo) {
-    Image1->setPixmap(logo);
+    ui.Image1->setPixmap(logo);
 }
 
 void TForm_rk_chart1::showEvent(QShowEvent* event) {
@@ -130,51 +130,51 @@ void TForm_rk_chart1::hideEvent(QHideEvent* event) {
 
 void TForm_rk_chart1::FormShow() {
     {
-        const QSignalBlocker first(DateTimePicker1);
-        const QSignalBlocker last(DateTimePicker2);
-        DateTimePicker1->setDate(QDate(2005, 1, 1));
-        DateTimePicker2->setDate(ToQDate(services_.clock.today()));
+        const QSignalBlocker first(ui.DateTimePicker1);
+        const QSignalBlocker last(ui.DateTimePicker2);
+        ui.DateTimePicker1->setDate(QDate(2005, 1, 1));
+        ui.DateTimePicker2->setDate(ToQDate(services_.clock.today()));
     }
     const LatestDrawLabels latest = LatestDrawLabelsOf(draws_);
-    Label10->setText(qs(latest.date));
-    Label7->setText(qs(latest.numbers));
+    ui.Label10->setText(qs(latest.date));
+    ui.Label7->setText(qs(latest.numbers));
     ResetArray();
     {
-        const QSignalBlocker query(cb_star234);
-        cb_star234->setChecked(false);
+        const QSignalBlocker query(ui.cb_star234);
+        ui.cb_star234->setChecked(false);
     }
     cb_star234Click();
     {
-        const QSignalBlocker first(cb_next[1]);
-        cb_next[1]->setChecked(true);
+        const QSignalBlocker first(ui.cb_next[1]);
+        ui.cb_next[1]->setChecked(true);
     }
-    cb_next01Click();
-    Panel4->setVisible(false);
-    Button1->setText(ShowDetails);
+    runSummary();
+    ui.Panel4->setVisible(false);
+    ui.Button1->setText(ShowDetails);
 }
 
 DragChartSettings TForm_rk_chart1::settings() const {
     DragChartSettings s;
-    s.from = FromQDate(DateTimePicker1->date());
-    s.to = FromQDate(DateTimePicker2->date());
-    s.modes = {cb_star1->isChecked(), cb_star2->isChecked(), cb_star3->isChecked()};
+    s.from = FromQDate(ui.DateTimePicker1->date());
+    s.to = FromQDate(ui.DateTimePicker2->date());
+    s.modes = {ui.cb_star1->isChecked(), ui.cb_star2->isChecked(), ui.cb_star3->isChecked()};
     for (int k = 1; k <= ChartDistances; ++k)
-        s.distances[static_cast<std::size_t>(k - 1)] = cb_next[k]->isChecked();
-    s.sort = cb_sort->isChecked();
+        s.distances[static_cast<std::size_t>(k - 1)] = ui.cb_next[k]->isChecked();
+    s.sort = ui.cb_sort->isChecked();
     s.balls = chart_balls_;
     return s;
 }
 
-void TForm_rk_chart1::cb_next01Click() {
+void TForm_rk_chart1::runSummary() {
     // In query mode the summary boxes only take effect at the next query.
-    if (cb_star234->isChecked())
+    if (ui.cb_star234->isChecked())
         return;
     showRun(RunDragSummary(draws_, settings()));
 }
 
 void TForm_rk_chart1::cb_spnoClick() {
     chart_balls_ = 5; // the special number is not part of this game: five balls either way
-    cb_next01Click();
+    runSummary();
 }
 
 void TForm_rk_chart1::ResetArray() {
@@ -186,27 +186,27 @@ void TForm_rk_chart1::ResetArray() {
 
 void TForm_rk_chart1::showRun(const DragChartRun& run) {
     run_ = run;
-    SetMemoLines(*Memo1, qsList(run.memo1));
-    SetMemoLines(*Memo2, qsList(run.memo2));
+    SetMemoLines(*ui.Memo1, qsList(run.memo1));
+    SetMemoLines(*ui.Memo2, qsList(run.memo2));
     if (run.titles)
         titles_ = *run.titles;
     if (run.drawsInRange)
-        Label5->setText(QString::number(*run.drawsInRange));
-    SetBarChart(*Chart1, Bars(qs(titles_.numbers), run.bars.numbers, {}));
-    SetBarChart(*Chart3, Bars(qs(titles_.tails), run.bars.tails, {QColor(0x00, 0x80, 0x00)}));
-    SetBarChart(*Chart2, Bars(qs(titles_.heads), run.bars.heads, {QColor(0xFF, 0x80, 0x00)}));
+        ui.Label5->setText(QString::number(*run.drawsInRange));
+    SetBarChart(*ui.Chart1, Bars(qs(titles_.numbers), run.bars.numbers, {}));
+    SetBarChart(*ui.Chart3, Bars(qs(titles_.tails), run.bars.tails, {QColor(0x00, 0x80, 0x00)}));
+    SetBarChart(*ui.Chart2, Bars(qs(titles_.heads), run.bars.heads, {QColor(0xFF, 0x80, 0x00)}));
 }
 
 // ---- queries ----
 
 void TForm_rk_chart1::cb_star234Click() {
-    const bool querying = cb_star234->isChecked();
-    for (QCheckBox* mode : {cb_star1, cb_star2, cb_star3})
+    const bool querying = ui.cb_star234->isChecked();
+    for (QCheckBox* mode : {ui.cb_star1, ui.cb_star2, ui.cb_star3})
         mode->setEnabled(!querying);
-    Panel3->setVisible(querying);
+    ui.Panel3->setVisible(querying);
     if (querying) {
-        Edit1->clear();
-        Edit1->setFocus();
+        ui.Edit1->clear();
+        ui.Edit1->setFocus();
     }
 }
 
@@ -219,14 +219,14 @@ void TForm_rk_chart1::runQuery(const DragChartQuery& query) {
 void TForm_rk_chart1::SpeedButton4Click() {
     DragChartQuery query;
     query.kind = DragChartQueryKind::Numbers;
-    query.text = ss(Edit1->text());
+    query.text = ss(ui.Edit1->text());
     runQuery(query);
 }
 
 void TForm_rk_chart1::SpeedButton3Click() {
     DragChartQuery query;
     query.kind = DragChartQueryKind::Tails;
-    query.text = ss(Edit1T->text());
+    query.text = ss(ui.Edit1T->text());
     runQuery(query);
 }
 
@@ -234,8 +234,8 @@ void TForm_rk_chart1::SpeedButton1Click() {
     DragChartQuery query;
     query.kind = DragChartQueryKind::PositionNumbers;
     for (int p = 1; p <= 7; ++p)
-        query.boxes[static_cast<std::size_t>(p - 1)] = ss(Editno[p]->text());
-    query.drawnOrder = RBL->isChecked();
+        query.boxes[static_cast<std::size_t>(p - 1)] = ss(ui.Editno[p]->text());
+    query.drawnOrder = ui.RBL->isChecked();
     runQuery(query);
 }
 
@@ -243,30 +243,30 @@ void TForm_rk_chart1::SpeedButton2Click() {
     DragChartQuery query;
     query.kind = DragChartQueryKind::PositionTails;
     for (int p = 1; p <= 7; ++p)
-        query.boxes[static_cast<std::size_t>(p - 1)] = ss(EditT[p]->text());
-    query.drawnOrder = RBLT->isChecked();
+        query.boxes[static_cast<std::size_t>(p - 1)] = ss(ui.EditT[p]->text());
+    query.drawnOrder = ui.RBLT->isChecked();
     runQuery(query);
 }
 
 // ---- details, charts and memos ----
 
 void TForm_rk_chart1::Button1Click() {
-    const bool show = Button1->text() == ShowDetails;
-    Panel4->setVisible(show);
-    Button1->setText(show ? HideDetails : ShowDetails);
+    const bool show = ui.Button1->text() == ShowDetails;
+    ui.Panel4->setVisible(show);
+    ui.Button1->setText(show ? HideDetails : ShowDetails);
 }
 
 void TForm_rk_chart1::N5Click() {
-    Panel4->setVisible(true);
+    ui.Panel4->setVisible(true);
 }
 void TForm_rk_chart1::N4Click() {
-    Panel4->setVisible(true);
+    ui.Panel4->setVisible(true);
 }
 void TForm_rk_chart1::N7Click() {
-    Panel4->setVisible(false);
+    ui.Panel4->setVisible(false);
 }
 void TForm_rk_chart1::N6Click() {
-    Panel4->setVisible(false);
+    ui.Panel4->setVisible(false);
 }
 
 void TForm_rk_chart1::saveChart(QChartView& chart) {
@@ -276,22 +276,22 @@ void TForm_rk_chart1::saveChart(QChartView& chart) {
 }
 
 void TForm_rk_chart1::N1Click() {
-    saveChart(*Chart1);
+    saveChart(*ui.Chart1);
 }
 void TForm_rk_chart1::MenuItem1Click() {
-    saveChart(*Chart3);
+    saveChart(*ui.Chart3);
 }
 void TForm_rk_chart1::MenuItem2Click() {
-    saveChart(*Chart2);
+    saveChart(*ui.Chart2);
 }
 void TForm_rk_chart1::COPY1Click() {
-    CopyChart(*Chart1, services_.clipboard);
+    CopyChart(*ui.Chart1, services_.clipboard);
 }
 void TForm_rk_chart1::COPY2Click() {
-    CopyChart(*Chart3, services_.clipboard);
+    CopyChart(*ui.Chart3, services_.clipboard);
 }
 void TForm_rk_chart1::COPY3Click() {
-    CopyChart(*Chart2, services_.clipboard);
+    CopyChart(*ui.Chart2, services_.clipboard);
 }
 
 // Copies what is selected, as a memo's copy command does: nothing selected leaves the clipboard.
@@ -304,16 +304,16 @@ void TForm_rk_chart1::copySelection(QPlainTextEdit& memo) {
 }
 
 void TForm_rk_chart1::SelectAll1Click() {
-    Memo1->selectAll();
+    ui.Memo1->selectAll();
 }
 void TForm_rk_chart1::COPY4Click() {
-    copySelection(*Memo1);
+    copySelection(*ui.Memo1);
 }
 void TForm_rk_chart1::SelectAll2Click() {
-    Memo2->selectAll();
+    ui.Memo2->selectAll();
 }
 void TForm_rk_chart1::MenuItem3Click() {
-    copySelection(*Memo2);
+    copySelection(*ui.Memo2);
 }
 
 void TForm_rk_chart1::Label6Click() {
@@ -327,29 +327,29 @@ void TForm_rk_chart1::Label11Click() {
 // ---- the query panel, docked or floating ----
 
 bool TForm_rk_chart1::queryPanelFloating() const {
-    return Panel3->isWindow();
+    return ui.Panel3->isWindow();
 }
 
 void TForm_rk_chart1::floatQueryPanel(const QPoint& globalTopLeft) {
     if (!queryPanelFloating()) {
-        Panel2->layout()->removeWidget(Panel3);
-        Panel3->setParent(this, Qt::Tool);
+        ui.Panel2->layout()->removeWidget(ui.Panel3);
+        ui.Panel3->setParent(this, Qt::Tool);
     }
-    Panel3->move(globalTopLeft);
-    Panel3->setVisible(cb_star234->isChecked());
+    ui.Panel3->move(globalTopLeft);
+    ui.Panel3->setVisible(ui.cb_star234->isChecked());
 }
 
 void TForm_rk_chart1::dockQueryPanel() {
     if (!queryPanelFloating())
         return;
-    Panel3->setParent(Panel2, Qt::Widget);
-    static_cast<QGridLayout*>(Panel2->layout())->addWidget(Panel3, 0, 0, Qt::AlignLeft | Qt::AlignTop);
-    Panel3->setVisible(cb_star234->isChecked());
-    Panel3->raise();
+    ui.Panel3->setParent(ui.Panel2, Qt::Widget);
+    static_cast<QGridLayout*>(ui.Panel2->layout())->addWidget(ui.Panel3, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    ui.Panel3->setVisible(ui.cb_star234->isChecked());
+    ui.Panel3->raise();
 }
 
 bool TForm_rk_chart1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Panel3 && queryPanelEvent(event))
+    if (watched == ui.Panel3 && queryPanelEvent(event))
         return true;
     return QDialog::eventFilter(watched, event);
 }
@@ -363,7 +363,7 @@ bool TForm_rk_chart1::queryPanelEvent(QEvent* event) {
         if (mouse->button() != Qt::LeftButton)
             return false;
         dragStart_ = mouse->globalPosition().toPoint();
-        dragOffset_ = dragStart_ - Panel3->mapToGlobal(QPoint(0, 0));
+        dragOffset_ = dragStart_ - ui.Panel3->mapToGlobal(QPoint(0, 0));
         dragging_ = false;
         return true;
     }
@@ -381,7 +381,7 @@ bool TForm_rk_chart1::queryPanelEvent(QEvent* event) {
     case QEvent::MouseButtonRelease: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint at = mouse->globalPosition().toPoint();
-        if (dragging_ && queryPanelFloating() && Chart3->rect().contains(Chart3->mapFromGlobal(at)))
+        if (dragging_ && queryPanelFloating() && ui.Chart3->rect().contains(ui.Chart3->mapFromGlobal(at)))
             dockQueryPanel();
         dragging_ = false;
         return true;
@@ -390,7 +390,7 @@ bool TForm_rk_chart1::queryPanelEvent(QEvent* event) {
         if (queryPanelFloating())
             dockQueryPanel();
         else
-            floatQueryPanel(Panel3->mapToGlobal(QPoint(0, 0)) + QPoint(24, 24));
+            floatQueryPanel(ui.Panel3->mapToGlobal(QPoint(0, 0)) + QPoint(24, 24));
         return true;
     case QEvent::Close:
         if (queryPanelFloating()) {

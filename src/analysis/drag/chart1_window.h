@@ -17,39 +17,10 @@ class QPlainTextEdit;
 // What usually came one to twelve draws after draws like the newest ones: three bar charts of the
 // followers' numbers, tails and heads, with the matching draws and their followers in two memos;
 // or the same for numbers or tails the player types (the individual query).
-class TForm_rk_chart1 : public QDialog, public Chart1Form {
+class TForm_rk_chart1 : public QDialog {
     Q_OBJECT
 public:
     TForm_rk_chart1(const DrawTables& draws, Services& services, QWidget* parent = nullptr);
-
-    void FormShow();
-    // The summary run, bound to the mode, distance and sort boxes and both dates.
-    void cb_next01Click();
-    void cb_spnoClick();
-    void cb_star234Click();
-    // The query runs: numbers anywhere, tails anywhere, numbers at positions, tails at positions.
-    void SpeedButton4Click();
-    void SpeedButton3Click();
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-
-    void Button1Click();
-    void N5Click();
-    void N4Click();
-    void N7Click();
-    void N6Click();
-    void N1Click();
-    void MenuItem1Click();
-    void MenuItem2Click();
-    void COPY1Click();
-    void COPY2Click();
-    void COPY3Click();
-    void SelectAll1Click();
-    void COPY4Click();
-    void SelectAll2Click();
-    void MenuItem3Click();
-    void Label6Click();
-    void Label11Click();
 
     // The query panel leaves the tails chart as a small tool window and comes back.
     void floatQueryPanel(const QPoint& globalTopLeft);
@@ -69,6 +40,34 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FormShow();
+    // The summary run, bound to the mode, distance and sort boxes and both dates.
+    void runSummary();
+    void cb_spnoClick();      // "含特別號"
+    void cb_star234Click();   // "個別查詢"
+    void SpeedButton4Click(); // "開始查詢 不定位號碼查詢(獨二三星)"
+    void SpeedButton3Click(); // "開始查詢 不定位尾數查詢(1,2,3,4尾)"
+    void SpeedButton1Click(); // "開始查詢 定位號碼拖牌查詢"
+    void SpeedButton2Click(); // "開始查詢 定位尾數拖牌查詢"
+
+    void Button1Click();    // "顯示拖牌明細" / "隱藏拖牌明細"
+    void N5Click();         // tails chart: "顯示拖牌明細"
+    void N4Click();         // heads chart: "顯示合格期數明細"
+    void N7Click();         // tails chart: "隱藏拖牌明細"
+    void N6Click();         // heads chart: "隱藏合格期數明細"
+    void N1Click();         // numbers chart: "儲存圖片(BMP檔案)"
+    void MenuItem1Click();  // tails chart: "儲存圖片(BMP檔案)"
+    void MenuItem2Click();  // heads chart: "儲存圖片 (BMP檔案)"
+    void COPY1Click();      // numbers chart: "複製統計表 (COPY)"
+    void COPY2Click();      // tails chart: "複製 (COPY)"
+    void COPY3Click();      // heads chart: "複製 (COPY)"
+    void SelectAll1Click(); // Memo1: "全選 Select All"
+    void COPY4Click();      // Memo1: "複製 COPY"
+    void SelectAll2Click(); // Memo2: "全選 Select All"
+    void MenuItem3Click();  // Memo2: "複製 COPY"
+    void Label6Click();     // "說明"
+    void Label11Click();    // "個別查詢說明"
+
     void connectControls();
     void ResetArray();
     void runQuery(const DragChartQuery& query);
@@ -77,6 +76,7 @@ private:
     void copySelection(QPlainTextEdit& memo);
     bool queryPanelEvent(QEvent* event);
 
+    Chart1Form ui;
     const DrawTables& draws_;
     Services& services_;
     int chart_balls_ = 5;

@@ -5,18 +5,14 @@
 #include "analysis/drag/excel_guide_form.h"
 
 // How to open the saved drag grid in a spreadsheet program, in seven pictured steps.
-class TForm_img_excel : public QDialog, public ExcelGuideForm {
+class TForm_img_excel : public QDialog {
     Q_OBJECT
 public:
     explicit TForm_img_excel(QWidget* parent = nullptr);
 
-    // Shows the picture of step 1..7.
+private:
+    // The step captions "步驟一:開啟Excel" .. "步驟七:完成": each shows the picture of its step 1..7.
     void showStep(int step);
-    void Label1Click() { showStep(1); }
-    void Label2Click() { showStep(2); }
-    void Label3Click() { showStep(3); }
-    void Label4Click() { showStep(4); }
-    void Label5Click() { showStep(5); }
-    void Label6Click() { showStep(6); }
-    void Label7Click() { showStep(7); }
+
+    ExcelGuideForm ui;
 };

@@ -17,20 +17,20 @@
 TForm_rk_grid_sort::TForm_rk_grid_sort(const DrawTables& draws, const DragHandOver& drag, Services& services,
                                        QWidget* parent)
     : QDialog(parent), draws_(draws), drag_(drag), services_(services) {
-    setupUi(*this);
-    connect(N1, &QAction::triggered, this, Guarded(services_.dialogs, [this] { N1Click(); }));
+    ui.setupUi(*this);
+    connect(ui.N1, &QAction::triggered, this, Guarded(services_.dialogs, [this] { N1Click(); }));
 }
 
 void TForm_rk_grid_sort::show_grid_sort() {
     SortedDragGrid sorted = ::show_grid_sort(drag_, draws_.MaxNo);
-    sgmap->setTable(std::move(sorted.grid));
-    sgmap->SetColWidth(0, 80);
-    sgmap->SetColWidth(1, 56);
-    SetMemoLines(*Memo1, qsList(sorted.csvLines));
+    ui.sgmap->setTable(std::move(sorted.grid));
+    ui.sgmap->SetColWidth(0, 80);
+    ui.sgmap->SetColWidth(1, 56);
+    SetMemoLines(*ui.Memo1, qsList(sorted.csvLines));
 }
 
 void TForm_rk_grid_sort::N1Click() {
-    if (!SaveMemo(*Memo1, services_.dialogs, MemoSaveRequest(MemoFileKind::Text)))
+    if (!SaveMemo(*ui.Memo1, services_.dialogs, MemoSaveRequest(MemoFileKind::Text)))
         return;
     services_.dialogs.messageDialog(QStringLiteral("本圖表數據已儲存為文字檔"), DialogKind::Information,
                                     DialogButtons::Ok);

@@ -10,7 +10,7 @@ struct Services;
 
 // 版路拖牌排序顯示: a copy of the current drag grid with the numbers and tails most often marked
 // first. It keeps what it shows until the drag window fills it again.
-class TForm_rk_grid_sort : public QDialog, public GridSortForm {
+class TForm_rk_grid_sort : public QDialog {
     Q_OBJECT
 public:
     TForm_rk_grid_sort(const DrawTables& draws, const DragHandOver& drag, Services& services,
@@ -18,10 +18,11 @@ public:
 
     // Fills the grid and its CSV copy from the drag hand-over.
     void show_grid_sort();
-    // Saves the CSV copy as a text file.
-    void N1Click();
 
 private:
+    void N1Click(); // "將本圖表資料存成文字檔案"
+
+    GridSortForm ui;
     const DrawTables& draws_;
     const DragHandOver& drag_;
     Services& services_;

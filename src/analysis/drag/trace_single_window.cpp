@@ -1,5 +1,7 @@
 #include "analysis/drag/trace_single_window.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QHeaderView>
@@ -45,85 +47,78 @@ constexpr int CyclePage = 6;
 TForm_rk_trace_single::TForm_rk_trace_single(DrawTables& draws, WorkArea& work, DragHandOver& drag,
                                              Services& services, WindowLinks& links, QWidget* parent)
     : QDialog(parent), draws_(draws), work_(work), drag_(drag), services_(services), links_(links) {
-    setupUi(*this);
+    ui.setupUi(*this);
     setWindowState(Qt::WindowMaximized);
-    sgmap->horizontalHeader()->setMinimumSectionSize(16);
-    sgmap->horizontalHeader()->setDefaultSectionSize(24);
+    ui.sgmap->horizontalHeader()->setMinimumSectionSize(16);
+    ui.sgmap->horizontalHeader()->setDefaultSectionSize(24);
     connectControls();
 }
 
-void TForm_rk_trace_single::onUserChange(QComboBox* box, void (TForm_rk_trace_single::*handler)()) {
-    ConnectBox(*box, BoxReacts::OnChange, services_.dialogs, [this, handler] { (this->*handler)(); });
+void TForm_rk_trace_single::onUserChange(QComboBox* box, void (TForm_rk_trace_single::*work)()) {
+    ConnectBox(*box, BoxReacts::OnChange, services_.dialogs, [this, work] { (this->*work)(); });
 }
 
-void TForm_rk_trace_single::onClick(QObject* button, void (TForm_rk_trace_single::*handler)()) {
-    const auto run = Guarded(services_.dialogs, [this, handler] { (this->*handler)(); });
-    if (auto* tool = qobject_cast<QToolButton*>(button))
-        connect(tool, &QToolButton::clicked, this, run);
-    else if (auto* push = qobject_cast<QPushButton*>(button))
-        connect(push, &QPushButton::clicked, this, run);
+void TForm_rk_trace_single::onClick(QAbstractButton* button, std::function<void()> work) {
+    connect(button, &QAbstractButton::clicked, this, Guarded(services_.dialogs, std::move(work)));
 }
 
 void TForm_rk_trace_single::connectControls() {
     using W = TForm_rk_trace_single;
-    connect(PageControl1, &QTabWidget::currentChanged, this,
+    connect(ui.PageControl1, &QTabWidget::currentChanged, this,
             Guarded(services_.dialogs, [this] { PageControl1Change(); }));
+    // Every page's "上一期" and "下一期".
+    const auto steps = [this](QAbstractButton* back, QAbstractButton* on, void (W::*step)(int)) {
+        onClick(back, [this, step] { (this->*step)(-1); });
+        onClick(on, [this, step] { (this->*step)(1); });
+    };
 
-    onUserChange(cb_latest, &W::cb_latestChange);
-    onUserChange(cb_trno, &W::cb_trnoChange);
-    onClick(SpeedButton1, &W::SpeedButton1Click);
-    onClick(SpeedButton2, &W::SpeedButton2Click);
-    onClick(sbpin1, &W::sbpin1Click);
-    onUserChange(cbn1, &W::cbn1Change);
-    onClick(SpeedButton16, &W::SpeedButton16Click);
-    onClick(SpeedButton17, &W::SpeedButton17Click);
-    onClick(SpeedButton3, &W::SpeedButton3Click);
+    onUserChange(ui.cb_latest, &W::startSingle);
+    onUserChange(ui.cb_trno, &W::runSingleQuery);
+    steps(ui.SpeedButton1, ui.SpeedButton2, &W::stepSingle);
+    onClick(ui.sbpin1, [this] { sbpin1Click(); });
+    onUserChange(ui.cbn1, &W::cbn1Change);
+    steps(ui.SpeedButton16, ui.SpeedButton17, &W::stepPinned);
+    onClick(ui.SpeedButton3, [this] { SpeedButton3Click(); });
 
-    onUserChange(cb_latest2, &W::cb_latest2Change);
-    onUserChange(cb_tr22, &W::cb_tr22Change);
-    onClick(SpeedButton6, &W::SpeedButton6Click);
-    onClick(SpeedButton5, &W::SpeedButton5Click);
+    onUserChange(ui.cb_latest2, &W::startPair);
+    onUserChange(ui.cb_tr22, &W::runPairQuery);
+    steps(ui.SpeedButton6, ui.SpeedButton5, &W::stepPair);
 
-    onUserChange(cb_latest2_3, &W::cb_latest2_3Change);
-    onUserChange(cb_tr22_3, &W::cb_tr22_3Change);
-    onClick(SpeedButton4, &W::SpeedButton4Click);
-    onClick(SpeedButton7, &W::SpeedButton7Click);
+    onUserChange(ui.cb_latest2_3, &W::startTriple);
+    onUserChange(ui.cb_tr22_3, &W::runTripleQuery);
+    steps(ui.SpeedButton4, ui.SpeedButton7, &W::stepTriple);
 
-    onUserChange(cb_latest3, &W::cb_latest3Change);
-    onUserChange(cb_fix11, &W::cb_fix12Change);
-    onUserChange(cb_fix12, &W::cb_fix12Change);
-    onClick(SpeedButton9, &W::SpeedButton9Click);
-    onClick(SpeedButton8, &W::SpeedButton8Click);
+    onUserChange(ui.cb_latest3, &W::startSizePosition);
+    onUserChange(ui.cb_fix11, &W::runSizePositionQuery);
+    onUserChange(ui.cb_fix12, &W::runSizePositionQuery);
+    steps(ui.SpeedButton9, ui.SpeedButton8, &W::stepSizePosition);
 
-    onUserChange(cb_latest4, &W::cb_latest4Change);
-    onUserChange(cb_fix21, &W::cb_fix22Change);
-    onUserChange(cb_fix22, &W::cb_fix22Change);
-    onClick(SpeedButton12, &W::SpeedButton12Click);
-    onClick(SpeedButton11, &W::SpeedButton11Click);
+    onUserChange(ui.cb_latest4, &W::startBallPosition);
+    onUserChange(ui.cb_fix21, &W::runBallPositionQuery);
+    onUserChange(ui.cb_fix22, &W::runBallPositionQuery);
+    steps(ui.SpeedButton12, ui.SpeedButton11, &W::stepBallPosition);
 
-    for (QComboBox* box : {cb_add1, cb_add2, cb_add3, cb_add4})
-        onUserChange(box, &W::cb_add4Change);
-    onClick(SpeedButton14, &W::SpeedButton14Click);
-    onClick(SpeedButton13, &W::SpeedButton13Click);
+    for (QComboBox* box : {ui.cb_add1, ui.cb_add2, ui.cb_add3, ui.cb_add4})
+        onUserChange(box, &W::startAdd);
+    steps(ui.SpeedButton14, ui.SpeedButton13, &W::stepAdd);
 
-    onUserChange(cb_latest_ck, &W::cb_latest_ckChange);
-    onUserChange(cb_ck, &W::cb_ckChange);
-    onClick(SpeedButton18, &W::SpeedButton18Click);
-    onClick(SpeedButton19, &W::SpeedButton19Click);
+    onUserChange(ui.cb_latest_ck, &W::startCycle);
+    onUserChange(ui.cb_ck, &W::startCycle);
+    steps(ui.SpeedButton18, ui.SpeedButton19, &W::stepCycle);
 
-    for (std::size_t i = 0; i < twoOfButtons.size(); ++i) {
-        onClick(twoOfButtons[i], &W::Button1Click);
-        onClick(threeOfButtons[i], &W::Button2Click);
-        onClick(gridSortButtons[i], &W::btn_grid_sortClick);
-        connect(closeButtons[i], &QPushButton::clicked, this, &QDialog::close);
+    for (std::size_t i = 0; i < ui.twoOfButtons.size(); ++i) {
+        onClick(ui.twoOfButtons[i], [this] { openTwoOf(); });
+        onClick(ui.threeOfButtons[i], [this] { openThreeOf(); });
+        onClick(ui.gridSortButtons[i], [this] { openSortedGrid(); });
+        connect(ui.closeButtons[i], &QPushButton::clicked, this, &QDialog::close);
     }
 
-    connect(N1, &QAction::triggered, this, Guarded(services_.dialogs, [this] { N1Click(); }));
+    connect(ui.N1, &QAction::triggered, this, Guarded(services_.dialogs, [this] { N1Click(); }));
     // 版路定義 here has never had an action behind it.
-    N2->setEnabled(false);
-    connect(N3, &QAction::triggered, this, Guarded(services_.dialogs, [this] { N3Click(); }));
-    connect(N4, &QAction::triggered, this, Guarded(services_.dialogs, [this] { N4Click(); }));
-    connect(Excel1, &QAction::triggered, this, Guarded(services_.dialogs, [this] { Excel1Click(); }));
+    ui.N2->setEnabled(false);
+    connect(ui.N3, &QAction::triggered, this, Guarded(services_.dialogs, [this] { N3Click(); }));
+    connect(ui.N4, &QAction::triggered, this, Guarded(services_.dialogs, [this] { N4Click(); }));
+    connect(ui.Excel1, &QAction::triggered, this, Guarded(services_.dialogs, [this] { Excel1Click(); }));
     KeepEnterInBoxes(*this);
 }
 
@@ -144,7 +139,7 @@ void TForm_rk_trace_single::FormShow() {
     std::vector<std::string> numbers;
     for (int n = 1; n <= draws_.MaxNo; ++n)
         numbers.push_back(NumText(n));
-    for (QComboBox* box : {cb_trno, cb_tr22, cbn1, cb_ck})
+    for (QComboBox* box : {ui.cb_trno, ui.cb_tr22, ui.cbn1, ui.cb_ck})
         refill(*box, numbers, text(box));
 
     SplitDrawLines(draws_, work_);
@@ -152,49 +147,50 @@ void TForm_rk_trace_single::FormShow() {
     // Every period box starts at the newest draw; page 0's period change runs its first query.
     const std::vector<std::string> periods = RecentPeriods(draws_);
     const std::string newest = PeriodText(draws_, draws_.DrawCount);
-    for (QComboBox* box : {cb_latest, cb_latest2, cb_latest2_3, cb_latest3, cb_latest4, cb_latest_ck})
+    for (QComboBox* box :
+         {ui.cb_latest, ui.cb_latest2, ui.cb_latest2_3, ui.cb_latest3, ui.cb_latest4, ui.cb_latest_ck})
         refill(*box, periods, newest);
     showPage(0);
 }
 
 void TForm_rk_trace_single::showPage(int index) {
     {
-        const QSignalBlocker quiet(PageControl1);
-        PageControl1->setCurrentIndex(index);
+        const QSignalBlocker quiet(ui.PageControl1);
+        ui.PageControl1->setCurrentIndex(index);
     }
     PageControl1Change();
 }
 
 void TForm_rk_trace_single::PageControl1Change() {
     chk_highlight();
-    switch (PageControl1->currentIndex()) {
+    switch (ui.PageControl1->currentIndex()) {
     case 0:
         SingleOffset = 0;
-        cb_latestChange();
+        startSingle();
         break;
     case 1:
         PairOffset = 0;
-        cb_latest2Change();
+        startPair();
         break;
     case 2:
         TripleOffset = 0;
-        cb_latest2_3Change();
+        startTriple();
         break;
     case 3:
         SizePosOffset = 0;
-        cb_latest3Change();
+        startSizePosition();
         break;
     case 4:
         DrawPosOffset = 0;
-        cb_latest4Change();
+        startBallPosition();
         break;
     case 5:
         AddOffset = 0;
-        cb_add4Change();
+        startAdd();
         break;
     case CyclePage:
         CycleOffset = 0;
-        cb_ckChange();
+        startCycle();
         break;
     default:
         break;
@@ -202,7 +198,7 @@ void TForm_rk_trace_single::PageControl1Change() {
 }
 
 void TForm_rk_trace_single::chk_highlight() {
-    QTabBar* tabs = PageControl1->tabBar();
+    QTabBar* tabs = ui.PageControl1->tabBar();
     for (int i = 0; i < tabs->count(); ++i)
         tabs->setTabTextColor(i, i == tabs->currentIndex() ? QColor(Qt::red)
                                                            : palette().color(QPalette::WindowText));
@@ -212,40 +208,40 @@ void TForm_rk_trace_single::chk_highlight() {
 
 void TForm_rk_trace_single::showRows(std::vector<int> rows, DragMark mark, const std::string& cutText,
                                      void (TForm_rk_trace_single::*labels)()) {
-    PublishDragQuery(drag_, draws_, rows, mark, cutText, PageControl1->currentIndex() == CyclePage);
+    PublishDragQuery(drag_, draws_, rows, mark, cutText, ui.PageControl1->currentIndex() == CyclePage);
     TraceRows = std::move(rows);
     (this->*labels)();
-    sgmap->setTable(drag_.Grid);
-    sgmap->SetColWidth(0, 80);
-    sgmap->SetColWidth(1, 56);
-    SetMemoLines(*Memo1, qsList(drag_.GridCsvLines));
+    ui.sgmap->setTable(drag_.Grid);
+    ui.sgmap->SetColWidth(0, 80);
+    ui.sgmap->SetColWidth(1, 56);
+    SetMemoLines(*ui.Memo1, qsList(drag_.GridCsvLines));
 }
 
 void TForm_rk_trace_single::show_single(const std::string& number, int offset) {
     std::vector<int> rows = SingleTargets(draws_, BaseDraws, number, offset);
     SingleRowCount = static_cast<int>(rows.size());
-    showRows(std::move(rows), DragMark::Dot, text(cb_latest), &TForm_rk_trace_single::show_lbtridx);
+    showRows(std::move(rows), DragMark::Dot, text(ui.cb_latest), &TForm_rk_trace_single::show_lbtridx);
 }
 
 void TForm_rk_trace_single::show_two(const std::string& a, const std::string& b, int offset) {
-    showRows(PairTargets(draws_, a, b, offset), DragMark::Dot, text(cb_latest2),
+    showRows(PairTargets(draws_, a, b, offset), DragMark::Dot, text(ui.cb_latest2),
              &TForm_rk_trace_single::show_lbtridx2);
 }
 
 void TForm_rk_trace_single::show_two_3(const std::string& a, const std::string& b, const std::string& c,
                                        int offset) {
-    showRows(TripleTargets(draws_, a, b, c, offset), DragMark::Dot, text(cb_latest2_3),
+    showRows(TripleTargets(draws_, a, b, c, offset), DragMark::Dot, text(ui.cb_latest2_3),
              &TForm_rk_trace_single::show_lbtridx2_3);
 }
 
 void TForm_rk_trace_single::show_fix1(int position, int offset, const std::string& number) {
-    showRows(SizePositionTargets(draws_, position, number, offset), DragMark::Dot, text(cb_latest3),
+    showRows(SizePositionTargets(draws_, position, number, offset), DragMark::Dot, text(ui.cb_latest3),
              &TForm_rk_trace_single::show_lbtridx_fix1);
 }
 
 void TForm_rk_trace_single::show_fix2(int position, int offset, const std::string& number) {
-    showRows(BallPositionTargets(draws_, position, number, offset), DragMark::BallPosition, text(cb_latest4),
-             &TForm_rk_trace_single::show_lbtridx_fix2);
+    showRows(BallPositionTargets(draws_, position, number, offset), DragMark::BallPosition,
+             text(ui.cb_latest4), &TForm_rk_trace_single::show_lbtridx_fix2);
 }
 
 void TForm_rk_trace_single::show_add(int a, int b, int sign, int k, int offset) {
@@ -264,40 +260,42 @@ void TForm_rk_trace_single::show_circle(const std::string& periodText, int cycle
 // ---- labels ----
 
 void TForm_rk_trace_single::show_lbtridx() {
-    lbtridx->setText(qs(OffsetLabel(SingleOffset)));
-    lbtridx_n1->setText(qs(OffsetLabel(PinOffset)));
-    lbn1->setText(lbtridx->text() + QStringLiteral(" ") + qs(PeriodText(draws_, ChosenDraw + SingleOffset)));
-    drag_.RuleTitle = ChoiceTitle(text(cb_trno), text(lbtridx));
+    ui.lbtridx->setText(qs(OffsetLabel(SingleOffset)));
+    ui.lbtridx_n1->setText(qs(OffsetLabel(PinOffset)));
+    ui.lbn1->setText(ui.lbtridx->text() + QStringLiteral(" ") +
+                     qs(PeriodText(draws_, ChosenDraw + SingleOffset)));
+    drag_.RuleTitle = ChoiceTitle(text(ui.cb_trno), text(ui.lbtridx));
 }
 
 void TForm_rk_trace_single::show_lbtridx2() {
-    lbtridx2->setText(qs(OffsetLabel(PairOffset)));
-    drag_.RuleTitle = ChoiceTitle(text(cb_tr22), text(lbtridx2));
+    ui.lbtridx2->setText(qs(OffsetLabel(PairOffset)));
+    drag_.RuleTitle = ChoiceTitle(text(ui.cb_tr22), text(ui.lbtridx2));
 }
 
 void TForm_rk_trace_single::show_lbtridx2_3() {
-    lbtridx2_3->setText(qs(OffsetLabel(TripleOffset)));
-    drag_.RuleTitle = ChoiceTitle(text(cb_tr22_3), text(lbtridx2_3));
+    ui.lbtridx2_3->setText(qs(OffsetLabel(TripleOffset)));
+    drag_.RuleTitle = ChoiceTitle(text(ui.cb_tr22_3), text(ui.lbtridx2_3));
 }
 
 void TForm_rk_trace_single::show_lbtridx_fix1() {
-    lbtridx_fix1->setText(qs(OffsetLabel(SizePosOffset)));
-    drag_.RuleTitle = SizePositionTitle(text(cb_fix11), text(cb_fix12), text(lbtridx_fix1));
+    ui.lbtridx_fix1->setText(qs(OffsetLabel(SizePosOffset)));
+    drag_.RuleTitle = SizePositionTitle(text(ui.cb_fix11), text(ui.cb_fix12), text(ui.lbtridx_fix1));
 }
 
 void TForm_rk_trace_single::show_lbtridx_fix2() {
-    lbtridx_fix2->setText(qs(OffsetLabel(DrawPosOffset)));
-    drag_.RuleTitle = BallPositionTitle(text(cb_fix21), text(cb_fix22), text(lbtridx_fix2));
+    ui.lbtridx_fix2->setText(qs(OffsetLabel(DrawPosOffset)));
+    drag_.RuleTitle = BallPositionTitle(text(ui.cb_fix21), text(ui.cb_fix22), text(ui.lbtridx_fix2));
 }
 
 void TForm_rk_trace_single::show_lbtridx_add() {
-    lbtridx_add->setText(qs(OffsetLabel(AddOffset)));
-    drag_.RuleTitle = AddTitle(text(cb_add1), text(cb_add2), text(cb_add3), text(cb_add4), text(lbtridx_add));
+    ui.lbtridx_add->setText(qs(OffsetLabel(AddOffset)));
+    drag_.RuleTitle = AddTitle(text(ui.cb_add1), text(ui.cb_add2), text(ui.cb_add3), text(ui.cb_add4),
+                               text(ui.lbtridx_add));
 }
 
 void TForm_rk_trace_single::show_lbtridx_ck() {
-    lbtridx_ck->setText(qs(OffsetLabel(CycleOffset)));
-    drag_.RuleTitle = CycleTitle(text(cb_latest_ck), text(cb_ck), text(lbtridx_ck));
+    ui.lbtridx_ck->setText(qs(OffsetLabel(CycleOffset)));
+    drag_.RuleTitle = CycleTitle(text(ui.cb_latest_ck), text(ui.cb_ck), text(ui.lbtridx_ck));
 }
 
 // ---- helpers ----
@@ -326,9 +324,9 @@ bool TForm_rk_trace_single::readPosition(const QComboBox& box, int& position) {
 }
 
 void TForm_rk_trace_single::unpin() {
-    sbpin1->setText(QStringLiteral("固定"));
-    Panel7->setVisible(false);
-    Panel1->setEnabled(true);
+    ui.sbpin1->setText(QStringLiteral("固定"));
+    ui.Panel7->setVisible(false);
+    ui.Panel1->setEnabled(true);
 }
 
 void TForm_rk_trace_single::allBaseDraws() {

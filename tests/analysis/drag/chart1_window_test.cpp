@@ -3,16 +3,12 @@
 #include <QBarCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QCheckBox>
-#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QImage>
 #include <QImageReader>
-#include <QLabel>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -55,7 +51,7 @@ protected:
                 return static_cast<int>(categories->count());
         return -1;
     }
-    bool panelShown(const char* name) { return Find<QWidget>(w(), name).isVisible(); }
+    bool panelShown(const char* name) { return Visible(w(), name); }
 
     void mouse(QWidget& target, QEvent::Type type, const QPoint& local, Qt::MouseButtons buttons) {
         QMouseEvent event(type, QPointF(local), QPointF(target.mapToGlobal(local)), Qt::LeftButton, buttons,
@@ -68,8 +64,8 @@ protected:
 
 TEST_F(Chart1WindowTest, OpeningSummarisesWhatFollowedTheNewestDraw) {
     open();
-    EXPECT_EQ(Find<QDateEdit>(w(), "DateTimePicker1").date(), QDate(2005, 1, 1));
-    EXPECT_EQ(Find<QDateEdit>(w(), "DateTimePicker2").date(), QDate(2026, 12, 7));
+    EXPECT_EQ(PickedDate(w(), "DateTimePicker1"), QDate(2005, 1, 1));
+    EXPECT_EQ(PickedDate(w(), "DateTimePicker2"), QDate(2026, 12, 7));
     EXPECT_EQ(Label(w(), "Label10"), QStringLiteral("2021/01/06"));
     EXPECT_EQ(Label(w(), "Label7"), QStringLiteral("02,15,20,36,38"));
     EXPECT_EQ(Label(w(), "Label5"), QStringLiteral("6"));
@@ -107,8 +103,8 @@ TEST_F(Chart1WindowTest, EveryBoxAndDateRunsTheSummaryAgain) {
     // Reopening ticks distance 1 again and keeps the other boxes as they were left.
     w().close();
     w().show();
-    EXPECT_TRUE(Find<QCheckBox>(w(), "cb_next01").isChecked());
-    EXPECT_FALSE(Find<QCheckBox>(w(), "cb_star1").isChecked());
+    EXPECT_TRUE(Ticked(w(), "cb_next01"));
+    EXPECT_FALSE(Ticked(w(), "cb_star1"));
     EXPECT_EQ(Label(w(), "Label5"), QStringLiteral("6"));
 }
 
@@ -116,7 +112,7 @@ TEST_F(Chart1WindowTest, QueriesRunFromTheirButtonsAndSayWhenNothingFollowed) {
     open();
     Click(w(), "cb_star234");
     EXPECT_TRUE(panelShown("Panel3"));
-    EXPECT_FALSE(Find<QCheckBox>(w(), "cb_star1").isEnabled());
+    EXPECT_FALSE(Enabled(w(), "cb_star1"));
     const QStringList summary = memo1();
     Click(w(), "cb_next03"); // in query mode the boxes wait for the next query
     EXPECT_EQ(memo1(), summary);
@@ -155,7 +151,7 @@ TEST_F(Chart1WindowTest, QueriesRunFromTheirButtonsAndSayWhenNothingFollowed) {
     const QStringList query = memo1();
     Click(w(), "cb_star234");
     EXPECT_FALSE(panelShown("Panel3"));
-    EXPECT_TRUE(Find<QCheckBox>(w(), "cb_star1").isEnabled());
+    EXPECT_TRUE(Enabled(w(), "cb_star1"));
     EXPECT_EQ(memo1(), query);
     Click(w(), "cb_next03");
     EXPECT_EQ(memo1(), summary);
@@ -165,7 +161,7 @@ TEST_F(Chart1WindowTest, QueriesRunFromTheirButtonsAndSayWhenNothingFollowed) {
     EXPECT_TRUE(Text(w(), "Edit1").isEmpty());
     w().close();
     w().show();
-    EXPECT_FALSE(Find<QCheckBox>(w(), "cb_star234").isChecked());
+    EXPECT_FALSE(Ticked(w(), "cb_star234"));
     EXPECT_FALSE(panelShown("Panel3"));
 }
 
@@ -280,9 +276,9 @@ TEST_F(Chart1WindowTest, OpensFromTheDragMenuWithTheGameLogo) {
     EXPECT_TRUE(platform.shower.modalShown.contains(QStringLiteral("Form_rk_chart1")));
     TForm_rk_chart1& chart = *app->windows().Form_rk_chart1;
     EXPECT_EQ(Label(chart, "Label7"), QStringLiteral("02,15,20,36,38"));
-    EXPECT_EQ(chart.Image1->pixmap().cacheKey(), main.currentLogo().cacheKey());
+    EXPECT_EQ(Picture(chart, "Image1").cacheKey(), main.currentLogo().cacheKey());
     QPixmap other(10, 10);
     other.fill(Qt::green);
     emit main.logoChanged(other);
-    EXPECT_EQ(chart.Image1->pixmap().toImage(), other.toImage());
+    EXPECT_EQ(Picture(chart, "Image1").toImage(), other.toImage());
 }

@@ -1,8 +1,6 @@
 // The drag family opened as the user opens it: from the main window's menu, then from the drag window.
 #include <QAction>
-#include <QComboBox>
 #include <QMenu>
-#include <QTabWidget>
 #include <gtest/gtest.h>
 
 #include "analysis/drag/excel_guide_window.h"
@@ -11,7 +9,6 @@
 #include "analysis/drag/twoforone_window.h"
 #include "analysis/paths/no_analysis_window.h"
 #include "drawhistory/app_test_fixture.h"
-#include "platform/string_grid.h"
 #include "support/ui_driver.h"
 
 namespace {
@@ -67,7 +64,7 @@ TEST_F(DragAppTest, TheDragWindowOpensItsReaders) {
 
     Click(drag(), "btn_grid_sort");
     EXPECT_TRUE(platform.shower.modelessShown.contains(QStringLiteral("Form_rk_grid_sort")));
-    EXPECT_EQ(windows().Form_rk_grid_sort->sgmap->RowCount(), rows + 13);
+    EXPECT_EQ(RowCount(*windows().Form_rk_grid_sort, "sgmap"), rows + 13);
 
     whenShown<QDialog>(QStringLiteral("Form_rk_rule_define"), [](QDialog&) {});
     whenShown<TForm_rk_no_analysis>(QStringLiteral("Form_rk_no_analysis"), [&](TForm_rk_no_analysis& w) {

@@ -1,6 +1,4 @@
 // The windows that show the drag grid from another angle: two-of, three-of, sorted grid, guide.
-#include <QComboBox>
-#include <QLabel>
 #include <gtest/gtest.h>
 
 #include "analysis/drag/drag_grid.h"
@@ -10,7 +8,6 @@
 #include "analysis/drag/twoforone_window.h"
 #include "common/text_file.h"
 #include "drag_history.h"
-#include "platform/string_grid.h"
 #include "support/window_fixture.h"
 
 namespace {
@@ -34,12 +31,12 @@ TEST_F(DragReaderTest, TwoOfListsTheBestPairsAndShowsTheChosenColumns) {
     TForm_rk_twoforone w(tables.draws, tables.drag, services);
     w.get_twoforone();
     platform.shower.showModal(w);
-    EXPECT_EQ(w.ComboBox1->count(), 100);
+    EXPECT_EQ(Items(w, "ComboBox1").size(), 100);
     EXPECT_EQ(Text(w, "ComboBox1"), QStringLiteral("07.12")); // both in every row, most marks
     EXPECT_EQ(Label(w, "Label2"), QStringLiteral("拖牌總期數 3"));
     EXPECT_EQ(Label(w, "Label3"), QStringLiteral("二中一期數 3"));
     EXPECT_EQ(Label(w, "Label4"), QStringLiteral("開出號碼數 6"));
-    EXPECT_EQ(w.sg1->RowCount(), 3 + 13);
+    EXPECT_EQ(RowCount(w, "sg1"), 3 + 13);
     EXPECT_EQ(GridRow(w, "sg1", 0), (QStringList{"日     期", " 期  數", "07", "12"}));
     EXPECT_EQ(GridRow(w, "sg1", 3 + 3)[2], QStringLiteral("3")); // statistic rows come along
 
@@ -65,7 +62,7 @@ TEST_F(DragReaderTest, ThreeOfWithNothingAboveThirtyPercentShowsNothing) {
     PublishDragQuery(tables.drag, tables.draws, {}, DragMark::Dot, "999999", false);
     w.get_threeforone();
     platform.shower.showModal(w);
-    EXPECT_EQ(w.ComboBox1->count(), 0);
+    EXPECT_EQ(Items(w, "ComboBox1").size(), 0);
     EXPECT_EQ(Text(w, "ComboBox1"), QString());
     EXPECT_EQ(GridRow(w, "sg1", 0), (QStringList{"日     期", " 期  數", "", "", ""}));
     EXPECT_EQ(Label(w, "Label2"), QStringLiteral("拖牌總期數 0"));
@@ -78,8 +75,8 @@ TEST_F(DragReaderTest, SortedGridShowsTheRankedColumnsAndSavesThem) {
     TForm_rk_grid_sort w(tables.draws, tables.drag, services);
     w.show_grid_sort();
     platform.shower.showModeless(w);
-    EXPECT_EQ(w.sgmap->ColCount(), 62);
     const QStringList heading = GridRow(w, "sgmap", 0);
+    EXPECT_EQ(heading.size(), 62);
     EXPECT_EQ(heading.mid(2, 3), (QStringList{"12", "07", "32"}));
     EXPECT_EQ(heading[TailColumn(39, 0)], QStringLiteral("２")); // tails by their totals: 2 (5 marks), 7 (3)
     EXPECT_EQ(heading[TailColumn(39, 1)], QStringLiteral("７"));
@@ -96,12 +93,12 @@ TEST_F(DragReaderTest, SortedGridShowsTheRankedColumnsAndSavesThem) {
 TEST_F(DragReaderTest, GuideStepsSwapThePicture) {
     TForm_img_excel w;
     platform.shower.showModeless(w);
-    const auto shown = [&w] { return w.img[0]->pixmap().toImage(); };
-    EXPECT_EQ(shown(), w.img[1]->pixmap().toImage());
+    const auto picture = [&w](const char* name) { return Picture(w, name).toImage(); };
+    EXPECT_EQ(picture("img0"), picture("img1"));
     Click(w, "Label5");
-    EXPECT_EQ(shown(), w.img[5]->pixmap().toImage());
-    EXPECT_NE(shown(), w.img[1]->pixmap().toImage());
+    EXPECT_EQ(picture("img0"), picture("img5"));
+    EXPECT_NE(picture("img0"), picture("img1"));
     EXPECT_EQ(Label(w, "Label5"), QStringLiteral("步驟五:勾選\"逗點\"->下一步"));
     Click(w, "Label1");
-    EXPECT_EQ(shown(), w.img[1]->pixmap().toImage());
+    EXPECT_EQ(picture("img0"), picture("img1"));
 }

@@ -1,15 +1,11 @@
 #include "analysis/drag/trace_single_window.h"
 
-#include <QComboBox>
-#include <QFrame>
-#include <QTabWidget>
 #include <gtest/gtest.h>
 
 #include "analysis/drag/drag_queries.h"
 #include "analysis/paths/path_rules_check.h"
 #include "common/text_file.h"
 #include "drag_history.h"
-#include "platform/string_grid.h"
 #include "support/window_fixture.h"
 
 namespace {
@@ -33,7 +29,14 @@ protected:
     }
     // The grid shows the hand-over, and the hidden memo its CSV copy.
     void expectGridHandedOver() {
-        EXPECT_EQ(w().sgmap->table(), drag().Grid);
+        const TextTable& grid = drag().Grid;
+        ASSERT_EQ(RowCount(w(), "sgmap"), grid.rowCount());
+        for (int r = 0; r < grid.rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < grid.columnCount(); ++c)
+                cells << QString::fromStdString(grid.cell(c, r));
+            EXPECT_EQ(GridRow(w(), "sgmap", r), cells) << r;
+        }
         EXPECT_EQ(MemoLines(w(), "Memo1").size(), static_cast<qsizetype>(drag().GridCsvLines.size()));
     }
 
@@ -51,7 +54,7 @@ TEST_F(DragWindowTest, ShowingStartsAtTheNewestDrawOnPageZero) {
     open(Seven);
     EXPECT_EQ(CurrentPage(w(), "PageControl1"), QStringLiteral("TabSheet1"));
     EXPECT_EQ(Text(w(), "cb_latest"), QStringLiteral("000007"));
-    EXPECT_EQ(w().cb_latest->count(), 7);
+    EXPECT_EQ(Items(w(), "cb_latest").size(), 7);
     EXPECT_EQ(Text(w(), "cb_trno"), QStringLiteral("05"));
     EXPECT_EQ(Label(w(), "lbtridx"), QStringLiteral("下 1 期"));
     EXPECT_EQ(shownDraws(), (QStringList{"000002", "000004", "000005", "000007"}));
@@ -76,7 +79,7 @@ TEST_F(DragWindowTest, PeriodStepsAndANewPeriod) {
     EXPECT_EQ(Label(w(), "lbtridx"), QStringLiteral("本期"));
     EXPECT_EQ(shownDraws(), (QStringList{"000001", "000003", "000004", "000006", "000007"}));
     EXPECT_EQ(Text(w(), "cbn1"), QStringLiteral("05")); // the numbers of the draw the rows point to
-    EXPECT_EQ(w().cbn1->count(), 5);
+    EXPECT_EQ(Items(w(), "cbn1").size(), 5);
     EXPECT_EQ(Label(w(), "lbn1"), QStringLiteral("本期 000007"));
     Click(w(), "SpeedButton2");
     Click(w(), "SpeedButton2");
@@ -98,9 +101,9 @@ TEST_F(DragWindowTest, PinningSearchesOnlyThePinnedRows) {
     open(Seven);
     Click(w(), "sbpin1");
     EXPECT_EQ(Text(w(), "sbpin1"), QStringLiteral("已固定"));
-    EXPECT_FALSE(w().Panel1->isEnabled());
-    EXPECT_TRUE(w().Panel7->isVisibleTo(&w()));
-    EXPECT_EQ(w().BaseDraws, (std::vector<int>{2, 4, 5, 7}));
+    EXPECT_FALSE(Enabled(w(), "Panel1"));
+    EXPECT_TRUE(Visible(w(), "Panel7"));
+    EXPECT_EQ(w().baseDraws(), (std::vector<int>{2, 4, 5, 7}));
     Pick(w(), "cbn1", "05");
     EXPECT_EQ(shownDraws(), (QStringList{"000004", "000007"}));
     Click(w(), "SpeedButton17");
@@ -108,8 +111,8 @@ TEST_F(DragWindowTest, PinningSearchesOnlyThePinnedRows) {
     EXPECT_EQ(shownDraws(), (QStringList{"000005"}));
     Click(w(), "SpeedButton3");
     EXPECT_EQ(Text(w(), "sbpin1"), QStringLiteral("固定"));
-    EXPECT_TRUE(w().Panel1->isEnabled());
-    EXPECT_FALSE(w().Panel7->isVisibleTo(&w()));
+    EXPECT_TRUE(Enabled(w(), "Panel1"));
+    EXPECT_FALSE(Visible(w(), "Panel7"));
     EXPECT_EQ(shownDraws(), (QStringList{"000002", "000004", "000005", "000007"}));
 
     // Pinned with no rows: nothing until the pin ends; closing while pinned unpins the next showing.
@@ -214,7 +217,7 @@ TEST_F(DragWindowTest, ButtonsAndPopupItemsAskTheShell) {
     EXPECT_EQ(CurrentPage(w(), "PageControl1"), QStringLiteral("TabSheet3"));
     Click(w(), "N3");
     EXPECT_EQ(links.helpShown, QStringList{"help_single.txt"});
-    EXPECT_FALSE(w().N2->isEnabled());
+    EXPECT_FALSE(Enabled(w(), "N2"));
 }
 
 TEST_F(DragWindowTest, SavesTheGridAsCommaSeparatedText) {
@@ -234,11 +237,11 @@ TEST_F(DragWindowTest, SavesTheGridAsCommaSeparatedText) {
 TEST_F(DragWindowTest, NoDrawsLoadedShowsEmptyPages) {
     open({});
     EXPECT_EQ(Text(w(), "cb_latest"), QString());
-    EXPECT_EQ(w().cb_trno->count(), 5); // five empty entries: no draw to take numbers from
+    EXPECT_EQ(Items(w(), "cb_trno").size(), 5); // five empty entries: no draw to take numbers from
     for (int page = 0; page < DragPageCount; ++page) {
         w().showPage(page);
         EXPECT_EQ(drag().TraceRowCount, 0) << page;
-        EXPECT_EQ(w().sgmap->RowCount(), 13) << page;
+        EXPECT_EQ(RowCount(w(), "sgmap"), 13) << page;
     }
     EXPECT_TRUE(platform.dialogs.prompts.empty());
 }
