@@ -56,10 +56,12 @@ private:
 
     // Reads the port and the draw file, then greets the fixed peer.
     void like_onshow();
+    // Answers a line request from `address` with the frames of its lines.
     void ReadRequest(const QString& address, const QByteArray& text);
+    // Sends to `host` (an address or a name) at the remote port.
     void SendRequest(const QString& host, const QByteArray& text);
-    void sendHello();
-    void useFixedPeer();
+    void sendHello();    // the date and time to the host in the box
+    void useFixedPeer(); // this host as the one to send to
     void showStatus(const QString& text);
     void readPendingDatagrams();
     void logLine(const QString& line);
