@@ -125,7 +125,7 @@ void Flood(benchmark::State& run) {
             peer = std::make_unique<UdpEnd>("127.0.0.2");
             auto candidate = std::make_unique<TForm_dl_main>(
                 services, QHostAddress(QStringLiteral("127.0.0.1")), peer->port());
-            if (candidate->NMUDP1->state() == QAbstractSocket::BoundState)
+            if (candidate->listening())
                 window = std::move(candidate);
         }
         if (!window || !peer->ok()) {
@@ -198,7 +198,7 @@ void Flood(benchmark::State& run) {
         run.counters["requests_sent"] = requestsSent.load();
         run.counters["requests_answered"] = answered.load();
         QApplication::processEvents();
-        run.counters["log_lines"] = window->Memo1->blockCount();
+        run.counters["log_lines"] = window->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->blockCount();
     }
 }
 // The rate to hold, and four times that.

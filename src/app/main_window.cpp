@@ -28,7 +28,6 @@
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
 #include "platform/fonts.h"
-#include "platform/memo_lines.h"
 #include "platform/qt_text.h"
 #include "platform/report_form.h"
 #include "platform/report_preview.h"
@@ -316,9 +315,7 @@ void TForm_rk_main::show_memo(const QString& fileName) {
         services_.dialogs.showMessage(QStringLiteral("說明檔 ") + fileName + QStringLiteral(" 不存在"));
         return;
     }
-    TForm_rk_help& help = *windows_.Form_rk_help;
-    help.mm->clear();
-    SetMemoLines(*help.mm, qsList(ReadTextLines(ss(fileName))));
+    windows_.Form_rk_help->showLines(qsList(ReadTextLines(ss(fileName))));
     open(WindowId::Form_rk_help);
 }
 

@@ -1,8 +1,6 @@
 #include "drawhistory/date_select_window.h"
 
 #include <QDateEdit>
-#include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QShowEvent>
@@ -18,56 +16,20 @@
 #include "platform/error_handler.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_text.h"
-#include "platform/report_form.h"
 #include "platform/services.h"
-#include "platform/string_grid.h"
-#include "platform/widget_colours.h"
 #include "platform/window_links.h"
-
-namespace {} // namespace
 
 TForm_dateselect::TForm_dateselect(const DrawTables& draws, const TextTable& records, Services& services,
                                    WindowLinks& links, QWidget* parent)
     : QDialog(parent), draws_(draws), records_(records), services_(services), links_(links) {
-    setObjectName(QStringLiteral("Form_dateselect"));
-    setWindowTitle(QStringLiteral("列印日期區間選擇"));
-    resize(373, 120);
-    SetBackground(*this, QColor(0xC0, 0x00, 0x00), Qt::white);
-
-    auto* heading = new QLabel(QStringLiteral("列印區間"), this);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    DateTimePicker1 = MakeDatePicker(QStringLiteral("DateTimePicker1"), this);
-    DateTimePicker2 = MakeDatePicker(QStringLiteral("DateTimePicker2"), this);
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setReadOnly(true);
-    Edit1->setMaximumWidth(60);
-    SpeedButton1 = new QToolButton(this);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setText(QStringLiteral("列印"));
-    mm = new QPlainTextEdit(this);
-    mm->setObjectName(QStringLiteral("mm"));
-    mm->setVisible(false);
-
+    ui.setupUi(*this);
     Dialogs& dialogs = services_.dialogs;
-    connect(DateTimePicker1, &QDateEdit::dateChanged, this,
+    connect(ui.DateTimePicker1, &QDateEdit::dateChanged, this,
             Guarded(dialogs, [this] { DateTimePicker1Change(); }));
-    connect(DateTimePicker2, &QDateEdit::dateChanged, this,
+    connect(ui.DateTimePicker2, &QDateEdit::dateChanged, this,
             Guarded(dialogs, [this] { DateTimePicker1Change(); }));
-    connect(SpeedButton1, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton1Click(); }));
+    connect(ui.SpeedButton1, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton1Click(); }));
     KeepEnterInBoxes(*this);
-
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(heading, 0, 0, 1, 4);
-    layout->addWidget(new QLabel(QStringLiteral("自"), this), 1, 0);
-    layout->addWidget(DateTimePicker1, 1, 1);
-    layout->addWidget(new QLabel(QStringLiteral("到"), this), 1, 2);
-    layout->addWidget(DateTimePicker2, 1, 3);
-    layout->addWidget(new QLabel(QStringLiteral("期數"), this), 2, 0);
-    layout->addWidget(Edit1, 2, 1, Qt::AlignLeft);
-    layout->addWidget(SpeedButton1, 2, 3, Qt::AlignRight);
 }
 
 void TForm_dateselect::showEvent(QShowEvent* event) {
@@ -78,19 +40,19 @@ void TForm_dateselect::showEvent(QShowEvent* event) {
 
 void TForm_dateselect::FormShow() {
     const Date today = services_.clock.today();
-    const QSignalBlocker block1(DateTimePicker1);
-    const QSignalBlocker block2(DateTimePicker2);
-    DateTimePicker1->setDate(QDate(2002, 1, 22));
-    DateTimePicker2->setDate(ToQDate(today));
+    const QSignalBlocker block1(ui.DateTimePicker1);
+    const QSignalBlocker block2(ui.DateTimePicker2);
+    ui.DateTimePicker1->setDate(QDate(2002, 1, 22));
+    ui.DateTimePicker2->setDate(ToQDate(today));
     get_issue();
 }
 
 Date TForm_dateselect::fromDate() const {
-    return FromQDate(DateTimePicker1->date());
+    return FromQDate(ui.DateTimePicker1->date());
 }
 
 Date TForm_dateselect::toDate() const {
-    return FromQDate(DateTimePicker2->date());
+    return FromQDate(ui.DateTimePicker2->date());
 }
 
 void TForm_dateselect::DateTimePicker1Change() {
@@ -98,11 +60,11 @@ void TForm_dateselect::DateTimePicker1Change() {
 }
 
 void TForm_dateselect::get_issue() {
-    Edit1->setText(QString::number(CountDrawsInRange(draws_, fromDate(), toDate())));
+    ui.Edit1->setText(QString::number(CountDrawsInRange(draws_, fromDate(), toDate())));
 }
 
 void TForm_dateselect::SpeedButton1Click() {
-    mm->clear();
+    ui.mm->clear();
     links_.setReportFontSize(12);
     std::vector<RecordRow> rows;
     rows.reserve(static_cast<std::size_t>(records_.rowCount()));
@@ -113,6 +75,6 @@ void TForm_dateselect::SpeedButton1Click() {
         rows.push_back(std::move(cells));
     }
     const QStringList lines = qsList(DateRangePrintLines(rows, fromDate(), toDate()));
-    SetMemoLines(*mm, lines);
+    SetMemoLines(*ui.mm, lines);
     links_.show_memo_rpt(lines);
 }

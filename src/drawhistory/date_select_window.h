@@ -2,10 +2,8 @@
 
 #include <QDialog>
 
-class QDateEdit;
-class QLineEdit;
-class QPlainTextEdit;
-class QToolButton;
+#include "drawhistory/date_select_form.h"
+
 struct Date;
 struct Services;
 struct DrawTables;
@@ -19,24 +17,20 @@ public:
     TForm_dateselect(const DrawTables& draws, const TextTable& records, Services& services,
                      WindowLinks& links, QWidget* parent = nullptr);
 
-    void FormShow();
-    void DateTimePicker1Change();
-    void get_issue();
-    void SpeedButton1Click();
-
-    QDateEdit* DateTimePicker1;
-    QDateEdit* DateTimePicker2;
-    QLineEdit* Edit1;
-    QToolButton* SpeedButton1;
-    QPlainTextEdit* mm; // hidden: collects the lines to print
-
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void FormShow();              // on show: the whole history up to today
+    void DateTimePicker1Change(); // either end of the range changed
+    void SpeedButton1Click();     // "列印"
+
+    // Shows the count of draws in the range.
+    void get_issue();
     Date fromDate() const;
     Date toDate() const;
 
+    DateSelectForm ui;
     const DrawTables& draws_;
     const TextTable& records_; // the record viewer's grid as it shows it
     Services& services_;

@@ -1,11 +1,8 @@
 #include "drawhistory/download_window.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 
 #include "common/errors.h"
 #include "common/text_file.h"
@@ -16,53 +13,25 @@
 #include "platform/net.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
-#include "platform/widget_colours.h"
 #include "platform/window_links.h"
 
 TForm_Download_TxT_from_http::TForm_Download_TxT_from_http(const DrawTables& draws, Services& services,
                                                            WindowLinks& links,
                                                            const std::string& dataServerUrl, QWidget* parent)
     : QDialog(parent), draws_(draws), services_(services), links_(links), dataServerUrl_(dataServerUrl) {
-    setObjectName(QStringLiteral("Form_Download_TxT_from_http"));
-    setWindowTitle(QStringLiteral("下載開獎資料"));
-    resize(461, 222);
-    SetBackground(*this, Qt::white);
-
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/artwork/logo_tw539.jpg")));
-    Image1->setScaledContents(true);
-    Image1->setFixedSize(160, 120);
-    Label1 = new QLabel(QStringLiteral("開獎檔案"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    QFont bold = Label2->font();
-    bold.setBold(true);
-    bold.setPointSize(bold.pointSize() + 4);
-    Label2->setFont(bold);
-    Button1 = new QPushButton(QStringLiteral("開始下載"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Memo_txt = new QPlainTextEdit(this);
-    Memo_txt->setObjectName(QStringLiteral("Memo_txt"));
-    Memo_txt->setVisible(false);
+    ui.setupUi(*this);
     NMHTTP_DLTXT = new AsyncHttpGet(this);
     NMHTTP_DLTXT->setObjectName(QStringLiteral("NMHTTP_DLTXT"));
 
-    connect(Button1, &QPushButton::clicked, this, Guarded(services_.dialogs, [this] { Button1Click(); }));
+    connect(ui.Button1, &QPushButton::clicked, this, Guarded(services_.dialogs, [this] { Button1Click(); }));
     connect(NMHTTP_DLTXT, &AsyncHttpGet::finished, this, [this] { requestFinished(); });
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(Label1);
-    right->addWidget(Label2);
-    right->addStretch();
-    right->addWidget(Button1);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(Image1, 0, Qt::AlignTop);
-    layout->addLayout(right, 1);
 }
 
 TForm_Download_TxT_from_http::~TForm_Download_TxT_from_http() = default;
+
+bool TForm_Download_TxT_from_http::requestRunning() const {
+    return NMHTTP_DLTXT->running();
+}
 
 void TForm_Download_TxT_from_http::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -71,11 +40,11 @@ void TForm_Download_TxT_from_http::showEvent(QShowEvent* event) {
 }
 
 void TForm_Download_TxT_from_http::FormShow() {
-    Label2->setText(qs(draws_.DataFileName));
+    ui.Label2->setText(qs(draws_.DataFileName));
 }
 
 void TForm_Download_TxT_from_http::Button1Click() {
-    Button1->setEnabled(false);
+    ui.Button1->setEnabled(false);
     // The request runs on a worker thread; requestFinished picks up its answer.
     NMHTTP_DLTXT->start(DrawFileUrl(dataServerUrl_, draws_.DataFileName), requestTimeout_);
 }
@@ -151,5 +120,5 @@ void TForm_Download_TxT_from_http::done(int result) {
 void TForm_Download_TxT_from_http::FormClose() {
     NMHTTP_DLTXT->cancel(); // a request still running when the user closes is dropped
     RunGuarded(services_.dialogs, [this] { links_.rereadHistory(); });
-    Button1->setEnabled(true);
+    ui.Button1->setEnabled(true);
 }

@@ -4,10 +4,9 @@
 #include <chrono>
 #include <string>
 
+#include "drawhistory/download_form.h"
+
 class AsyncHttpGet;
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
 struct Services;
 struct DrawTables;
 class WindowLinks;
@@ -22,21 +21,10 @@ public:
                                  const std::string& dataServerUrl, QWidget* parent = nullptr);
     ~TForm_Download_TxT_from_http() override;
 
-    void FormShow();
-    void Button1Click();
-    // `lengthChecked`: the whole body arrived as long as the server said it was.
-    void NMHTTP_DLTXTSuccess(const std::string& body, bool lengthChecked = false);
-    void FormClose();
-
     // 20 s unless a test wants to wait less for a server that never answers.
     void setRequestTimeout(std::chrono::milliseconds timeout) { requestTimeout_ = timeout; }
-
-    QLabel* Image1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QPushButton* Button1;
-    QPlainTextEdit* Memo_txt; // hidden; the body is checked and stored without it
-    AsyncHttpGet* NMHTTP_DLTXT;
+    // Whether a download has been asked for and not yet answered or dropped.
+    bool requestRunning() const;
 
 signals:
     // The answer to "開始下載" has been dealt with (saved and reported, or reported as failed).
@@ -47,11 +35,19 @@ protected:
     void done(int result) override;
 
 private:
+    void FormShow();     // on show: the draw file's name
+    void Button1Click(); // "開始下載"
+    // The server's answer arrived whole. `lengthChecked`: as long as the server said it was.
+    void NMHTTP_DLTXTSuccess(const std::string& body, bool lengthChecked);
+    void FormClose(); // on closing: the history reread
+
     void requestFinished();
     void reportFailure();
     void refuse(const std::string& reason);
     bool replacesFewerDrawsAllowed(int downloadedDraws);
 
+    DownloadForm ui;
+    AsyncHttpGet* NMHTTP_DLTXT; // runs the request off the GUI thread
     const DrawTables& draws_;
     Services& services_;
     WindowLinks& links_;

@@ -2,10 +2,9 @@
 
 #include <QDialog>
 
-class QLabel;
+#include "drawhistory/draw_editor_form.h"
+
 class QPixmap;
-class QPlainTextEdit;
-class QPushButton;
 struct Services;
 struct DrawTables;
 class WindowLinks;
@@ -19,21 +18,15 @@ public:
 
     // Fills the labels, caption, logo and text for the current game's draw file.
     void loadDrawFile(const QPixmap& logo);
-    void Button1Click();
-    void FormClose();
-
-    QLabel* Image1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QPushButton* Button1;
-    QPlainTextEdit* Memo1;
 
 protected:
     void done(int result) override;
 
 private:
+    void Button1Click(); // "儲存"
+    void FormClose();    // on closing: the history reloaded
+
+    DrawEditorForm ui;
     const DrawTables& draws_;
     Services& services_;
     WindowLinks& links_;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
-class QPlainTextEdit;
-class QPushButton;
+#include "drawhistory/help_form.h"
 
 // The help viewer: a read-only memo over a close button.
 class TForm_rk_help : public QDialog {
@@ -11,6 +11,9 @@ class TForm_rk_help : public QDialog {
 public:
     explicit TForm_rk_help(QWidget* parent = nullptr);
 
-    QPlainTextEdit* mm;
-    QPushButton* BitBtn1;
+    // Replaces the text on show by these lines.
+    void showLines(const QStringList& lines);
+
+private:
+    HelpForm ui;
 };

@@ -1,8 +1,6 @@
 #include "drawhistory/line_sync_window.h"
 
 #include <QDateTime>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHostInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +11,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QUdpSocket>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "common/date.h"
@@ -24,7 +21,6 @@
 #include "platform/date_picker.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
-#include "platform/form_controls.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
@@ -66,54 +62,13 @@ QString LogText(const QByteArray& datagram) {
 TForm_dl_main::TForm_dl_main(Services& services, const QHostAddress& bindAddress, quint16 port,
                              QWidget* parent)
     : QDialog(parent), services_(services), remotePort_(port) {
-    setObjectName(QStringLiteral("Form_dl_main"));
-    setWindowTitle(QStringLiteral("Form_dl_main"));
-    resize(520, 420);
+    ui.setupUi(*this);
+    ui.Edit2->setText(QString::number(port));
+    ui.Memo1->setMaximumBlockCount(LogLineLimit);
 
-    edit_host = NewEdit("edit_host", QString(), this);
-    Edit2 = NewEdit("Edit2", QString::number(port), this);
-    Edit_send = NewEdit("Edit_send", QString(), this);
-    Edit4 = NewEdit("Edit4", QStringLiteral("3"), this);
-    Btn_send = NewButton("Btn_send", QStringLiteral("Send"), this);
-    Button2 = NewButton("Button2", QStringLiteral("Clear Memo"), this);
-    Button3 = NewButton("Button3", QStringLiteral("Button3"), this);
-    Memo1 = NewMemo("Memo1", this);
-    Memo1->setReadOnly(true);
-    Memo1->setMaximumBlockCount(LogLineLimit);
-    Memo2 = NewMemo("Memo2", this);
-    Memo2->hide();
-    Memo3 = NewMemo("Memo3", this);
-    Memo3->hide();
-    Label4 = NewLabel("Label4", QString(), this);
-    Label5 = NewLabel("Label5", QString(), this);
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-
-    auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(QStringLiteral("Host: "), this), 0, 0);
-    fields->addWidget(edit_host, 0, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Port: "), this), 1, 0);
-    fields->addWidget(Edit2, 1, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Text to Send: "), this), 2, 0);
-    fields->addWidget(Edit_send, 2, 1);
-    auto* buttons = new QHBoxLayout;
-    const QList<QWidget*> row{Btn_send, Button2, Button3, Edit4, Label4, Label5};
-    for (QWidget* widget : row)
-        buttons->addWidget(widget);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 0);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
-    layout->addWidget(Memo1, 1);
-    layout->addWidget(Memo2);
-    layout->addWidget(Memo3);
-    layout->addWidget(StatusBar1);
-
-    connect(Btn_send, &QPushButton::clicked, this, &TForm_dl_main::Btn_sendClick);
-    connect(Button2, &QPushButton::clicked, this, &TForm_dl_main::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm_dl_main::Button3Click);
+    connect(ui.Btn_send, &QPushButton::clicked, this, &TForm_dl_main::Btn_sendClick);
+    connect(ui.Button2, &QPushButton::clicked, this, &TForm_dl_main::Button2Click);
+    connect(ui.Button3, &QPushButton::clicked, this, &TForm_dl_main::Button3Click);
     KeepEnterInBoxes(*this);
 
     logTimer_ = new QTimer(this);
@@ -125,14 +80,14 @@ TForm_dl_main::TForm_dl_main(Services& services, const QHostAddress& bindAddress
     NMUDP1->setObjectName(QStringLiteral("NMUDP1"));
     connect(NMUDP1, &QUdpSocket::readyRead, this, &TForm_dl_main::readPendingDatagrams);
     connect(NMUDP1, &QUdpSocket::bytesWritten, this, &TForm_dl_main::NMUDP1DataSend);
-    connect(NMUDP1, &QUdpSocket::errorOccurred, this, [this] { NMUDP1Status(NMUDP1->errorString()); });
+    connect(NMUDP1, &QUdpSocket::errorOccurred, this, [this] { showStatus(NMUDP1->errorString()); });
     // Not shared: a second program (or test) on the same port must fail to bind rather than quietly
     // split the datagrams with us. A port that is taken leaves the program working, without answers.
     if (!NMUDP1->bind(bindAddress, port, QAbstractSocket::DontShareAddress))
-        NMUDP1Status(QStringLiteral("UDP %1:%2 not available: %3")
-                         .arg(bindAddress.toString())
-                         .arg(port)
-                         .arg(NMUDP1->errorString()));
+        showStatus(QStringLiteral("UDP %1:%2 not available: %3")
+                       .arg(bindAddress.toString())
+                       .arg(port)
+                       .arg(NMUDP1->errorString()));
     // Room for a flood's datagrams while the log is being drawn, so requests among them are not
     // dropped by the system (which may grant less).
     NMUDP1->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, ReceiveBufferBytes);
@@ -148,12 +103,23 @@ void TForm_dl_main::readPendingDatagrams() {
             NMUDP1StreamInvalid();
             return;
         }
-        NMUDP1DataReceived(datagram.data(), datagram.senderAddress(),
-                           static_cast<quint16>(datagram.senderPort()));
+        takeDatagram(datagram.data(), datagram.senderAddress());
     }
 }
 
-void TForm_dl_main::NMUDP1DataReceived(const QByteArray& text, const QHostAddress& sender, quint16) {
+bool TForm_dl_main::listening() const {
+    return NMUDP1->state() == QAbstractSocket::BoundState;
+}
+
+QHostAddress TForm_dl_main::listenAddress() const {
+    return NMUDP1->localAddress();
+}
+
+quint16 TForm_dl_main::listenPort() const {
+    return NMUDP1->localPort();
+}
+
+void TForm_dl_main::takeDatagram(const QByteArray& text, const QHostAddress& sender) {
     const QString address = sender.toString();
     logLine(address + QStringLiteral(": ") + LogText(text));
     if (IsLineRequest(Bytes(text)))
@@ -182,7 +148,7 @@ void TForm_dl_main::flushLog() {
     droppedLog_ += first;
     if (droppedLog_ > 0)
         shown.prepend(QStringLiteral("(%1 datagrams not shown)").arg(droppedLog_));
-    Memo1->appendPlainText(shown.join(QLatin1Char('\n')));
+    ui.Memo1->appendPlainText(shown.join(QLatin1Char('\n')));
     pendingLog_.clear();
     droppedLog_ = 0;
     sinceLogFlush_.restart();
@@ -229,25 +195,33 @@ QByteArray TForm_dl_main::helloFrame() const {
 }
 
 void TForm_dl_main::Btn_sendClick() {
-    SendRequest(edit_host->text(), helloFrame());
+    sendHello();
+}
+
+void TForm_dl_main::sendHello() {
+    SendRequest(ui.edit_host->text(), helloFrame());
 }
 
 void TForm_dl_main::Button2Click() {
     pendingLog_.clear();
     droppedLog_ = 0;
-    Memo1->clear();
+    ui.Memo1->clear();
 }
 
 void TForm_dl_main::Button3Click() {
-    edit_host->setText(PeerAddress);
+    useFixedPeer();
+}
+
+void TForm_dl_main::useFixedPeer() {
+    ui.edit_host->setText(PeerAddress);
 }
 
 void TForm_dl_main::NMUDP1DataSend() {
-    NMUDP1Status(QStringLiteral("Data Sent"));
+    showStatus(QStringLiteral("Data Sent"));
 }
 
-void TForm_dl_main::NMUDP1Status(const QString& text) {
-    StatusBar1->showMessage(text);
+void TForm_dl_main::showStatus(const QString& text) {
+    ui.StatusBar1->showMessage(text);
 }
 
 void TForm_dl_main::NMUDP1InvalidHost() {
@@ -269,25 +243,25 @@ void TForm_dl_main::FormShow() {
 }
 
 void TForm_dl_main::like_onshow() {
-    remoteHost_ = edit_host->text();
-    const int port = StrToInt(ss(Edit2->text()));
+    remoteHost_ = ui.edit_host->text();
+    const int port = StrToInt(ss(ui.Edit2->text()));
     if (port < 0 || port > 65535)
-        throw ConversionError("「" + ss(Edit2->text()) + "」不是有效的通訊埠號碼");
+        throw ConversionError("「" + ss(ui.Edit2->text()) + "」不是有效的通訊埠號碼");
     remotePort_ = static_cast<quint16>(port);
 
     const std::string fileName = "TW539.txt";
-    Memo3->clear();
+    ui.Memo3->clear();
     std::vector<std::string> saved;
     if (FileExists(fileName))
         saved = ReadTextLines(fileName);
     else
         WriteTextLines(fileName, saved);
-    SetMemoLines(*Memo3, qsList(saved));
+    SetMemoLines(*ui.Memo3, qsList(saved));
     savedLineCount_ = static_cast<int>(saved.size());
 
-    Label4->setText(QStringLiteral("workfile=") + QString::number(table_.lineCount));
-    Label5->setText(QStringLiteral("savefile=") + QString::number(savedLineCount_));
-    Edit4->setText(QString::number(savedLineCount_));
-    Button3Click();
-    Btn_sendClick();
+    ui.Label4->setText(QStringLiteral("workfile=") + QString::number(table_.lineCount));
+    ui.Label5->setText(QStringLiteral("savefile=") + QString::number(savedLineCount_));
+    ui.Edit4->setText(QString::number(savedLineCount_));
+    useFixedPeer();
+    sendHello();
 }

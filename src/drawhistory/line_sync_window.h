@@ -7,13 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "drawhistory/line_sync_form.h"
 #include "drawhistory/line_sync_protocol.h"
 
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QStatusBar;
 class QTimer;
 class QUdpSocket;
 struct Services;
@@ -39,44 +35,42 @@ public:
     TForm_dl_main(Services& services, const QHostAddress& bindAddress, quint16 port,
                   QWidget* parent = nullptr);
 
-    void NMUDP1DataReceived(const QByteArray& text, const QHostAddress& sender, quint16 senderPort);
-    void ReadRequest(const QString& address, const QByteArray& text);
-    void SendRequest(const QString& host, const QByteArray& text);
-    void Btn_sendClick();
-    void Button2Click();
-    void Button3Click();
-    void NMUDP1DataSend();
-    void NMUDP1Status(const QString& text);
-    void NMUDP1InvalidHost();
-    void NMUDP1StreamInvalid();
-    void FormShow();
-    void like_onshow();
-
-    QUdpSocket* NMUDP1;
-    QLineEdit* edit_host;
-    QLineEdit* Edit2;
-    QLineEdit* Edit_send;
-    QLineEdit* Edit4;
-    QPushButton* Btn_send;
-    QPushButton* Button2;
-    QPushButton* Button3;
-    QPlainTextEdit* Memo1;
-    QPlainTextEdit* Memo2;
-    QPlainTextEdit* Memo3;
-    QStatusBar* StatusBar1;
-    QLabel* Label4;
-    QLabel* Label5;
+    // Logs a datagram from `sender` and answers it when it is a line request.
+    void takeDatagram(const QByteArray& text, const QHostAddress& sender);
+    // Whether the socket holds its port; the address and port it listens on.
+    bool listening() const;
+    QHostAddress listenAddress() const;
+    quint16 listenPort() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void Btn_sendClick();       // "Send": the hello frame to the host in the box
+    void Button2Click();        // "Clear Memo"
+    void Button3Click();        // "Button3": the fixed peer into the host box
+    void NMUDP1DataSend();      // a datagram went out
+    void NMUDP1InvalidHost();   // the host to send to could not be found
+    void NMUDP1StreamInvalid(); // a datagram could not be read
+    void FormShow();            // on show: the draw file loaded, the fixed peer greeted
+
+    // Reads the port and the draw file, then greets the fixed peer.
+    void like_onshow();
+    // Answers a line request from `address` with the frames of its lines.
+    void ReadRequest(const QString& address, const QByteArray& text);
+    // Sends to `host` (an address or a name) at the remote port.
+    void SendRequest(const QString& host, const QByteArray& text);
+    void sendHello();    // the date and time to the host in the box
+    void useFixedPeer(); // this host as the one to send to
+    void showStatus(const QString& text);
     void readPendingDatagrams();
     void logLine(const QString& line);
     void flushLog();
     void sendTo(const QHostAddress& address, const QByteArray& text);
     QByteArray helloFrame() const;
 
+    LineSyncForm ui;
+    QUdpSocket* NMUDP1; // listens from creation to the end of the run
     Services& services_;
     QStringList pendingLog_;   // lines not yet in the log, the newest LogLineLimit
     qsizetype droppedLog_ = 0; // lines left out of the log since the last flush

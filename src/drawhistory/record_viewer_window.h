@@ -2,11 +2,8 @@
 
 #include <QDialog>
 
-class QAction;
-class QLabel;
-class QPushButton;
-class QToolButton;
-class StringGrid;
+#include "drawhistory/record_viewer_form.h"
+
 struct Services;
 struct DownloadSetting;
 struct DrawTables;
@@ -23,40 +20,30 @@ public:
                           const DownloadSetting& download, Services& services, WindowLinks& links,
                           QWidget* parent = nullptr);
 
-    void FormShow();
-    void SpeedButton3Click();
-    void SpeedButton12Click();
-    void BitBtn2Click();
-    void BitBtn3Click();
-    void SpeedButton13Click();
-    void SpeedButton10Click();
-    void FormClose();
-
     // "開獎資料共 n 期" from the loaded count.
     void showRecordCount();
     // Fills the grid from DrawLines in their current order.
     void showDrawLines();
-
-    StringGrid* sgl;
-    QAction* N1;
-    QToolButton* SpeedButton3;
-    QToolButton* SpeedButton12;
-    QToolButton* SpeedButton13;
-    QToolButton* SpeedButton10;
-    QLabel* lb_reclen;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
-    QPushButton* BitBtn3;
 
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
 private:
+    void FormShow();           // on show: the history newest first
+    void SpeedButton3Click();  // "順球順序"
+    void SpeedButton12Click(); // "落球大小"
+    void BitBtn2Click();       // "網路下載開獎資料"
+    void BitBtn3Click();       // "手動輸入開獎資料"
+    void SpeedButton13Click(); // "列印開獎資料", also the grid's popup item of that caption
+    void SpeedButton10Click(); // "?" (說明)
+    void FormClose();          // on closing: the full reload
+
     // Re-splits the tables in the grid's present order (newest first) and shows one number order.
     void showNumbers(bool ascending);
     void showRecords();
 
+    RecordViewerForm ui;
     DrawTables& draws_;
     WorkArea& work_;
     TextTable& records_; // what sgl shows; the date-range print reads it

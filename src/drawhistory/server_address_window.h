@@ -2,10 +2,8 @@
 
 #include <QDialog>
 
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
+#include "drawhistory/server_address_form.h"
+
 struct Services;
 struct DownloadSetting;
 
@@ -16,22 +14,16 @@ class TForm_rk_FtpServerIP : public QDialog {
 public:
     TForm_rk_FtpServerIP(DownloadSetting& download, Services& services, QWidget* parent = nullptr);
 
-    void FormShow();
-    void Button2Click();
-
-    QLabel* Label2;
-    QLineEdit* Edit1;
-    QLineEdit* Edit2;
-    QLineEdit* Edit3;
-    QLineEdit* Edit4;
-    QPushButton* Button2;
-    QPushButton* BitBtn1;
-    QPlainTextEdit* Memo1; // hidden: the address file's lines
-
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void FormShow();     // on show: the saved address
+    void Button2Click(); // "確定": saves the typed address
+
+    void showSavedAddress();
+
+    ServerAddressForm ui;
     DownloadSetting& download_;
     Services& services_;
 };

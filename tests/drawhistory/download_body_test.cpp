@@ -1,5 +1,3 @@
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 
 #include "drawhistory/app_test_fixture.h"
@@ -31,11 +29,11 @@ protected:
         whenShown<TForm_Download_TxT_from_http>(
             QStringLiteral("Form_Download_TxT_from_http"), [](TForm_Download_TxT_from_http& w) {
                 QSignalSpy handled(&w, &TForm_Download_TxT_from_http::downloadFinished);
-                w.Button1->click();
+                Click(w, "Button1");
                 ASSERT_TRUE(handled.wait(15000));
             });
         platform.shower.showModal(d);
-        EXPECT_TRUE(d.Memo_txt->toPlainText().isEmpty()); // the body never goes through a text box
+        EXPECT_TRUE(Text(d, "Memo_txt").isEmpty()); // the body never goes through a text box
         return platform.dialogs.texts();
     }
 };

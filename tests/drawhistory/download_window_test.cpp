@@ -227,7 +227,7 @@ TEST_F(DownloadTest, ClosingDuringARequestDropsItAndTheNextOneWorks) {
                                                 ASSERT_TRUE(asked.wait(10000));
                                             }); // the user closes it while the server is silent
     platform.shower.showModal(download());
-    EXPECT_FALSE(download().NMHTTP_DLTXT->running());
+    EXPECT_FALSE(download().requestRunning());
     EXPECT_TRUE(platform.dialogs.prompts.empty());
     EXPECT_EQ(state().draws.DrawCount, 1);
 

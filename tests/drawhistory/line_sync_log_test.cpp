@@ -1,9 +1,9 @@
-#include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "drawhistory/line_sync_window.h"
 #include "support/fake_platform.h"
+#include "support/ui_driver.h"
 
 namespace {
 
@@ -18,9 +18,9 @@ QByteArray Datagram(int size, char fill) {
     return datagram;
 }
 
-QStringList LogOnceFlushed(const QPlainTextEdit& memo) {
-    (void)QTest::qWaitFor([&] { return !memo.toPlainText().isEmpty(); }, 5000);
-    return memo.toPlainText().split(QLatin1Char('\n'));
+QStringList LogOnceFlushed(QWidget& window) {
+    (void)QTest::qWaitFor([&] { return !Text(window, "Memo1").isEmpty(); }, 5000);
+    return Text(window, "Memo1").split(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -30,17 +30,17 @@ TEST(LineSyncLog, LongOrBinaryDatagramsShowOneCutLineAndAFloodShowsItsNewestLine
     FakePlatform platform;
     Services services = platform.services();
     TForm_dl_main window(services, QHostAddress(QStringLiteral("127.0.0.1")), 0);
-    window.NMUDP1DataReceived(Datagram(1400, 'a'), Peer, 0);
-    QStringList log = LogOnceFlushed(*window.Memo1);
+    window.takeDatagram(Datagram(1400, 'a'), Peer);
+    QStringList log = LogOnceFlushed(window);
     ASSERT_EQ(log.size(), 1);
     const QString shown = QStringLiteral("a\uFFFDa\uFFFDa\uFFFD") + QString(194, QLatin1Char('a'));
     EXPECT_EQ(log[0], QStringLiteral("127.0.0.2: ") + shown + QStringLiteral("…(cut, 1400 bytes)"));
 
-    window.Button2Click();
+    Click(window, "Button2");
     const int flood = 1500;
     for (int i = 0; i < flood; ++i)
-        window.NMUDP1DataReceived(Datagram(1400, static_cast<char>('A' + i % 26)), Peer, 0);
-    log = LogOnceFlushed(*window.Memo1);
+        window.takeDatagram(Datagram(1400, static_cast<char>('A' + i % 26)), Peer);
+    log = LogOnceFlushed(window);
     qsizetype characters = 0;
     for (const QString& line : log)
         characters += line.size() + 1;

@@ -64,7 +64,7 @@ protected:
             ASSERT_TRUE(peer.bind(PeerAddress, 0, QAbstractSocket::DontShareAddress)) << "127.0.0.2 unusable";
             port = peer.localPort();
             auto candidate = std::make_unique<TForm_dl_main>(services, WindowAddress, port);
-            if (candidate->NMUDP1->state() == QAbstractSocket::BoundState)
+            if (candidate->listening())
                 window = std::move(candidate);
         }
         ASSERT_TRUE(window) << "no free port pair";
@@ -267,7 +267,7 @@ TEST_F(LineSyncWindowTest, ShowingLoadsTheDrawFileAndGreetsTheFixedPeer) {
 
 TEST_F(LineSyncWindowTest, PortInUseLeavesAQuietNoteInTheStatusBar) {
     TForm_dl_main second(services, WindowAddress, port);
-    EXPECT_NE(second.NMUDP1->state(), QAbstractSocket::BoundState);
+    EXPECT_FALSE(second.listening());
     EXPECT_TRUE(StatusMessage(second, "StatusBar1").contains(QString::number(port)));
     EXPECT_TRUE(platform.dialogs.prompts.empty());
     // The first window keeps every datagram: the port is not shared.
@@ -286,16 +286,15 @@ TEST(LineSyncStartUp, TwoProgramsOnOnePortBothStartWithoutMessages) {
     EXPECT_FALSE(a.isVisible());
     // Other test processes may hold the port for a while too, so either program may be the one
     // that got it; never both, and the one without it says so.
-    EXPECT_FALSE(a.NMUDP1->state() == QAbstractSocket::BoundState &&
-                 b.NMUDP1->state() == QAbstractSocket::BoundState);
+    EXPECT_FALSE(a.listening() && b.listening());
     for (TForm_dl_main* window : {&a, &b}) {
-        if (window->NMUDP1->state() != QAbstractSocket::BoundState) {
+        if (!window->listening()) {
             EXPECT_TRUE(StatusMessage(*window, "StatusBar1").contains(QStringLiteral("6767")));
         }
     }
-    if (a.NMUDP1->state() == QAbstractSocket::BoundState) {
-        EXPECT_EQ(a.NMUDP1->localAddress(), QHostAddress(QHostAddress::AnyIPv4));
-        EXPECT_EQ(a.NMUDP1->localPort(), 6767);
+    if (a.listening()) {
+        EXPECT_EQ(a.listenAddress(), QHostAddress(QHostAddress::AnyIPv4));
+        EXPECT_EQ(a.listenPort(), 6767);
     }
     EXPECT_TRUE(platform.dialogs.prompts.empty());
     EXPECT_TRUE(first.windows().Form_rk_main->isVisible());
