@@ -23,8 +23,8 @@ class WindowLinks;
 // paging, the threshold box, the order toggle, the memory file, the print and delete items, the
 // print hint, and the search run off the GUI thread with the window's inputs disabled until it ends,
 // followed by the result display. A member derives from it, builds its form (derived from
-// FormulaSearchForm, reached here as commonUi_) and adds its family: its reset, its search, and the display
-// of one key.
+// FormulaSearchForm, reached here as commonUi_) and adds its family: its reset, its search, and the
+// display of one key.
 class FormulaSearchWindow : public QDialog {
     Q_OBJECT
 public:
