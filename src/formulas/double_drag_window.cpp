@@ -35,22 +35,21 @@ void SetItems(QComboBox& box, const std::vector<std::string>& items, const std::
 
 DoubleDragWindow::DoubleDragWindow(DragFamily family, FormulaMember member, const DrawTables& draws,
                                    WorkArea& work, Services& services, WindowLinks& links, QWidget* parent)
-    : FormulaSearchWindow(std::move(member), form, draws, work, services, links, parent), family_(family) {
-    form.setupUi(*this, member_);
+    : FormulaSearchWindow(std::move(member), ui, draws, work, services, links, parent), family_(family) {
+    ui.setupUi(*this, member_);
     connectCommon();
     Dialogs& dialogs = services_.dialogs;
-    connect(form.SpeedButton4, &QToolButton::clicked, this,
-            Guarded(dialogs, [this] { SpeedButton4Click(); }));
-    connect(form.Button1, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button1Click(); }));
+    connect(ui.SpeedButton4, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton4Click(); }));
+    connect(ui.Button1, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button1Click(); }));
     // A box reacts to an item picked from its list, or to a text typed and confirmed (Enter or
     // leaving the box), so typing a date does not search at each key.
     auto onUserChange = [this, &dialogs](QComboBox* box, void (DoubleDragWindow::*handler)()) {
         ConnectBox(*box, BoxReacts::OnConfirm, dialogs, [this, handler] { (this->*handler)(); });
     };
-    onUserChange(form.cb_date, &DoubleDragWindow::cb_dateChange);
-    onUserChange(form.cb_d1, &DoubleDragWindow::cb_d1Change);
-    onUserChange(form.cb_d2, &DoubleDragWindow::cb_d2Change);
-    onUserChange(form.CB_xx, &DoubleDragWindow::CB_xxChange);
+    onUserChange(ui.cb_date, &DoubleDragWindow::cb_dateChange);
+    onUserChange(ui.cb_d1, &DoubleDragWindow::cb_d1Change);
+    onUserChange(ui.cb_d2, &DoubleDragWindow::cb_d2Change);
+    onUserChange(ui.CB_xx, &DoubleDragWindow::CB_xxChange);
 }
 
 void DoubleDragWindow::showEvent(QShowEvent* event) {
@@ -63,14 +62,14 @@ void DoubleDragWindow::FormShow() {
     showBaseDates();
     reset_table();
     // Checking "順球" runs the order toggle, and through it the base-date change.
-    if (!form.rb_ball_sort->isChecked())
-        form.rb_ball_sort->setChecked(true);
+    if (!ui.rb_ball_sort->isChecked())
+        ui.rb_ball_sort->setChecked(true);
     else
         cb_dateChange();
 }
 
 void DoubleDragWindow::cb_dateChange() {
-    const std::string date = ss(form.cb_date->currentText());
+    const std::string date = ss(ui.cb_date->currentText());
     const std::optional<BaseDateChoice> choice = ChooseBaseDate(draws_, work_, date);
     if (!choice) {
         if (!date.empty())
@@ -78,21 +77,21 @@ void DoubleDragWindow::cb_dateChange() {
         return;
     }
     base_offset = draws_.DrawCount - choice->baseDraw;
-    SetItems(*form.CB_xx, choice->xItems, choice->xItems.empty() ? std::string() : choice->xItems.front());
-    form.cb_prediction->setCurrentText(qs(choice->predictionText));
-    SetItems(*form.cb_d1, choice->d1Items, choice->d1Text);
+    SetItems(*ui.CB_xx, choice->xItems, choice->xItems.empty() ? std::string() : choice->xItems.front());
+    ui.cb_prediction->setCurrentText(qs(choice->predictionText));
+    SetItems(*ui.cb_d1, choice->d1Items, choice->d1Text);
     cb_d1Change();
-    SpeedButton4Click();
+    queryAndSearch();
 }
 
 void DoubleDragWindow::cb_d1Change() {
-    const QString text = form.cb_d1->currentText();
+    const QString text = ui.cb_d1->currentText();
     if (text.isEmpty())
         return;
     const int d1 = StrToInt(ss(text));
     if (!secondDrawDistanceUsable())
         return;
-    const std::string date = ss(form.cb_date->currentText());
+    const std::string date = ss(ui.cb_date->currentText());
     const std::optional<int> base = FindBaseDraw(draws_, date);
     if (!base) {
         if (!date.empty())
@@ -100,30 +99,34 @@ void DoubleDragWindow::cb_d1Change() {
         return;
     }
     const std::vector<std::string> items = SecondDrawItems(draws_, work_, *base, d1);
-    SetItems(*form.cb_d2, items, items.empty() ? std::string() : items.front());
+    SetItems(*ui.cb_d2, items, items.empty() ? std::string() : items.front());
 }
 
 void DoubleDragWindow::cb_d2Change() {
-    SpeedButton4Click();
+    queryAndSearch();
 }
 
 void DoubleDragWindow::CB_xxChange() {
-    SpeedButton4Click();
+    queryAndSearch();
 }
 
 void DoubleDragWindow::SpeedButton4Click() {
-    form.panel_print->setVisible(false);
+    queryAndSearch();
+}
+
+void DoubleDragWindow::queryAndSearch() {
+    ui.panel_print->setVisible(false);
     if (!secondDrawDistanceUsable())
         return;
     reset_table();
-    GetRightIssiue(form.CB_xx->currentText());
-    chk_6line(form.cb_base->currentText(), form.cb_prediction->currentText());
+    GetRightIssiue(ui.CB_xx->currentText());
+    chk_6line(ui.cb_base->currentText(), ui.cb_prediction->currentText());
 }
 
 bool DoubleDragWindow::secondDrawDistanceUsable() {
     // Y before X reads draws before the first one; refused before the picks or the choices of Y
     // change. A text that is no integer is left to the query's conversion error.
-    const std::optional<int> d1 = IntegerOf(ss(form.cb_d1->currentText()));
+    const std::optional<int> d1 = IntegerOf(ss(ui.cb_d1->currentText()));
     if (!d1 || *d1 >= 0)
         return true;
     showMessage(NegativeSecondDrawMessage(), DialogKind::Warning);
@@ -131,13 +134,13 @@ bool DoubleDragWindow::secondDrawDistanceUsable() {
 }
 
 void DoubleDragWindow::GetRightIssiue(const QString& x) {
-    for (QComboBox* box : {form.cb_d1, form.cb_d2})
+    for (QComboBox* box : {ui.cb_d1, ui.cb_d2})
         if (box->currentText().isEmpty())
             box->setCurrentText(QStringLiteral("00"));
-    const std::string d1Text = ss(form.cb_d1->currentText());
+    const std::string d1Text = ss(ui.cb_d1->currentText());
     const int d1 = StrToInt(d1Text);
-    const int n = StrToInt(ss(form.cb_prediction->currentText()));
-    query_ = PickQuery{ss(x), ss(form.cb_d2->currentText()), d1Text, d1, n};
+    const int n = StrToInt(ss(ui.cb_prediction->currentText()));
+    query_ = PickQuery{ss(x), ss(ui.cb_d2->currentText()), d1Text, d1, n};
     StorePicks(work_, FindPicks(draws_, work_, query_));
     ShowGetRight();
 }
@@ -149,15 +152,15 @@ void DoubleDragWindow::ShowGetRight() {
 void DoubleDragWindow::reset_table() {
     showGrid(EmptyDragGrid());
     rule_list.clear();
-    form.mm->clear();
+    ui.mm->clear();
 }
 
 void DoubleDragWindow::chk_6line(const QString& prefix, const QString& n) {
     const std::vector<int> picks = StoredPicks(work_);
     const DragSearchSetup setup =
-        PrepareDragSearch(ss(prefix), ss(n), ss(form.cb_lan->currentText()), static_cast<int>(picks.size()));
+        PrepareDragSearch(ss(prefix), ss(n), ss(ui.cb_lan->currentText()), static_cast<int>(picks.size()));
     if (setup.runLengthShown)
-        form.cb_lan->setCurrentText(QString::number(*setup.runLengthShown));
+        ui.cb_lan->setCurrentText(QString::number(*setup.runLengthShown));
     ShowGetRight();
     rule_count = 0;
     paging_.reset(0);
@@ -177,36 +180,39 @@ void DoubleDragWindow::show_6line(const std::string& key) {
     if (!parsed)
         return;
     keyOnShow_ = key;
-    TextTable grid = form.sgl->table();
+    TextTable grid = ui.sgl->table();
     ShowDragKey(grid, family_, draws_, work_, StoredPicks(work_), *parsed);
     showGrid(std::move(grid));
-    form.lb_rule->setText(qs(key));
+    ui.lb_rule->setText(qs(key));
     explain_6line(key);
 }
 
 void DoubleDragWindow::explain_6line(const std::string& key) {
-    form.mm->clear();
+    ui.mm->clear();
     const std::vector<int> picks = StoredPicks(work_);
-    const DragExplanation explanation =
-        ExplainDragKey(family_, form.sgl->table(), *ParseDragKey(family_, key),
-                       {draws_, work_, picks, query_, ball_mode_name});
-    form.plan->setText(qs(explanation.plan));
-    SetMemoLines(*form.mm, qsList(explanation.lines));
-    form.Button1->click();
-    form.mm->moveCursor(QTextCursor::Start); // the head lines in view, not the end of the detail
+    const DragExplanation explanation = ExplainDragKey(family_, ui.sgl->table(), *ParseDragKey(family_, key),
+                                                       {draws_, work_, picks, query_, ball_mode_name});
+    ui.plan->setText(qs(explanation.plan));
+    SetMemoLines(*ui.mm, qsList(explanation.lines));
+    appendRunDetail();
+    ui.mm->moveCursor(QTextCursor::Start); // the head lines in view, not the end of the detail
 }
 
 void DoubleDragWindow::Button1Click() {
+    appendRunDetail();
+}
+
+void DoubleDragWindow::appendRunDetail() {
     const std::optional<DragKey> key = ParseDragKey(family_, keyOnShow_);
     if (!key)
         return;
     const std::vector<int> picks = StoredPicks(work_);
     const std::vector<std::string> detail =
-        DragRunDetail(family_, form.sgl->table(), *key, {draws_, work_, picks, query_, ball_mode_name});
+        DragRunDetail(family_, ui.sgl->table(), *key, {draws_, work_, picks, query_, ball_mode_name});
     for (const std::string& line : detail)
-        form.mm->appendPlainText(qs(line));
+        ui.mm->appendPlainText(qs(line));
 }
 
 void DoubleDragWindow::reportNoResult() {
-    form.plan->setText(qs(std::string(DragNoResultPlan)));
+    ui.plan->setText(qs(std::string(DragNoResultPlan)));
 }

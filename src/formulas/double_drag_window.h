@@ -12,26 +12,6 @@
 // their run and prediction. The picks are kept in the shared RightIssue, filled before every read.
 class DoubleDragWindow : public FormulaSearchWindow {
     Q_OBJECT
-public:
-    // Each showing: the newest base date, "順球" checked, the query and the search.
-    void FormShow();
-    // The base-date change: X, n and d1 from the base draw, then the query and the search.
-    void cb_dateChange();
-    void cb_d1Change();
-    void cb_d2Change();
-    void CB_xxChange();
-    // "搜尋": the query, then the search.
-    void SpeedButton4Click();
-    void GetRightIssiue(const QString& x);
-    void ShowGetRight();
-    void reset_table();
-    void chk_6line(const QString& prefix, const QString& n);
-    void show_6line(const std::string& key);
-    void explain_6line(const std::string& key);
-    void Button1Click();
-
-    DoubleDragForm form;
-
 protected:
     DoubleDragWindow(DragFamily family, FormulaMember member, const DrawTables& draws, WorkArea& work,
                      Services& services, WindowLinks& links, QWidget* parent);
@@ -41,7 +21,29 @@ protected:
     void orderChanged() override { cb_dateChange(); }
     void showEvent(QShowEvent* event) override;
 
+    DoubleDragForm ui; // shared by the pair
+
 private:
+    // Each showing: the newest base date, "順球" checked, the query and the search.
+    void FormShow();
+    // The base-date box: X, n and d1 from the base draw, then the query and the search.
+    void cb_dateChange();
+    void cb_d1Change();       // the d1 box ("且下" d1 "期"): the choices of Y
+    void cb_d2Change();       // the Y box
+    void CB_xxChange();       // the X box
+    void SpeedButton4Click(); // "搜尋"
+    // The query, then the search.
+    void queryAndSearch();
+    void GetRightIssiue(const QString& x);
+    void ShowGetRight();
+    void reset_table();
+    void chk_6line(const QString& prefix, const QString& n);
+    void show_6line(const std::string& key);
+    void explain_6line(const std::string& key);
+    void Button1Click(); // hidden "版路說明"
+    // The run detail of the key on show, below its explanation in the memo.
+    void appendRunDetail();
+
     // False, after telling the user, when d1 is negative.
     bool secondDrawDistanceUsable();
 

@@ -29,7 +29,7 @@
 FormulaSearchWindow::FormulaSearchWindow(FormulaMember member, FormulaSearchForm& form,
                                          const DrawTables& draws, WorkArea& work, Services& services,
                                          WindowLinks& links, QWidget* parent)
-    : QDialog(parent), member_(std::move(member)), form_(form), draws_(draws), work_(work),
+    : QDialog(parent), member_(std::move(member)), commonUi_(form), draws_(draws), work_(work),
       services_(services), links_(links), worker_(*this) {
     rule_percent = PercentFromText(member_.thresholdText).percent;
     ball_mode_name = BallModeName(BallOrder::Drawn, member_.longBallNames);
@@ -43,25 +43,27 @@ FormulaSearchWindow::~FormulaSearchWindow() {
 
 void FormulaSearchWindow::connectCommon() {
     Dialogs& dialogs = services_.dialogs;
-    connect(form_.SpeedButton2, &QToolButton::clicked, this,
+    connect(commonUi_.SpeedButton2, &QToolButton::clicked, this,
             Guarded(dialogs, [this] { SpeedButton2Click(); }));
-    connect(form_.SpeedButton6, &QToolButton::clicked, this,
+    connect(commonUi_.SpeedButton6, &QToolButton::clicked, this,
             Guarded(dialogs, [this] { SpeedButton6Click(); }));
-    if (QComboBox* box = form_.cb_percent)
+    if (QComboBox* box = commonUi_.cb_percent)
         ConnectBox(*box, BoxReacts::OnChange, dialogs, [this] { cb_percentChange(); });
     if (member_.orderPositions > 0)
-        connect(form_.rb_ball_ori, &QRadioButton::toggled, this,
+        connect(commonUi_.rb_ball_ori, &QRadioButton::toggled, this,
                 Guarded(dialogs, [this] { rb_ball_sortClick(); }));
-    if (form_.printItem)
-        connect(form_.printItem, &QAction::triggered, this, Guarded(dialogs, [this] { printItemClick(); }));
-    if (form_.deleteItem)
-        connect(form_.deleteItem, &QAction::triggered, this, Guarded(dialogs, [this] { deleteItemClick(); }));
-    connect(form_.sgl, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        if (!form_.sglPopup->actions().isEmpty() && !searching())
-            form_.sglPopup->popup(form_.sgl->viewport()->mapToGlobal(at));
+    if (commonUi_.printItem)
+        connect(commonUi_.printItem, &QAction::triggered, this,
+                Guarded(dialogs, [this] { printItemClick(); }));
+    if (commonUi_.deleteItem)
+        connect(commonUi_.deleteItem, &QAction::triggered, this,
+                Guarded(dialogs, [this] { deleteItemClick(); }));
+    connect(commonUi_.sgl, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (!commonUi_.sglPopup->actions().isEmpty() && !searching())
+            commonUi_.sglPopup->popup(commonUi_.sgl->viewport()->mapToGlobal(at));
     });
-    form_.SpeedButton4->setMouseTracking(true);
-    form_.SpeedButton4->installEventFilter(this);
+    commonUi_.SpeedButton4->setMouseTracking(true);
+    commonUi_.SpeedButton4->installEventFilter(this);
     KeepEnterInBoxes(*this);
 }
 
@@ -80,30 +82,30 @@ void FormulaSearchWindow::SpeedButton6Click() {
 void FormulaSearchWindow::showPage() {
     if (paging_.count() == 0 || paging_.index() > static_cast<int>(rule_list.size()))
         return;
-    form_.lb_sortidx->setText(qs(IndexLabel(paging_.index())));
+    commonUi_.lb_sortidx->setText(qs(IndexLabel(paging_.index())));
     showKey(rule_list[static_cast<std::size_t>(paging_.index() - 1)]);
 }
 
 // ---- threshold, order, print, memory ----
 
 void FormulaSearchWindow::cb_percentChange() {
-    const PercentChoice choice = PercentFromText(ss(form_.cb_percent->currentText()));
+    const PercentChoice choice = PercentFromText(ss(commonUi_.cb_percent->currentText()));
     rule_percent = choice.percent;
     if (choice.corrected) {
-        const QSignalBlocker block(form_.cb_percent);
-        form_.cb_percent->setCurrentText(qs(std::string(FallbackPercentText)));
+        const QSignalBlocker block(commonUi_.cb_percent);
+        commonUi_.cb_percent->setCurrentText(qs(std::string(FallbackPercentText)));
     }
 }
 
 void FormulaSearchWindow::rb_ball_sortClick() {
-    const BallOrder order = form_.rb_ball_ori->isChecked() ? BallOrder::Drawn : BallOrder::Sorted;
+    const BallOrder order = commonUi_.rb_ball_ori->isChecked() ? BallOrder::Drawn : BallOrder::Sorted;
     ApplyBallOrder(draws_, work_, order, member_.orderPositions);
     ball_mode_name = BallModeName(order, member_.longBallNames);
     orderChanged();
 }
 
 void FormulaSearchWindow::printItemClick() {
-    links_.show_memo_rpt(MemoLines(*form_.mm));
+    links_.show_memo_rpt(MemoLines(*commonUi_.mm));
 }
 
 void FormulaSearchWindow::deleteItemClick() {
@@ -113,32 +115,32 @@ void FormulaSearchWindow::deleteItemClick() {
 }
 
 void FormulaSearchWindow::SpeedButton4MouseMove() {
-    form_.panel_print->setVisible(false);
+    commonUi_.panel_print->setVisible(false);
 }
 
 bool FormulaSearchWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == form_.SpeedButton4 &&
+    if (watched == commonUi_.SpeedButton4 &&
         (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove))
         SpeedButton4MouseMove();
     return QDialog::eventFilter(watched, event);
 }
 
 MemoryLines FormulaSearchWindow::memoryLines() const {
-    const QComboBox* threshold = form_.threshold();
-    return {ss(form_.cb_date->currentText()), ss(form_.cb_base->currentText()),
+    const QComboBox* threshold = commonUi_.threshold();
+    return {ss(commonUi_.cb_date->currentText()), ss(commonUi_.cb_base->currentText()),
             threshold ? ss(threshold->currentText()) : std::string(),
-            form_.rb_ball_ori->isChecked() ? "A" : "B"};
+            commonUi_.rb_ball_ori->isChecked() ? "A" : "B"};
 }
 
 void FormulaSearchWindow::restoreMemoryLines(const std::vector<std::string>& lines) {
     if (lines.size() > 1)
-        form_.cb_base->setCurrentText(qs(lines[1]));
-    if (lines.size() > 2 && form_.cb_percent) {
-        form_.cb_percent->setCurrentText(qs(lines[2]));
+        commonUi_.cb_base->setCurrentText(qs(lines[1]));
+    if (lines.size() > 2 && commonUi_.cb_percent) {
+        commonUi_.cb_percent->setCurrentText(qs(lines[2]));
         cb_percentChange();
     }
     if (lines.size() > 3) // checking the radio that is not checked runs the order toggle
-        (lines[3] == "A" ? form_.rb_ball_ori : form_.rb_ball_sort)->setChecked(true);
+        (lines[3] == "A" ? commonUi_.rb_ball_ori : commonUi_.rb_ball_sort)->setChecked(true);
 }
 
 void FormulaSearchWindow::showBaseDates() {
@@ -149,9 +151,9 @@ void FormulaSearchWindow::showBaseDates() {
         RunGuarded(services_.dialogs, [&] { remembered = ReadMemoryFile(memo_file_name); });
     const QString date =
         remembered && !remembered->empty() ? qs(remembered->front()) : qs(NewestDateText(draws_));
-    form_.cb_date->clear();
-    form_.cb_date->addItems(qsList(BaseDateItems(draws_)));
-    form_.cb_date->setCurrentText(date);
+    commonUi_.cb_date->clear();
+    commonUi_.cb_date->addItems(qsList(BaseDateItems(draws_)));
+    commonUi_.cb_date->setCurrentText(date);
     if (remembered)
         restoreMemoryLines(*remembered);
 }
@@ -179,9 +181,9 @@ bool FormulaSearchWindow::historyCoversSearch(int oldestDrawRead) {
 void FormulaSearchWindow::runSearch(Search search) {
     if (searching())
         return; // every input that starts a search is disabled meanwhile
-    form_.panel_print->setVisible(false);
+    commonUi_.panel_print->setVisible(false);
     if (member_.progressMax > 0)
-        form_.Pbar->setValue(0);
+        commonUi_.Pbar->setValue(0);
     setInputsEnabled(false);
     const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     worker_.run<std::vector<std::string>>(
@@ -195,7 +197,7 @@ void FormulaSearchWindow::runSearch(Search search) {
         },
         [this](int percent) {
             if (member_.progressMax > 0)
-                form_.Pbar->setValue(member_.progressMax * percent / 100);
+                commonUi_.Pbar->setValue(member_.progressMax * percent / 100);
         },
         [this](SteppedWorker::Outcome<std::vector<std::string>> outcome) {
             setInputsEnabled(true);
@@ -216,19 +218,19 @@ void FormulaSearchWindow::runSearch(Search search) {
 
 void FormulaSearchWindow::showResult(std::vector<std::string> keys) {
     if (member_.progressMax > 0)
-        form_.Pbar->setValue(member_.progressMax);
+        commonUi_.Pbar->setValue(member_.progressMax);
     SortKeys(keys, member_.sort);
     rule_list = std::move(keys);
     rule_count = static_cast<int>(rule_list.size());
     paging_.reset(rule_count);
-    form_.lb_tot->setText(qs(TotalLabel(rule_count)));
+    commonUi_.lb_tot->setText(qs(TotalLabel(rule_count)));
     const bool found = rule_count > 0;
-    form_.SpeedButton2->setEnabled(found);
-    form_.SpeedButton6->setEnabled(found);
+    commonUi_.SpeedButton2->setEnabled(found);
+    commonUi_.SpeedButton6->setEnabled(found);
     if (found) {
         showPage();
     } else {
-        form_.lb_sortidx->setText(qs(std::string(InitialIndexLabel))); // no key on show
+        commonUi_.lb_sortidx->setText(qs(std::string(InitialIndexLabel))); // no key on show
         reportNoResult();
     }
 }
@@ -238,15 +240,15 @@ void FormulaSearchWindow::reportNoResult() {
 }
 
 void FormulaSearchWindow::showGrid(TextTable table) {
-    form_.sgl->setTable(std::move(table));
+    commonUi_.sgl->setTable(std::move(table));
     // The widths are the least a column gets; a larger grid font widens it so no text is cut.
     for (std::size_t c = 0; c < member_.columnWidths.size(); ++c)
-        form_.sgl->SetColWidthAtLeast(static_cast<int>(c), member_.columnWidths[c]);
+        commonUi_.sgl->SetColWidthAtLeast(static_cast<int>(c), member_.columnWidths[c]);
 }
 
 void FormulaSearchWindow::setInputsEnabled(bool enabled) {
-    form_.Panel1->setEnabled(enabled);
-    form_.sgl->setEnabled(enabled);
+    commonUi_.Panel1->setEnabled(enabled);
+    commonUi_.sgl->setEnabled(enabled);
 }
 
 void FormulaSearchWindow::closeEvent(QCloseEvent* event) {

@@ -23,19 +23,12 @@ class WindowLinks;
 // paging, the threshold box, the order toggle, the memory file, the print and delete items, the
 // print hint, and the search run off the GUI thread with the window's inputs disabled until it ends,
 // followed by the result display. A member derives from it, builds its form (derived from
-// FormulaSearchForm) and adds its family: its reset, its search, and the display of one key.
+// FormulaSearchForm, reached here as commonUi_) and adds its family: its reset, its search, and the
+// display of one key.
 class FormulaSearchWindow : public QDialog {
     Q_OBJECT
 public:
     ~FormulaSearchWindow() override;
-
-    void SpeedButton2Click(); // "上一組"
-    void SpeedButton6Click(); // "下一組"
-    void cb_percentChange();
-    void rb_ball_sortClick(); // either order radio
-    void SpeedButton4MouseMove();
-    void printItemClick();  // popup "列印版路內容"
-    void deleteItemClick(); // popup "刪除基準日參數記憶"
 
     // A search is under way; the window's inputs are disabled until it ends.
     bool searching() const { return worker_.running(); }
@@ -91,7 +84,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     const FormulaMember member_;
-    FormulaSearchForm& form_;
+    FormulaSearchForm& commonUi_; // the shared part of the member's form
     const DrawTables& draws_;
     WorkArea& work_;
     Services& services_;
@@ -99,6 +92,14 @@ protected:
     RulePaging paging_;
 
 private:
+    void SpeedButton2Click();     // "上一組"
+    void SpeedButton6Click();     // "下一組"
+    void cb_percentChange();      // the threshold box
+    void rb_ball_sortClick();     // either order radio, "落球" or "順球"
+    void SpeedButton4MouseMove(); // the pointer over the start button hides the print hint
+    void printItemClick();        // popup "列印版路內容"
+    void deleteItemClick();       // popup "刪除基準日參數記憶"
+
     void showPage();
     void setInputsEnabled(bool enabled);
 

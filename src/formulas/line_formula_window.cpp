@@ -17,13 +17,12 @@
 
 TForm_rk_6line_line::TForm_rk_6line_line(const DrawTables& draws, WorkArea& work, Services& services,
                                          WindowLinks& links, QWidget* parent)
-    : FormulaSearchWindow(LineFormulaMember(), form, draws, work, services, links, parent) {
-    form.setupUi(*this, member_);
+    : FormulaSearchWindow(LineFormulaMember(), ui, draws, work, services, links, parent) {
+    ui.setupUi(*this, member_);
     connectCommon();
     Dialogs& dialogs = services_.dialogs;
-    connect(form.SpeedButton4, &QToolButton::clicked, this,
-            Guarded(dialogs, [this] { SpeedButton4Click(); }));
-    connect(form.cb_m, &QCheckBox::toggled, this, Guarded(dialogs, [this] { cb_mClick(); }));
+    connect(ui.SpeedButton4, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton4Click(); }));
+    connect(ui.cb_m, &QCheckBox::toggled, this, Guarded(dialogs, [this] { cb_mClick(); }));
 }
 
 void TForm_rk_6line_line::showEvent(QShowEvent* event) {
@@ -38,23 +37,23 @@ void TForm_rk_6line_line::FormShow() {
 }
 
 void TForm_rk_6line_line::cb_mClick() {
-    formula_sign = form.cb_m->isChecked() ? -1 : 1;
+    formula_sign = ui.cb_m->isChecked() ? -1 : 1;
 }
 
 void TForm_rk_6line_line::reset_table() {
     showGrid(LineInitialGrid(draws_, work_));
     rule_list.clear();
-    form.mm->clear();
+    ui.mm->clear();
 }
 
 void TForm_rk_6line_line::SpeedButton4Click() {
-    form.panel_print->setVisible(false);
+    ui.panel_print->setVisible(false);
     reset_table();
-    chk_6line(form.cb_base->currentText());
+    chk_6line(ui.cb_base->currentText());
 }
 
 void TForm_rk_6line_line::chk_6line(const QString& lookBack) {
-    const int base = BaseDrawOrNewest(draws_, ss(form.cb_date->currentText()));
+    const int base = BaseDrawOrNewest(draws_, ss(ui.cb_date->currentText()));
     base_offset = draws_.DrawCount - base;
     rule_count = 0;
     paging_.reset(0);
@@ -95,11 +94,11 @@ void TForm_rk_6line_line::reportNoResult() {
 void TForm_rk_6line_line::show_6line(const std::string& key) {
     LineDisplay shown = ShowLineKey(draws_, work_, draws_.DrawCount - base_offset, key, formula_sign);
     showGrid(std::move(shown.grid));
-    form.lb_rule->setText(qs(shown.formulaText));
+    ui.lb_rule->setText(qs(shown.formulaText));
 }
 
 void TForm_rk_6line_line::showallFormular() {
     listPending_ = false;
-    SetMemoLines(*form.mm, qsList(LineFormulaList(draws_, work_, rule_list, ball_mode_name,
-                                                  ss(form.cb_date->currentText()), formula_sign)));
+    SetMemoLines(*ui.mm, qsList(LineFormulaList(draws_, work_, rule_list, ball_mode_name,
+                                                ss(ui.cb_date->currentText()), formula_sign)));
 }

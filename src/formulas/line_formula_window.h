@@ -14,18 +14,8 @@ public:
     TForm_rk_6line_line(const DrawTables& draws, WorkArea& work, Services& services, WindowLinks& links,
                         QWidget* parent = nullptr);
 
-    void FormShow();
-    void SpeedButton4Click(); // "開始"
-    void cb_mClick();
-    void N3Click() { printItemClick(); }
-    void reset_table();
-    void chk_6line(const QString& lookBack);
-    void show_6line(const std::string& key);
-    void showallFormular();
-
-    int formula_sign = 1;
-
-    LineFormulaForm form;
+    // -1 while "第二計算公式" is ticked, else 1.
+    int formulaSign() const { return formula_sign; }
 
 protected:
     void showKey(const std::string& key) override;
@@ -33,5 +23,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void FormShow();
+    void SpeedButton4Click(); // "開始"
+    void cb_mClick();         // "第二計算公式"
+    void reset_table();
+    void chk_6line(const QString& lookBack);
+    void show_6line(const std::string& key);
+    void showallFormular();
+
+    LineFormulaForm ui;
+    int formula_sign = 1;
     bool listPending_ = false; // the memo list follows the result of the search under way
 };

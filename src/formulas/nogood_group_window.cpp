@@ -29,18 +29,17 @@ std::string CodeKey(int code) {
 
 TForm_rk_7star2_ng::TForm_rk_7star2_ng(const DrawTables& draws, WorkArea& work, Services& services,
                                        WindowLinks& links, QWidget* parent)
-    : FormulaSearchWindow(NogoodGroupMember(), form, draws, work, services, links, parent) {
-    form.setupUi(*this, member_);
+    : FormulaSearchWindow(NogoodGroupMember(), ui, draws, work, services, links, parent) {
+    ui.setupUi(*this, member_);
     connectCommon();
     Dialogs& dialogs = services_.dialogs;
-    connect(form.SpeedButton4, &QToolButton::clicked, this,
-            Guarded(dialogs, [this] { SpeedButton4Click(); }));
-    for (QRadioButton* radio : {form.rb3, form.rb4, form.rb5})
+    connect(ui.SpeedButton4, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton4Click(); }));
+    for (QRadioButton* radio : {ui.rb3, ui.rb4, ui.rb5})
         connect(radio, &QRadioButton::toggled, this, Guarded(dialogs, [this] { rb3Click(); }));
-    for (QRadioButton* radio : {form.rb_83, form.rb_84, form.rb_85})
+    for (QRadioButton* radio : {ui.rb_83, ui.rb_84, ui.rb_85})
         connect(radio, &QRadioButton::toggled, this, Guarded(dialogs, [this] { rb_83Click(); }));
     // A size picked from the list, or typed and confirmed: typing "12" does not stop at "1".
-    ConnectBox(*form.cb_nono, BoxReacts::OnConfirm, dialogs, [this] { cb_nonoChange(); });
+    ConnectBox(*ui.cb_nono, BoxReacts::OnConfirm, dialogs, [this] { cb_nonoChange(); });
 }
 
 void TForm_rk_7star2_ng::showEvent(QShowEvent* event) {
@@ -55,38 +54,38 @@ void TForm_rk_7star2_ng::FormShow() {
 }
 
 void TForm_rk_7star2_ng::rb3Click() {
-    settings_.maxHits = form.rb3->isChecked() ? 2 : form.rb4->isChecked() ? 1 : 0;
+    settings_.maxHits = ui.rb3->isChecked() ? 2 : ui.rb4->isChecked() ? 1 : 0;
 }
 
 void TForm_rk_7star2_ng::rb_83Click() {
-    settings_.passNeed = form.rb_83->isChecked() ? 5 : form.rb_84->isChecked() ? 6 : 7;
+    settings_.passNeed = ui.rb_83->isChecked() ? 5 : ui.rb_84->isChecked() ? 6 : 7;
 }
 
 void TForm_rk_7star2_ng::cb_nonoChange() {
-    const GroupSizeChoice choice = GroupSizeFromText(ss(form.cb_nono->currentText()));
+    const GroupSizeChoice choice = GroupSizeFromText(ss(ui.cb_nono->currentText()));
     settings_.groupSize = choice.size;
-    if (form.cb_nono->currentText() != qs(choice.text)) {
-        const QSignalBlocker block(form.cb_nono);
-        form.cb_nono->setCurrentText(qs(choice.text));
+    if (ui.cb_nono->currentText() != qs(choice.text)) {
+        const QSignalBlocker block(ui.cb_nono);
+        ui.cb_nono->setCurrentText(qs(choice.text));
     }
 }
 
 MemoryLines TForm_rk_7star2_ng::memoryLines() const {
-    return {ss(form.cb_date->currentText()), LineOfMaxHits(settings_.maxHits),
-            LineOfPassNeed(settings_.passNeed), ss(form.cb_nono->currentText())};
+    return {ss(ui.cb_date->currentText()), LineOfMaxHits(settings_.maxHits),
+            LineOfPassNeed(settings_.passNeed), ss(ui.cb_nono->currentText())};
 }
 
 void TForm_rk_7star2_ng::restoreMemoryLines(const std::vector<std::string>& lines) {
     if (lines.size() > 1) {
         const int maxHits = MaxHitsOfLine(lines[1]);
-        (maxHits == 2 ? form.rb3 : maxHits == 1 ? form.rb4 : form.rb5)->setChecked(true);
+        (maxHits == 2 ? ui.rb3 : maxHits == 1 ? ui.rb4 : ui.rb5)->setChecked(true);
     }
     if (lines.size() > 2) {
         const int passNeed = PassNeedOfLine(lines[2]);
-        (passNeed == 5 ? form.rb_83 : passNeed == 6 ? form.rb_84 : form.rb_85)->setChecked(true);
+        (passNeed == 5 ? ui.rb_83 : passNeed == 6 ? ui.rb_84 : ui.rb_85)->setChecked(true);
     }
     if (lines.size() > 3) {
-        form.cb_nono->setCurrentText(qs(lines[3]));
+        ui.cb_nono->setCurrentText(qs(lines[3]));
         cb_nonoChange();
     }
 }
@@ -96,14 +95,14 @@ void TForm_rk_7star2_ng::reset_table() {
     rule_list.clear();
     rule_count = 0;
     paging_.reset(0);
-    form.mm->clear();
-    form.Label2->setText(QStringLiteral("代號"));
-    form.lb_sortidx->setText(qs(std::string(InitialIndexLabel)));
-    form.lb_tot->setText(qs(std::string(InitialTotalLabel)));
+    ui.mm->clear();
+    ui.Label2->setText(QStringLiteral("代號"));
+    ui.lb_sortidx->setText(qs(std::string(InitialIndexLabel)));
+    ui.lb_tot->setText(qs(std::string(InitialTotalLabel)));
 }
 
 void TForm_rk_7star2_ng::SpeedButton4Click() {
-    form.panel_print->setVisible(false);
+    ui.panel_print->setVisible(false);
     cb_nonoChange(); // a size typed but not yet confirmed counts
     reset_table();
     writeMemoryFile();
@@ -111,7 +110,7 @@ void TForm_rk_7star2_ng::SpeedButton4Click() {
 }
 
 void TForm_rk_7star2_ng::chk_7s() {
-    const int base = BaseDrawOrNewest(draws_, ss(form.cb_date->currentText()));
+    const int base = BaseDrawOrNewest(draws_, ss(ui.cb_date->currentText()));
     base_offset = draws_.DrawCount - base;
     if (!historyCoversSearch(base - GroupVerifyDraws + 1 - GroupFarthestBack))
         return;
@@ -129,9 +128,9 @@ void TForm_rk_7star2_ng::showKey(const std::string& key) {
 }
 
 void TForm_rk_7star2_ng::show_7s(int code) {
-    GroupDisplay shown = ShowGroupCode(draws_, draws_.DrawCount - base_offset, code, settings_,
-                                       ss(form.cb_date->currentText()));
+    GroupDisplay shown =
+        ShowGroupCode(draws_, draws_.DrawCount - base_offset, code, settings_, ss(ui.cb_date->currentText()));
     showGrid(std::move(shown.grid));
-    form.Label2->setText(qs(shown.label));
-    SetMemoLines(*form.mm, qsList(shown.memo));
+    ui.Label2->setText(qs(shown.label));
+    SetMemoLines(*ui.mm, qsList(shown.memo));
 }

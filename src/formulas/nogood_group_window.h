@@ -15,20 +15,7 @@ public:
     TForm_rk_7star2_ng(const DrawTables& draws, WorkArea& work, Services& services, WindowLinks& links,
                        QWidget* parent = nullptr);
 
-    void FormShow();
-    void SpeedButton4Click(); // "開始"
-    void rb3Click();          // any of the three hit radios
-    void rb_83Click();        // any of the three pass radios
-    void cb_nonoChange();
-    void N1Click() { printItemClick(); }
-    void N2Click() { deleteItemClick(); }
-    void reset_table();
-    void chk_7s();
-    void show_7s(int code);
-
     const GroupSettings& settings() const { return settings_; }
-
-    NogoodGroupForm form;
 
 protected:
     void showKey(const std::string& key) override;
@@ -37,5 +24,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void FormShow();
+    void SpeedButton4Click(); // "開始"
+    void rb3Click();          // any of "爆二支", "爆一支", "全過關"
+    void rb_83Click();        // any of "九期過五期", "九期過六期", "九期過七期"
+    void cb_nonoChange();     // the "號碼數" box
+    void reset_table();
+    void chk_7s();
+    void show_7s(int code);
+
+    NogoodGroupForm ui;
     GroupSettings settings_; // ng_max_hits, ng_pass_need, ng_no_count
 };

@@ -9,8 +9,7 @@
 TForm_rk_6line_3is_2::TForm_rk_6line_3is_2(const DrawTables& draws, WorkArea& work, Services& services,
                                            WindowLinks& links, QWidget* parent)
     : NurtureWindow(Nurture30, Nurture30Member(), draws, work, services, links, parent) {
-    connect(form.Button1, &QPushButton::clicked, this,
-            Guarded(services_.dialogs, [this] { Button1Click(); }));
+    connect(ui.Button1, &QPushButton::clicked, this, Guarded(services_.dialogs, [this] { Button1Click(); }));
 }
 
 void TForm_rk_6line_3is_2::Button1Click() {

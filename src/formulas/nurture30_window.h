@@ -9,6 +9,6 @@ public:
     TForm_rk_6line_3is_2(const DrawTables& draws, WorkArea& work, Services& services, WindowLinks& links,
                          QWidget* parent = nullptr);
 
-    void N4Click() { deleteItemClick(); }
+private:
     void Button1Click(); // "獨支養牌(驗50期)"
 };

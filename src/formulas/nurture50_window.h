@@ -8,6 +8,4 @@ class TForm_rk_6line_3is : public NurtureWindow {
 public:
     TForm_rk_6line_3is(const DrawTables& draws, WorkArea& work, Services& services, WindowLinks& links,
                        QWidget* parent = nullptr);
-
-    void memofileLinesClear1Click() { deleteItemClick(); }
 };

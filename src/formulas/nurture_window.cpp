@@ -17,14 +17,12 @@
 
 NurtureWindow::NurtureWindow(NurtureVariant variant, FormulaMember member, const DrawTables& draws,
                              WorkArea& work, Services& services, WindowLinks& links, QWidget* parent)
-    : FormulaSearchWindow(std::move(member), form, draws, work, services, links, parent), variant_(variant) {
-    form.setupUi(*this, member_, variant_.verifyDraws);
+    : FormulaSearchWindow(std::move(member), ui, draws, work, services, links, parent), variant_(variant) {
+    ui.setupUi(*this, member_, variant_.verifyDraws);
     connectCommon();
     Dialogs& dialogs = services_.dialogs;
-    connect(form.SpeedButton4, &QToolButton::clicked, this,
-            Guarded(dialogs, [this] { SpeedButton4Click(); }));
-    connect(form.SpeedButton1, &QToolButton::clicked, this,
-            Guarded(dialogs, [this] { SpeedButton1Click(); }));
+    connect(ui.SpeedButton4, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton4Click(); }));
+    connect(ui.SpeedButton1, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton1Click(); }));
 }
 
 void NurtureWindow::showEvent(QShowEvent* event) {
@@ -45,18 +43,18 @@ void NurtureWindow::SpeedButton1Click() {
 void NurtureWindow::reset_table() {
     showGrid(NurtureInitialGrid(draws_, work_, variant_));
     rule_list.clear();
-    form.mm->clear();
+    ui.mm->clear();
 }
 
 void NurtureWindow::SpeedButton4Click() {
-    form.panel_print->setVisible(false);
+    ui.panel_print->setVisible(false);
     reset_table();
     writeMemoryFile();
-    chk_6line(form.cb_base->currentText());
+    chk_6line(ui.cb_base->currentText());
 }
 
 void NurtureWindow::chk_6line(const QString& lookBack) {
-    const int base = BaseDrawOrNewest(draws_, ss(form.cb_date->currentText()));
+    const int base = BaseDrawOrNewest(draws_, ss(ui.cb_date->currentText()));
     base_offset = draws_.DrawCount - base;
     rule_count = 0;
     paging_.reset(0);
@@ -82,11 +80,11 @@ void NurtureWindow::chk_6line(const QString& lookBack) {
 }
 
 void NurtureWindow::show_6line(const std::string& key) {
-    const NurtureBoxes boxes{ss(form.cb_date->currentText()), ss(form.cb_base->currentText()),
-                             ss(form.cb_percent->currentText()), ball_mode_name};
+    const NurtureBoxes boxes{ss(ui.cb_date->currentText()), ss(ui.cb_base->currentText()),
+                             ss(ui.cb_percent->currentText()), ball_mode_name};
     NurtureDisplay shown =
         ShowNurtureKey(draws_, work_, variant_, draws_.DrawCount - base_offset, key, boxes);
     showGrid(std::move(shown.grid));
-    form.lb_rule->setText(qs(key));
-    SetMemoLines(*form.mm, qsList(shown.memo));
+    ui.lb_rule->setText(qs(key));
+    SetMemoLines(*ui.mm, qsList(shown.memo));
 }

@@ -12,17 +12,6 @@
 // settings of the last search are remembered in the window's memory file.
 class NurtureWindow : public FormulaSearchWindow {
     Q_OBJECT
-public:
-    void FormShow();
-    void SpeedButton4Click(); // "開始"
-    void SpeedButton1Click(); // "說明"
-    void N3Click() { printItemClick(); }
-    void reset_table();
-    void chk_6line(const QString& lookBack);
-    void show_6line(const std::string& key);
-
-    NurtureForm form;
-
 protected:
     NurtureWindow(NurtureVariant variant, FormulaMember member, const DrawTables& draws, WorkArea& work,
                   Services& services, WindowLinks& links, QWidget* parent);
@@ -30,5 +19,14 @@ protected:
     void showKey(const std::string& key) override { show_6line(key); }
     void showEvent(QShowEvent* event) override;
 
+    NurtureForm ui; // shared by the twins; the 30-draw twin wires its Button1
     const NurtureVariant variant_;
+
+private:
+    void FormShow();
+    void SpeedButton4Click(); // "開始"
+    void SpeedButton1Click(); // "說明"
+    void reset_table();
+    void chk_6line(const QString& lookBack);
+    void show_6line(const std::string& key);
 };

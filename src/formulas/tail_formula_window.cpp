@@ -18,12 +18,12 @@
 
 TForm_rk_nogood::TForm_rk_nogood(const DrawTables& draws, WorkArea& work, Services& services,
                                  WindowLinks& links, QWidget* parent)
-    : FormulaSearchWindow(TailFormulaMember(), form, draws, work, services, links, parent) {
-    form.setupUi(*this, member_);
+    : FormulaSearchWindow(TailFormulaMember(), ui, draws, work, services, links, parent) {
+    ui.setupUi(*this, member_);
     connectCommon();
-    connect(form.SpeedButton4, &QToolButton::clicked, this,
+    connect(ui.SpeedButton4, &QToolButton::clicked, this,
             Guarded(services_.dialogs, [this] { SpeedButton4Click(); }));
-    ConnectBox(*form.Edit_trace, BoxReacts::OnEntering, services_.dialogs, [this] { Edit_traceEnter(); });
+    ConnectBox(*ui.Edit_trace, BoxReacts::OnEntering, services_.dialogs, [this] { Edit_traceEnter(); });
 }
 
 void TForm_rk_nogood::showEvent(QShowEvent* event) {
@@ -37,32 +37,32 @@ void TForm_rk_nogood::FormShow() {
 }
 
 void TForm_rk_nogood::Edit_traceEnter() {
-    form.Edit_trace->clear();
+    ui.Edit_trace->clear();
 }
 
 void TForm_rk_nogood::reset_table() {
     showGrid(TailInitialGrid(draws_, work_));
     rule_list.clear();
-    form.mm->clear();
+    ui.mm->clear();
 }
 
 void TForm_rk_nogood::SpeedButton4Click() {
-    form.panel_print->setVisible(false);
-    const QString typed = form.Edit_trace->text().trimmed();
+    ui.panel_print->setVisible(false);
+    const QString typed = ui.Edit_trace->text().trimmed();
     // The box starts with its prompt "輸入版路代號": that, or nothing, means search.
     const bool code = !typed.isEmpty() && !typed.startsWith(QStringLiteral("輸"));
     if (code && !ParseTailCode(ss(typed))) {
         const bool tenDigits = typed.size() == TailCodeLength && typed.front() == QLatin1Char('0');
         showMessage(tenDigits ? TailLookBackMessage : TailCodeLengthMessage, DialogKind::Error);
-        form.Edit_trace->clear();
+        ui.Edit_trace->clear();
         return;
     }
     reset_table();
     if (code)
         chk_6line_t_trace();
     else
-        chk_6line_t(form.cb_base->currentText());
-    form.Edit_trace->clear();
+        chk_6line_t(ui.cb_base->currentText());
+    ui.Edit_trace->clear();
 }
 
 void TForm_rk_nogood::chk_6line_t(const QString& lookBack) {
@@ -88,20 +88,20 @@ void TForm_rk_nogood::chk_6line_t(const QString& lookBack) {
 }
 
 void TForm_rk_nogood::chk_6line_t_trace() {
-    const std::string code = ss(form.Edit_trace->text().trimmed());
+    const std::string code = ss(ui.Edit_trace->text().trimmed());
     const std::optional<TailCodeParts> parts = ParseTailCode(code);
     if (parts && !HistoryCovers(draws_.DrawCount - TailVerifyDraws + 1 - parts->lookBack)) {
         showMessage(HistoryTooShortMessage, DialogKind::Warning);
         return;
     }
     show_6line_t(code);
-    form.SpeedButton2->setEnabled(false);
-    form.SpeedButton6->setEnabled(false);
+    ui.SpeedButton2->setEnabled(false);
+    ui.SpeedButton6->setEnabled(false);
 }
 
 void TForm_rk_nogood::show_6line_t(const std::string& code) {
     TailDisplay shown = ShowTailCode(draws_, work_, code, ball_mode_name);
     showGrid(std::move(shown.grid));
-    form.Label2->setText(qs(code));
-    SetMemoLines(*form.mm, qsList(shown.memo));
+    ui.Label2->setText(qs(code));
+    SetMemoLines(*ui.mm, qsList(shown.memo));
 }

@@ -14,18 +14,18 @@ public:
     TForm_rk_nogood(const DrawTables& draws, WorkArea& work, Services& services, WindowLinks& links,
                     QWidget* parent = nullptr);
 
+protected:
+    void showKey(const std::string& key) override { show_6line_t(key); }
+    void showEvent(QShowEvent* event) override;
+
+private:
     void FormShow();
     void SpeedButton4Click(); // "開始"
-    void aa1Click() { printItemClick(); }
-    void Edit_traceEnter();
+    void Edit_traceEnter();   // the hidden code box entered
     void reset_table();
     void chk_6line_t(const QString& lookBack);
     void chk_6line_t_trace();
     void show_6line_t(const std::string& code);
 
-    TailFormulaForm form;
-
-protected:
-    void showKey(const std::string& key) override { show_6line_t(key); }
-    void showEvent(QShowEvent* event) override;
+    TailFormulaForm ui;
 };

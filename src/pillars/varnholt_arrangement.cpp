@@ -36,10 +36,10 @@ void TForm_varnholt::Button19Click() {
     // The verification reads its draws from a fresh listing in Memo2.
     if (!clearAndRelist(ui.Memo2))
         return;
-    Button24Click();
-    Button25Click();
+    rankSelection(2);
+    rankSelection(3);
     PPNO_Arrange();
-    Button26Click();
+    verifyLayout();
 }
 
 void TForm_varnholt::rankSelection(int k) {
@@ -68,13 +68,6 @@ void TForm_varnholt::rankSelection(int k) {
         unit.HotSel = CompleteHotSel(unit.HotSel, pass.hotNumbers, selection);
         unit.HotTriples = std::move(pass.ranking);
     }
-}
-
-void TForm_varnholt::Button24Click() {
-    rankSelection(2);
-}
-void TForm_varnholt::Button25Click() {
-    rankSelection(3);
 }
 
 void TForm_varnholt::PPNO_Arrange() {

@@ -49,7 +49,7 @@ void TForm_varnholt::FormShow() {
     for (QLabel* progress : {ui.lb2s, ui.lb3s, ui.lb4s})
         progress->setText(QStringLiteral("---"));
     reset_table();
-    Button1Click();
+    queryDateRange();
 }
 
 void TForm_varnholt::reset_table() {
@@ -86,10 +86,10 @@ void TForm_varnholt::showDrawWindow(const std::vector<int>& draws) {
         SetMemoLines(*memo, lines);
     ui.Edit1->setText(qs(ListingCountText(static_cast<std::size_t>(lines.size()))));
     ++listings_;
-    Button2Click();
+    countListedDraws();
 }
 
-void TForm_varnholt::Button1Click() {
+void TForm_varnholt::queryDateRange() {
     unit.Source = SourceKind::DateRange;
     get_sumno();
 }
@@ -102,7 +102,7 @@ void TForm_varnholt::get_sumno() {
     unit.WindowHeader = DateRangeHeader(from, to, draws.size());
 }
 
-void TForm_varnholt::Button16Click() {
+void TForm_varnholt::queryLatest() {
     const int count = StrToInt(ss(ui.cbis->currentText()));
     if (count < 1)
         return refuse(QStringLiteral("近期統計的期數必須是1以上的整數，請重新輸入"));
@@ -114,7 +114,7 @@ void TForm_varnholt::Button16Click() {
     showDrawWindow(draws);
 }
 
-void TForm_varnholt::Button17Click() {
+void TForm_varnholt::queryPeriodic() {
     const int interval = StrToInt(ss(ui.cb_intv->currentText()));
     const int count = StrToInt(ss(ui.cbis_2->currentText()));
     if (interval < 1)
@@ -129,7 +129,7 @@ void TForm_varnholt::Button17Click() {
     showDrawWindow(draws);
 }
 
-void TForm_varnholt::Button18Click() {
+void TForm_varnholt::queryDrag() {
     const int position = StrToInt(ss(ui.cb_ii->currentText()));
     const std::string number = ss(ui.CB_xx->currentText());
     const int lag = StrToInt(ss(ui.cb_prediction->currentText()));
@@ -165,16 +165,16 @@ bool TForm_varnholt::rerunQuery() {
     const int listed = listings_;
     switch (unit.Source) {
     case SourceKind::DateRange:
-        Button1Click();
+        queryDateRange();
         break;
     case SourceKind::Latest:
-        Button16Click();
+        queryLatest();
         break;
     case SourceKind::Periodic:
-        Button17Click();
+        queryPeriodic();
         break;
     case SourceKind::Drag:
-        Button18Click();
+        queryDrag();
         break;
     }
     return listings_ != listed;
@@ -182,7 +182,7 @@ bool TForm_varnholt::rerunQuery() {
 
 // ---- counts ----
 
-void TForm_varnholt::Button2Click() {
+void TForm_varnholt::countListedDraws() {
     Count_Sumno();
     Count_Sumno_tail();
 }

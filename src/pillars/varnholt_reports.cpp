@@ -30,7 +30,7 @@ std::vector<std::string> TForm_varnholt::selectedNumbers() const {
 
 // ---- reports ----
 
-void TForm_varnholt::Button26Click() {
+void TForm_varnholt::verifyLayout() {
     // The hit count reads as many slots of a pillar as its memo shows lines; the summary lists as
     // many as its size box says.
     PillarNumbers pillars;
@@ -58,7 +58,7 @@ void TForm_varnholt::Button27Click() {
     for (std::size_t p = 0; p < typed.size(); ++p)
         for (std::size_t s = 0; s < typed[p].size(); ++s)
             unit.PillarNo[static_cast<int>(p) + 1][static_cast<int>(s) + 1] = typed[p][s];
-    Button26Click();
+    verifyLayout();
 }
 
 void TForm_varnholt::Button9Click() {

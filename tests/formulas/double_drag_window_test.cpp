@@ -1,8 +1,3 @@
-#include <QComboBox>
-#include <QFrame>
-#include <QLabel>
-#include <QRadioButton>
-#include <QToolButton>
 #include <memory>
 
 #include "app/app_windows.h"
@@ -12,7 +7,6 @@
 #include "formulas/double_drag_texts.h"
 #include "formulas/stk_3xx_window.h"
 #include "formulas/stk_t3xx_window.h"
-#include "platform/string_grid.h"
 
 namespace {
 
@@ -38,7 +32,7 @@ protected:
                          {Text(w, "CB_xx").toStdString(), Text(w, "cb_d2").toStdString(),
                           Text(w, "cb_d1").toStdString(), d1, Text(w, "cb_prediction").toInt()});
     }
-    int pickRows(DoubleDragWindow& w) { return w.form.sgl->RowCount() - 2; }
+    int pickRows(DoubleDragWindow& w) { return RowCount(w, "sgl") - 2; }
     bool sorted(int draw) {
         for (int p = 1; p <= 5; ++p)
             if (tables.work.DrawNumsWork[p][draw] != tables.draws.DrawNums[p][draw])
@@ -53,8 +47,8 @@ TEST_F(DoubleDragWindowTest, ShowingSearchesTheNewestDrawInSortedOrder) {
     loadNumbers(RandomDraws(300, 21, 12));
     TForm_rk_ai2_stk_3xx& w = showPosition();
     EXPECT_EQ(Text(w, "cb_date"), QString::fromStdString(FormulaDrawDate(300)));
-    EXPECT_EQ(w.form.cb_date->count(), 20);
-    EXPECT_TRUE(w.form.rb_ball_sort->isChecked());
+    EXPECT_EQ(Items(w, "cb_date").size(), 20);
+    EXPECT_TRUE(Ticked(w, "rb_ball_sort"));
     EXPECT_TRUE(sorted(1) && sorted(300));
     EXPECT_EQ(w.ball_mode_name, "順");
     EXPECT_EQ(Text(w, "CB_xx"), QString::fromStdString(tables.draws.DrawNums[1][300]));
@@ -65,7 +59,7 @@ TEST_F(DoubleDragWindowTest, ShowingSearchesTheNewestDrawInSortedOrder) {
     const std::vector<int> picks = corePicks(w);
     EXPECT_EQ(StoredPicks(tables.work), picks);
     EXPECT_EQ(pickRows(w), static_cast<int>(picks.size()));
-    EXPECT_EQ(w.form.sgl->Cells(1, static_cast<int>(picks.size())),
+    EXPECT_EQ(GridRow(w, "sgl", static_cast<int>(picks.size()))[1],
               QString::fromStdString(tables.draws.DrawId[300]));
     EXPECT_EQ(Label(w, "lb_tot"), QString::fromStdString(TotalLabel(w.rule_count)));
     ASSERT_GT(w.rule_count, 0);
@@ -105,7 +99,7 @@ TEST_F(DoubleDragWindowTest, PickingABaseDateSetsTheQueryAndSearchesAgain) {
     Pick(w, "cb_date", 3);
     ASSERT_TRUE(SearchEnds(w));
     EXPECT_EQ(Text(w, "cb_prediction"), QStringLiteral("4"));
-    EXPECT_EQ(w.form.cb_d1->count(), 4);
+    EXPECT_EQ(Items(w, "cb_d1").size(), 4);
     EXPECT_EQ(Text(w, "cb_d2"), QString::fromStdString(tables.work.DrawNumsWork[1][200]));
     EXPECT_EQ(StoredPicks(tables.work), corePicks(w));
 
@@ -155,8 +149,8 @@ TEST_F(DoubleDragWindowTest, NoFormulaKeptShowsNothingInThePlanAndNoMessage) {
     clickAndWait(w, "SpeedButton4");
     EXPECT_EQ(Label(w, "plan"), QStringLiteral("無"));
     EXPECT_EQ(Label(w, "lb_tot"), QStringLiteral("共 0 組"));
-    EXPECT_FALSE(w.form.SpeedButton2->isEnabled());
-    EXPECT_FALSE(w.form.SpeedButton6->isEnabled());
+    EXPECT_FALSE(Enabled(w, "SpeedButton2"));
+    EXPECT_FALSE(Enabled(w, "SpeedButton6"));
     EXPECT_TRUE(dialogTexts().isEmpty());
     EXPECT_EQ(pickRows(w), tables.work.RightIssueCount); // the picks stay listed
 }
@@ -166,14 +160,14 @@ TEST_F(DoubleDragWindowTest, SearchRunsWithTheInputsDisabledAndAClosingWaitsForI
     TForm_rk_ai2_stk_3xx& w = showPosition();
     Click(w, "SpeedButton4");
     EXPECT_TRUE(w.searching());
-    EXPECT_FALSE(w.form.Panel1->isEnabled());
-    EXPECT_FALSE(w.form.SpeedButton4->isEnabled());
-    EXPECT_FALSE(w.form.sgl->isEnabled());
+    EXPECT_FALSE(Enabled(w, "Panel1"));
+    EXPECT_FALSE(Enabled(w, "SpeedButton4"));
+    EXPECT_FALSE(Enabled(w, "sgl"));
     w.close();
     EXPECT_TRUE(w.isVisible());
     ASSERT_TRUE(SearchEnds(w));
     EXPECT_FALSE(w.isVisible());
-    EXPECT_TRUE(w.form.SpeedButton4->isEnabled());
+    EXPECT_TRUE(Enabled(w, "SpeedButton4"));
 }
 
 TEST_F(DoubleDragWindowTest, OrderRadiosRewriteEveryLoadedDrawForEveryWindow) {
@@ -190,10 +184,10 @@ TEST_F(DoubleDragWindowTest, OrderRadiosRewriteEveryLoadedDrawForEveryWindow) {
 
     // The tail twin's radios are hidden; its first showing checks "順球" for every window.
     TForm_rk_ai2_stk_T3xx& t = showTail();
-    EXPECT_FALSE(t.form.rb_ball_sort->isVisibleTo(&t));
+    EXPECT_FALSE(Visible(t, "rb_ball_sort"));
     EXPECT_TRUE(sorted(1400));
-    EXPECT_TRUE(t.form.lb_rule->isVisibleTo(&t));
-    EXPECT_FALSE(w.form.lb_rule->isVisibleTo(&w));
+    EXPECT_TRUE(Visible(t, "lb_rule"));
+    EXPECT_FALSE(Visible(w, "lb_rule"));
 }
 
 TEST_F(DoubleDragWindowTest, PickListIsFilledBeforeItIsRead) {
@@ -211,7 +205,7 @@ TEST_F(DoubleDragWindowTest, EmptyHistoryShowsAnEmptyWindowAndAsksNothing) {
     TForm_rk_ai2_stk_T3xx& w = showTail();
     EXPECT_EQ(Text(w, "cb_date"), QString());
     EXPECT_EQ(tables.work.RightIssueCount, 0);
-    EXPECT_EQ(w.form.sgl->RowCount(), 2);
+    EXPECT_EQ(RowCount(w, "sgl"), 2);
     clickAndWait(w, "SpeedButton4"); // no draws: no picks, every tail kept with no hits
     EXPECT_EQ(w.rule_count, 10);
     EXPECT_TRUE(dialogTexts().isEmpty());

@@ -1,6 +1,5 @@
 #include <QFrame>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -34,7 +33,7 @@ TEST_F(FormulaLooksTest, TheGridShowsEveryColumnAtTheWindowsSize) {
 TEST_F(FormulaLooksTest, CaptionsReadAtTheMemosSize) {
     loadShipped();
     auto w = open<TForm_rk_nogood>();
-    const int memo = QFontInfo(Find<QPlainTextEdit>(*w, "mm").font()).pixelSize();
+    const int memo = QFontInfo(Font(*w, "mm")).pixelSize();
     const QList<QLabel*> captions = Find<QFrame>(*w, "Panel1").findChildren<QLabel*>();
     ASSERT_FALSE(captions.isEmpty());
     for (const QLabel* caption : captions)
@@ -45,7 +44,7 @@ TEST_F(FormulaLooksTest, CaptionsReadAtTheMemosSize) {
 TEST_F(FormulaLooksTest, TheChosenOrderRadioShowsFilled) {
     loadShipped();
     auto w = open<TForm_rk_6line_3is>();
-    const QColor panel = Find<QFrame>(*w, "Panel1").palette().color(QPalette::Window);
+    const QColor panel = Colour(*w, "Panel1", QPalette::Window);
     const auto indicatorBackground = [&](const char* name) {
         auto& radio = Find<QRadioButton>(*w, name);
         QStyleOptionButton option;
@@ -54,7 +53,7 @@ TEST_F(FormulaLooksTest, TheChosenOrderRadioShowsFilled) {
             radio.style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, &radio);
         return ColourShare(*w, name, panel, indicator);
     };
-    EXPECT_TRUE(Find<QRadioButton>(*w, "rb_ball_ori").isChecked());
+    EXPECT_TRUE(Ticked(*w, "rb_ball_ori"));
     EXPECT_LT(indicatorBackground("rb_ball_ori") + 0.2, indicatorBackground("rb_ball_sort"));
     Click(*w, "rb_ball_sort");
     EXPECT_LT(indicatorBackground("rb_ball_sort") + 0.2, indicatorBackground("rb_ball_ori"));

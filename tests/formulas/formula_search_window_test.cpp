@@ -45,17 +45,30 @@ FormulaMember TestMember() {
 class TestFormulaWindow : public FormulaSearchWindow {
 public:
     TestFormulaWindow(const DrawTables& draws, WorkArea& work, Services& services, WindowLinks& links)
-        : FormulaSearchWindow(TestMember(), form, draws, work, services, links, nullptr) {
-        form.setupUi(*this, member_);
-        form.topRows->addLayout(Row({form.cb_date, form.cb_base, form.cb_percent, form.rb_ball_ori,
-                                     form.rb_ball_sort, form.SpeedButton4}));
+        : FormulaSearchWindow(TestMember(), form_, draws, work, services, links, nullptr) {
+        commonUi_.setupUi(*this, member_);
+        commonUi_.topRows->addLayout(
+            Row({commonUi_.cb_date, commonUi_.cb_base, commonUi_.cb_percent, commonUi_.rb_ball_ori,
+                 commonUi_.rb_ball_sort, commonUi_.SpeedButton4}));
         connectCommon();
-        connect(form.SpeedButton4, &QToolButton::clicked, this,
+        connect(commonUi_.SpeedButton4, &QToolButton::clicked, this,
                 Guarded(services.dialogs, [this] { SpeedButton4Click(); }));
     }
 
+    std::vector<std::string> offered = {"105", "309", "207", "401", "112"};
+    int drawsRead = 40; // up to the newest draw
+
+protected:
+    void showKey(const std::string& key) override { commonUi_.mm->setPlainText(qs(key)); }
+    void showEvent(QShowEvent* event) override {
+        QDialog::showEvent(event);
+        if (!event->spontaneous())
+            showBaseDates();
+    }
+
+private:
     void SpeedButton4Click() {
-        form.mm->clear();
+        commonUi_.mm->clear();
         writeMemoryFile();
         if (!historyCoversSearch(draws_.DrawCount - drawsRead + 1))
             return;
@@ -70,17 +83,7 @@ public:
         });
     }
 
-    FormulaSearchForm form;
-    std::vector<std::string> offered = {"105", "309", "207", "401", "112"};
-    int drawsRead = 40; // up to the newest draw
-
-protected:
-    void showKey(const std::string& key) override { form.mm->setPlainText(qs(key)); }
-    void showEvent(QShowEvent* event) override {
-        QDialog::showEvent(event);
-        if (!event->spontaneous())
-            showBaseDates();
-    }
+    FormulaSearchForm form_; // the base reaches it as commonUi_
 };
 
 class FormulaSearchWindowTest : public FormulaWindowTest {
@@ -100,13 +103,13 @@ protected:
 
 TEST_F(FormulaSearchWindowTest, KeptKeysAreCutAtCapacitySortedAndPaged) {
     TestFormulaWindow& w = open();
-    EXPECT_TRUE(w.form.panel_print->isVisibleTo(&w));
+    EXPECT_TRUE(Visible(w, "panel_print"));
     clickAndWait(w, "SpeedButton4");
-    EXPECT_FALSE(w.form.panel_print->isVisibleTo(&w));
+    EXPECT_FALSE(Visible(w, "panel_print"));
     EXPECT_EQ(w.rule_list, (std::vector<std::string>{"309", "207", "105"})); // the first three found
     EXPECT_EQ(Label(w, "lb_tot"), QStringLiteral("共 3 組"));
     EXPECT_EQ(MemoLines(w, "mm"), QStringList{QStringLiteral("309")});
-    EXPECT_EQ(w.form.Pbar->value(), 400);
+    EXPECT_EQ(Find<QProgressBar>(w, "Pbar").value(), 400);
     Click(w, "SpeedButton6");
     Click(w, "SpeedButton6");
     Click(w, "SpeedButton6");
@@ -122,14 +125,14 @@ TEST_F(FormulaSearchWindowTest, KeptKeysAreCutAtCapacitySortedAndPaged) {
 TEST_F(FormulaSearchWindowTest, NothingKeptShowsTheMessageOnceAndDisablesPaging) {
     TestFormulaWindow& w = open();
     clickAndWait(w, "SpeedButton4");
-    EXPECT_TRUE(w.form.SpeedButton6->isEnabled());
+    EXPECT_TRUE(Enabled(w, "SpeedButton6"));
     w.offered.clear();
     clickAndWait(w, "SpeedButton4");
     EXPECT_EQ(dialogTexts(), QStringList{QString::fromStdString(std::string(NoResultMessage))});
     EXPECT_EQ(platform.dialogs.prompts.front().kind, DialogKind::Information);
     EXPECT_EQ(Label(w, "lb_tot"), QStringLiteral("共 0 組"));
-    EXPECT_FALSE(w.form.SpeedButton2->isEnabled());
-    EXPECT_FALSE(w.form.SpeedButton6->isEnabled());
+    EXPECT_FALSE(Enabled(w, "SpeedButton2"));
+    EXPECT_FALSE(Enabled(w, "SpeedButton6"));
 }
 
 TEST_F(FormulaSearchWindowTest, ThresholdTextThatIsNoIntegerReadsSeventy) {
@@ -156,10 +159,10 @@ TEST_F(FormulaSearchWindowTest, MemoryFileBringsBackTheLastSearchUntilDeleted) {
     ApplyBallOrder(tables.draws, tables.work, BallOrder::Drawn, 7);
     TestFormulaWindow& again = open();
     EXPECT_EQ(Text(again, "cb_date"), QString::fromStdString(FormulaDrawDate(38)));
-    EXPECT_EQ(again.form.cb_date->count(), 20);
+    EXPECT_EQ(Items(again, "cb_date").size(), 20);
     EXPECT_EQ(Text(again, "cb_base"), QStringLiteral("3"));
     EXPECT_EQ(again.rule_percent, 70);
-    EXPECT_TRUE(again.form.rb_ball_sort->isChecked());
+    EXPECT_TRUE(Ticked(again, "rb_ball_sort"));
     EXPECT_EQ(tables.work.DrawNumsWork[1][40], tables.draws.DrawNums[1][40]); // the toggle ran
     EXPECT_EQ(again.ball_mode_name, "順");
 
@@ -177,7 +180,7 @@ TEST_F(FormulaSearchWindowTest, ShortMemoryFileRestoresTheLinesItHas) {
     EXPECT_EQ(Text(w, "cb_date"), QString::fromStdString(FormulaDrawDate(35)));
     EXPECT_EQ(Text(w, "cb_base"), QStringLiteral("4"));
     EXPECT_EQ(Text(w, "cb_percent"), QStringLiteral("80"));
-    EXPECT_TRUE(w.form.rb_ball_ori->isChecked());
+    EXPECT_TRUE(Ticked(w, "rb_ball_ori"));
     EXPECT_TRUE(dialogTexts().isEmpty());
 }
 

@@ -1,5 +1,3 @@
-#include <QToolButton>
-
 #include "family_window_fixture.h"
 #include "formulas/line_formula_search.h"
 #include "formulas/line_formula_texts.h"
@@ -47,8 +45,8 @@ TEST_F(LineWindowTest, NothingReachingTheDefaultThresholdIsSaidOnceAndTheListHea
     Search(*w);
     EXPECT_EQ(prompts(), QStringList{qs(std::string(NoResultMessage))});
     EXPECT_EQ(Label(*w, "lb_tot"), QStringLiteral("共 0 組"));
-    EXPECT_FALSE(Find<QToolButton>(*w, "SpeedButton2").isEnabled());
-    EXPECT_FALSE(Find<QToolButton>(*w, "SpeedButton6").isEnabled());
+    EXPECT_FALSE(Enabled(*w, "SpeedButton2"));
+    EXPECT_FALSE(Enabled(*w, "SpeedButton6"));
     EXPECT_EQ(MemoLines(*w, "mm").size(), 2);
 }
 
@@ -60,7 +58,7 @@ TEST_F(LineWindowTest, TheSecondFormulaChangesTheDisplayAtTheNextPage) {
     ASSERT_GT(w->rule_count, 1);
     const std::vector<std::string> kept = w->rule_list;
     Click(*w, "cb_m");
-    EXPECT_EQ(w->formula_sign, -1);
+    EXPECT_EQ(w->formulaSign(), -1);
     EXPECT_TRUE(Label(*w, "lb_rule").contains(QLatin1Char('+')));
     Click(*w, "SpeedButton6");
     EXPECT_EQ(w->rule_list, kept);

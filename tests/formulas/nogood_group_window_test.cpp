@@ -1,6 +1,4 @@
-#include <QComboBox>
 #include <QFile>
-#include <QRadioButton>
 
 #include "common/text_file.h"
 #include "family_window_fixture.h"
@@ -20,7 +18,6 @@ protected:
         return window;
     }
     std::string date(int draw) const { return DateFormat("yyyy/mm/dd", tables.draws.DrawDate[draw]); }
-    bool checked(QWidget& w, const char* radio) { return Find<QRadioButton>(w, radio).isChecked(); }
 };
 
 } // namespace
@@ -55,8 +52,8 @@ TEST_F(GroupWindowTest, AShowingRestoresTheMemoryFileAndTheDeleteItemRemovesIt) 
     dir.writeLines(QString::fromUtf8(MemoryFile), {date(back3), "5", "85", "11"});
     auto w = open();
     EXPECT_EQ(Text(*w, "cb_date"), qs(date(back3)));
-    EXPECT_TRUE(checked(*w, "rb5"));
-    EXPECT_TRUE(checked(*w, "rb_85"));
+    EXPECT_TRUE(Ticked(*w, "rb5"));
+    EXPECT_TRUE(Ticked(*w, "rb_85"));
     EXPECT_EQ(Text(*w, "cb_nono"), QStringLiteral("11"));
     EXPECT_EQ(w->settings().maxHits, 0);
     EXPECT_EQ(w->settings().passNeed, 7);
@@ -80,7 +77,7 @@ TEST_F(GroupWindowTest, AShowingRestoresTheMemoryFileAndTheDeleteItemRemovesIt) 
     // The next showing starts from the newest date and the radios the window kept.
     w->show();
     EXPECT_EQ(Text(*w, "cb_date"), qs(date(tables.draws.DrawCount)));
-    EXPECT_TRUE(checked(*w, "rb_83"));
+    EXPECT_TRUE(Ticked(*w, "rb_83"));
 }
 
 TEST_F(GroupWindowTest, GroupSizeIsKeptWithinFiveToFourteen) {

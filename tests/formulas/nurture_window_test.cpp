@@ -1,5 +1,4 @@
 #include <QFile>
-#include <QRadioButton>
 
 #include "common/text_file.h"
 #include "family_window_fixture.h"
@@ -62,7 +61,7 @@ TEST_F(NurtureWindowTest, AShowingRestoresTheMemoryFileAndTheDeleteItemRemovesIt
     EXPECT_EQ(Text(*w, "cb_date"), qs(date(back2)));
     EXPECT_EQ(Text(*w, "cb_base"), QStringLiteral("3"));
     EXPECT_EQ(w->rule_percent, 55);
-    EXPECT_TRUE(Find<QRadioButton>(*w, "rb_ball_sort").isChecked());
+    EXPECT_TRUE(Ticked(*w, "rb_ball_sort"));
     EXPECT_EQ(w->ball_mode_name, "順");
     EXPECT_EQ(tables.work.DrawNumsWork[1][back2], tables.draws.DrawNums[1][back2]);
 

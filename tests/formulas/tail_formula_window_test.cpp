@@ -1,6 +1,4 @@
-#include <QLineEdit>
 #include <QProgressBar>
-#include <QToolButton>
 
 #include "family_window_fixture.h"
 #include "formulas/tail_formula_search.h"
@@ -94,20 +92,20 @@ TEST_F(TailWindowTest, ACodeInTheHiddenBoxIsShownInsteadOfASearch) {
     loadShipped();
     auto w = open();
     Search(*w);
-    auto& trace = Find<QLineEdit>(*w, "Edit_trace");
-    EXPECT_FALSE(trace.isVisible());
-    EXPECT_TRUE(trace.text().isEmpty()); // emptied by the search
+    EXPECT_FALSE(Visible(*w, "Edit_trace"));
+    EXPECT_TRUE(Text(*w, "Edit_trace").isEmpty()); // emptied by the search
 
-    trace.setText(QStringLiteral("123456789"));
+    Unhide(*w, "Edit_trace");
+    Type(*w, "Edit_trace", "123456789");
     Click(*w, "SpeedButton4");
     EXPECT_EQ(platform.dialogs.lastText(), qs(std::string(TailCodeLengthMessage)));
-    EXPECT_TRUE(trace.text().isEmpty());
+    EXPECT_TRUE(Text(*w, "Edit_trace").isEmpty());
 
-    trace.setText(QStringLiteral("2000000009"));
+    Type(*w, "Edit_trace", "2000000009");
     Click(*w, "SpeedButton4");
     EXPECT_FALSE(w->searching());
     EXPECT_EQ(Label(*w, "Label2"), QStringLiteral("2000000009"));
     EXPECT_EQ(MemoLines(*w, "mm")[1], QStringLiteral("不出尾數版路：上2期  9 取尾數本期不出（驗證15 期） "));
-    EXPECT_FALSE(Find<QToolButton>(*w, "SpeedButton6").isEnabled());
+    EXPECT_FALSE(Enabled(*w, "SpeedButton6"));
     EXPECT_EQ(Label(*w, "lb_tot"), QStringLiteral("共 6 組"));
 }
