@@ -36,14 +36,15 @@ private:
     void rb_1to1Click();       // "一中一", "二中一", "三中一" and the last offset of the first page
     void cb_av_lastwChange();  // every box of "平均數加減法"
     void rb_av_1to1Click();    // "一中一", "二中一", "三中一" of the second page
-    void sglSelectCell(int column, int row); // a cell of the grid: its row's detail
-    void SpeedButton3Click();                // "版路標題" of the first page
-    void SpeedButton4Click();                // "版路標題" of the second page
-    void SpeedButton5Click();                // "版路內容"
-    void SpeedButton6Click();                // "說明"
-    void N1Click();                          // "列印版路資料"
-    void SpeedButton1Click();                // "存檔"
-    void SpeedButton2Click();                // "清除"
+    // A click on a cell of the grid: the detail of its row into the memo.
+    void sglSelectCell(int column, int row);
+    void SpeedButton3Click(); // "版路標題" of the first page
+    void SpeedButton4Click(); // "版路標題" of the second page
+    void SpeedButton5Click(); // "版路內容"
+    void SpeedButton6Click(); // "說明"
+    void N1Click();           // "列印版路資料"
+    void SpeedButton1Click(); // "存檔"
+    void SpeedButton2Click(); // "清除"
 
     void show_map(int mode);
     void show_moving1();
