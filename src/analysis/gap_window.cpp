@@ -23,14 +23,14 @@
 
 TForm_rk_no_interval::TForm_rk_no_interval(const DrawTables& draws, Services& services, QWidget* parent)
     : QDialog(parent), draws_(draws), services_(services) {
-    setupUi(*this);
+    ui.setupUi(*this);
     Dialogs& dialogs = services_.dialogs;
-    connect(Button1, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button1Click(); }));
-    connect(Button3, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button3Click(); }));
-    connect(Label4, &ClickLabel::clicked, this, Guarded(dialogs, [this] { Label4Click(); }));
+    connect(ui.Button1, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button1Click(); }));
+    connect(ui.Button3, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button3Click(); }));
+    connect(ui.Label4, &ClickLabel::clicked, this, Guarded(dialogs, [this] { Label4Click(); }));
     // A typed number is reported once confirmed, so that the "0" on the way to "07" is not taken as
     // a number of its own.
-    ConnectBox(*cb_no, BoxReacts::OnConfirm, dialogs, [this] { cb_noChange(); });
+    ConnectBox(*ui.cb_no, BoxReacts::OnConfirm, dialogs, [this] { cb_noChange(); });
     KeepEnterInBoxes(*this);
 }
 
@@ -41,32 +41,36 @@ void TForm_rk_no_interval::showEvent(QShowEvent* event) {
 }
 
 void TForm_rk_no_interval::setNumberText(const QString& text) {
-    const QSignalBlocker block(cb_no);
-    cb_no->setCurrentText(text);
+    const QSignalBlocker block(ui.cb_no);
+    ui.cb_no->setCurrentText(text);
 }
 
 void TForm_rk_no_interval::FormShow() {
-    Memo1->clear();
+    ui.Memo1->clear();
     {
-        const QSignalBlocker block(cb_no);
-        cb_no->clear();
+        const QSignalBlocker block(ui.cb_no);
+        ui.cb_no->clear();
         for (int n = 1; n <= draws_.MaxNo; ++n)
-            cb_no->addItem(qs(NumFormat("00", n)));
+            ui.cb_no->addItem(qs(NumFormat("00", n)));
     }
     setNumberText(QStringLiteral("01"));
-    Label2->setText(QStringLiteral("---"));
-    Button1Click();
+    ui.Label2->setText(QStringLiteral("---"));
+    buildMap();
 }
 
 void TForm_rk_no_interval::Button1Click() {
+    buildMap();
+}
+
+void TForm_rk_no_interval::buildMap() {
     map_ = BuildGapMap(draws_);
-    sgmap->setTable(GapMapTable(map_));
-    Label2->setText(qs(LongestGapText(map_)));
+    ui.sgmap->setTable(GapMapTable(map_));
+    ui.Label2->setText(qs(LongestGapText(map_)));
     show_no(QStringLiteral("01"));
 }
 
 void TForm_rk_no_interval::cb_noChange() {
-    show_no(cb_no->currentText());
+    show_no(ui.cb_no->currentText());
 }
 
 void TForm_rk_no_interval::show_no(const QString& text) {
@@ -84,14 +88,14 @@ void TForm_rk_no_interval::show_no(const QString& text) {
     if (lines.empty())
         return;
     // Each line ends with a line end, so the empty line between reports stays.
-    QTextCursor cursor(Memo1->document());
+    QTextCursor cursor(ui.Memo1->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(qsList(lines).join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    Memo1->setTextCursor(cursor);
+    ui.Memo1->setTextCursor(cursor);
 }
 
 void TForm_rk_no_interval::Label4Click() {
-    Memo1->clear();
+    ui.Memo1->clear();
     for (int n = 1; n <= map_.maxNo; ++n) {
         const QString text = qs(NumFormat("00", n));
         setNumberText(text);
@@ -100,5 +104,5 @@ void TForm_rk_no_interval::Label4Click() {
 }
 
 void TForm_rk_no_interval::Button3Click() {
-    ClearMemo(*Memo1);
+    ClearMemo(*ui.Memo1);
 }

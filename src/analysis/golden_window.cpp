@@ -31,16 +31,16 @@ constexpr int ProgressPositions = 16 * 17 * 18 * 19;
 
 TForm_rk_gold12::TForm_rk_gold12(const DrawTables& draws, Services& services, QWidget* parent)
     : QDialog(parent), draws_(draws), services_(services), worker_(*this) {
-    setupUi(*this);
+    ui.setupUi(*this);
     Dialogs& dialogs = services_.dialogs;
-    connect(DateTimePicker1, &QDateEdit::dateChanged, this,
+    connect(ui.DateTimePicker1, &QDateEdit::dateChanged, this,
             Guarded(dialogs, [this] { DateTimePicker1Change(); }));
-    connect(DateTimePicker2, &QDateEdit::dateChanged, this,
+    connect(ui.DateTimePicker2, &QDateEdit::dateChanged, this,
             Guarded(dialogs, [this] { DateTimePicker1Change(); }));
-    connect(cb_spno, &QCheckBox::clicked, this, Guarded(dialogs, [this] { cb_spnoClick(); }));
-    connect(SpeedButton2, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton2Click(); }));
-    connect(SpeedButton3, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton3Click(); }));
-    connect(SpeedButton1, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton1Click(); }));
+    connect(ui.cb_spno, &QCheckBox::clicked, this, Guarded(dialogs, [this] { cb_spnoClick(); }));
+    connect(ui.SpeedButton2, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton2Click(); }));
+    connect(ui.SpeedButton3, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton3Click(); }));
+    connect(ui.SpeedButton1, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton1Click(); }));
     KeepEnterInBoxes(*this);
 }
 
@@ -63,27 +63,27 @@ void TForm_rk_gold12::FormShow() {
 
 void TForm_rk_gold12::reset_table() {
     {
-        const QSignalBlocker block1(DateTimePicker1);
-        const QSignalBlocker block2(DateTimePicker2);
-        DateTimePicker1->setDate(ToQDate(DefaultStart));
-        DateTimePicker2->setDate(ToQDate(services_.clock.today()));
+        const QSignalBlocker block1(ui.DateTimePicker1);
+        const QSignalBlocker block2(ui.DateTimePicker2);
+        ui.DateTimePicker1->setDate(ToQDate(DefaultStart));
+        ui.DateTimePicker2->setDate(ToQDate(services_.clock.today()));
     }
     get_sumno();
 }
 
 GoldenQuery TForm_rk_gold12::query() const {
-    return {FromQDate(DateTimePicker1->date()), FromQDate(DateTimePicker2->date()), gold_balls_ != 6};
+    return {FromQDate(ui.DateTimePicker1->date()), FromQDate(ui.DateTimePicker2->date()), gold_balls_ != 6};
 }
 
 void TForm_rk_gold12::get_sumno() {
     // Counted first, shown after: a count that fails leaves the ranking as it was.
     const GoldenRanking ranking = ::get_sumno(draws_, query());
-    TextTable first = sga1->table();
-    TextTable second = sga2->table();
+    TextTable first = ui.sga1->table();
+    TextTable second = ui.sga2->table();
     ShowRanking(ranking, first, second);
-    Edit1->setText(qs(GoldenDrawCountText(ranking)));
-    sga1->setTable(std::move(first));
-    sga2->setTable(std::move(second));
+    ui.Edit1->setText(qs(GoldenDrawCountText(ranking)));
+    ui.sga1->setTable(std::move(first));
+    ui.sga2->setTable(std::move(second));
 }
 
 void TForm_rk_gold12::DateTimePicker1Change() {
@@ -91,25 +91,25 @@ void TForm_rk_gold12::DateTimePicker1Change() {
 }
 
 void TForm_rk_gold12::cb_spnoClick() {
-    gold_balls_ = cb_spno->isChecked() ? 7 : 6;
+    gold_balls_ = ui.cb_spno->isChecked() ? 7 : 6;
     get_sumno();
 }
 
 void TForm_rk_gold12::SpeedButton2Click() {
     const std::vector<std::string> lines = PairLines(draws_, query());
-    mm->clear();
-    SetMemoLines(*mm, qsList(lines));
+    ui.mm->clear();
+    SetMemoLines(*ui.mm, qsList(lines));
 }
 
 void TForm_rk_gold12::SpeedButton3Click() {
     const std::vector<std::string> lines = TripleLines(draws_, query());
-    mm3->clear();
-    SetMemoLines(*mm3, qsList(lines));
+    ui.mm3->clear();
+    SetMemoLines(*ui.mm3, qsList(lines));
 }
 
 void TForm_rk_gold12::setInputsEnabled(bool enabled) {
-    for (QWidget* input : std::initializer_list<QWidget*>{DateTimePicker1, DateTimePicker2, cb_spno,
-                                                          SpeedButton1, SpeedButton2, SpeedButton3})
+    for (QWidget* input : std::initializer_list<QWidget*>{ui.DateTimePicker1, ui.DateTimePicker2, ui.cb_spno,
+                                                          ui.SpeedButton1, ui.SpeedButton2, ui.SpeedButton3})
         input->setEnabled(enabled);
 }
 
@@ -119,9 +119,9 @@ void TForm_rk_gold12::SpeedButton1Click() {
     const GoldenQuery range = query();
     const DrawTables& draws = draws_;
     setInputsEnabled(false);
-    pb1->setRange(0, ProgressPositions);
-    pb1->setValue(0);
-    pb1->show();
+    ui.pb1->setRange(0, ProgressPositions);
+    ui.pb1->setValue(0);
+    ui.pb1->show();
     using Lines = std::vector<std::string>;
     worker_.run<Lines>(
         [&draws, range](const SteppedWorker::Progress& progress, const std::atomic<bool>& stop) {
@@ -130,10 +130,10 @@ void TForm_rk_gold12::SpeedButton1Click() {
             return TenNumberLines(draws, range, control);
         },
         [this](int percent) {
-            pb1->setValue(static_cast<int>(static_cast<long long>(percent) * ProgressPositions / 100));
+            ui.pb1->setValue(static_cast<int>(static_cast<long long>(percent) * ProgressPositions / 100));
         },
         [this](SteppedWorker::Outcome<Lines> outcome) {
-            pb1->hide();
+            ui.pb1->hide();
             setInputsEnabled(true);
             RunGuarded(services_.dialogs, [&] {
                 if (outcome.error) {
@@ -148,8 +148,8 @@ void TForm_rk_gold12::SpeedButton1Click() {
                     }
                 }
                 if (!outcome.stopped && outcome.result) {
-                    mm9->clear();
-                    SetMemoLines(*mm9, qsList(*outcome.result));
+                    ui.mm9->clear();
+                    SetMemoLines(*ui.mm9, qsList(*outcome.result));
                 }
             });
             emit tenNumberSearchEnded();

@@ -11,20 +11,10 @@ struct Services;
 
 // The golden-combination window: ranks the numbers of a date range and lists its hot pairs,
 // triples and best ten-number groups. The ten-number search runs in the background.
-class TForm_rk_gold12 : public QDialog, public GoldenForm {
+class TForm_rk_gold12 : public QDialog {
     Q_OBJECT
 public:
     TForm_rk_gold12(const DrawTables& draws, Services& services, QWidget* parent = nullptr);
-
-    void FormShow();
-    void DateTimePicker1Change();
-    void cb_spnoClick();
-    void SpeedButton2Click();
-    void SpeedButton3Click();
-    void SpeedButton1Click();
-
-    void reset_table();
-    void get_sumno();
 
     bool searching() const { return worker_.running(); }
 
@@ -37,6 +27,15 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void FormShow();
+    void DateTimePicker1Change(); // either date of "統計期間"
+    void cb_spnoClick();          // "含特別號"
+    void SpeedButton2Click();     // "熱門雙星"
+    void SpeedButton3Click();     // "熱門三星 "
+    void SpeedButton1Click();     // "黃金十號"
+
+    void reset_table();
+    void get_sumno();
     GoldenQuery query() const;
     void setInputsEnabled(bool enabled);
 
@@ -44,4 +43,5 @@ private:
     Services& services_;
     int gold_balls_ = 7; // 7 with the special number, 6 without: the report's wording follows it
     SteppedWorker worker_;
+    GoldenForm ui;
 };

@@ -10,12 +10,12 @@
 #include "platform/qt_text.h"
 
 TForm_rk_simulate::TForm_rk_simulate(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
-    setupUi(*this);
+    ui.setupUi(*this);
     for (int k = 1; k <= SimulatedBoxes; ++k) {
-        ConnectBox(*Edit[k], BoxReacts::OnChange, dialogs_, [this, k] { EditChange(k); });
-        ConnectBox(*Edit[k], BoxReacts::OnConfirm, dialogs_, [this, k] { EditExit(k); });
+        ConnectBox(*ui.Edit[k], BoxReacts::OnChange, dialogs_, [this, k] { EditChange(k); });
+        ConnectBox(*ui.Edit[k], BoxReacts::OnConfirm, dialogs_, [this, k] { EditExit(k); });
     }
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
+    connect(ui.BitBtn1, &QPushButton::clicked, this, &QDialog::close);
     KeepEnterInBoxes(*this);
 }
 
@@ -34,24 +34,24 @@ void TForm_rk_simulate::hideEvent(QHideEvent* event) {
 
 void TForm_rk_simulate::FormShow() {
     for (int k = 1; k <= SimulatedBoxes; ++k)
-        Edit[k]->setText(qs(SimNos[k]));
+        ui.Edit[k]->setText(qs(SimNos[k]));
 }
 
 void TForm_rk_simulate::FormClose() {
     for (int k = 1; k <= SimulatedBoxes; ++k)
-        SimNos[k] = ss(Edit[k]->text());
+        SimNos[k] = ss(ui.Edit[k]->text());
 }
 
 void TForm_rk_simulate::EditChange(int k) {
-    const std::string text = ss(Edit[k]->text());
+    const std::string text = ss(ui.Edit[k]->text());
     const std::string kept = SimulatedTextAfterChange(text);
     if (kept != text)
-        Edit[k]->setText(qs(kept));
+        ui.Edit[k]->setText(qs(kept));
 }
 
 void TForm_rk_simulate::EditExit(int k) {
-    const std::string text = ss(Edit[k]->text());
+    const std::string text = ss(ui.Edit[k]->text());
     const std::string shown = SimulatedTextOnLeave(text);
     if (shown != text)
-        Edit[k]->setText(qs(shown));
+        ui.Edit[k]->setText(qs(shown));
 }

@@ -1,9 +1,6 @@
 #include "analysis/golden_window.h"
 
-#include <QDateEdit>
-#include <QProgressBar>
 #include <QSignalSpy>
-#include <QToolButton>
 
 #include "common/num_format.h"
 #include "drawhistory/app_test_fixture.h"
@@ -34,8 +31,8 @@ protected:
         QSignalSpy ended(window.get(), &TForm_rk_gold12::tenNumberSearchEnded);
         Click(*window, "SpeedButton1");
         EXPECT_TRUE(window->searching());
-        EXPECT_TRUE(Find<QProgressBar>(*window, "pb1").isVisibleTo(window.get()));
-        EXPECT_FALSE(Find<QToolButton>(*window, "SpeedButton2").isEnabled());
+        EXPECT_TRUE(Visible(*window, "pb1"));
+        EXPECT_FALSE(Enabled(*window, "SpeedButton2"));
         ASSERT_TRUE(ended.wait(30000));
     }
 
@@ -46,8 +43,8 @@ protected:
 
 TEST_F(GoldenWindowTest, ShowingRanksTheWholeHistoryWithoutAnError) {
     EXPECT_TRUE(platform.dialogs.prompts.empty()); // every draw is counted over its five numbers
-    EXPECT_EQ(Find<QDateEdit>(*window, "DateTimePicker1").date(), QDate(2002, 7, 4));
-    EXPECT_EQ(Find<QDateEdit>(*window, "DateTimePicker2").date(), QDate(2026, 12, 7));
+    EXPECT_EQ(PickedDate(*window, "DateTimePicker1"), QDate(2002, 7, 4));
+    EXPECT_EQ(PickedDate(*window, "DateTimePicker2"), QDate(2026, 12, 7));
     EXPECT_EQ(Text(*window, "Edit1"), "  30");
     const GoldenTexts expected = GoldenCombination(tables.draws, {{2002, 7, 4}, {2026, 12, 7}, true}, {});
     for (int r = 0; r < 2; ++r) {
@@ -81,8 +78,8 @@ TEST_F(GoldenWindowTest, TenNumberSearchRunsInTheBackground) {
     Click(*window, "cb_spno");
     searchTenNumbers();
     EXPECT_FALSE(window->searching());
-    EXPECT_FALSE(Find<QProgressBar>(*window, "pb1").isVisibleTo(window.get()));
-    EXPECT_TRUE(Find<QToolButton>(*window, "SpeedButton2").isEnabled());
+    EXPECT_FALSE(Visible(*window, "pb1"));
+    EXPECT_TRUE(Enabled(*window, "SpeedButton2"));
     const std::vector<std::string> expected =
         TenNumberLines(tables.draws, {{2002, 7, 4}, {2026, 12, 7}, false}, {});
     EXPECT_EQ(MemoLines(*window, "mm9"), qsList(expected));
@@ -94,8 +91,8 @@ TEST_F(GoldenWindowTest, TenNumberSearchRunsInTheBackground) {
     window->hide();
     ASSERT_TRUE(ended.wait(30000));
     window->show();
-    EXPECT_TRUE(Find<QToolButton>(*window, "SpeedButton1").isEnabled());
-    EXPECT_FALSE(Find<QProgressBar>(*window, "pb1").isVisibleTo(window.get()));
+    EXPECT_TRUE(Enabled(*window, "SpeedButton1"));
+    EXPECT_FALSE(Visible(*window, "pb1"));
 }
 
 class GoldenOpenerTest : public AppTest {};

@@ -1,5 +1,3 @@
-#include <QApplication>
-#include <QFocusEvent>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -10,14 +8,7 @@
 
 namespace {
 
-class SimulateWindowTest : public WindowTest {
-protected:
-    // The focus moves on from a box, as when the user tabs or clicks away.
-    void leave(TForm_rk_simulate& w, const char* name) {
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(&Find<QLineEdit>(w, name), &out);
-    }
-};
+class SimulateWindowTest : public WindowTest {};
 
 } // namespace
 
@@ -27,12 +18,12 @@ TEST_F(SimulateWindowTest, BoxesKeepIntegersAsTwoDigitsAcrossShowings) {
     Type(w, "Edit1", "7a");
     EXPECT_EQ(Text(w, "Edit1"), "");
     Type(w, "Edit1", "7");
-    leave(w, "Edit1");
+    Leave(w, "Edit1");
     EXPECT_EQ(Text(w, "Edit1"), "07");
     Type(w, "Edit2", "123");
-    leave(w, "Edit2");
+    Leave(w, "Edit2");
     EXPECT_EQ(Text(w, "Edit2"), "123");
-    leave(w, "Edit3");
+    Leave(w, "Edit3");
     EXPECT_EQ(Text(w, "Edit3"), "");
     Type(w, "Edit7", "123"); // the special number takes two characters
     EXPECT_EQ(Text(w, "Edit7"), "12");

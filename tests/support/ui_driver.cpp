@@ -498,3 +498,17 @@ double ColourShare(QWidget& root, const char* name, const QColor& colour, const 
     const qsizetype all = qsizetype{picture.width()} * picture.height();
     return all > 0 ? static_cast<double>(same) / static_cast<double>(all) : 0.0;
 }
+
+// ---- Grid cells
+
+void ClickCell(QWidget& root, const char* grid, int column, int row) {
+    QWidget& control = UsableWidget(root, grid);
+    auto* view = qobject_cast<StringGrid*>(&control);
+    if (!view)
+        FailControl(grid, QStringLiteral("is not a string grid"));
+    const QModelIndex index = view->model()->index(row - view->FixedRows(), column - view->FixedCols());
+    if (!index.isValid())
+        FailControl(grid, QStringLiteral("has no cell %1, %2 of its own").arg(column).arg(row));
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(index).center());
+}

@@ -145,3 +145,9 @@ QString ShownText(QWidget& root, const char* name);
 // The share (0..1) of a control's picture, or of the part `area` of it, painted in `colour`: how a
 // control looks, as its user sees it.
 double ColourShare(QWidget& root, const char* name, const QColor& colour, const QRect& area = QRect());
+
+// ---- Grid cells
+
+// Clicks a cell of a string grid with the mouse, in its Cells numbering; the cell must be one of the
+// grid's own (not a fixed row or column) and is scrolled into view first.
+void ClickCell(QWidget& root, const char* grid, int column, int row);

@@ -58,7 +58,7 @@ TForm_rk_moving::TForm_rk_moving(const DrawTables& draws, WorkArea& work, Servic
                                  WindowLinks& links, QWidget* parent)
     : QDialog(parent), draws_(draws), work_(work), services_(services), links_(links),
       moving_detail_(std::make_unique<MovingDetail>()) {
-    setupUi(*this);
+    ui.setupUi(*this);
     connectHandlers();
 }
 
@@ -71,34 +71,35 @@ void TForm_rk_moving::connectHandlers() {
         connect(button, &std::remove_pointer_t<decltype(button)>::clicked, this,
                 Guarded(dialogs, [this, handler] { (this->*handler)(); }));
     };
-    onClick(rb_L, &TForm_rk_moving::rb_LClick);
-    onClick(rb_S, &TForm_rk_moving::rb_LClick);
-    connect(PageControl1, &QTabWidget::currentChanged, this,
+    onClick(ui.rb_L, &TForm_rk_moving::rb_LClick);
+    onClick(ui.rb_S, &TForm_rk_moving::rb_LClick);
+    connect(ui.PageControl1, &QTabWidget::currentChanged, this,
             Guarded(dialogs, [this] { PageControl1Change(); }));
-    for (QComboBox* box : {cb_lastw, cb_order, cb_pm1, cb_pmx1, cb_pm2, cb_pmx2, cb_pm3})
+    for (QComboBox* box : {ui.cb_lastw, ui.cb_order, ui.cb_pm1, ui.cb_pmx1, ui.cb_pm2, ui.cb_pmx2, ui.cb_pm3})
         onText(box, &TForm_rk_moving::cb_lastwChange);
-    onText(cb_pmx3, &TForm_rk_moving::rb_1to1Click);
-    for (QRadioButton* radio : {rb_1to1, rb_2to1, rb_3to1})
+    onText(ui.cb_pmx3, &TForm_rk_moving::rb_1to1Click);
+    for (QRadioButton* radio : {ui.rb_1to1, ui.rb_2to1, ui.rb_3to1})
         onClick(radio, &TForm_rk_moving::rb_1to1Click);
-    for (QComboBox* box : {cb_av_lastw, cb_av1, cb_av2, cb_av3, cb_av_pm1, cb_av_pm2, cb_av_pm3, cb_av_pmx1,
-                           cb_av_pmx2, cb_av_pmx3})
+    for (QComboBox* box : {ui.cb_av_lastw, ui.cb_av1, ui.cb_av2, ui.cb_av3, ui.cb_av_pm1, ui.cb_av_pm2,
+                           ui.cb_av_pm3, ui.cb_av_pmx1, ui.cb_av_pmx2, ui.cb_av_pmx3})
         onText(box, &TForm_rk_moving::cb_av_lastwChange);
-    for (QRadioButton* radio : {rb_av_1to1, rb_av_2to1, rb_av_3to1})
+    for (QRadioButton* radio : {ui.rb_av_1to1, ui.rb_av_2to1, ui.rb_av_3to1})
         onClick(radio, &TForm_rk_moving::rb_av_1to1Click);
-    connect(sgl, &StringGrid::clicked, this, [this, &dialogs](const QModelIndex& index) {
-        RunGuarded(dialogs,
-                   [&] { sglSelectCell(index.column() + sgl->FixedCols(), index.row() + sgl->FixedRows()); });
+    connect(ui.sgl, &StringGrid::clicked, this, [this, &dialogs](const QModelIndex& index) {
+        RunGuarded(dialogs, [&] {
+            sglSelectCell(index.column() + ui.sgl->FixedCols(), index.row() + ui.sgl->FixedRows());
+        });
     });
-    connect(sgl, &StringGrid::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu1->popup(sgl->viewport()->mapToGlobal(at)); });
-    connect(N1, &QAction::triggered, this, Guarded(dialogs, [this] { N1Click(); }));
-    onClick(SpeedButton3, &TForm_rk_moving::SpeedButton3Click);
-    onClick(SpeedButton4, &TForm_rk_moving::SpeedButton4Click);
-    onClick(SpeedButton5, &TForm_rk_moving::SpeedButton5Click);
-    onClick(SpeedButton6, &TForm_rk_moving::SpeedButton6Click);
-    onClick(SpeedButton1, &TForm_rk_moving::SpeedButton1Click);
-    onClick(SpeedButton2, &TForm_rk_moving::SpeedButton2Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
+    connect(ui.sgl, &StringGrid::customContextMenuRequested, this,
+            [this](const QPoint& at) { ui.PopupMenu1->popup(ui.sgl->viewport()->mapToGlobal(at)); });
+    connect(ui.N1, &QAction::triggered, this, Guarded(dialogs, [this] { N1Click(); }));
+    onClick(ui.SpeedButton3, &TForm_rk_moving::SpeedButton3Click);
+    onClick(ui.SpeedButton4, &TForm_rk_moving::SpeedButton4Click);
+    onClick(ui.SpeedButton5, &TForm_rk_moving::SpeedButton5Click);
+    onClick(ui.SpeedButton6, &TForm_rk_moving::SpeedButton6Click);
+    onClick(ui.SpeedButton1, &TForm_rk_moving::SpeedButton1Click);
+    onClick(ui.SpeedButton2, &TForm_rk_moving::SpeedButton2Click);
+    connect(ui.BitBtn1, &QPushButton::clicked, this, &QDialog::close);
     KeepEnterInBoxes(*this);
 }
 
@@ -112,35 +113,35 @@ void TForm_rk_moving::fillLists() {
     const QStringList lookBacks = NumberItems(1, MovingLookBackMax);
     const QStringList positions = NumberItems(1, MovingPositionMax);
     const QStringList sizes = NumberItems(0, draws_.MaxNo - 1);
-    for (QComboBox* box : {cb_lastw, cb_av_lastw})
+    for (QComboBox* box : {ui.cb_lastw, ui.cb_av_lastw})
         Refill(box, lookBacks);
-    for (QComboBox* box : {cb_order, cb_av1, cb_av2, cb_av3})
+    for (QComboBox* box : {ui.cb_order, ui.cb_av1, ui.cb_av2, ui.cb_av3})
         Refill(box, positions);
-    for (QComboBox* box : {cb_pmx1, cb_pmx2, cb_pmx3, cb_av_pmx1, cb_av_pmx2, cb_av_pmx3})
+    for (QComboBox* box : {ui.cb_pmx1, ui.cb_pmx2, ui.cb_pmx3, ui.cb_av_pmx1, ui.cb_av_pmx2, ui.cb_av_pmx3})
         Refill(box, sizes);
 }
 
 void TForm_rk_moving::FormShow() {
     fillLists();
-    sgl->SetRowCount(draws_.DrawCount + 2);
+    ui.sgl->SetRowCount(draws_.DrawCount + 2);
     show_map(2);
     rb_LClick();
     PageControl1Change();
 }
 
 void TForm_rk_moving::rb_LClick() {
-    const bool drawn = rb_L->isChecked();
+    const bool drawn = ui.rb_L->isChecked();
     FillWorkOrder(draws_, work_, drawn);
     moving_ballmode_ = MovingBallMode(drawn);
     show_map(drawn ? 1 : 2);
-    if (PageControl1->currentIndex() == 0)
+    if (ui.PageControl1->currentIndex() == 0)
         show_moving1();
     else
         show_moving2();
 }
 
 void TForm_rk_moving::PageControl1Change() {
-    if (PageControl1->currentIndex() == 0)
+    if (ui.PageControl1->currentIndex() == 0)
         show_moving1();
     else
         show_moving2();
@@ -148,8 +149,8 @@ void TForm_rk_moving::PageControl1Change() {
 
 void TForm_rk_moving::showPage(int index) {
     {
-        const QSignalBlocker block(PageControl1);
-        PageControl1->setCurrentIndex(index);
+        const QSignalBlocker block(ui.PageControl1);
+        ui.PageControl1->setCurrentIndex(index);
     }
     RunGuarded(services_.dialogs, [this] { PageControl1Change(); });
 }
@@ -159,7 +160,8 @@ void TForm_rk_moving::cb_lastwChange() {
 }
 
 void TForm_rk_moving::rb_1to1Click() {
-    ShowOffsetRows(RunCount(rb_1to1, rb_2to1), {Label3, cb_pm2, cb_pmx2}, {Label16, cb_pm3, cb_pmx3});
+    ShowOffsetRows(RunCount(ui.rb_1to1, ui.rb_2to1), {ui.Label3, ui.cb_pm2, ui.cb_pmx2},
+                   {ui.Label16, ui.cb_pm3, ui.cb_pmx3});
     show_moving1();
 }
 
@@ -168,31 +170,31 @@ void TForm_rk_moving::cb_av_lastwChange() {
 }
 
 void TForm_rk_moving::rb_av_1to1Click() {
-    ShowOffsetRows(RunCount(rb_av_1to1, rb_av_2to1), {Label8, cb_av_pm2, cb_av_pmx2},
-                   {Label17, cb_av_pm3, cb_av_pmx3});
+    ShowOffsetRows(RunCount(ui.rb_av_1to1, ui.rb_av_2to1), {ui.Label8, ui.cb_av_pm2, ui.cb_av_pmx2},
+                   {ui.Label17, ui.cb_av_pm3, ui.cb_av_pmx3});
     show_moving2();
 }
 
 void TForm_rk_moving::show_map(int mode) {
-    TextTable grid = sgl->table();
+    TextTable grid = ui.sgl->table();
     ::show_map(grid, draws_, work_, mode);
-    sgl->setTable(std::move(grid));
+    ui.sgl->setTable(std::move(grid));
 }
 
 MovingPageTexts TForm_rk_moving::page1Texts() const {
-    return {Text(cb_lastw),
-            {Text(cb_order), "", ""},
-            {Text(cb_pm1), Text(cb_pm2), Text(cb_pm3)},
-            {Text(cb_pmx1), Text(cb_pmx2), Text(cb_pmx3)},
-            RunCount(rb_1to1, rb_2to1)};
+    return {Text(ui.cb_lastw),
+            {Text(ui.cb_order), "", ""},
+            {Text(ui.cb_pm1), Text(ui.cb_pm2), Text(ui.cb_pm3)},
+            {Text(ui.cb_pmx1), Text(ui.cb_pmx2), Text(ui.cb_pmx3)},
+            RunCount(ui.rb_1to1, ui.rb_2to1)};
 }
 
 MovingPageTexts TForm_rk_moving::page2Texts() const {
-    return {Text(cb_av_lastw),
-            {Text(cb_av1), Text(cb_av2), Text(cb_av3)},
-            {Text(cb_av_pm1), Text(cb_av_pm2), Text(cb_av_pm3)},
-            {Text(cb_av_pmx1), Text(cb_av_pmx2), Text(cb_av_pmx3)},
-            RunCount(rb_av_1to1, rb_av_2to1)};
+    return {Text(ui.cb_av_lastw),
+            {Text(ui.cb_av1), Text(ui.cb_av2), Text(ui.cb_av3)},
+            {Text(ui.cb_av_pm1), Text(ui.cb_av_pm2), Text(ui.cb_av_pm3)},
+            {Text(ui.cb_av_pmx1), Text(ui.cb_av_pmx2), Text(ui.cb_av_pmx3)},
+            RunCount(ui.rb_av_1to1, ui.rb_av_2to1)};
 }
 
 void TForm_rk_moving::show_moving1() {
@@ -207,37 +209,39 @@ void TForm_rk_moving::showMoving(const MovingPageTexts& texts, bool average) {
     const std::optional<MovingRule> rule = ReadMovingRule(texts, average, draws_.MaxNo);
     if (!rule)
         return; // a text no integer of its list: the grid keeps what it shows
-    TextTable grid = sgl->table();
+    TextTable grid = ui.sgl->table();
     try {
         ShowMoving(draws_, work_, moving_ballmode_, *rule, grid, *moving_detail_);
     } catch (...) {
-        sgl->setTable(std::move(grid)); // the rows done before the error stay on screen
+        ui.sgl->setTable(std::move(grid)); // the rows done before the error stay on screen
         throw;
     }
-    sgl->setTable(std::move(grid));
+    ui.sgl->setTable(std::move(grid));
 }
 
 void TForm_rk_moving::sglSelectCell(int column, int row) {
-    const QComboBox* lookBack = PageControl1->currentIndex() == 0 ? cb_lastw : cb_av_lastw;
+    const QComboBox* lookBack = ui.PageControl1->currentIndex() == 0 ? ui.cb_lastw : ui.cb_av_lastw;
     const std::optional<std::string> line =
         MovingRowDetail(*moving_detail_, Text(lookBack), column, row, draws_.DrawCount);
     if (line)
-        Memo1->appendPlainText(qs(*line));
+        ui.Memo1->appendPlainText(qs(*line));
 }
 
 void TForm_rk_moving::SpeedButton3Click() {
-    const QRadioButton* kind = rb_1to1->isChecked() ? rb_1to1 : rb_2to1->isChecked() ? rb_2to1 : rb_3to1;
+    const QRadioButton* kind = ui.rb_1to1->isChecked()   ? ui.rb_1to1
+                               : ui.rb_2to1->isChecked() ? ui.rb_2to1
+                                                         : ui.rb_3to1;
     const QString title = qs(MovingRuleTitle(page1Texts(), false, moving_ballmode_, ss(kind->text())));
-    Memo1->appendPlainText(title);
+    ui.Memo1->appendPlainText(title);
     services_.dialogs.showMessage(title + QStringLiteral("\n(已存入版路明細)"));
 }
 
 void TForm_rk_moving::SpeedButton4Click() {
-    const QRadioButton* kind = rb_av_1to1->isChecked()   ? rb_av_1to1
-                               : rb_av_2to1->isChecked() ? rb_av_2to1
-                                                         : rb_av_3to1;
+    const QRadioButton* kind = ui.rb_av_1to1->isChecked()   ? ui.rb_av_1to1
+                               : ui.rb_av_2to1->isChecked() ? ui.rb_av_2to1
+                                                            : ui.rb_av_3to1;
     const QString title = qs(MovingRuleTitle(page2Texts(), true, moving_ballmode_, ss(kind->text())));
-    Memo1->appendPlainText(title);
+    ui.Memo1->appendPlainText(title);
     services_.dialogs.showMessage(title + QStringLiteral("\n(已存入版路明細)"));
 }
 
@@ -250,15 +254,15 @@ void TForm_rk_moving::SpeedButton6Click() {
 }
 
 void TForm_rk_moving::N1Click() {
-    links_.show_memo_rpt(MemoLines(*Memo1));
+    links_.show_memo_rpt(MemoLines(*ui.Memo1));
 }
 
 void TForm_rk_moving::SpeedButton1Click() {
     SaveMemo(
-        *Memo1, services_.dialogs,
+        *ui.Memo1, services_.dialogs,
         SaveFileRequest{QString(), QStringLiteral("純文字檔案(*.txt)"), QStringLiteral("txt"), QString()});
 }
 
 void TForm_rk_moving::SpeedButton2Click() {
-    Memo1->clear();
+    ui.Memo1->clear();
 }

@@ -28,17 +28,18 @@ TForm_rk_no_analysis::TForm_rk_no_analysis(const DrawTables& draws, const DragHa
                                            const PathRules& rules, Services& services, WindowLinks& links,
                                            QWidget* parent)
     : QDialog(parent), draws_(draws), drag_(drag), rules_(rules), services_(services), links_(links) {
-    setupUi(*this);
-    ConnectBox(*cb_lt, BoxReacts::OnChange, services_.dialogs, [this] { cb_ltChange(); });
-    connect(cb_sort, &QCheckBox::clicked, this, Guarded(services_.dialogs, [this] { cb_ltChange(); }));
-    connect(sb_getno, &QPushButton::clicked, this, Guarded(services_.dialogs, [this] { sb_getnoClick(); }));
-    connect(SpeedButton1, &QToolButton::clicked, this,
+    ui.setupUi(*this);
+    ConnectBox(*ui.cb_lt, BoxReacts::OnChange, services_.dialogs, [this] { cb_ltChange(); });
+    connect(ui.cb_sort, &QCheckBox::clicked, this, Guarded(services_.dialogs, [this] { cb_ltChange(); }));
+    connect(ui.sb_getno, &QPushButton::clicked, this,
+            Guarded(services_.dialogs, [this] { sb_getnoClick(); }));
+    connect(ui.SpeedButton1, &QToolButton::clicked, this,
             Guarded(services_.dialogs, [this] { SpeedButton1Click(); }));
-    connect(SpeedButton3, &QToolButton::clicked, this,
+    connect(ui.SpeedButton3, &QToolButton::clicked, this,
             Guarded(services_.dialogs, [this] { SpeedButton3Click(); }));
-    connect(SpeedButton4, &QToolButton::clicked, this,
+    connect(ui.SpeedButton4, &QToolButton::clicked, this,
             Guarded(services_.dialogs, [this] { SpeedButton4Click(); }));
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
+    connect(ui.BitBtn1, &QPushButton::clicked, this, &QDialog::close);
     KeepEnterInBoxes(*this);
 }
 
@@ -54,31 +55,31 @@ void TForm_rk_no_analysis::done(int result) {
 }
 
 void TForm_rk_no_analysis::FormShow() {
-    lb_ruletitle->setText(qs(drag_.RuleTitle));
+    ui.lb_ruletitle->setText(qs(drag_.RuleTitle));
     rows_ = FilledTraceRows(drag_, MaxDraws);
     {
-        const QSignalBlocker quiet(cb_lt);
-        cb_lt->clear();
-        cb_lt->addItems(qsList(PeriodChoices(rows_)));
-        cb_lt->setEditText(QString::number(rows_));
+        const QSignalBlocker quiet(ui.cb_lt);
+        ui.cb_lt->clear();
+        ui.cb_lt->addItems(qsList(PeriodChoices(rows_)));
+        ui.cb_lt->setEditText(QString::number(rows_));
     }
     const QString groups[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
                               QStringLiteral("D"), QStringLiteral("E"), QStringLiteral("F"),
                               QStringLiteral("G"), QStringLiteral("H")};
     for (int c = 0; c < 8; ++c)
-        sga4->SetCell(c, 0, groups[c]);
-    sga5->setVisible(draws_.MaxNo >= 43);
-    Ed_result->setText(QStringLiteral("??"));
+        ui.sga4->SetCell(c, 0, groups[c]);
+    ui.sga5->setVisible(draws_.MaxNo >= 43);
+    ui.Ed_result->setText(QStringLiteral("??"));
     show_analysis(QString::number(rows_));
     sb_getnoClick();
 }
 
 void TForm_rk_no_analysis::FormClose() {
-    lb_ruletitle->clear();
+    ui.lb_ruletitle->clear();
 }
 
 void TForm_rk_no_analysis::cb_ltChange() {
-    show_analysis(cb_lt->currentText());
+    show_analysis(ui.cb_lt->currentText());
 }
 
 void TForm_rk_no_analysis::show_analysis(const QString& periods) {
@@ -89,8 +90,8 @@ void TForm_rk_no_analysis::show_analysis(const QString& periods) {
         return;
     }
     const AnalysisCells cells = AnalysisGridCells(CountRecentRows(drag_, rows_, *count, draws_.MaxNo),
-                                                  draws_.MaxNo, cb_sort->isChecked());
-    StringGrid* const numberGrids[] = {sga1, sga2, sga5};
+                                                  draws_.MaxNo, ui.cb_sort->isChecked());
+    StringGrid* const numberGrids[] = {ui.sga1, ui.sga2, ui.sga5};
     for (std::size_t k = 0; k < cells.numbers.size(); ++k) {
         StringGrid* grid = numberGrids[k / AnalysisGridColumns];
         const int column = static_cast<int>(k % AnalysisGridColumns);
@@ -98,16 +99,16 @@ void TForm_rk_no_analysis::show_analysis(const QString& periods) {
         grid->SetCell(column, 1, qs(cells.numbers[k].count));
     }
     for (std::size_t t = 0; t < cells.tails.size(); ++t) {
-        sga3->SetCell(static_cast<int>(t), 0, qs(cells.tails[t].heading));
-        sga3->SetCell(static_cast<int>(t), 1, qs(cells.tails[t].count));
+        ui.sga3->SetCell(static_cast<int>(t), 0, qs(cells.tails[t].heading));
+        ui.sga3->SetCell(static_cast<int>(t), 1, qs(cells.tails[t].count));
     }
 }
 
 void TForm_rk_no_analysis::sb_getnoClick() {
     const RulePrediction prediction = PredictByRules(drag_, rules_, FilledTraceRows(drag_, draws_.DrawCount),
-                                                     draws_.MaxNo, ss(lb_ruletitle->text()));
-    Ed_result->setText(qs(prediction.result));
-    mmresult->setPlainText(qs(prediction.memo));
+                                                     draws_.MaxNo, ss(ui.lb_ruletitle->text()));
+    ui.Ed_result->setText(qs(prediction.result));
+    ui.mmresult->setPlainText(qs(prediction.memo));
 }
 
 void TForm_rk_no_analysis::SpeedButton1Click() {
@@ -117,11 +118,11 @@ void TForm_rk_no_analysis::SpeedButton1Click() {
 }
 
 void TForm_rk_no_analysis::SpeedButton3Click() {
-    ClearMemo(*mmresult);
+    ClearMemo(*ui.mmresult);
 }
 
 void TForm_rk_no_analysis::SpeedButton4Click() {
     SaveFileRequest request = MemoSaveRequest(MemoFileKind::Text);
     request.filter = QStringLiteral("純文字檔案(*.txt)");
-    SaveMemo(*mmresult, services_.dialogs, request);
+    SaveMemo(*ui.mmresult, services_.dialogs, request);
 }

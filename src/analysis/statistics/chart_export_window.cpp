@@ -64,9 +64,9 @@ struct Tform_rk_stk_chart::NetRun {
 Tform_rk_stk_chart::Tform_rk_stk_chart(const DrawTables& draws, Services& services, std::string uploadUrl,
                                        QWidget* parent)
     : QDialog(parent), draws_(draws), services_(services), uploadUrl_(std::move(uploadUrl)) {
-    setupUi(*this);
-    connect(Button1, &QPushButton::clicked, this, Guarded(services_.dialogs, [this] { Button1Click(); }));
-    connect(Button2, &QPushButton::clicked, this, Guarded(services_.dialogs, [this] { Button2Click(); }));
+    ui.setupUi(*this);
+    connect(ui.Button1, &QPushButton::clicked, this, Guarded(services_.dialogs, [this] { Button1Click(); }));
+    connect(ui.Button2, &QPushButton::clicked, this, Guarded(services_.dialogs, [this] { Button2Click(); }));
 }
 
 Tform_rk_stk_chart::~Tform_rk_stk_chart() = default;
@@ -84,34 +84,34 @@ void Tform_rk_stk_chart::fill(const NumberRanking& ranking, StatisticsView view)
         file2 = qs(texts->file2);
         file3 = qs(texts->file3);
     }
-    (draws_.GameIndex == 1 ? RadioButton2 : RadioButton4)->setChecked(true);
+    (draws_.GameIndex == 1 ? ui.RadioButton2 : ui.RadioButton4)->setChecked(true);
 
     const ChartBars bars = ChartBarsOf(ranking);
-    SetBarChart(*Chart1, Bars(bars.small, QString(), smallFootText_, {}));
-    SetBarChart(*Chart4, Bars(bars.small, QString(), QString(), {SmallYellow}));
-    SetBarChart(*Chart5, Bars(bars.small, QString(), QString(), {QColor(Qt::green)}));
-    SetBarChart(*Chart6, Bars(bars.small, QString(), QString(), {QColor(Qt::red)}));
-    for (QChartView* small : {Chart1, Chart4, Chart5, Chart6})
+    SetBarChart(*ui.Chart1, Bars(bars.small, QString(), smallFootText_, {}));
+    SetBarChart(*ui.Chart4, Bars(bars.small, QString(), QString(), {SmallYellow}));
+    SetBarChart(*ui.Chart5, Bars(bars.small, QString(), QString(), {QColor(Qt::green)}));
+    SetBarChart(*ui.Chart6, Bars(bars.small, QString(), QString(), {QColor(Qt::red)}));
+    for (QChartView* small : {ui.Chart1, ui.Chart4, ui.Chart5, ui.Chart6})
         FitSmallChart(*small);
-    SetBarChart(*Chart2, Bars(bars.firstHalf, bigTitle1_, QString(), {}));
-    SetBarChart(*Chart3, Bars(bars.secondHalf, bigTitle2_, QString(), {}));
+    SetBarChart(*ui.Chart2, Bars(bars.firstHalf, bigTitle1_, QString(), {}));
+    SetBarChart(*ui.Chart3, Bars(bars.secondHalf, bigTitle2_, QString(), {}));
 
-    Label1->setText(file1);
-    Label2->setText(file2);
-    Label3->setText(file3);
-    Button1->setEnabled(!connected_ && !busy());
+    ui.Label1->setText(file1);
+    ui.Label2->setText(file2);
+    ui.Label3->setText(file3);
+    ui.Button1->setEnabled(!connected_ && !busy());
 }
 
 void Tform_rk_stk_chart::showConnection(bool connected) {
     connected_ = connected;
-    Label4->setText(connected ? QStringLiteral("已連線") : QStringLiteral("連線失敗"));
-    Button1->setEnabled(!connected);
+    ui.Label4->setText(connected ? QStringLiteral("已連線") : QStringLiteral("連線失敗"));
+    ui.Button1->setEnabled(!connected);
 }
 
 void Tform_rk_stk_chart::Button1Click() {
     if (busy())
         return;
-    Button1->setEnabled(false);
+    ui.Button1->setEnabled(false);
     const std::string url = uploadUrl_;
     network_.run<NetRun>(
         [url](const std::atomic<bool>& stop) {
@@ -129,30 +129,30 @@ void Tform_rk_stk_chart::Button1Click() {
 }
 
 QChartView& Tform_rk_stk_chart::chosenSmallChart() const {
-    if (RadioButton1->isChecked())
-        return *Chart1;
-    if (RadioButton2->isChecked())
-        return *Chart4;
-    return RadioButton3->isChecked() ? *Chart5 : *Chart6;
+    if (ui.RadioButton1->isChecked())
+        return *ui.Chart1;
+    if (ui.RadioButton2->isChecked())
+        return *ui.Chart4;
+    return ui.RadioButton3->isChecked() ? *ui.Chart5 : *ui.Chart6;
 }
 
 void Tform_rk_stk_chart::Button2Click() {
     if (busy())
         return;
-    Button2->setEnabled(false);
+    ui.Button2->setEnabled(false);
     // The files are saved whether or not the upload goes through; a file that cannot be written
     // ends the step with its message and the button comes back.
     try {
         SaveChart(chosenSmallChart(), file1, ChartImageFormat::Gif);
-        SaveChart(*Chart2, file2, ChartImageFormat::Gif);
-        SaveChart(*Chart3, file3, ChartImageFormat::Gif);
+        SaveChart(*ui.Chart2, file2, ChartImageFormat::Gif);
+        SaveChart(*ui.Chart3, file3, ChartImageFormat::Gif);
     } catch (...) {
-        Button2->setEnabled(true);
+        ui.Button2->setEnabled(true);
         emit uploadFinished();
         throw;
     }
 
-    Button1->setEnabled(false);
+    ui.Button1->setEnabled(false);
     const std::string url = uploadUrl_;
     const bool wasConnected = connected_;
     const std::vector<std::string> files = {ss(file1), ss(file2), ss(file3)};
@@ -182,19 +182,19 @@ void Tform_rk_stk_chart::Button2Click() {
             if (run.loginTried)
                 showConnection(run.connected);
             else
-                Button1->setEnabled(!connected_);
+                ui.Button1->setEnabled(!connected_);
             Dialogs& dialogs = services_.dialogs;
             if (!run.connected) {
                 dialogs.showMessage(QStringLiteral("連線失敗"));
             } else if (run.uploaded) {
                 dialogs.showMessage(QStringLiteral("upload 成功"));
-                Label5->setText(QStringLiteral("上傳完畢"));
+                ui.Label5->setText(QStringLiteral("上傳完畢"));
             } else {
                 dialogs.showMessage(QStringLiteral("upload error\n") + qs(run.failedFile) +
                                     QStringLiteral(": ") + qs(run.error));
-                Label5->setText(QStringLiteral("上傳錯誤"));
+                ui.Label5->setText(QStringLiteral("上傳錯誤"));
             }
-            Button2->setEnabled(true);
+            ui.Button2->setEnabled(true);
             emit uploadFinished();
         });
 }

@@ -14,7 +14,7 @@ class WindowLinks;
 
 // Hits per number, per last digit, and draws since each number was last drawn, over a date range,
 // with the balls laid out by rank or by number.
-class TForm_rk_statistics : public QDialog, public StatisticsForm {
+class TForm_rk_statistics : public QDialog {
     Q_OBJECT
 public:
     // `chartUploadUrl`: where the chart export window uploads its images.
@@ -22,18 +22,11 @@ public:
                         std::string chartUploadUrl, QWidget* parent = nullptr);
     ~TForm_rk_statistics() override;
 
-    void FormShow();
-    void sb_F1Click();
-    void sb_F2Click();
-    void sb_F3Click();
-    void sb_bigClick();
-    void sb_noClick();
-    void sb_beginClick();
-    void DateTimePicker2Change();
-    // The hidden buttons: print the ranking, copy Memo1, export the ranking as chart images.
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
+    // The work of the hidden buttons: the ranking printed (its lines also into Memo1), Memo1 copied,
+    // and the ranking shown as bar charts in the chart export window.
+    void printRanking();
+    void copyMemo();
+    void showChartExport();
 
     StatisticsView view() const;
     const NumberRanking& ranking() const { return ranking_; }
@@ -47,6 +40,18 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void FormShow();
+    void sb_F1Click();            // "號碼統計"
+    void sb_F2Click();            // "尾數統計"
+    void sb_F3Click();            // "遠星統計"
+    void sb_bigClick();           // "統計順序"
+    void sb_noClick();            // "號碼順序"
+    void sb_beginClick();         // "統計", the tail view's count
+    void DateTimePicker2Change(); // either date of "統計時間"
+    void Button1Click();          // hidden: prints the ranking
+    void Button2Click();          // hidden: copies Memo1
+    void Button3Click();          // hidden: shows the ranking as charts
+
     DateRange range() const;
     void F1_btn123();
     void F1_btn321();
@@ -61,4 +66,5 @@ private:
     std::string chartUploadUrl_;
     NumberRanking ranking_;
     std::unique_ptr<Tform_rk_stk_chart> form_rk_stk_chart_;
+    StatisticsForm ui;
 };

@@ -1,12 +1,18 @@
 #include "analysis/paths/moving_window.h"
 #include "common/num_format.h"
-#include "platform/string_grid.h"
 #include "support/draw_lines.h"
 #include "support/window_fixture.h"
 
 namespace {
 
 class MovingKeysTest : public WindowTest {};
+
+QList<QStringList> GridRows(QWidget& window, const char* grid) {
+    QList<QStringList> rows;
+    for (int r = 0; r < RowCount(window, grid); ++r)
+        rows << GridRow(window, grid, r);
+    return rows;
+}
 
 } // namespace
 
@@ -24,10 +30,10 @@ TEST_F(MovingKeysTest, EnterInABoxKeepsTheWindowItsGridAndItsMemo) {
     for (const char* box : {"cb_lastw", "cb_order", "cb_pmx1"})
         for (const char* text : {"99", "abc", "0", ""}) {
             Type(w, box, text);
-            const TextTable shown = w.sgl->table();
+            const QList<QStringList> shown = GridRows(w, "sgl");
             Confirm(w, box);
             ASSERT_TRUE(w.isVisible()) << box << " " << text;
-            EXPECT_EQ(w.sgl->table(), shown) << box << " " << text;
+            EXPECT_EQ(GridRows(w, "sgl"), shown) << box << " " << text;
             EXPECT_EQ(MemoLines(w, "Memo1"), memo);
         }
     EXPECT_EQ(platform.dialogs.prompts.size(), 1u); // the title's message only

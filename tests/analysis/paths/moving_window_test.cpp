@@ -1,15 +1,9 @@
 #include "analysis/paths/moving_window.h"
-
-#include <QComboBox>
-#include <QLabel>
-#include <QTabWidget>
-
 #include "common/num_format.h"
 #include "common/text_file.h"
 #include "drawhistory/app_test_fixture.h"
 #include "draws/draw_loader.h"
 #include "platform/qt_text.h"
-#include "platform/string_grid.h"
 #include "support/window_fixture.h"
 
 namespace {
@@ -46,12 +40,12 @@ protected:
 TEST_F(MovingWindowTest, ShowingFramesTheGridAndComputesTheFrontPage) {
     tables.work.DrawNumsWork[1][3] = "99"; // left by another window
     show();
-    EXPECT_EQ(window->sgl->RowCount(), 14);
+    EXPECT_EQ(RowCount(*window, "sgl"), 14);
     EXPECT_EQ(tables.work.DrawNumsWork[1][3], "20");
     EXPECT_EQ(row(0).mid(0, 3), (QStringList{"日     期", "期  數", "落一"}));
     EXPECT_EQ(row(4).mid(9), (QStringList{"20  ", "", "", ""}));
     EXPECT_EQ(row(13).at(0), "本期預測");
-    EXPECT_EQ(Find<QComboBox>(*window, "cb_pmx1").count(), 39); // sizes 0..38
+    EXPECT_EQ(Items(*window, "cb_pmx1").size(), 39); // sizes 0..38
     EXPECT_TRUE(platform.dialogs.prompts.empty());
 
     // The order switch rewrites the shared working copy and the predictions.
@@ -79,10 +73,10 @@ TEST_F(MovingWindowTest, SettingsRecomputeAndBadTextsKeepTheGrid) {
     EXPECT_EQ(row(5).at(9), "18  ");
 
     // More offsets show their rows.
-    EXPECT_FALSE(Find<QLabel>(*window, "Label3").isVisibleTo(window.get()));
-    EXPECT_FALSE(Find<QComboBox>(*window, "cb_pmx2").isVisibleTo(window.get()));
+    EXPECT_FALSE(Visible(*window, "Label3"));
+    EXPECT_FALSE(Visible(*window, "cb_pmx2"));
     Click(*window, "rb_3to1");
-    EXPECT_TRUE(Find<QLabel>(*window, "Label16").isVisibleTo(window.get()));
+    EXPECT_TRUE(Visible(*window, "Label16"));
     Type(*window, "cb_lastw", "1");
     Type(*window, "cb_pmx1", "2");
     Type(*window, "cb_pmx3", "1");
@@ -90,15 +84,15 @@ TEST_F(MovingWindowTest, SettingsRecomputeAndBadTextsKeepTheGrid) {
 
     // The second page computes its own rule when brought to the front.
     Type(*window, "cb_av_lastw", "1");
-    EXPECT_EQ(Find<QTabWidget>(*window, "PageControl1").currentIndex(), 1);
+    EXPECT_EQ(CurrentPage(*window, "PageControl1"), "TabSheet2");
     EXPECT_EQ(row(4).at(9), "19  "); // (20 + 05 + 33) div 3
 }
 
 TEST_F(MovingWindowTest, RowDetailsTitlesAndTheMemo) {
     show();
-    window->sglSelectCell(9, 4);
-    window->sglSelectCell(8, 5);
-    window->sglSelectCell(10, 1);
+    ClickCell(*window, "sgl", 9, 4);
+    ClickCell(*window, "sgl", 8, 5);
+    ClickCell(*window, "sgl", 10, 1);
     EXPECT_EQ(MemoLines(*window, "Memo1"), QStringList{qs(window->movingDetail()[4])});
 
     Click(*window, "SpeedButton3");
@@ -129,8 +123,8 @@ TEST_F(MovingOpenerTest, OpenedModalAsLeftOrModelessOnTheMeanPage) {
     Click(main(), "moving");
     EXPECT_EQ(platform.shower.modalShown, QStringList{"Form_rk_moving"});
     TForm_rk_moving& moving = *windows().Form_rk_moving;
-    EXPECT_EQ(moving.PageControl1->currentIndex(), 0);
+    EXPECT_EQ(CurrentPage(moving, "PageControl1"), "TabSheet1");
     Click(main(), "N41");
     EXPECT_EQ(platform.shower.modelessShown, QStringList{"Form_rk_moving"});
-    EXPECT_EQ(moving.PageControl1->currentIndex(), 1);
+    EXPECT_EQ(CurrentPage(moving, "PageControl1"), "TabSheet2");
 }

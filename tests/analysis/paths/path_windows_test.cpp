@@ -1,6 +1,3 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QRadioButton>
 #include <gtest/gtest.h>
 
 #include "analysis/drag/drag_grid.h"
@@ -19,7 +16,7 @@ TEST_F(PathWindowTest, NumberAnalysisCountsAndPredictsOnShowing) {
     platform.shower.showModal(w);
     EXPECT_EQ(Label(w, "lb_ruletitle"), QStringLiteral("本期開 20 本期 拖牌分析"));
     EXPECT_EQ(Text(w, "cb_lt"), QStringLiteral("10"));
-    EXPECT_EQ(w.cb_lt->count(), 9);
+    EXPECT_EQ(Items(w, "cb_lt").size(), 9);
     EXPECT_EQ(GridRow(w, "sga1", 0)[19], QStringLiteral("20"));
     EXPECT_EQ(GridRow(w, "sga1", 1)[19], QStringLiteral("10"));
     EXPECT_EQ(GridRow(w, "sga2", 0)[17], QStringLiteral("39"));
@@ -69,10 +66,10 @@ TEST_F(PathWindowTest, PathDefinitionShowsAndWritesTheRulesInForce) {
     tables.rules.RuleEnable[3] = false;
     tables.rules.RuleOkCount = 4;
     platform.shower.showModal(w);
-    EXPECT_FALSE(w.cb_n1m1->isChecked());
-    EXPECT_TRUE(w.cb_n1p0->isChecked());
-    EXPECT_TRUE(w.rb_ok4->isChecked());
-    EXPECT_EQ(w.cb_n2m2->text(), QStringLiteral("隔二版開 Ｎ－２號(X2N-2)"));
+    EXPECT_FALSE(Ticked(w, "cb_n1m1"));
+    EXPECT_TRUE(Ticked(w, "cb_n1p0"));
+    EXPECT_TRUE(Ticked(w, "rb_ok4"));
+    EXPECT_EQ(Text(w, "cb_n2m2"), QStringLiteral("隔二版開 Ｎ－２號(X2N-2)"));
     EXPECT_FALSE(tables.rules.RuleEnable[3]); // showing writes nothing
 
     Click(w, "cb_n2p1");
@@ -94,6 +91,6 @@ TEST_F(PathWindowTest, PathDefinitionShowsAndWritesTheRulesInForce) {
     Click(w, "SpeedButton1");
     ResetPathRules(tables.rules);
     platform.shower.showModal(w);
-    EXPECT_TRUE(w.cb_n1p0->isChecked());
-    EXPECT_TRUE(w.rb_ok3->isChecked());
+    EXPECT_TRUE(Ticked(w, "cb_n1p0"));
+    EXPECT_TRUE(Ticked(w, "rb_ok3"));
 }

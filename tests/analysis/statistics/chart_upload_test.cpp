@@ -1,7 +1,6 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -26,7 +25,7 @@ protected:
     Tform_rk_stk_chart& exportTo(const std::string& url) {
         statistics = std::make_unique<TForm_rk_statistics>(tables.draws, services, links, url);
         services.shower.showModal(*statistics);
-        statistics->Button3Click();
+        statistics->showChartExport();
         return *statistics->chartWindow();
     }
 
@@ -54,12 +53,12 @@ TEST_F(ChartUploadTest, SavesRealGifsOfTheChartsAndUploadsEachUnderItsName) {
 
     press(chart, "Button1");
     EXPECT_EQ(Label(chart, "Label4"), "已連線");
-    EXPECT_FALSE(Find<QPushButton>(chart, "Button1").isEnabled());
+    EXPECT_FALSE(Enabled(chart, "Button1"));
 
     press(chart, "Button2");
     EXPECT_EQ(platform.dialogs.lastText(), "upload 成功");
     EXPECT_EQ(Label(chart, "Label5"), "上傳完畢");
-    EXPECT_TRUE(Find<QPushButton>(chart, "Button2").isEnabled());
+    EXPECT_TRUE(Enabled(chart, "Button2"));
     const QList<QSize> sizes = {QSize(113, 57), QSize(721, 273), QSize(721, 273)};
     for (int i = 0; i < Files.size(); ++i) {
         QImageReader reader(dir.file(Files[i]));
@@ -75,7 +74,7 @@ TEST_F(ChartUploadTest, NoConnectionKeepsTheFilesAndSaysSo) {
     Tform_rk_stk_chart& chart = exportTo(url);
     press(chart, "Button1");
     EXPECT_EQ(Label(chart, "Label4"), "連線失敗");
-    EXPECT_TRUE(Find<QPushButton>(chart, "Button1").isEnabled());
+    EXPECT_TRUE(Enabled(chart, "Button1"));
     EXPECT_TRUE(platform.dialogs.prompts.empty()); // the connect button only shows it in its label
 
     // Save/Upload connects first; the images are saved all the same.
@@ -115,7 +114,7 @@ TEST_F(ChartUploadTest, StartUpPointsTheUploadAtTheServerOfTheEnvironment) {
     app.start();
     TForm_rk_statistics& w = *app.windows().Form_rk_statistics;
     services.shower.showModal(w);
-    w.Button3Click();
+    w.showChartExport();
     press(*w.chartWindow(), "Button1");
     EXPECT_EQ(Label(*w.chartWindow(), "Label4"), "已連線");
 }

@@ -1,5 +1,3 @@
-#include <QFrame>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include "analysis/statistics/statistics_draws.h"
@@ -11,8 +9,8 @@ TEST_F(WindowTest, StatisticsSpeedButtonsAllLookLikeButtons) {
     loadDraws(TenFarThenFive());
     TForm_rk_statistics w(tables.draws, services, links, "ftp://127.0.0.1:9/");
     services.shower.showModal(w);
-    const QColor panel = Find<QFrame>(w, "RightPanel").palette().color(QPalette::Window);
+    const QColor panel = Colour(w, "RightPanel", QPalette::Window);
     for (const char* button : {"sb_F1", "sb_F2", "sb_F3", "sb_big", "sb_no"})
         EXPECT_LT(ColourShare(w, button, panel), 0.5) << button;
-    EXPECT_TRUE(Find<QToolButton>(w, "sb_F1").isChecked());
+    EXPECT_TRUE(Ticked(w, "sb_F1"));
 }

@@ -2,10 +2,7 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QSignalSpy>
-#include <QStackedLayout>
 #include <gtest/gtest.h>
 
 #include "analysis/statistics/chart_export_window.h"
@@ -63,20 +60,20 @@ TEST_F(StatisticsWindowTest, ViewAndOrderButtonsMoveTheBallsIntoTheirSlots) {
     EXPECT_EQ(Label(w, "lb30"), "10");
     EXPECT_EQ(Label(w, "F1_avrlb"), "平均值為 1.92");
     expectSlots(CountNumbers(tables.draws, whole(), true));
-    EXPECT_FALSE(Find<QLabel>(w, "Image40").isVisibleTo(&w));
+    EXPECT_FALSE(Visible(w, "Image40"));
 
     Click(w, "sb_no");
     expectSlots(IdentityRanking(39));
     EXPECT_EQ(Label(w, "lb30"), "10");
 
     Click(w, "sb_F3");
-    EXPECT_TRUE(Find<QAbstractButton>(w, "sb_big").isChecked());
+    EXPECT_TRUE(Ticked(w, "sb_big"));
     expectSlots(CountFar(tables.draws, whole(), true));
     EXPECT_EQ(Label(w, "lb02"), "0");
     EXPECT_EQ(Label(w, "lb30"), "5");
     // A number of the newest draw is red and larger.
-    EXPECT_GT(Find<QLabel>(w, "lb02").font().pointSize(), Find<QLabel>(w, "lb30").font().pointSize());
-    EXPECT_TRUE(Find<QLabel>(w, "lb02").styleSheet().contains(QStringLiteral("red")));
+    EXPECT_GT(Font(w, "lb02").pointSize(), Font(w, "lb30").pointSize());
+    EXPECT_EQ(Colour(w, "lb02", QPalette::WindowText), QColor(Qt::red));
 
     Click(w, "sb_no");
     expectSlots(IdentityRanking(39));
@@ -89,8 +86,9 @@ TEST_F(StatisticsWindowTest, TheRangeRecountsRankingsAndTheTailViewWaitsForItsBu
     EXPECT_EQ(Label(w, "lb30"), "0");
 
     Click(w, "sb_F2");
-    EXPECT_EQ(w.Panels->currentWidget(), w.Panel_F2);
-    EXPECT_FALSE(Find<QWidget>(w, "sb_big").isVisibleTo(&w));
+    EXPECT_TRUE(Visible(w, "Panel_F2"));
+    EXPECT_FALSE(Visible(w, "Panel_F1"));
+    EXPECT_FALSE(Visible(w, "sb_big"));
     EXPECT_EQ(Label(w, "F2_lb0"), "2"); // 10 and 20
     EXPECT_EQ(Label(w, "F2_avrlb"), "平均值為 2.50");
 
@@ -101,31 +99,32 @@ TEST_F(StatisticsWindowTest, TheRangeRecountsRankingsAndTheTailViewWaitsForItsBu
     EXPECT_EQ(Text(w, "lbcount"), "15");
 
     Click(w, "sb_F1");
-    EXPECT_EQ(w.Panels->currentWidget(), w.Panel_F1);
-    EXPECT_FALSE(Find<QWidget>(w, "sb_begin").isVisibleTo(&w));
+    EXPECT_TRUE(Visible(w, "Panel_F1"));
+    EXPECT_FALSE(Visible(w, "Panel_F2"));
+    EXPECT_FALSE(Visible(w, "sb_begin"));
     EXPECT_EQ(Label(w, "lb30"), "10");
 }
 
 TEST_F(StatisticsWindowTest, HiddenButtonsPrintCopyAndExportTheRanking) {
     TForm_rk_statistics& w = open();
     QSignalSpy logo(&w, &TForm_rk_statistics::printLogoWanted);
-    w.Button1Click();
+    w.printRanking();
     ASSERT_EQ(links.printed.size(), 1u);
     EXPECT_EQ(links.printed[0], MemoLines(w, "Memo1"));
     EXPECT_EQ(links.printed[0].size(), 39);
     EXPECT_EQ(links.printed[0][0], QStringLiteral("34-10"));
     EXPECT_EQ(logo.count(), 1);
-    w.Button2Click();
-    EXPECT_EQ(platform.clipboard.content, w.Memo1->toPlainText());
+    w.copyMemo();
+    EXPECT_EQ(platform.clipboard.content, Text(w, "Memo1"));
 
-    w.Button3Click();
-    w.Button3Click(); // a second filling replaces the bars
+    w.showChartExport();
+    w.showChartExport(); // a second filling replaces the bars
     ASSERT_TRUE(w.chartWindow());
     Tform_rk_stk_chart& chart = *w.chartWindow();
     EXPECT_EQ(platform.shower.modelessShown.count(QStringLiteral("form_rk_stk_chart")), 2);
     EXPECT_EQ(Label(chart, "Label1"), "small1.gif");
     EXPECT_EQ(Label(chart, "Label3"), "index1B.gif");
-    EXPECT_TRUE(Find<QRadioButton>(chart, "RadioButton2").isChecked());
+    EXPECT_TRUE(Ticked(chart, "RadioButton2"));
     for (const auto& [name, bars] :
          std::vector<std::pair<const char*, int>>{{"Chart1", 6}, {"Chart2", 19}, {"Chart3", 20}}) {
         const auto series = Find<QChartView>(chart, name).chart()->series();
@@ -138,10 +137,10 @@ TEST_F(StatisticsWindowTest, HiddenButtonsPrintCopyAndExportTheRanking) {
                     .startsWith(QStringLiteral("109001-109015 期號碼統計")));
 
     Click(w, "sb_F3");
-    w.Button3Click();
+    w.showChartExport();
     EXPECT_EQ(Label(chart, "Label1"), "small2.gif");
     Click(w, "sb_F2"); // the tail view keeps the names
-    w.Button3Click();
+    w.showChartExport();
     EXPECT_EQ(Label(chart, "Label1"), "small2.gif");
 }
 
@@ -152,7 +151,7 @@ TEST_F(StatisticsWindowTest, OpensFromTheStatisticsMenu) {
     EXPECT_EQ(platform.shower.modalShown.back(), QStringLiteral("Form_rk_statistics"));
     EXPECT_EQ(Text(*app.windows().Form_rk_statistics, "lbcount"), "15");
     // Printing the ranking puts the game's logo on the report.
-    app.windows().Form_rk_statistics->Button1Click();
+    app.windows().Form_rk_statistics->printRanking();
     EXPECT_EQ(app.windows().rpt->QRImage2, app.windows().Form_rk_main->currentLogo().toImage());
     EXPECT_EQ(platform.reportPreview.lastLines.size(), 39);
 }
