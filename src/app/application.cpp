@@ -33,7 +33,7 @@ void Application::createWindows() {
 void Application::start() {
     // A save cut short by a kill leaves its temporary file beside the file it was replacing.
     RemoveStaleTempFiles(RewrittenFiles());
-    TForm_rk_main& main = *windows_.Form_rk_main;
+    TForm_rk_main& main = *windows_.get<TForm_rk_main>();
     main.showMaximized();
-    RunGuarded(services_.dialogs, [&main] { main.FormShow(); });
+    RunGuarded(services_.dialogs, [&main] { main.reloadHistory(); });
 }

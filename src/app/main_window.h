@@ -4,17 +4,11 @@
 #include <QPixmap>
 #include <QStringList>
 
+#include "app/main_window_form.h"
 #include "app/window_table.h"
 #include "platform/window_links.h"
 
-struct AppWindows;
-class ClickLabel;
-class QAction;
-class QFrame;
-class QLabel;
-class QMenu;
-class QRadioButton;
-class QToolButton;
+class AppWindows;
 struct DrawFileRead;
 struct Services;
 struct SharedTables;
@@ -27,44 +21,16 @@ class TForm_rk_main : public QMainWindow, public WindowLinks {
 public:
     explicit TForm_rk_main(const WindowContext& context, QWidget* parent = nullptr);
 
-    // The load: empties the tables, reads, sorts, fills the record grid, splits, resets the path rules.
-    void FormShow();
-
-    void rb_biglottoClick();
-
     // WindowLinks
     void show_memo(const QString& fileName) override;
     void show_memo_rpt(const QStringList& lines) override;
     void setReportFontSize(int points) override;
+    // The load: empties the tables, reads, sorts, fills the record grid, splits, resets the path rules.
     bool reloadHistory() override;
     void rereadHistory() override;
     void open(WindowId window) override;
 
-    // The exit item.
-    void N9Click();
-
     QPixmap currentLogo() const { return currentLogo_; }
-
-    // Controls
-    QAction* lt_record; // the record viewer's menu item, also on SpeedButton1
-    QAction* N9;
-    QFrame* Panel3;
-    QFrame* Panel4;
-    QFrame* Panel5;
-    QFrame* Panel6;
-    QLabel* Image_8e;
-    QLabel* Image_m6;
-    QLabel* Image1;
-    QRadioButton* rb_biglotto;
-    QRadioButton* rb_mark6;
-    QLabel* lb_data;
-    QLabel* lb_data1;
-    QLabel* lb_data2;
-    QToolButton* SpeedButton1;
-    ClickLabel* Label4;
-    ClickLabel* Label5;
-    QToolButton* SpeedButton19;
-    QToolButton* SpeedButton20;
 
 signals:
     // The current game's logo changed; windows that show it follow.
@@ -74,15 +40,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenu();
-    void buildPanels();
-    QMenu* addMenu(const QString& name, const QString& title);
-    // An item of a menu that opens its window, guarded like every handler.
-    void addOpener(QMenu* menu, const MenuItem& item);
+    void connectControls();
+    void rb_biglottoClick();   // "今彩539" and "加州夢幻５": the game switch
+    void Label4Click();        // the draw file's name and "手動輸入": the file in the editor
+    void SpeedButton19Click(); // "Close": hides the game panel
+    void SpeedButton20Click(); // "顯示": shows it again
+    void N9Click();            // "結束作業"
     // Shows the newest draw and names a bad line; true when there was none.
     bool showRead(const DrawFileRead& read);
     std::string today() const;
 
+    MainWindowForm ui;
     SharedTables& tables_;
     Services& services_;
     AppWindows& windows_;

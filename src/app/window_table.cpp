@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <type_traits>
+#include <typeindex>
 
 #include "analysis/drag/chart1_window.h"
 #include "analysis/drag/excel_guide_window.h"
@@ -24,8 +25,8 @@
 #include "analysis/statistics/statistics_window.h"
 #include "app/app_windows.h"
 #include "app/application.h"
+#include "app/download_hints_window.h"
 #include "app/main_window.h"
-#include "app/placeholder_form.h"
 #include "drawhistory/date_select_window.h"
 #include "drawhistory/download_window.h"
 #include "drawhistory/draw_editor_window.h"
@@ -53,6 +54,7 @@ namespace {
 enum class Made { AtStartUp, OnFirstUse };
 struct WindowRow {
     WindowId id;
+    std::type_index type; // of the window it makes
     Made made;
     Showing showing;
     std::function<void(const WindowContext&)> make;          // unless made already
@@ -68,11 +70,12 @@ constexpr Showing Modal{Show::Modal};
 constexpr Showing Modeless{Show::Modeless};
 constexpr Showing Never{Show::Never};
 
-template <auto Slot>
-using WindowOf = typename std::remove_cvref_t<decltype(std::declval<AppWindows&>().*Slot)>::element_type;
+TForm_rk_main& MainWindow(const WindowContext& c) {
+    return *c.windows.get<TForm_rk_main>();
+}
 
 WindowLinks& Links(const WindowContext& c) {
-    return *c.windows.Form_rk_main;
+    return MainWindow(c);
 }
 
 template <class Window> void TurnToPage(Window& window, int page) {
@@ -107,17 +110,23 @@ struct NothingFirst {
     void operator()(auto&, const WindowContext&) const {}
 };
 
-// A row over the window's slot in AppWindows; `prepare` runs on each showing, before it.
-template <auto Slot, class Make, class Prepare = NothingFirst>
+// A row for the window `make` makes; `prepare` runs on each showing, before it.
+template <class Make, class Prepare = NothingFirst>
 WindowRow Row(WindowId id, Made made, Showing showing, Make make, Prepare prepare = {}) {
-    using Window = WindowOf<Slot>;
-    const auto made_ = [make](const WindowContext& c) -> Window& {
-        auto& slot = c.windows.*Slot;
-        if (!slot)
-            slot = make(c);
-        return *slot;
+    using Window = typename std::invoke_result_t<Make, const WindowContext&>::element_type;
+    const auto made_ = [id, make](const WindowContext& c) -> Window& {
+        if (QObject* window = c.windows.find(id))
+            return static_cast<Window&>(*window);
+        std::unique_ptr<Window> window = make(c);
+        Window& kept = *window;
+        c.windows.keep(id, std::move(window));
+        return kept;
     };
-    return {id, made, showing, [made_](const WindowContext& c) { made_(c); },
+    return {id,
+            typeid(Window),
+            made,
+            showing,
+            [made_](const WindowContext& c) { made_(c); },
             [made_, prepare](const WindowContext& c, Showing how) {
                 Window& window = made_(c);
                 prepare(window, c);
@@ -131,157 +140,135 @@ template <class Window> std::unique_ptr<Window> FormulaWindow(const WindowContex
 }
 
 // Windows that show the current game's logo follow the main window's game switch.
-template <class Window> void FollowLogo(Window& window, const WindowContext& c) {
-    TForm_rk_main& main = *c.windows.Form_rk_main;
-    window.setLogo(main.currentLogo());
-    QObject::connect(&main, &TForm_rk_main::logoChanged, &window, &Window::setLogo);
+template <class Window> std::unique_ptr<Window> LogoWindow(const WindowContext& c) {
+    auto window = std::make_unique<Window>(c.tables.draws, c.services);
+    TForm_rk_main& main = MainWindow(c);
+    window->setLogo(main.currentLogo());
+    QObject::connect(&main, &TForm_rk_main::logoChanged, window.get(), &Window::setLogo);
+    return window;
 }
 
 // The start-up windows first, in the order they are made.
 std::vector<WindowRow> MakeRows() {
-    using W = AppWindows;
     using Id = WindowId;
     return {
-        Row<&W::Form_rk_main>(Id::Form_rk_main, AtStartUp, Never,
-                              [](auto& c) { return std::make_unique<TForm_rk_main>(c); }),
-        Row<&W::Form_rk_lotto_record>(Id::Form_rk_lotto_record, AtStartUp, Modal,
-                                      [](auto& c) {
-                                          SharedTables& t = c.tables;
-                                          return std::make_unique<TForm_rk_lotto_record>(
-                                              t.draws, t.work, t.records, t.download, c.services, Links(c));
-                                      }),
-        Row<&W::Form_rk_trace_single>(
+        Row(Id::Form_rk_main, AtStartUp, Never, [](auto& c) { return std::make_unique<TForm_rk_main>(c); }),
+        Row(Id::Form_rk_lotto_record, AtStartUp, Modal,
+            [](auto& c) {
+                SharedTables& t = c.tables;
+                return std::make_unique<TForm_rk_lotto_record>(t.draws, t.work, t.records, t.download,
+                                                               c.services, Links(c));
+            }),
+        Row(
             Id::Form_rk_trace_single, AtStartUp, Modeless,
             [](auto& c) {
                 return std::make_unique<TForm_rk_trace_single>(c.tables.draws, c.tables.work, c.tables.drag,
                                                                c.services, Links(c));
             },
             [](auto& drag, auto&) { drag.setWindowState(drag.windowState() | Qt::WindowMaximized); }),
-        Row<&W::Form_rk_no_analysis>(Id::Form_rk_no_analysis, AtStartUp, Modal,
-                                     [](auto& c) {
-                                         return std::make_unique<TForm_rk_no_analysis>(
-                                             c.tables.draws, c.tables.drag, c.tables.rules, c.services,
-                                             Links(c));
-                                     }),
-        Row<&W::Form_rk_rule_define>(
-            Id::Form_rk_rule_define, AtStartUp, Modal,
+        Row(Id::Form_rk_no_analysis, AtStartUp, Modal,
+            [](auto& c) {
+                return std::make_unique<TForm_rk_no_analysis>(c.tables.draws, c.tables.drag, c.tables.rules,
+                                                              c.services, Links(c));
+            }),
+        Row(Id::Form_rk_rule_define, AtStartUp, Modal,
             [](auto& c) { return std::make_unique<TForm_rk_rule_define>(c.tables.rules, c.services); }),
-        Row<&W::Form_rk_help>(Id::Form_rk_help, AtStartUp, Modal,
-                              [](auto&) { return std::make_unique<TForm_rk_help>(); }),
-        Row<&W::Form_rk_statistics>(Id::Form_rk_statistics, AtStartUp, Modal,
-                                    [](auto& c) {
-                                        return std::make_unique<TForm_rk_statistics>(
-                                            c.tables.draws, c.services, Links(c), c.urls.chartUpload);
-                                    }),
-        Row<&W::Form_dl_main>(Id::Form_dl_main, AtStartUp, Never,
-                              [](auto& c) {
-                                  return std::make_unique<TForm_dl_main>(
-                                      c.services, QHostAddress(QHostAddress::AnyIPv4), LineSyncPort);
-                              }),
-        Row<&W::form_rk_dl_remark>(Id::form_rk_dl_remark, AtStartUp, Never,
-                                   [](auto&) {
-                                       return std::make_unique<PlaceholderForm>(
-                                           QStringLiteral("form_rk_dl_remark"), QStringLiteral("下載說明"));
-                                   }),
-        Row<&W::Form_rk_grid_sort>(
+        Row(Id::Form_rk_help, AtStartUp, Modal, [](auto&) { return std::make_unique<TForm_rk_help>(); }),
+        Row(Id::Form_rk_statistics, AtStartUp, Modal,
+            [](auto& c) {
+                return std::make_unique<TForm_rk_statistics>(c.tables.draws, c.services, Links(c),
+                                                             c.urls.chartUpload);
+            }),
+        Row(Id::Form_dl_main, AtStartUp, Never,
+            [](auto& c) {
+                return std::make_unique<TForm_dl_main>(c.services, QHostAddress(QHostAddress::AnyIPv4),
+                                                       LineSyncPort);
+            }),
+        Row(Id::form_rk_dl_remark, AtStartUp, Never,
+            [](auto&) { return std::make_unique<TForm_rk_dl_remark>(); }),
+        Row(
             Id::Form_rk_grid_sort, AtStartUp, Modeless,
             [](auto& c) {
                 return std::make_unique<TForm_rk_grid_sort>(c.tables.draws, c.tables.drag, c.services);
             },
             [](auto& grid, auto&) { grid.show_grid_sort(); }),
-        Row<&W::Form_rk_twoforone>(
+        Row(
             Id::Form_rk_twoforone, AtStartUp, Modal,
             [](auto& c) {
                 return std::make_unique<TForm_rk_twoforone>(c.tables.draws, c.tables.drag, c.services);
             },
             [](auto& group, auto&) { group.get_twoforone(); }),
-        Row<&W::Form_rk_threeforone>(
+        Row(
             Id::Form_rk_threeforone, AtStartUp, Modal,
             [](auto& c) {
                 return std::make_unique<TForm_rk_threeforone>(c.tables.draws, c.tables.drag, c.services);
             },
             [](auto& group, auto&) { group.get_threeforone(); }),
-        Row<&W::Form_rk_simulate>(
-            Id::Form_rk_simulate, AtStartUp, Modal,
+        Row(Id::Form_rk_simulate, AtStartUp, Modal,
             [](auto& c) { return std::make_unique<TForm_rk_simulate>(c.services.dialogs); }),
-        Row<&W::rpt>(Id::rpt, AtStartUp, Never,
-                     [](const WindowContext& c) {
-                         auto report = std::make_unique<Trpt>(c.services.clock);
-                         report->QRImage2 = QImage(QStringLiteral(":/artwork/report_logo.jpg"));
-                         // The statistics print carries the current game's logo.
-                         QObject::connect(
-                             c.windows.Form_rk_statistics.get(), &TForm_rk_statistics::printLogoWanted,
-                             report.get(),
-                             [&w = c.windows] { w.rpt->QRImage2 = w.Form_rk_main->currentLogo().toImage(); });
-                         return report;
-                     }),
-        Row<&W::Form_dateselect>(Id::Form_dateselect, AtStartUp, Modal,
-                                 [](auto& c) {
-                                     return std::make_unique<TForm_dateselect>(
-                                         c.tables.draws, c.tables.records, c.services, Links(c));
-                                 }),
-        Row<&W::Form_rk_FtpServerIP>(
-            Id::Form_rk_FtpServerIP, AtStartUp, Modal,
+        Row(Id::rpt, AtStartUp, Never,
+            [](const WindowContext& c) {
+                auto report = std::make_unique<Trpt>(c.services.clock);
+                report->QRImage2 = QImage(QStringLiteral(":/artwork/report_logo.jpg"));
+                // The statistics print carries the current game's logo.
+                QObject::connect(c.windows.get<TForm_rk_statistics>(), &TForm_rk_statistics::printLogoWanted,
+                                 report.get(), [&report = *report, &main = MainWindow(c)] {
+                                     report.QRImage2 = main.currentLogo().toImage();
+                                 });
+                return report;
+            }),
+        Row(Id::Form_dateselect, AtStartUp, Modal,
+            [](auto& c) {
+                return std::make_unique<TForm_dateselect>(c.tables.draws, c.tables.records, c.services,
+                                                          Links(c));
+            }),
+        Row(Id::Form_rk_FtpServerIP, AtStartUp, Modal,
             [](auto& c) { return std::make_unique<TForm_rk_FtpServerIP>(c.tables.download, c.services); }),
-        Row<&W::Form_rk_chart1>(Id::Form_rk_chart1, AtStartUp, Modal,
-                                [](const WindowContext& c) {
-                                    auto chart =
-                                        std::make_unique<TForm_rk_chart1>(c.tables.draws, c.services);
-                                    FollowLogo(*chart, c);
-                                    return chart;
-                                }),
-        Row<&W::Form_rk_moving>(Id::Form_rk_moving, AtStartUp, Modal,
-                                [](auto& c) {
-                                    return std::make_unique<TForm_rk_moving>(c.tables.draws, c.tables.work,
-                                                                             c.services, Links(c));
-                                }),
-        Row<&W::Form_varnholt>(Id::Form_varnholt, AtStartUp, Modal,
-                               [](const WindowContext& c) {
-                                   auto varnholt =
-                                       std::make_unique<TForm_varnholt>(c.tables.draws, c.services);
-                                   FollowLogo(*varnholt, c);
-                                   return varnholt;
-                               }),
-        Row<&W::Form_Download_TxT_from_http>(Id::Form_Download_TxT_from_http, AtStartUp, Modal,
-                                             [](auto& c) {
-                                                 return std::make_unique<TForm_Download_TxT_from_http>(
-                                                     c.tables.draws, c.services, Links(c), c.urls.drawData);
-                                             }),
+        Row(Id::Form_rk_chart1, AtStartUp, Modal, LogoWindow<TForm_rk_chart1>),
+        Row(Id::Form_rk_moving, AtStartUp, Modal,
+            [](auto& c) {
+                return std::make_unique<TForm_rk_moving>(c.tables.draws, c.tables.work, c.services, Links(c));
+            }),
+        Row(Id::Form_varnholt, AtStartUp, Modal, LogoWindow<TForm_varnholt>),
+        Row(Id::Form_Download_TxT_from_http, AtStartUp, Modal,
+            [](auto& c) {
+                return std::make_unique<TForm_Download_TxT_from_http>(c.tables.draws, c.services, Links(c),
+                                                                      c.urls.drawData);
+            }),
 
-        Row<&W::Form_RK_stk_txtfile>(
+        Row(
             Id::Form_RK_stk_txtfile, OnFirstUse, Modal,
             [](auto& c) {
                 return std::make_unique<TForm_RK_stk_txtfile>(c.tables.draws, c.services, Links(c));
             },
-            [](auto& editor, const WindowContext& c) {
-                editor.loadDrawFile(c.windows.Form_rk_main->currentLogo());
-            }),
-        Row<&W::Form_rk_no_interval>(
-            Id::Form_rk_no_interval, OnFirstUse, Modal,
+            [](auto& editor, const WindowContext& c) { editor.loadDrawFile(MainWindow(c).currentLogo()); }),
+        Row(Id::Form_rk_no_interval, OnFirstUse, Modal,
             [](auto& c) { return std::make_unique<TForm_rk_no_interval>(c.tables.draws, c.services); }),
-        Row<&W::Form_img_excel>(Id::Form_img_excel, OnFirstUse, Modeless,
-                                [](auto&) { return std::make_unique<TForm_img_excel>(); }),
-        Row<&W::Form_rk_ai2_stk_3xx>(Id::Form_rk_ai2_stk_3xx, OnFirstUse, Modal,
-                                     FormulaWindow<TForm_rk_ai2_stk_3xx>),
-        Row<&W::Form_rk_ai2_stk_T3xx>(Id::Form_rk_ai2_stk_T3xx, OnFirstUse, Modal,
-                                      FormulaWindow<TForm_rk_ai2_stk_T3xx>),
-        Row<&W::Form_rk_nogood>(Id::Form_rk_nogood, OnFirstUse, Modal, FormulaWindow<TForm_rk_nogood>),
-        Row<&W::Form_rk_7star2_ng>(Id::Form_rk_7star2_ng, OnFirstUse, Modal,
-                                   FormulaWindow<TForm_rk_7star2_ng>),
-        Row<&W::Form_rk_6line_line>(Id::Form_rk_6line_line, OnFirstUse, Modal,
-                                    FormulaWindow<TForm_rk_6line_line>),
-        Row<&W::Form_rk_6line_3is>(Id::Form_rk_6line_3is, OnFirstUse, Modal,
-                                   FormulaWindow<TForm_rk_6line_3is>),
-        Row<&W::Form_rk_6line_3is_2>(Id::Form_rk_6line_3is_2, OnFirstUse, Modal,
-                                     FormulaWindow<TForm_rk_6line_3is_2>),
-        Row<&W::Form_rk_gold12>(
-            Id::Form_rk_gold12, OnFirstUse, Modal,
+        Row(Id::Form_img_excel, OnFirstUse, Modeless,
+            [](auto&) { return std::make_unique<TForm_img_excel>(); }),
+        Row(Id::Form_rk_ai2_stk_3xx, OnFirstUse, Modal, FormulaWindow<TForm_rk_ai2_stk_3xx>),
+        Row(Id::Form_rk_ai2_stk_T3xx, OnFirstUse, Modal, FormulaWindow<TForm_rk_ai2_stk_T3xx>),
+        Row(Id::Form_rk_nogood, OnFirstUse, Modal, FormulaWindow<TForm_rk_nogood>),
+        Row(Id::Form_rk_7star2_ng, OnFirstUse, Modal, FormulaWindow<TForm_rk_7star2_ng>),
+        Row(Id::Form_rk_6line_line, OnFirstUse, Modal, FormulaWindow<TForm_rk_6line_line>),
+        Row(Id::Form_rk_6line_3is, OnFirstUse, Modal, FormulaWindow<TForm_rk_6line_3is>),
+        Row(Id::Form_rk_6line_3is_2, OnFirstUse, Modal, FormulaWindow<TForm_rk_6line_3is_2>),
+        Row(Id::Form_rk_gold12, OnFirstUse, Modal,
             [](auto& c) { return std::make_unique<TForm_rk_gold12>(c.tables.draws, c.services); }),
     };
 }
 
 const std::vector<WindowRow>& WindowRows() {
-    static const std::vector<WindowRow> rows = MakeRows();
+    static const std::vector<WindowRow> rows = [] {
+        std::vector<WindowRow> made = MakeRows();
+        // A window is found by its type: each type has one row.
+        for (auto row = made.begin(); row != made.end(); ++row)
+            for (auto other = made.begin(); other != row; ++other)
+                if (other->id == row->id || other->type == row->type)
+                    throw std::logic_error("two rows for window " +
+                                           std::to_string(static_cast<int>(row->id)));
+        return made;
+    }();
     return rows;
 }
 
@@ -292,8 +279,12 @@ constexpr Showing Page(int page) {
 
 } // namespace
 
-AppWindows::AppWindows() = default;
-AppWindows::~AppWindows() = default;
+WindowId WindowIdOf(const std::type_info& type) {
+    for (const WindowRow& row : WindowRows())
+        if (row.type == std::type_index(type))
+            return row.id;
+    throw std::logic_error(std::string("no row for window type ") + type.name());
+}
 
 const std::vector<MenuItem>& MenuItems() {
     using Id = WindowId;

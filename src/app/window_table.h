@@ -7,10 +7,10 @@
 
 // The program's window table: in window_table.cpp one row per window says how it is made (at
 // start-up, in the rows' order, or on first use) and how it is shown; the menu items below say
-// where the main window's menus open it. A new window takes its own files, its slot in
-// AppWindows and its row.
+// where the main window's menus open it. A new window takes its own files and its row, under its
+// WindowId; AppWindows keeps it and finds it by its type.
 
-struct AppWindows;
+class AppWindows;
 struct ServerUrls;
 struct Services;
 struct SharedTables;

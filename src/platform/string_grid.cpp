@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -128,6 +129,12 @@ void StringGrid::changeEvent(QEvent* event) {
         shareWidth();
     else if (fit_ == ColumnFit::Kept)
         updateGeometry();
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event) {
+    QTableView::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        event->accept();
 }
 
 int StringGrid::Row() const {

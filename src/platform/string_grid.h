@@ -51,6 +51,8 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // Enter stays in the grid: left unaccepted it would go on to the window's default button.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     enum class ColumnFit { None, Shared, Kept };

@@ -91,13 +91,13 @@ TEST_F(GapWindowTest, OpensFromTheStatisticsMenuAndRebuildsOnEveryShowing) {
     loadDraws(History());
     Application app(services);
     app.start();
-    Click(*app.windows().Form_rk_main, "stk_no_interval");
-    ASSERT_TRUE(app.windows().Form_rk_no_interval);
-    TForm_rk_no_interval& w = *app.windows().Form_rk_no_interval;
+    Click(*app.windows().get<TForm_rk_main>(), "stk_no_interval");
+    ASSERT_TRUE(app.windows().get<TForm_rk_no_interval>());
+    TForm_rk_no_interval& w = *app.windows().get<TForm_rk_no_interval>();
     EXPECT_EQ(platform.shower.modalShown.back(), QStringLiteral("Form_rk_no_interval"));
     Pick(w, "cb_no", "07");
     EXPECT_EQ(MemoLines(w, "Memo1").size(), 8);
     w.close();
-    Click(*app.windows().Form_rk_main, "stk_no_interval");
+    Click(*app.windows().get<TForm_rk_main>(), "stk_no_interval");
     EXPECT_EQ(MemoLines(w, "Memo1").size(), 4); // the report of 01 again
 }

@@ -99,11 +99,11 @@ class GoldenOpenerTest : public AppTest {};
 
 TEST_F(GoldenOpenerTest, CreatedOnFirstUseAndKept) {
     startWith(JanuaryDraws());
-    EXPECT_FALSE(windows().Form_rk_gold12);
+    EXPECT_FALSE(windows().get<TForm_rk_gold12>());
     Click(main(), "gold12");
-    ASSERT_TRUE(windows().Form_rk_gold12);
-    TForm_rk_gold12* first = windows().Form_rk_gold12.get();
+    ASSERT_TRUE(windows().get<TForm_rk_gold12>());
+    TForm_rk_gold12* first = windows().get<TForm_rk_gold12>();
     Click(main(), "gold12");
-    EXPECT_EQ(windows().Form_rk_gold12.get(), first);
+    EXPECT_EQ(windows().get<TForm_rk_gold12>(), first);
     EXPECT_EQ(platform.shower.modalShown, (QStringList{"Form_rk_gold12", "Form_rk_gold12"}));
 }

@@ -41,6 +41,6 @@ TEST_F(SimulateWindowTest, OpensFromTheStatisticsMenu) {
     loadDraws({});
     Application app(services);
     app.start();
-    Click(*app.windows().Form_rk_main, "simulate");
+    Click(*app.windows().get<TForm_rk_main>(), "simulate");
     EXPECT_EQ(platform.shower.modalShown.back(), QStringLiteral("Form_rk_simulate"));
 }

@@ -29,10 +29,10 @@ protected:
         app = std::make_unique<Application>(platform.services(), urls);
         app->start();
     }
-    TForm_rk_main& main() { return *app->windows().Form_rk_main; }
+    TForm_rk_main& main() { return *app->windows().get<TForm_rk_main>(); }
     SharedTables& state() { return app->tables(); }
     AppWindows& windows() { return app->windows(); }
-    TForm_rk_lotto_record& viewer() { return *app->windows().Form_rk_lotto_record; }
+    TForm_rk_lotto_record& viewer() { return *app->windows().get<TForm_rk_lotto_record>(); }
 
     // Opens the record viewer by F2's action and runs `action` while it is open.
     void inViewer(const std::function<void(TForm_rk_lotto_record&)>& action) {

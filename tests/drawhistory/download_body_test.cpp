@@ -25,7 +25,7 @@ protected:
     QStringList download(const std::string& body) {
         server.route(DrawFilePath, {200, QByteArray::fromStdString(body), {}, false});
         platform.dialogs.prompts.clear();
-        TForm_Download_TxT_from_http& d = *windows().Form_Download_TxT_from_http;
+        TForm_Download_TxT_from_http& d = *windows().get<TForm_Download_TxT_from_http>();
         whenShown<TForm_Download_TxT_from_http>(
             QStringLiteral("Form_Download_TxT_from_http"), [](TForm_Download_TxT_from_http& w) {
                 QSignalSpy handled(&w, &TForm_Download_TxT_from_http::downloadFinished);

@@ -27,7 +27,7 @@ protected:
         startWith({LocalOld});
     }
 
-    TForm_Download_TxT_from_http& download() { return *windows().Form_Download_TxT_from_http; }
+    TForm_Download_TxT_from_http& download() { return *windows().get<TForm_Download_TxT_from_http>(); }
 
     // A GET of a path on the test server, answered while we wait.
     HttpResponse fetch(const QString& path) {

@@ -281,8 +281,8 @@ TEST(LineSyncStartUp, TwoProgramsOnOnePortBothStartWithoutMessages) {
     Application second(platform.services());
     first.start();
     second.start();
-    TForm_dl_main& a = *first.windows().Form_dl_main;
-    TForm_dl_main& b = *second.windows().Form_dl_main;
+    TForm_dl_main& a = *first.windows().get<TForm_dl_main>();
+    TForm_dl_main& b = *second.windows().get<TForm_dl_main>();
     EXPECT_FALSE(a.isVisible());
     // Other test processes may hold the port for a while too, so either program may be the one
     // that got it; never both, and the one without it says so.
@@ -297,6 +297,6 @@ TEST(LineSyncStartUp, TwoProgramsOnOnePortBothStartWithoutMessages) {
         EXPECT_EQ(a.listenPort(), 6767);
     }
     EXPECT_TRUE(platform.dialogs.prompts.empty());
-    EXPECT_TRUE(first.windows().Form_rk_main->isVisible());
-    EXPECT_TRUE(second.windows().Form_rk_main->isVisible());
+    EXPECT_TRUE(first.windows().get<TForm_rk_main>()->isVisible());
+    EXPECT_TRUE(second.windows().get<TForm_rk_main>()->isVisible());
 }

@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, StartUpLoadsAndShowsTheNewestDraw) {
     EXPECT_FALSE(Visible(main(), "rb_mark6"));
     EXPECT_TRUE(Visible(main(), "Panel4")); // only the second game's radio button is hidden
     EXPECT_TRUE(Visible(main(), "Image_m6"));
-    EXPECT_EQ(app->windows().Form_varnholt->windowTitle(), QStringLiteral("最佳Qorvel"));
+    EXPECT_EQ(app->windows().get<TForm_varnholt>()->windowTitle(), QStringLiteral("最佳Qorvel"));
 }
 
 TEST_F(MainWindowTest, MissingFileIsCreatedEmpty) {
@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, ReloadResetsPathRules) {
     startWith({MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5})});
     state().rules.RuleEnable[3] = false;
     state().rules.RuleOkCount = 5;
-    main().FormShow();
+    main().reloadHistory();
     EXPECT_TRUE(state().rules.RuleEnable[3]);
     EXPECT_EQ(state().rules.RuleOkCount, 3);
 }
@@ -92,7 +92,8 @@ TEST_F(MainWindowTest, GameSwitchReloadsTheChosenFile) {
     EXPECT_EQ(state().draws.GameName, "加州夢幻５");
     EXPECT_EQ(state().draws.DrawCount, 2);
     EXPECT_EQ(Text(main(), "Label4"), QStringLiteral("US539.txt"));
-    EXPECT_EQ(app->windows().Form_rk_lotto_record->windowTitle(), QStringLiteral("開獎紀錄  美國夢幻５"));
+    EXPECT_EQ(app->windows().get<TForm_rk_lotto_record>()->windowTitle(),
+              QStringLiteral("開獎紀錄  美國夢幻５"));
     EXPECT_EQ(picture("Image1"), picture("Image_m6"));
     EXPECT_EQ(logoSeen.toImage(), picture("Image_m6"));
     EXPECT_TRUE(Font(main(), "rb_mark6").bold());
@@ -109,7 +110,8 @@ TEST_F(MainWindowTest, GameSwitchReloadsTheChosenFile) {
     EXPECT_EQ(state().draws.DataFileName, "TW539.txt");
     EXPECT_EQ(state().draws.DrawCount, 1);
     EXPECT_EQ(state().draws.DrawId[1], "115001");
-    EXPECT_EQ(app->windows().Form_rk_lotto_record->windowTitle(), QStringLiteral("開獎紀錄  今彩５３９"));
+    EXPECT_EQ(app->windows().get<TForm_rk_lotto_record>()->windowTitle(),
+              QStringLiteral("開獎紀錄  今彩５３９"));
     EXPECT_EQ(picture("Image1"), picture("Image_8e"));
     EXPECT_EQ(panelColour("Panel3"), QColor(0xFF, 0x80, 0x00));
     EXPECT_EQ(panelColour("Panel4"), QColor(Qt::white));
@@ -141,7 +143,7 @@ TEST_F(MainWindowTest, HelpShowsAFileOrSaysItIsMissing) {
     platform.shower.whenModal(QStringLiteral("Form_rk_help"), [&](QDialog& d) { shown = Text(d, "mm"); });
     main().show_memo(QStringLiteral("help_record.txt"));
     EXPECT_TRUE(shown.startsWith(QStringLiteral("【開獎紀錄】操作說明")));
-    EXPECT_EQ(app->windows().Form_rk_help->windowTitle(), QStringLiteral("操作說明"));
+    EXPECT_EQ(app->windows().get<TForm_rk_help>()->windowTitle(), QStringLiteral("操作說明"));
 }
 
 TEST_F(MainWindowTest, MenuOpensTheRecordViewerAndTheBestPillarWindow) {

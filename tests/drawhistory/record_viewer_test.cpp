@@ -122,7 +122,7 @@ TEST_F(RecordViewerTest, DateRangeCountsAndPrintsWhatTheGridShows) {
         EXPECT_EQ(platform.reportPreview.lastPages, 1);
     });
     EXPECT_EQ(platform.reportPreview.previews, 3);
-    EXPECT_EQ(windows().rpt->qrFontSize, 12); // stays for later printouts
+    EXPECT_EQ(windows().get<Trpt>()->qrFontSize, 12); // stays for later printouts
 }
 
 TEST_F(RecordViewerTest, LongRangeOfTheRealHistoryRunsOverManyPages) {

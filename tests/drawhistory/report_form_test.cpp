@@ -29,7 +29,7 @@ TEST(ReportForm, LongMemoRunsOverPagesEachWithHeaderAndFooter) {
     QStringList lines;
     for (int i = 1; i <= 200; ++i)
         lines << QStringLiteral("第 %1 行  2026/01/02  01  02  03  04  05").arg(i);
-    app.windows().Form_rk_main->show_memo_rpt(lines);
+    app.windows().get<TForm_rk_main>()->show_memo_rpt(lines);
 
     EXPECT_EQ(platform.reportPreview.previews, 1);
     EXPECT_EQ(platform.reportPreview.lastLines, lines);

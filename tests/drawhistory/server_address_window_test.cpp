@@ -42,7 +42,7 @@ TEST_F(ServerAddressWindowTest, FirstRunShowsNoAddressAndBlanksAreRefused) {
     EXPECT_EQ(platform.dialogs.texts(), QStringList{QStringLiteral("資料有空白錯誤")});
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
     EXPECT_EQ(addressFile(), QString());
-    EXPECT_EQ(windows().Form_rk_FtpServerIP->windowTitle(), QStringLiteral("資料下載伺服器位址"));
+    EXPECT_EQ(windows().get<TForm_rk_FtpServerIP>()->windowTitle(), QStringLiteral("資料下載伺服器位址"));
 }
 
 TEST_F(ServerAddressWindowTest, AnswerNoChangesNothing) {

@@ -238,18 +238,18 @@ TEST_F(DoubleDragWindowTest, BothWindowsOpenFromTheFormulaMenu) {
     dir.writeLines(QStringLiteral("TW539.txt"), FormulaDrawLines(RandomDraws(60, 29)));
     Application app(platform.services());
     app.start();
-    TForm_rk_main& main = *app.windows().Form_rk_main;
+    TForm_rk_main& main = *app.windows().get<TForm_rk_main>();
     Click(main, "stk_3xx");
-    ASSERT_TRUE(app.windows().Form_rk_ai2_stk_3xx);
-    TForm_rk_ai2_stk_3xx& w = *app.windows().Form_rk_ai2_stk_3xx;
+    ASSERT_TRUE(app.windows().get<TForm_rk_ai2_stk_3xx>());
+    TForm_rk_ai2_stk_3xx& w = *app.windows().get<TForm_rk_ai2_stk_3xx>();
     ASSERT_TRUE(SearchEnds(w));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("雙連拖定位獨支"));
     EXPECT_TRUE(w.isVisible());
     EXPECT_GT(app.tables().work.RightIssueCount, 0);
     w.close();
     Click(main, "stk_T3xx");
-    ASSERT_TRUE(app.windows().Form_rk_ai2_stk_T3xx);
-    TForm_rk_ai2_stk_T3xx& t = *app.windows().Form_rk_ai2_stk_T3xx;
+    ASSERT_TRUE(app.windows().get<TForm_rk_ai2_stk_T3xx>());
+    TForm_rk_ai2_stk_T3xx& t = *app.windows().get<TForm_rk_ai2_stk_T3xx>();
     ASSERT_TRUE(SearchEnds(t));
     EXPECT_EQ(t.windowTitle(), QStringLiteral("雙連拖統計尾數 "));
     EXPECT_EQ(platform.shower.modalShown,

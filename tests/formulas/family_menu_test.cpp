@@ -18,42 +18,42 @@ TEST_F(FamilyMenuTest, TheFiveWindowsOpenFromTheFormulaMenuAndAreKept) {
     dir.copyData(QStringLiteral("TW539.txt"));
     Application app(platform.services());
     app.start();
-    TForm_rk_main& main = *app.windows().Form_rk_main;
+    TForm_rk_main& main = *app.windows().get<TForm_rk_main>();
     AppWindows& windows = app.windows();
 
     Click(main, "NG_tail");
-    ASSERT_TRUE(windows.Form_rk_nogood);
-    TForm_rk_nogood& tail = *windows.Form_rk_nogood;
+    ASSERT_TRUE(windows.get<TForm_rk_nogood>());
+    TForm_rk_nogood& tail = *windows.get<TForm_rk_nogood>();
     EXPECT_EQ(tail.windowTitle(), QStringLiteral("不出尾數版路"));
     Search(tail);
     ASSERT_GT(tail.rule_count, 0);
     const int kept = tail.rule_count;
     tail.close();
     Click(main, "NG_tail"); // the same window: the grid starts over, the count stays
-    EXPECT_EQ(&tail, windows.Form_rk_nogood.get());
+    EXPECT_EQ(&tail, windows.get<TForm_rk_nogood>());
     EXPECT_EQ(tail.rule_count, kept);
     EXPECT_EQ(GridRow(tail, "sgl", 1)[9], QString());
     tail.close();
 
     Click(main, "NG_group");
-    ASSERT_TRUE(windows.Form_rk_7star2_ng);
-    EXPECT_EQ(windows.Form_rk_7star2_ng->windowTitle(), QStringLiteral("不出牌組(2006.07.10修訂)"));
-    windows.Form_rk_7star2_ng->close();
+    ASSERT_TRUE(windows.get<TForm_rk_7star2_ng>());
+    EXPECT_EQ(windows.get<TForm_rk_7star2_ng>()->windowTitle(), QStringLiteral("不出牌組(2006.07.10修訂)"));
+    windows.get<TForm_rk_7star2_ng>()->close();
     Click(main, "linevalue");
-    ASSERT_TRUE(windows.Form_rk_6line_line);
-    EXPECT_EQ(windows.Form_rk_6line_line->windowTitle(), QStringLiteral("簡單數值公式"));
-    windows.Form_rk_6line_line->close();
+    ASSERT_TRUE(windows.get<TForm_rk_6line_line>());
+    EXPECT_EQ(windows.get<TForm_rk_6line_line>()->windowTitle(), QStringLiteral("簡單數值公式"));
+    windows.get<TForm_rk_6line_line>()->close();
 
     Click(main, "one3is_2");
-    ASSERT_TRUE(windows.Form_rk_6line_3is_2);
-    TForm_rk_6line_3is_2& twin = *windows.Form_rk_6line_3is_2;
+    ASSERT_TRUE(windows.get<TForm_rk_6line_3is_2>());
+    TForm_rk_6line_3is_2& twin = *windows.get<TForm_rk_6line_3is_2>();
     EXPECT_EQ(twin.windowTitle(), QStringLiteral("獨支三期養牌(30期驗證)2006.07.10"));
-    EXPECT_FALSE(windows.Form_rk_6line_3is);
+    EXPECT_FALSE(windows.get<TForm_rk_6line_3is>());
     Click(twin, "Button1"); // the 50-draw window over the twin
-    ASSERT_TRUE(windows.Form_rk_6line_3is);
-    EXPECT_EQ(windows.Form_rk_6line_3is->windowTitle(), QStringLiteral("獨支三期養牌(50期驗證)"));
-    EXPECT_TRUE(windows.Form_rk_6line_3is->isVisible());
-    windows.Form_rk_6line_3is->close();
+    ASSERT_TRUE(windows.get<TForm_rk_6line_3is>());
+    EXPECT_EQ(windows.get<TForm_rk_6line_3is>()->windowTitle(), QStringLiteral("獨支三期養牌(50期驗證)"));
+    EXPECT_TRUE(windows.get<TForm_rk_6line_3is>()->isVisible());
+    windows.get<TForm_rk_6line_3is>()->close();
     twin.close();
     Click(main, "one3is");
     EXPECT_EQ(platform.shower.modalShown,
@@ -61,5 +61,5 @@ TEST_F(FamilyMenuTest, TheFiveWindowsOpenFromTheFormulaMenuAndAreKept) {
                            QStringLiteral("Form_rk_7star2_ng"), QStringLiteral("Form_rk_6line_line"),
                            QStringLiteral("Form_rk_6line_3is_2"), QStringLiteral("Form_rk_6line_3is"),
                            QStringLiteral("Form_rk_6line_3is")}));
-    windows.Form_rk_6line_3is->close();
+    windows.get<TForm_rk_6line_3is>()->close();
 }

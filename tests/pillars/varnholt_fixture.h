@@ -73,10 +73,10 @@ protected:
         dir.writeLines(QStringLiteral("TW539.txt"), tw539);
         app = std::make_unique<Application>(platform.services());
         app->start();
-        Click(*app->windows().Form_rk_main, "Varnholt");
+        Click(*app->windows().get<TForm_rk_main>(), "Varnholt");
         ASSERT_TRUE(w().isVisible());
     }
-    TForm_varnholt& w() { return app ? *app->windows().Form_varnholt : *alone; }
+    TForm_varnholt& w() { return app ? *app->windows().get<TForm_varnholt>() : *alone; }
 
     QStringList memo1() { return MemoLines(w(), "Memo1"); }
     // Pastes these lines into a memo in place of what it holds.

@@ -459,10 +459,11 @@ TEST_F(VarnholtWindowTest, LayoutInputOutsideTheTablesIsRefused) {
 
 TEST_F(VarnholtWindowTest, LogoFollowsTheGameAndReopeningStartsOver) {
     openFromMainWindow();
-    EXPECT_EQ(Picture(w(), "Image3").cacheKey(), app->windows().Form_rk_main->currentLogo().cacheKey());
+    EXPECT_EQ(Picture(w(), "Image3").cacheKey(),
+              app->windows().get<TForm_rk_main>()->currentLogo().cacheKey());
     QPixmap other(10, 10);
     other.fill(Qt::green);
-    emit app->windows().Form_rk_main->logoChanged(other);
+    emit app->windows().get<TForm_rk_main>()->logoChanged(other);
     EXPECT_EQ(Picture(w(), "Image3").toImage(), other.toImage());
 
     // A second showing runs the date-range query again but keeps the selection.
@@ -472,7 +473,7 @@ TEST_F(VarnholtWindowTest, LogoFollowsTheGameAndReopeningStartsOver) {
     Pick(w(), "CB_Select", QStringLiteral("6"));
     Pick(w(), SizeBox(5), QStringLiteral("2"));
     w().close();
-    Click(*app->windows().Form_rk_main, "Varnholt");
+    Click(*app->windows().get<TForm_rk_main>(), "Varnholt");
     EXPECT_EQ(w().lastQuery(), SourceKind::DateRange);
     EXPECT_EQ(memo1().size(), 10);
     EXPECT_EQ(ticked(), (QStringList{"05"}));

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QHeaderView>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
 
 #include "common/text_table.h"
 #include "platform/string_grid.h"
@@ -75,4 +79,28 @@ TEST(StringGrid, ShowsAWholeTableAndKeepsItsLook) {
     EXPECT_FALSE(grid.horizontalHeader()->isVisibleTo(&grid));
     EXPECT_TRUE(grid.verticalHeader()->isVisibleTo(&grid));
     EXPECT_EQ(grid.Row(), -1);
+}
+
+TEST(StringGrid, EnterOnAPickedCellLeavesTheDefaultButtonAlone) {
+    QDialog window;
+    auto* grid = new StringGrid(1, 1, &window);
+    grid->SetColCount(3);
+    grid->SetRowCount(4);
+    auto* close = new QPushButton(QStringLiteral("關閉"), &window);
+    close->setDefault(true);
+    QObject::connect(close, &QPushButton::clicked, &window, &QDialog::close);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(grid);
+    layout->addWidget(close);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(1, 1)).center());
+    ASSERT_TRUE(grid->hasFocus());
+    ASSERT_EQ(grid->Row(), 2);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QTest::keyClick(grid, key);
+        EXPECT_TRUE(window.isVisible()) << key;
+    }
 }

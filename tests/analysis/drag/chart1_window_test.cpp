@@ -271,10 +271,10 @@ TEST_F(Chart1WindowTest, OpensFromTheDragMenuWithTheGameLogo) {
     dir.writeLines(QStringLiteral("TW539.txt"), SixDraws());
     auto app = std::make_unique<Application>(platform.services());
     app->start();
-    TForm_rk_main& main = *app->windows().Form_rk_main;
+    TForm_rk_main& main = *app->windows().get<TForm_rk_main>();
     Click(main, "N59");
     EXPECT_TRUE(platform.shower.modalShown.contains(QStringLiteral("Form_rk_chart1")));
-    TForm_rk_chart1& chart = *app->windows().Form_rk_chart1;
+    TForm_rk_chart1& chart = *app->windows().get<TForm_rk_chart1>();
     EXPECT_EQ(Label(chart, "Label7"), QStringLiteral("02,15,20,36,38"));
     EXPECT_EQ(Picture(chart, "Image1").cacheKey(), main.currentLogo().cacheKey());
     QPixmap other(10, 10);

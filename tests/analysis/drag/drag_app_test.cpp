@@ -20,7 +20,7 @@ protected:
         app = std::make_unique<Application>(platform.services());
         app->start();
     }
-    TForm_rk_trace_single& drag() { return *windows().Form_rk_trace_single; }
+    TForm_rk_trace_single& drag() { return *windows().get<TForm_rk_trace_single>(); }
 };
 
 } // namespace
@@ -64,7 +64,7 @@ TEST_F(DragAppTest, TheDragWindowOpensItsReaders) {
 
     Click(drag(), "btn_grid_sort");
     EXPECT_TRUE(platform.shower.modelessShown.contains(QStringLiteral("Form_rk_grid_sort")));
-    EXPECT_EQ(RowCount(*windows().Form_rk_grid_sort, "sgmap"), rows + 13);
+    EXPECT_EQ(RowCount(*windows().get<TForm_rk_grid_sort>(), "sgmap"), rows + 13);
 
     whenShown<QDialog>(QStringLiteral("Form_rk_rule_define"), [](QDialog&) {});
     whenShown<TForm_rk_no_analysis>(QStringLiteral("Form_rk_no_analysis"), [&](TForm_rk_no_analysis& w) {
@@ -75,9 +75,9 @@ TEST_F(DragAppTest, TheDragWindowOpensItsReaders) {
     EXPECT_EQ(platform.shower.modalShown,
               (QStringList{"Form_rk_twoforone", "Form_rk_no_analysis", "Form_rk_rule_define"}));
 
-    EXPECT_FALSE(windows().Form_img_excel);
+    EXPECT_FALSE(windows().get<TForm_img_excel>());
     Click(drag(), "Excel1");
-    ASSERT_TRUE(windows().Form_img_excel);
-    EXPECT_TRUE(windows().Form_img_excel->isVisible());
+    ASSERT_TRUE(windows().get<TForm_img_excel>());
+    EXPECT_TRUE(windows().get<TForm_img_excel>()->isVisible());
     EXPECT_TRUE(platform.dialogs.prompts.empty());
 }

@@ -122,7 +122,7 @@ TEST_F(MovingOpenerTest, OpenedModalAsLeftOrModelessOnTheMeanPage) {
     startWith(TwelveDraws());
     Click(main(), "moving");
     EXPECT_EQ(platform.shower.modalShown, QStringList{"Form_rk_moving"});
-    TForm_rk_moving& moving = *windows().Form_rk_moving;
+    TForm_rk_moving& moving = *windows().get<TForm_rk_moving>();
     EXPECT_EQ(CurrentPage(moving, "PageControl1"), "TabSheet1");
     Click(main(), "N41");
     EXPECT_EQ(platform.shower.modelessShown, QStringList{"Form_rk_moving"});

@@ -112,7 +112,7 @@ TEST_F(ChartUploadTest, StartUpPointsTheUploadAtTheServerOfTheEnvironment) {
 
     Application app(services, urls);
     app.start();
-    TForm_rk_statistics& w = *app.windows().Form_rk_statistics;
+    TForm_rk_statistics& w = *app.windows().get<TForm_rk_statistics>();
     services.shower.showModal(w);
     w.showChartExport();
     press(*w.chartWindow(), "Button1");

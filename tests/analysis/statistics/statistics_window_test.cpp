@@ -147,11 +147,12 @@ TEST_F(StatisticsWindowTest, HiddenButtonsPrintCopyAndExportTheRanking) {
 TEST_F(StatisticsWindowTest, OpensFromTheStatisticsMenu) {
     Application app(services);
     app.start();
-    Click(*app.windows().Form_rk_main, "statistics");
+    Click(*app.windows().get<TForm_rk_main>(), "statistics");
     EXPECT_EQ(platform.shower.modalShown.back(), QStringLiteral("Form_rk_statistics"));
-    EXPECT_EQ(Text(*app.windows().Form_rk_statistics, "lbcount"), "15");
+    EXPECT_EQ(Text(*app.windows().get<TForm_rk_statistics>(), "lbcount"), "15");
     // Printing the ranking puts the game's logo on the report.
-    app.windows().Form_rk_statistics->printRanking();
-    EXPECT_EQ(app.windows().rpt->QRImage2, app.windows().Form_rk_main->currentLogo().toImage());
+    app.windows().get<TForm_rk_statistics>()->printRanking();
+    EXPECT_EQ(app.windows().get<Trpt>()->QRImage2,
+              app.windows().get<TForm_rk_main>()->currentLogo().toImage());
     EXPECT_EQ(platform.reportPreview.lastLines.size(), 39);
 }
