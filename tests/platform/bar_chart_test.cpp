@@ -4,6 +4,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStackedBarSeries>
@@ -11,6 +12,12 @@
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 #include <memory>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/allocator_interface.h>
+#else
+#include <malloc.h>
+#endif
 
 #include "common/errors.h"
 #include "support/fake_platform.h"
@@ -93,6 +100,15 @@ QByteArray FileStart(const QString& path, int bytes) {
     return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
 }
 
+// Bytes the program holds on the heap now.
+std::size_t HeapInUse() {
+#if defined(__SANITIZE_ADDRESS__)
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    return mallinfo2().uordblks;
+#endif
+}
+
 } // namespace
 
 TEST(BarChart, BarsFollowTheDataAndAnUpdateReplacesThemInPlace) {
@@ -123,6 +139,30 @@ TEST(BarChart, BarsFollowTheDataAndAnUpdateReplacesThemInPlace) {
     SetBarChart(*view, sorted);
     EXPECT_EQ(ShownValues(*view), sorted.values);
     EXPECT_EQ(chart->axes().size(), 2);
+}
+
+// A window redraws its charts at every showing, so a redraw may not leave memory behind.
+TEST(BarChart, RedrawingHoldsNoMoreMemory) {
+    QChartView* view = NewBarChart(QStringLiteral("Chart1"), nullptr);
+    const std::unique_ptr<QChartView> owner(view);
+    view->resize(600, 300);
+    view->show();
+    BarChartData numbers;
+    for (int n = 1; n <= 39; ++n) {
+        numbers.labels << QString::number(n);
+        numbers.values << n % 7;
+    }
+    const auto redraw = [&](int times) {
+        for (int i = 0; i < times; ++i) {
+            SetBarChart(*view, i % 2 ? numbers : TailChart());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    };
+    redraw(10);
+    const std::size_t before = HeapInUse();
+    redraw(40);
+    const std::size_t after = HeapInUse();
+    EXPECT_LT(after, before + 100 * 1024) << (after - before) / 1024 << " kB more";
 }
 
 TEST(BarChart, SavedAndCopiedPicturesShowTheChartAtItsSize) {
