@@ -112,8 +112,7 @@ void FormulaSearchForm::setupUi(QDialog& dialog, const FormulaMember& member) {
     for (std::size_t c = 0; c < member.columnWidths.size(); ++c)
         sgl->SetColWidth(static_cast<int>(c), member.columnWidths[c]);
     sgl->verticalHeader()->setDefaultSectionSize(20);
-    sgl->setStyleSheet(
-        QStringLiteral("QHeaderView::section { background: %1; }").arg(qs(member.headingColour)));
+    sgl->SetHeadingColours(QColor(qs(member.headingColour)), QColor());
     sgl->setContextMenuPolicy(Qt::CustomContextMenu);
     sglPopup = Named(new QMenu(sgl), "sglPopup");
     if (!member.printItem.empty()) {

@@ -13,14 +13,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
-#else
-#include <malloc.h>
-#endif
-
 #include "common/errors.h"
 #include "support/fake_platform.h"
+#include "support/heap_in_use.h"
 
 namespace {
 
@@ -98,15 +93,6 @@ QImage DecodeGif(const QString& path) {
 QByteArray FileStart(const QString& path, int bytes) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
-}
-
-// Bytes the program holds on the heap now.
-std::size_t HeapInUse() {
-#if defined(__SANITIZE_ADDRESS__)
-    return __sanitizer_get_current_allocated_bytes();
-#else
-    return mallinfo2().uordblks;
-#endif
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
+#include <QPixmapCache>
 
 #include "common/text_table.h"
 #include "platform/string_grid.h"
+#include "support/heap_in_use.h"
 
 TEST(StringGrid, FixedRowsAndColumnsAreTheHeadings) {
     StringGrid grid(1, 1);
@@ -75,4 +77,26 @@ TEST(StringGrid, ShowsAWholeTableAndKeepsItsLook) {
     EXPECT_FALSE(grid.horizontalHeader()->isVisibleTo(&grid));
     EXPECT_TRUE(grid.verticalHeader()->isVisibleTo(&grid));
     EXPECT_EQ(grid.Row(), -1);
+}
+
+// A window repaints its grids at every showing; coloured headings may not add to memory each time.
+TEST(StringGrid, RepaintedColouredHeadingsHoldNoMoreMemory) {
+    StringGrid grid(1, 1);
+    grid.SetColCount(26);
+    grid.SetRowCount(3);
+    grid.SetHeadingColours(QColor(0xFF, 0xFF, 0xE0), Qt::red);
+    grid.resize(900, 120);
+    const auto paint = [&grid](int times) {
+        for (int i = 0; i < times; ++i)
+            grid.grab();
+    };
+    paint(3);
+    const QPalette::ColorGroup group = grid.horizontalHeader()->palette().currentColorGroup();
+    EXPECT_EQ(grid.horizontalHeader()->palette().color(group, QPalette::Button), QColor(0xFF, 0xFF, 0xE0));
+    EXPECT_EQ(grid.verticalHeader()->palette().color(group, QPalette::ButtonText), QColor(Qt::red));
+    QPixmapCache::clear();
+    paint(1);
+    const std::size_t before = HeapInUse();
+    paint(20);
+    EXPECT_LT(HeapInUse(), before + 100 * 1024);
 }
