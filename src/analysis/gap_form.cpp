@@ -27,7 +27,7 @@ void GapForm::setupUi(QDialog& window) {
     sgmap->horizontalHeader()->setMinimumSectionSize(16);
     sgmap->verticalHeader()->setDefaultSectionSize(18);
     sgmap->verticalHeader()->setMinimumSectionSize(12);
-    sgmap->setStyleSheet(QStringLiteral("QHeaderView::section { background: #FFFFE0; }"));
+    sgmap->SetHeadingColours(QColor(0xFF, 0xFF, 0xE0), QColor());
 
     Label1 = NewLabel("Label1", QStringLiteral("最長間隔"), &window);
     Label2 = NewLabel("Label2", QStringLiteral("---"), &window);

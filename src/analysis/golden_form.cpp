@@ -32,7 +32,7 @@ StringGrid* RankingGrid(const char* name, QWidget* parent) {
     for (int c = 0; c < 25; ++c)
         grid->SetColWidth(c, width);
     grid->verticalHeader()->setDefaultSectionSize(18);
-    grid->horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { color: red; }"));
+    grid->SetHeadingColours(QColor(), Qt::red, Qt::Horizontal);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setFixedHeight(grid->horizontalHeader()->sizeHint().height() + 18 + 2 * grid->frameWidth());

@@ -119,8 +119,7 @@ void FormulaSearchForm::setupUi(QDialog& dialog, const FormulaMember& member) {
         sgl->SetColWidth(static_cast<int>(c), member.columnWidths[c]);
     sgl->verticalHeader()->setDefaultSectionSize(20);
     sgl->KeepColumnsInView();
-    sgl->setStyleSheet(
-        QStringLiteral("QHeaderView::section { background: %1; }").arg(qs(member.headingColour)));
+    sgl->SetHeadingColours(QColor(qs(member.headingColour)), QColor());
     sgl->setContextMenuPolicy(Qt::CustomContextMenu);
     sglPopup = Named(new QMenu(sgl), "sglPopup");
     if (!member.printItem.empty()) {

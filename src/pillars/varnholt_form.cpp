@@ -42,8 +42,7 @@ StringGrid* countGrid(const char* name, int columns, const QColor& fixedColour, 
     grid->SetRowCount(2);
     grid->horizontalHeader()->setDefaultSectionSize(30);
     grid->horizontalHeader()->setMinimumSectionSize(20);
-    grid->horizontalHeader()->setStyleSheet(
-        QStringLiteral("QHeaderView::section { background-color: %1; }").arg(fixedColour.name()));
+    grid->SetHeadingColours(fixedColour, QColor(), Qt::Horizontal);
     // Exactly its heading and its one row, every column in view: no empty band, no scroll bar.
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

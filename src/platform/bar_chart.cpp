@@ -176,28 +176,28 @@ void SetBars(BarChartData& data, const std::vector<ChartBar>& bars) {
 
 void SetBarChart(QChartView& view, const BarChartData& data) {
     QChart& chart = *view.chart();
-    QStackedBarSeries* series = nullptr;
-    for (QAbstractSeries* s : chart.series())
-        if ((series = qobject_cast<QStackedBarSeries*>(s)))
-            break;
-    // Stacked, so that a bar of its own colour (a set holding only that bar) keeps the full width.
-    if (!series) {
-        series = new QStackedBarSeries;
-        chart.addSeries(series);
+    // A new series each time: the chart keeps a record of every bar set a series has shown, even
+    // after the set is gone, and drops it only with the series, so reused series grow at each call.
+    for (QAbstractSeries* old : chart.series()) {
+        chart.removeSeries(old);
+        delete old;
     }
+    // Stacked, so that a bar of its own colour (a set holding only that bar) keeps the full width.
+    auto* series = new QStackedBarSeries;
+    chart.addSeries(series);
     auto* categories = firstOf<QBarCategoryAxis>(chart.axes(Qt::Horizontal));
     if (!categories) {
         categories = new QBarCategoryAxis;
         chart.addAxis(categories, Qt::AlignBottom);
-        series->attachAxis(categories);
     }
+    series->attachAxis(categories);
     auto* scale = firstOf<QValueAxis>(chart.axes(Qt::Vertical));
     if (!scale) {
         scale = new QValueAxis;
         scale->setLabelFormat(QStringLiteral("%g"));
         chart.addAxis(scale, Qt::AlignLeft);
-        series->attachAxis(scale);
     }
+    series->attachAxis(scale);
 
     const qsizetype bars = std::min(data.labels.size(), data.values.size());
     const QList<QColor>& colours = data.colours.isEmpty() ? Palette() : data.colours;
@@ -205,7 +205,6 @@ void SetBarChart(QChartView& view, const BarChartData& data) {
     // The sets are built whole and handed over in one call: appended one by one, each would lay out
     // and label the chart again (half a second for 39 bars of their own colours).
     series->setLabelsVisible(false);
-    series->clear();
     QList<QBarSet*> sets;
     const auto newSet = [](const QString& label, const QColor& colour) {
         auto* set = new QBarSet(label);

@@ -137,6 +137,20 @@ void StringGrid::keyPressEvent(QKeyEvent* event) {
         event->accept();
 }
 
+void StringGrid::SetHeadingColours(const QColor& background, const QColor& text,
+                                   Qt::Orientations orientations) {
+    for (QHeaderView* headings : {horizontalHeader(), verticalHeader()}) {
+        if (!(orientations & headings->orientation()))
+            continue;
+        QPalette palette = headings->palette();
+        if (background.isValid())
+            palette.setColor(QPalette::Button, background);
+        if (text.isValid())
+            palette.setColor(QPalette::ButtonText, text);
+        headings->setPalette(palette);
+    }
+}
+
 int StringGrid::Row() const {
     const int r = currentIndex().row();
     return r < 0 ? -1 : r + FixedRows();

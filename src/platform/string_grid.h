@@ -42,6 +42,11 @@ public:
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
+    // Colours the headings (both when `orientations` says so); an invalid colour keeps the style's.
+    // Through the palette rather than a style sheet: a style sheet hands each heading a fresh palette
+    // at every paint, and the style's picture cache then keeps a new picture of it each time.
+    void SetHeadingColours(const QColor& background, const QColor& text,
+                           Qt::Orientations orientations = Qt::Horizontal | Qt::Vertical);
 
     // The selected data row (in Cells numbering), or -1.
     int Row() const;

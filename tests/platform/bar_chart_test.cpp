@@ -4,6 +4,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStackedBarSeries>
@@ -14,6 +15,7 @@
 
 #include "common/errors.h"
 #include "support/fake_platform.h"
+#include "support/heap_in_use.h"
 
 namespace {
 
@@ -123,6 +125,32 @@ TEST(BarChart, BarsFollowTheDataAndAnUpdateReplacesThemInPlace) {
     SetBarChart(*view, sorted);
     EXPECT_EQ(ShownValues(*view), sorted.values);
     EXPECT_EQ(chart->axes().size(), 2);
+}
+
+// A window redraws its charts at every showing, so a redraw may not leave memory behind.
+TEST(BarChart, RedrawingHoldsNoMoreMemory) {
+    if (!HeapMeasured)
+        GTEST_SKIP() << "the heap is not measured under the sanitizer";
+    QChartView* view = NewBarChart(QStringLiteral("Chart1"), nullptr);
+    const std::unique_ptr<QChartView> owner(view);
+    view->resize(600, 300);
+    view->show();
+    BarChartData numbers;
+    for (int n = 1; n <= 39; ++n) {
+        numbers.labels << QString::number(n);
+        numbers.values << n % 7;
+    }
+    const auto redraw = [&](int times) {
+        for (int i = 0; i < times; ++i) {
+            SetBarChart(*view, i % 2 ? numbers : TailChart());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    };
+    redraw(4);
+    const std::size_t before = HeapInUse();
+    redraw(30);
+    const std::size_t after = HeapInUse();
+    EXPECT_LT(after, before + 150 * 1024) << (after - before) / 1024 << " kB more";
 }
 
 TEST(BarChart, SavedAndCopiedPicturesShowTheChartAtItsSize) {

@@ -2,12 +2,14 @@
 
 #include <QDialog>
 #include <QHeaderView>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include "common/text_table.h"
 #include "platform/string_grid.h"
+#include "support/heap_in_use.h"
 
 TEST(StringGrid, FixedRowsAndColumnsAreTheHeadings) {
     StringGrid grid(1, 1);
@@ -103,4 +105,28 @@ TEST(StringGrid, EnterOnAPickedCellLeavesTheDefaultButtonAlone) {
         QTest::keyClick(grid, key);
         EXPECT_TRUE(window.isVisible()) << key;
     }
+}
+
+// A window repaints its grids at every showing; coloured headings may not add to memory each time.
+TEST(StringGrid, RepaintedColouredHeadingsHoldNoMoreMemory) {
+    if (!HeapMeasured)
+        GTEST_SKIP() << "the heap is not measured under the sanitizer";
+    StringGrid grid(1, 1);
+    grid.SetColCount(26);
+    grid.SetRowCount(3);
+    grid.SetHeadingColours(QColor(0xFF, 0xFF, 0xE0), Qt::red);
+    grid.resize(900, 120);
+    const auto paint = [&grid](int times) {
+        for (int i = 0; i < times; ++i)
+            grid.grab();
+    };
+    paint(3);
+    const QPalette::ColorGroup group = grid.horizontalHeader()->palette().currentColorGroup();
+    EXPECT_EQ(grid.horizontalHeader()->palette().color(group, QPalette::Button), QColor(0xFF, 0xFF, 0xE0));
+    EXPECT_EQ(grid.verticalHeader()->palette().color(group, QPalette::ButtonText), QColor(Qt::red));
+    QPixmapCache::clear();
+    paint(1);
+    const std::size_t before = HeapInUse();
+    paint(20);
+    EXPECT_LT(HeapInUse(), before + 500 * 1024);
 }
