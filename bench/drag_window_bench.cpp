@@ -8,21 +8,13 @@
 
 #include "analysis/drag/drag_history.h"
 #include "analysis/drag/trace_single_window.h"
+#include "answering_dialogs.h"
 #include "draws/shared_tables.h"
 #include "platform/qt_platform.h"
 #include "platform/services.h"
 #include "platform/window_links.h"
 
 namespace {
-
-class QuietDialogs final : public Dialogs {
-public:
-    DialogAnswer messageDialog(const QString&, DialogKind, DialogButtons) override {
-        return DialogAnswer::Yes;
-    }
-    void showMessage(const QString&) override {}
-    QString saveFileName(const SaveFileRequest&) override { return {}; }
-};
 
 class NoLinks final : public WindowLinks {
 public:
@@ -36,7 +28,7 @@ public:
 
 struct Window {
     std::unique_ptr<SharedTables> shared = HistoryOf(RandomDraws(MaxDraws, 23));
-    QuietDialogs dialogs;
+    AnsweringDialogs dialogs{DialogAnswer::Yes};
     SystemClock clock;
     QtClipboard clipboard;
     QtWindowShower shower;

@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "answering_dialogs.h"
 #include "common/num_text.h"
 #include "draws/shared_tables.h"
 #include "pillars/subset_search.h"
@@ -22,19 +23,9 @@
 
 namespace {
 
-// Answers every question Yes and shows nothing.
-class YesDialogs final : public Dialogs {
-public:
-    DialogAnswer messageDialog(const QString&, DialogKind, DialogButtons) override {
-        return DialogAnswer::Yes;
-    }
-    void showMessage(const QString&) override {}
-    QString saveFileName(const SaveFileRequest&) override { return {}; }
-};
-
 struct Window {
     SharedTables shared;
-    YesDialogs dialogs;
+    AnsweringDialogs dialogs{DialogAnswer::Yes};
     SystemClock clock;
     QtClipboard clipboard;
     QtWindowShower shower;

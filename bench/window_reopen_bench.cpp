@@ -12,6 +12,7 @@
 #include <malloc.h>
 #include <vector>
 
+#include "answering_dialogs.h"
 #include "app/application.h"
 #include "app/main_window.h"
 #include "platform/dialogs.h"
@@ -27,15 +28,6 @@ const std::vector<const char*> Items = {
     "moving",   "N41",       "N59",     "statistics", "stk_no_interval",
     "gold12",   "simulate",  "stk_3xx", "stk_T3xx",   "NG_tail",
     "NG_group", "linevalue", "one3is",  "one3is_2",
-};
-
-class NoDialogs final : public Dialogs {
-public:
-    DialogAnswer messageDialog(const QString&, DialogKind, DialogButtons) override {
-        return DialogAnswer::No;
-    }
-    void showMessage(const QString&) override {}
-    QString saveFileName(const SaveFileRequest&) override { return {}; }
 };
 
 // Shows a window, lets it paint, and closes it, as a user glancing at it would.
@@ -64,7 +56,7 @@ std::size_t HeapInUse() {
 
 struct Program {
     QTemporaryDir dir;
-    NoDialogs dialogs;
+    AnsweringDialogs dialogs{DialogAnswer::No};
     SystemClock clock;
     QtClipboard clipboard;
     GlancingShower shower;
