@@ -44,7 +44,7 @@ TEST(LineSyncLog, LongOrBinaryDatagramsShowOneCutLineAndAFloodShowsItsNewestLine
     qsizetype characters = 0;
     for (const QString& line : log)
         characters += line.size() + 1;
-    EXPECT_LE(characters, 30000 + 40); // one go of the log and its count line
+    EXPECT_LE(characters, TForm_dl_main::LogFlushChars + 40); // one go of the log and its count line
     const int shownLines = static_cast<int>(log.size()) - 1;
     EXPECT_EQ(log[0], QStringLiteral("(%1 datagrams not shown)").arg(flood - shownLines));
     EXPECT_TRUE(log.back().startsWith(QStringLiteral("127.0.0.2: ") + QChar(u'A' + (flood - 1) % 26)));
