@@ -29,7 +29,7 @@ public:
     static constexpr int DatagramBatch = 64;
     static constexpr int LogIntervalMs = 100;
     static constexpr int LogDatagramChars = 200;
-    static constexpr int LogFlushChars = 12000;
+    static constexpr int LogFlushChars = 24000;
     static constexpr int ReceiveBufferBytes = 1 << 20;
 
     TForm_dl_main(Services& services, const QHostAddress& bindAddress, quint16 port,
