@@ -187,11 +187,6 @@ void TForm_varnholt::startSubsetSearch(SubsetKind kind, const DateTime& start) {
     // The selection, the draw window and the RG1 order are taken once, for the whole run.
     const SplitSearchInput input = searchInput();
     stop = false;
-    pauseInputs(stopButton);
-    stopButton->show();
-    if (fifteen)
-        ui.lb_percent->show();
-    stopButton->setFocus();
     subsetUnderWay_ = 0;
     subsetsPassed_ = 0;
     stopBefore_ = 0;
@@ -213,6 +208,13 @@ void TForm_varnholt::startSubsetSearch(SubsetKind kind, const DateTime& start) {
         [this, kind, input, start](SteppedWorker::Outcome<SubsetSearchOutcome> outcome) {
             endSubsetSearch(kind, input, std::move(outcome), start);
         });
+    // The window is set for the run while the search is already under way: nothing it shows or
+    // hands over can reach the search, and the search's reports wait for this handler to return.
+    pauseInputs(stopButton);
+    stopButton->show();
+    if (fifteen)
+        ui.lb_percent->show();
+    stopButton->setFocus();
 }
 
 void TForm_varnholt::showSubsetSteps(SubsetKind kind, int upTo) {
