@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
@@ -36,12 +37,25 @@ void fitDetailColumns(QFileDialog& dialog) {
     dialog.resize(std::max(dialog.width(), 760), std::max(dialog.height(), 460));
 }
 
+// A message line wider than two thirds of the screen is cut there with "…": a message may quote
+// a typed text of any length, and a box wider than the screen can be neither read nor closed. The
+// caller keeps the whole text where it belongs.
+QString FitToScreen(const QString& text, const QWidget* parent) {
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int width = screen ? screen->availableGeometry().width() * 2 / 3 : 800;
+    const QFontMetrics metrics(QApplication::font("QMessageBox"));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = metrics.elidedText(line, Qt::ElideRight, width);
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 DialogAnswer QtDialogs::messageDialog(const QString& text, DialogKind kind, DialogButtons buttons) {
     QMessageBox box(activeParent());
     box.setWindowTitle(QApplication::applicationName());
-    box.setText(text);
+    box.setText(FitToScreen(text, box.parentWidget()));
     switch (kind) {
     case DialogKind::Warning:
         box.setIcon(QMessageBox::Warning);
@@ -82,7 +96,7 @@ DialogAnswer QtDialogs::messageDialog(const QString& text, DialogKind kind, Dial
 void QtDialogs::showMessage(const QString& text) {
     QMessageBox box(activeParent());
     box.setWindowTitle(QApplication::applicationName());
-    box.setText(text);
+    box.setText(FitToScreen(text, box.parentWidget()));
     box.exec();
 }
 
