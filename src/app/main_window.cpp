@@ -105,7 +105,7 @@ void TForm_rk_main::rb_biglottoClick() {
     ui.rb_biglotto->setFont(font);
     font.setBold(!first);
     ui.rb_mark6->setFont(font);
-    tables_.draws.DataFileName = first ? "TW539.txt" : "US539.txt";
+    tables_.draws.DataFileName = first ? FirstGameFile : SecondGameFile;
     currentLogo_ = first ? ui.Image_8e->pixmap() : ui.Image_m6->pixmap();
     ui.Image1->setPixmap(currentLogo_);
     windows_.get<TForm_rk_lotto_record>()->setWindowTitle(first ? QStringLiteral("開獎紀錄  今彩５３９")

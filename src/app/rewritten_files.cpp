@@ -2,6 +2,7 @@
 
 #include "analysis/statistics/chart_export.h"
 #include "drawhistory/server_address.h"
+#include "draws/draw_tables.h"
 #include "formulas/formula_member.h"
 #include "formulas/line_formula_form.h"
 #include "formulas/memory_file.h"
@@ -11,7 +12,7 @@
 #include "pillars/subset_search.h"
 
 std::vector<std::string> RewrittenFiles() {
-    const std::vector<std::string> drawFiles = {"TW539.txt", "US539.txt"}; // the two games
+    const std::vector<std::string> drawFiles = {FirstGameFile, SecondGameFile};
     std::vector<std::string> files = drawFiles;
     files.insert(files.end(), {ServerAddressFileName, ReportFile1208, ReportFile1510});
     for (const FormulaMember& member :

@@ -92,6 +92,18 @@ std::string ReadFileBytes(const std::string& path) {
     return buffer.str();
 }
 
+std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw FileError("無法開啟檔案 " + path);
+    std::string bytes(maxBytes, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(maxBytes));
+    if (in.bad())
+        throw FileError("無法讀取檔案 " + path);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
 std::vector<std::string> ReadTextLines(const std::string& path) {
     return SplitLines(Big5ToUtf8(ReadFileBytes(path)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
 
 // Raw bytes, for files whose content arrives already encoded (a downloaded draw file).
 std::string ReadFileBytes(const std::string& path);
+// At most the first `maxBytes` bytes, for a file of which only the head is used, however large it is.
+std::string ReadFileBytes(const std::string& path, std::size_t maxBytes);
 // The file keeps its permissions and, where allowed, its owner; a symbolic link stays a link and the
 // file it points at is rewritten. A file without write permission is refused, even for root.
 void WriteFileBytes(const std::string& path, const std::string& bytes);

@@ -16,6 +16,7 @@
 #include "common/date.h"
 #include "common/errors.h"
 #include "common/text_file.h"
+#include "draws/draw_tables.h"
 #include "platform/box_reaction.h"
 #include "platform/clock.h"
 #include "platform/date_picker.h"
@@ -249,7 +250,7 @@ void TForm_dl_main::like_onshow() {
         throw ConversionError("「" + ss(ui.Edit2->text()) + "」不是有效的通訊埠號碼");
     remotePort_ = static_cast<quint16>(port);
 
-    const std::string fileName = "TW539.txt";
+    const std::string fileName = FirstGameFile; // the first game's history, whichever is chosen
     ui.Memo3->clear();
     std::vector<std::string> saved;
     if (FileExists(fileName))

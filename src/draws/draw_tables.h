@@ -15,13 +15,17 @@ constexpr int TraceRows = 51;   // rows 0..50 of the drag hand-over
 using DrawTextColumn = FixedTable<std::string, MaxDraws>;
 using DrawNumberTable = FixedTable<DrawTextColumn, MaxBallSlots>; // [position][draw]
 
+// The draw files of the two games.
+inline constexpr const char* FirstGameFile = "TW539.txt";  // 今彩539
+inline constexpr const char* SecondGameFile = "US539.txt"; // 加州夢幻５
+
 // The current game and its loaded draw history. Written only by the load and the re-split; every
 // other window reads it as const. Tables are 1-based; entries past DrawCount carry no meaning.
 struct DrawTables {
     // Game
     int MaxNo = GameMaxNo;
     int GameIndex = 1; // 1 = 今彩539, 0 = 加州夢幻５
-    std::string DataFileName = "TW539.txt";
+    std::string DataFileName = FirstGameFile;
     std::string GameName = "今彩539";
 
     // Draw tables

@@ -1,7 +1,6 @@
 #include "formulas/memory_file.h"
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -11,31 +10,16 @@
 std::optional<std::vector<std::string>> ReadMemoryFile(const std::string& path) {
     if (!FileExists(path))
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw FileError("無法開啟檔案 " + path);
-    // Only the lines the window uses are read, byte by byte up to a bound; CR LF, LF or a lone CR
-    // ends a line, and Big5 never uses those bytes inside a character.
-    std::streambuf& bytes = *in.rdbuf();
-    std::vector<std::string> lines;
-    std::string line;
-    while (lines.size() < std::tuple_size_v<MemoryLines>) {
-        const int c = bytes.sbumpc();
-        if (c == std::char_traits<char>::eof()) {
-            if (!line.empty())
-                lines.push_back(Big5ToUtf8(line));
-            break;
-        }
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && bytes.sgetc() == '\n')
-                bytes.sbumpc();
-            lines.push_back(Big5ToUtf8(line));
-            line.clear();
-            continue;
-        }
-        if (line.size() == MaxMemoryLineBytes)
+    // Four lines of the longest length allowed, with their line ends, fit in this head; a longer
+    // line shows in it as longer than allowed. Big5 never uses CR or LF inside a character.
+    constexpr std::size_t used = std::tuple_size_v<MemoryLines>;
+    std::vector<std::string> lines = SplitLines(ReadFileBytes(path, used * (MaxMemoryLineBytes + 2) + 1));
+    if (lines.size() > used)
+        lines.resize(used);
+    for (std::string& line : lines) {
+        if (line.size() > MaxMemoryLineBytes)
             throw FileError("檔案 " + path + " 的內容不是基準日參數記憶");
-        line.push_back(static_cast<char>(c));
+        line = Big5ToUtf8(line);
     }
     return lines;
 }

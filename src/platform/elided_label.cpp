@@ -1,5 +1,6 @@
 #include "platform/elided_label.h"
 
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
@@ -13,13 +14,13 @@ constexpr int HintCharacters = 40;
 
 } // namespace
 
+QString ElideToWidth(const QString& text, const QFontMetrics& metrics, int width) {
+    const QString head = text.size() > width ? text.left(std::max(width, 0)) + QChar(0x2026) : text;
+    return metrics.elidedText(head, Qt::ElideRight, width);
+}
+
 QString ElidedLabel::shownText() const {
-    const int width = contentsRect().width() - 2 * margin();
-    // No glyph is narrower than a pixel, so the first `width` characters are all that can show;
-    // the rest is never measured.
-    const QString& whole = text();
-    const QString head = whole.size() > width ? whole.left(std::max(width, 0)) + QChar(0x2026) : whole;
-    return fontMetrics().elidedText(head, Qt::ElideRight, width);
+    return ElideToWidth(text(), fontMetrics(), contentsRect().width() - 2 * margin());
 }
 
 QSize ElidedLabel::sizeHint() const {

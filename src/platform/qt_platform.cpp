@@ -14,6 +14,7 @@
 #include <QTreeView>
 #include <algorithm>
 
+#include "platform/elided_label.h"
 #include "platform/report_form.h"
 
 namespace {
@@ -46,7 +47,7 @@ QString FitToScreen(const QString& text, const QWidget* parent) {
     const QFontMetrics metrics(QApplication::font("QMessageBox"));
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString& line : lines)
-        line = metrics.elidedText(line, Qt::ElideRight, width);
+        line = ElideToWidth(line, metrics, width);
     return lines.join(QLatin1Char('\n'));
 }
 
