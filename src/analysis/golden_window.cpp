@@ -124,7 +124,7 @@ void TForm_rk_gold12::SpeedButton1Click() {
     ui.pb1->show();
     using Lines = std::vector<std::string>;
     worker_.run<Lines>(
-        [&draws, range](const SteppedWorker::Progress& progress, const std::atomic<bool>& stop) {
+        [&draws, range](const BackgroundWorker::Progress& progress, const std::atomic<bool>& stop) {
             const GoldenSearchControl control{[&progress](int done, int total) { progress(done, total); },
                                               &stop};
             return TenNumberLines(draws, range, control);
@@ -132,7 +132,7 @@ void TForm_rk_gold12::SpeedButton1Click() {
         [this](int percent) {
             ui.pb1->setValue(static_cast<int>(static_cast<long long>(percent) * ProgressPositions / 100));
         },
-        [this](SteppedWorker::Outcome<Lines> outcome) {
+        [this](BackgroundWorker::Outcome<Lines> outcome) {
             ui.pb1->hide();
             setInputsEnabled(true);
             RunGuarded(services_.dialogs, [&] {

@@ -4,7 +4,7 @@
 
 #include "analysis/golden_combination.h"
 #include "analysis/golden_form.h"
-#include "platform/stepped_worker.h"
+#include "platform/background_worker.h"
 
 struct DrawTables;
 struct Services;
@@ -42,6 +42,6 @@ private:
     const DrawTables& draws_;
     Services& services_;
     int gold_balls_ = 7; // 7 with the special number, 6 without: the report's wording follows it
-    SteppedWorker worker_;
+    BackgroundWorker worker_;
     GoldenForm ui;
 };

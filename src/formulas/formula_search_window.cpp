@@ -187,7 +187,7 @@ void FormulaSearchWindow::runSearch(Search search) {
     setInputsEnabled(false);
     const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     worker_.run<std::vector<std::string>>(
-        [search = std::move(search), threads](const SteppedWorker::Progress& progress,
+        [search = std::move(search), threads](const BackgroundWorker::Progress& progress,
                                               const std::atomic<bool>& stop) {
             SearchControl control;
             control.threads = threads;
@@ -199,7 +199,7 @@ void FormulaSearchWindow::runSearch(Search search) {
             if (member_.progressMax > 0)
                 commonUi_.Pbar->setValue(member_.progressMax * percent / 100);
         },
-        [this](SteppedWorker::Outcome<std::vector<std::string>> outcome) {
+        [this](BackgroundWorker::Outcome<std::vector<std::string>> outcome) {
             setInputsEnabled(true);
             if (closeAfterSearch_) {
                 closeAfterSearch_ = false;

@@ -10,8 +10,8 @@
 #include "formulas/formula_search.h"
 #include "formulas/memory_file.h"
 #include "formulas/ordered_search.h"
+#include "platform/background_worker.h"
 #include "platform/dialogs.h"
-#include "platform/stepped_worker.h"
 
 struct DrawTables;
 struct FormulaSearchForm;
@@ -103,6 +103,6 @@ private:
     void showPage();
     void setInputsEnabled(bool enabled);
 
-    SteppedWorker worker_;
+    BackgroundWorker worker_;
     bool closeAfterSearch_ = false;
 };

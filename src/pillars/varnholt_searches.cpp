@@ -193,7 +193,7 @@ void TForm_varnholt::startSubsetSearch(SubsetKind kind, const DateTime& start) {
 
     const int total = fifteen ? SubsetCount1510 : SubsetCount1208;
     subsetWorker_.run<SubsetSearchOutcome>(
-        [this, input, &stop, fifteen, total](const SteppedWorker::Progress& progress,
+        [this, input, &stop, fifteen, total](const BackgroundWorker::Progress& progress,
                                              const std::atomic<bool>&) {
             SubsetSearchControl control;
             // Announcing subset s means every subset before it got past the stop flag and is done.
@@ -205,7 +205,7 @@ void TForm_varnholt::startSubsetSearch(SubsetKind kind, const DateTime& start) {
             return fifteen ? Best1510(input, control) : Best1208(input, control);
         },
         [this, kind](int) { showSubsetSteps(kind, subsetsPassed_); },
-        [this, kind, input, start](SteppedWorker::Outcome<SubsetSearchOutcome> outcome) {
+        [this, kind, input, start](BackgroundWorker::Outcome<SubsetSearchOutcome> outcome) {
             endSubsetSearch(kind, input, std::move(outcome), start);
         });
     // The window is set for the run while the search is already under way: nothing it shows or
@@ -240,7 +240,8 @@ void TForm_varnholt::showSubsetProgress(SubsetKind kind) {
 }
 
 void TForm_varnholt::endSubsetSearch(SubsetKind kind, const SplitSearchInput& input,
-                                     SteppedWorker::Outcome<SubsetSearchOutcome> run, const DateTime& start) {
+                                     BackgroundWorker::Outcome<SubsetSearchOutcome> run,
+                                     const DateTime& start) {
     const bool fifteen = kind == SubsetKind::FifteenOfTen;
     QPushButton* startButton = fifteen ? ui.Button32 : ui.Button31;
     const QString& restCaption = fifteen ? Caption1510 : Caption1208;

@@ -12,7 +12,7 @@
 #include "pillars/subset_search.h"
 #include "pillars/varnholt_form.h"
 #include "pillars/varnholt_state.h"
-#include "platform/stepped_worker.h"
+#include "platform/background_worker.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -194,7 +194,7 @@ private:
     // Records where a stop clicked now stops the run, as the display stands.
     void noteStop();
     void endSubsetSearch(SubsetKind kind, const SplitSearchInput& input,
-                         SteppedWorker::Outcome<SubsetSearchOutcome> run, const DateTime& start);
+                         BackgroundWorker::Outcome<SubsetSearchOutcome> run, const DateTime& start);
     void saveSubsetReport(const char* fileName, const std::vector<std::string>& lines);
     void pauseInputs(QWidget* stopButton);
     void resumeInputs();
@@ -203,9 +203,9 @@ private:
     Services& services_;
     bool clearing_ = false;
     std::vector<QWidget*> pausedInputs_;
-    int subsetUnderWay_ = 0;            // the subset the display has reached
-    bool showingStep_ = false;          // subsetSearchStep is being emitted
-    int stopBefore_ = 0;                // the first subset a stopped run leaves out; 0: not stopped
-    std::atomic<int> subsetsPassed_{0}; // written by the search: subsets past the stop flag
-    SteppedWorker subsetWorker_{*this}; // last, so its thread ends before the members it writes go
+    int subsetUnderWay_ = 0;               // the subset the display has reached
+    bool showingStep_ = false;             // subsetSearchStep is being emitted
+    int stopBefore_ = 0;                   // the first subset a stopped run leaves out; 0: not stopped
+    std::atomic<int> subsetsPassed_{0};    // written by the search: subsets past the stop flag
+    BackgroundWorker subsetWorker_{*this}; // last, so its thread ends before the members it writes go
 };

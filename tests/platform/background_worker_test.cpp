@@ -1,4 +1,4 @@
-#include "platform/stepped_worker.h"
+#include "platform/background_worker.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -15,7 +15,7 @@
 namespace {
 
 // Runs the event loop until the worker's done handler has run (or a generous bound has passed).
-bool RunUntilDone(SteppedWorker& worker) {
+bool RunUntilDone(BackgroundWorker& worker) {
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
@@ -48,7 +48,7 @@ TEST(ProgressThrottle, PassesChangesAtMostOncePerIntervalAndAlwaysTheEnd) {
 namespace {
 
 // A slow reference for the background run: the sum of 1..n, reporting after each term.
-long long SumWithProgress(long long n, const SteppedWorker::Progress& progress,
+long long SumWithProgress(long long n, const BackgroundWorker::Progress& progress,
                           const std::atomic<bool>& stop) {
     long long sum = 0;
     for (long long i = 1; i <= n && !stop; ++i) {
@@ -60,17 +60,17 @@ long long SumWithProgress(long long n, const SteppedWorker::Progress& progress,
 
 } // namespace
 
-TEST(SteppedWorker, BackgroundRunDeliversRisingProgressThenTheResultOrTheError) {
+TEST(BackgroundWorker, BackgroundRunDeliversRisingProgressThenTheResultOrTheError) {
     QObject context;
-    SteppedWorker worker(context);
+    BackgroundWorker worker(context);
     std::vector<int> shown;
-    std::optional<SteppedWorker::Outcome<long long>> outcome;
+    std::optional<BackgroundWorker::Outcome<long long>> outcome;
     worker.run<long long>(
-        [](const SteppedWorker::Progress& progress, const std::atomic<bool>& stop) {
+        [](const BackgroundWorker::Progress& progress, const std::atomic<bool>& stop) {
             return SumWithProgress(2000000, progress, stop);
         },
         [&](int percent) { shown.push_back(percent); },
-        [&](SteppedWorker::Outcome<long long> o) {
+        [&](BackgroundWorker::Outcome<long long> o) {
             EXPECT_FALSE(shown.empty());
             EXPECT_EQ(shown.back(), 100) << "100 comes before the outcome";
             outcome = std::move(o);
@@ -88,21 +88,21 @@ TEST(SteppedWorker, BackgroundRunDeliversRisingProgressThenTheResultOrTheError) 
 
     // The same worker again, with work that throws and no progress handler.
     std::exception_ptr error;
-    worker.run<int>([](const SteppedWorker::Progress&,
+    worker.run<int>([](const BackgroundWorker::Progress&,
                        const std::atomic<bool>&) -> int { throw std::runtime_error("no memory"); },
-                    {}, [&](SteppedWorker::Outcome<int> o) { error = o.result ? nullptr : o.error; });
+                    {}, [&](BackgroundWorker::Outcome<int> o) { error = o.result ? nullptr : o.error; });
     ASSERT_TRUE(RunUntilDone(worker));
     EXPECT_TRUE(error);
 }
 
-TEST(SteppedWorker, StoppingABackgroundRunReportsTheStopAndNoFullBar) {
+TEST(BackgroundWorker, StoppingABackgroundRunReportsTheStopAndNoFullBar) {
     QObject context;
-    SteppedWorker worker(context);
+    BackgroundWorker worker(context);
     std::atomic<bool> started{false};
     std::vector<int> shown;
-    std::optional<SteppedWorker::Outcome<long long>> outcome;
+    std::optional<BackgroundWorker::Outcome<long long>> outcome;
     worker.run<long long>(
-        [&](const SteppedWorker::Progress& progress, const std::atomic<bool>& stop) {
+        [&](const BackgroundWorker::Progress& progress, const std::atomic<bool>& stop) {
             started = true;
             long long rounds = 0;
             while (!stop) // runs until the stop: only a stop can end it
@@ -110,7 +110,7 @@ TEST(SteppedWorker, StoppingABackgroundRunReportsTheStopAndNoFullBar) {
             return rounds;
         },
         [&](int percent) { shown.push_back(percent); },
-        [&](SteppedWorker::Outcome<long long> o) { outcome = std::move(o); });
+        [&](BackgroundWorker::Outcome<long long> o) { outcome = std::move(o); });
     while (!started)
         std::this_thread::yield();
     EXPECT_FALSE(worker.stopRequested());
@@ -125,28 +125,28 @@ TEST(SteppedWorker, StoppingABackgroundRunReportsTheStopAndNoFullBar) {
     // A stop before the start does not carry over to the next run.
     worker.requestStop();
     outcome.reset();
-    worker.run<long long>([](const SteppedWorker::Progress& progress,
+    worker.run<long long>([](const BackgroundWorker::Progress& progress,
                              const std::atomic<bool>& stop) { return SumWithProgress(10, progress, stop); },
-                          {}, [&](SteppedWorker::Outcome<long long> o) { outcome = std::move(o); });
+                          {}, [&](BackgroundWorker::Outcome<long long> o) { outcome = std::move(o); });
     ASSERT_TRUE(RunUntilDone(worker));
     ASSERT_TRUE(outcome && outcome->result);
     EXPECT_EQ(*outcome->result, 55);
     EXPECT_FALSE(outcome->stopped);
 }
 
-TEST(SteppedWorker, DestroyingItStopsABackgroundRunAndDropsItsHandlers) {
+TEST(BackgroundWorker, DestroyingItStopsABackgroundRunAndDropsItsHandlers) {
     QObject context;
-    auto worker = std::make_unique<SteppedWorker>(context);
+    auto worker = std::make_unique<BackgroundWorker>(context);
     std::atomic<bool> started{false};
     bool handlerRan = false;
     worker->run<int>(
-        [&](const SteppedWorker::Progress& progress, const std::atomic<bool>& stop) {
+        [&](const BackgroundWorker::Progress& progress, const std::atomic<bool>& stop) {
             started = true;
             while (!stop)
                 progress(1, 2);
             return 1;
         },
-        [&](int) { handlerRan = true; }, [&](SteppedWorker::Outcome<int>) { handlerRan = true; });
+        [&](int) { handlerRan = true; }, [&](BackgroundWorker::Outcome<int>) { handlerRan = true; });
     while (!started)
         std::this_thread::yield();
     worker.reset(); // returns only because the destructor raised the stop

@@ -30,7 +30,7 @@ private:
 // often as it likes and is never held up by it; the window sees a percentage at most every 100 ms,
 // then 100 when the work has returned, then the outcome on the context's thread. requestStop()
 // raises the stop flag the work is handed.
-class SteppedWorker {
+class BackgroundWorker {
 public:
     using Progress = std::function<void(long long done, long long total)>;
     template <class Result> struct Outcome {
@@ -41,12 +41,12 @@ public:
     template <class Result>
     using Task = std::function<Result(const Progress& progress, const std::atomic<bool>& stop)>;
 
-    explicit SteppedWorker(QObject& context);
+    explicit BackgroundWorker(QObject& context);
     // Raises the stop flag and waits for the thread. Handlers still queued are dropped. Destroy it
     // on the context's thread.
-    ~SteppedWorker();
-    SteppedWorker(const SteppedWorker&) = delete;
-    SteppedWorker& operator=(const SteppedWorker&) = delete;
+    ~BackgroundWorker();
+    BackgroundWorker(const BackgroundWorker&) = delete;
+    BackgroundWorker& operator=(const BackgroundWorker&) = delete;
 
     // From the start until the done handler runs.
     bool running() const { return running_; }
@@ -76,8 +76,8 @@ private:
 };
 
 template <class Result>
-void SteppedWorker::run(Task<Result> work, std::function<void(int percent)> onProgress,
-                        std::function<void(Outcome<Result>)> onDone) {
+void BackgroundWorker::run(Task<Result> work, std::function<void(int percent)> onProgress,
+                           std::function<void(Outcome<Result>)> onDone) {
     // The result waits here between the worker thread and the done handler.
     auto box = std::make_shared<std::optional<Result>>();
     startTask(

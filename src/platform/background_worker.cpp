@@ -1,4 +1,4 @@
-#include "platform/stepped_worker.h"
+#include "platform/background_worker.h"
 
 #include <QMetaObject>
 #include <algorithm>
@@ -16,7 +16,7 @@ bool ProgressThrottle::pass(int percent, Clock::time_point now) {
     return true;
 }
 
-struct SteppedWorker::Sync {
+struct BackgroundWorker::Sync {
     std::mutex mutex;
     bool abandoned = false; // the worker object is gone or going
 
@@ -26,9 +26,9 @@ struct SteppedWorker::Sync {
     }
 };
 
-SteppedWorker::SteppedWorker(QObject& context) : context_(context), sync_(std::make_shared<Sync>()) {}
+BackgroundWorker::BackgroundWorker(QObject& context) : context_(context), sync_(std::make_shared<Sync>()) {}
 
-SteppedWorker::~SteppedWorker() {
+BackgroundWorker::~BackgroundWorker() {
     stop_ = true;
     {
         std::lock_guard lock(sync_->mutex);
@@ -38,8 +38,8 @@ SteppedWorker::~SteppedWorker() {
         thread_.join();
 }
 
-void SteppedWorker::startTask(std::function<void(const Progress&, const std::atomic<bool>&)> work,
-                              std::function<void(int percent)> onProgress, TaskDone onDone) {
+void BackgroundWorker::startTask(std::function<void(const Progress&, const std::atomic<bool>&)> work,
+                                 std::function<void(int percent)> onProgress, TaskDone onDone) {
     if (running_)
         throw std::logic_error("a run is already under way");
     running_ = true;
@@ -76,7 +76,7 @@ void SteppedWorker::startTask(std::function<void(const Progress&, const std::ato
     });
 }
 
-void SteppedWorker::postProgress(int percent) {
+void BackgroundWorker::postProgress(int percent) {
     if (!onProgress_ || sync_->isAbandoned())
         return;
     QMetaObject::invokeMethod(
