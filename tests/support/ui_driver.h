@@ -30,6 +30,11 @@ struct ControlError : std::runtime_error {
 // Buttons (push, tool, check, radio), actions (triggered) and click labels.
 void Click(QWidget& root, const char* name);
 
+// A left click of the mouse in the middle of the control, delivered as the window system delivers
+// one: an open popup (a completion list, a drop-down) gets it first, as it would get the user's.
+// The control must be shown in its window.
+void MouseClick(QWidget& root, const char* name);
+
 // Replaces the text of a line edit, editable combo box, memo or spin box as typed key by key
 // (a memo takes the text at once, as pasted).
 void Type(QWidget& root, const char* name, const QString& text);
