@@ -57,6 +57,7 @@ void GoldenForm::setupUi(QDialog& window) {
     Edit1 = NewEdit("Edit1", QString(), &window);
     Edit1->setReadOnly(true);
     Edit1->setFixedWidth(60);
+    lb_history_start = NewLabel("lb_history_start", QString(), &window);
     cb_spno = NewCheckBox("cb_spno", QStringLiteral("含特別號"), true, &window);
 
     Label4 = NewLabel("Label4", QStringLiteral("累積次數"), &window);
@@ -98,6 +99,7 @@ void GoldenForm::setupUi(QDialog& window) {
 
     auto* layout = new QVBoxLayout(&window);
     layout->addLayout(range);
+    layout->addWidget(lb_history_start);
     layout->addLayout(rankings);
     layout->addLayout(lists, 1);
 }

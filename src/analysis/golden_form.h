@@ -20,6 +20,7 @@ struct GoldenForm {
     QDateEdit* DateTimePicker2;
     QLabel* Label6; // "期數"
     QLineEdit* Edit1;
+    QLabel* lb_history_start; // where the loaded history starts, when the range reaches before it
     QCheckBox* cb_spno;
 
     QLabel* Label4; // "累積次數"

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -11,6 +12,7 @@
 
 #include "common/errors.h"
 #include "draws/draw_tables.h"
+#include "draws/history_start.h"
 #include "platform/box_reaction.h"
 #include "platform/clock.h"
 #include "platform/date_picker.h"
@@ -82,6 +84,7 @@ void TForm_rk_gold12::get_sumno() {
     TextTable second = ui.sga2->table();
     ShowRanking(ranking, first, second);
     ui.Edit1->setText(qs(GoldenDrawCountText(ranking)));
+    ui.lb_history_start->setText(qs(HistoryStartNote(draws_, query().start)));
     ui.sga1->setTable(std::move(first));
     ui.sga2->setTable(std::move(second));
 }

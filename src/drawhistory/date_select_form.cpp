@@ -29,6 +29,8 @@ void DateSelectForm::setupUi(QDialog& window) {
     Edit1->setMaximumWidth(60);
     SpeedButton1 = Named(new QToolButton(&window), "SpeedButton1");
     SpeedButton1->setText(QStringLiteral("列印"));
+    lb_history_start = NewLabel("lb_history_start", QString(), &window);
+    lb_history_start->setWordWrap(true);
     mm = Named(new QPlainTextEdit(&window), "mm");
     mm->setVisible(false);
 
@@ -41,4 +43,5 @@ void DateSelectForm::setupUi(QDialog& window) {
     layout->addWidget(NewCaption(QStringLiteral("期數"), &window), 2, 0);
     layout->addWidget(Edit1, 2, 1, Qt::AlignLeft);
     layout->addWidget(SpeedButton1, 2, 3, Qt::AlignRight);
+    layout->addWidget(lb_history_start, 3, 0, 1, 4);
 }

@@ -1,6 +1,7 @@
 #include "drawhistory/date_select_window.h"
 
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QShowEvent>
@@ -10,6 +11,7 @@
 #include "common/text_table.h"
 #include "drawhistory/history_print.h"
 #include "draws/draw_tables.h"
+#include "draws/history_start.h"
 #include "platform/box_reaction.h"
 #include "platform/clock.h"
 #include "platform/date_picker.h"
@@ -61,6 +63,7 @@ void TForm_dateselect::DateTimePicker1Change() {
 
 void TForm_dateselect::get_issue() {
     ui.Edit1->setText(QString::number(CountDrawsInRange(draws_, fromDate(), toDate())));
+    ui.lb_history_start->setText(qs(HistoryStartNote(draws_, fromDate())));
 }
 
 void TForm_dateselect::SpeedButton1Click() {

@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "common/text_cut.h"
 #include "common/text_file.h"
 #include "draws/draw_loader.h"
 
@@ -16,14 +17,7 @@ namespace {
 
 // A line of a refused body shown in a message: an error page may send a very long one.
 std::string Shortened(const std::string& big5) {
-    constexpr std::size_t MaxCharacters = 60;
-    const std::string text = Big5ToUtf8(big5);
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++characters > MaxCharacters)
-            return text.substr(0, i) + "…";
-    }
-    return text;
+    return CutText(Big5ToUtf8(big5), 60);
 }
 
 bool EndsInLineEnd(const std::string& body) {

@@ -117,6 +117,7 @@ void VarnholtForm::setupSourcePage() {
     Edit1 = NewEdit("Edit1", QString(), p);
     Edit1->setReadOnly(true);
     Edit1->setMaximumWidth(80);
+    lb_history_start = NewLabel("lb_history_start", QString(), p);
     Button1 = NewButton("Button1", QStringLiteral("查詢"), p);
     cbis = NewEditableCombo("cbis", CountItems, QStringLiteral("50"), p);
     Button16 = NewButton("Button16", QStringLiteral("查詢"), p);
@@ -138,6 +139,7 @@ void VarnholtForm::setupSourcePage() {
     v->addLayout(
         Row({NewCaption(QStringLiteral("開獎期間"), p), DateTimePicker1, NewCaption(QStringLiteral("到"), p),
              DateTimePicker2, Button1, NewCaption(QStringLiteral("期數"), p), Edit1}));
+    v->addWidget(lb_history_start);
     v->addLayout(Row({NewCaption(QStringLiteral("※ 近期統計"), p), NewCaption(QStringLiteral("最近"), p),
                       cbis, NewCaption(QStringLiteral("期"), p), Button16}));
     v->addLayout(

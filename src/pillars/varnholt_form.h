@@ -38,6 +38,7 @@ struct VarnholtForm {
     QDateEdit* DateTimePicker1 = nullptr;
     QDateEdit* DateTimePicker2 = nullptr;
     QLineEdit* Edit1 = nullptr;
+    QLabel* lb_history_start = nullptr; // where the loaded history starts, when the range reaches before it
     QPushButton* Button1 = nullptr;
     QComboBox* cbis = nullptr;
     QPushButton* Button16 = nullptr;

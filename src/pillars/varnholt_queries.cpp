@@ -12,6 +12,7 @@
 
 #include "common/date.h"
 #include "draws/draw_tables.h"
+#include "draws/history_start.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/date_picker.h"
@@ -85,6 +86,7 @@ void TForm_varnholt::showDrawWindow(const std::vector<int>& draws) {
     for (QPlainTextEdit* memo : {ui.Memo1, ui.Memo2, ui.Memo3})
         SetMemoLines(*memo, lines);
     ui.Edit1->setText(qs(ListingCountText(static_cast<std::size_t>(lines.size()))));
+    ui.lb_history_start->clear(); // only the date range can reach before the loaded history
     ++listings_;
     countListedDraws();
 }
@@ -99,6 +101,7 @@ void TForm_varnholt::get_sumno() {
     const Date to = FromQDate(ui.DateTimePicker2->date());
     const std::vector<int> draws = DrawsInDateRange(draws_, from, to);
     showDrawWindow(draws);
+    ui.lb_history_start->setText(qs(HistoryStartNote(draws_, from)));
     unit.WindowHeader = DateRangeHeader(from, to, draws.size());
 }
 

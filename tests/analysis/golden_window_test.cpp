@@ -107,3 +107,20 @@ TEST_F(GoldenOpenerTest, CreatedOnFirstUseAndKept) {
     EXPECT_EQ(windows().get<TForm_rk_gold12>(), first);
     EXPECT_EQ(platform.shower.modalShown, (QStringList{"Form_rk_gold12", "Form_rk_gold12"}));
 }
+
+class GoldenHistoryTest : public WindowTest {};
+
+TEST_F(GoldenHistoryTest, ARangeBeforeTheLoadedHistorySaysWhereItStarts) {
+    dir.copyData(QStringLiteral("TW539.txt")); // the newest 2500 draws start on 2018/08/31
+    loadDrawFile();
+    TForm_rk_gold12 window(tables.draws, services);
+    window.show();
+    EXPECT_TRUE(Label(window, "lb_history_start").contains(QStringLiteral("2018/08/31")));
+    PickDate(window, "DateTimePicker1", QDate(2018, 1, 1));
+    PickDate(window, "DateTimePicker2", QDate(2018, 12, 31));
+    EXPECT_EQ(Text(window, "Edit1"), "  105");
+    EXPECT_TRUE(Label(window, "lb_history_start").contains(QStringLiteral("2018/08/31")));
+    PickDate(window, "DateTimePicker1", QDate(2018, 8, 31));
+    EXPECT_EQ(Text(window, "Edit1"), "  105");
+    EXPECT_EQ(Label(window, "lb_history_start"), QString());
+}

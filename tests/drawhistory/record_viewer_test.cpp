@@ -169,3 +169,26 @@ TEST_F(RecordViewerTest, ClosesEvenWhenTheReloadFails) {
     ASSERT_EQ(platform.dialogs.prompts.size(), 1u);
     EXPECT_EQ(platform.dialogs.prompts[0].kind, DialogKind::Error);
 }
+
+TEST_F(RecordViewerTest, ARangeBeforeTheLoadedHistorySaysWhereItStarts) {
+    dir.copyData(QStringLiteral("TW539.txt")); // 2007 to 2026: the newest 2500 draws start on 2018/08/31
+    app = std::make_unique<Application>(platform.services());
+    app->start();
+    inViewer([&](TForm_rk_lotto_record&) {
+        printFromViewer([&](TForm_dateselect& d) {
+            EXPECT_TRUE(Label(d, "lb_history_start").contains(QStringLiteral("2018/08/31")));
+            PickDate(d, "DateTimePicker1", QDate(2018, 1, 1));
+            PickDate(d, "DateTimePicker2", QDate(2018, 12, 31));
+            EXPECT_EQ(Text(d, "Edit1"), QStringLiteral("105")); // the loaded draws of 2018
+            EXPECT_TRUE(Label(d, "lb_history_start").contains(QStringLiteral("2018/08/31")));
+            Click(d, "SpeedButton1");
+            PickDate(d, "DateTimePicker1", QDate(2018, 8, 31));
+            EXPECT_EQ(Text(d, "Edit1"), QStringLiteral("105"));
+            EXPECT_EQ(Label(d, "lb_history_start"), QString());
+        });
+    });
+    // The note stays in the window: the print lists the draws alone.
+    ASSERT_EQ(platform.reportPreview.lastLines.size(), 105);
+    EXPECT_TRUE(platform.reportPreview.lastLines.back().startsWith(QStringLiteral("105_2018/08/31")));
+    EXPECT_TRUE(platform.dialogs.prompts.empty());
+}

@@ -486,3 +486,23 @@ TEST_F(VarnholtWindowTest, LogoFollowsTheGameAndReopeningStartsOver) {
     EXPECT_EQ(Colour(w(), PillarMemo(6), QPalette::Base), QColor(192, 192, 192));
     EXPECT_EQ(Label(w(), "lb_NOTT"), LayoutTotal(8));
 }
+
+TEST_F(VarnholtWindowTest, ARangeBeforeTheLoadedHistorySaysWhereItStarts) {
+    dir.copyData(QStringLiteral("TW539.txt")); // the newest 2500 draws start on 2018/08/31
+    loadDrawFile();
+    showAlone(); // from 2009/01/01
+    EXPECT_TRUE(Label(w(), "lb_history_start").contains(QStringLiteral("2018/08/31")));
+    PickDate(w(), "DateTimePicker1", QDate(2018, 1, 1));
+    PickDate(w(), "DateTimePicker2", QDate(2018, 12, 31));
+    Click(w(), "Button1");
+    EXPECT_EQ(Text(w(), "Edit1"), QStringLiteral("  105"));
+    EXPECT_TRUE(Label(w(), "lb_history_start").contains(QStringLiteral("2018/08/31")));
+
+    // The other queries list loaded draws only; a range from the oldest one says nothing either.
+    Click(w(), "Button16");
+    EXPECT_EQ(Label(w(), "lb_history_start"), QString());
+    PickDate(w(), "DateTimePicker1", QDate(2018, 8, 31));
+    Click(w(), "Button1");
+    EXPECT_EQ(Text(w(), "Edit1"), QStringLiteral("  105"));
+    EXPECT_EQ(Label(w(), "lb_history_start"), QString());
+}

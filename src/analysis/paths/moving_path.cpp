@@ -7,6 +7,7 @@
 #include "common/errors.h"
 #include "common/num_format.h"
 #include "common/num_text.h"
+#include "common/text_cut.h"
 
 namespace {
 
@@ -207,8 +208,18 @@ void ShowMoving(const DrawTables& draws, const WorkArea& work, const std::string
     sgl.setCell(0, forecastRow, "本期預測");
 }
 
-std::string MovingRuleTitle(const MovingPageTexts& texts, bool average, const std::string& ballMode,
+std::string MovingRuleTitle(const MovingPageTexts& typed, bool average, const std::string& ballMode,
                             const std::string& kind) {
+    // Every box offers texts of a few characters; one holding a long typed text is quoted cut, so a
+    // title stays one short line in the memo (a wrapped line without breaks costs its layout the
+    // square of its length).
+    const auto cut = [](const std::string& text) { return CutText(text, MovingTitleTextMax); };
+    MovingPageTexts texts{cut(typed.lookBack), {}, {}, {}, typed.count};
+    for (std::size_t i = 0; i < 3; ++i) {
+        texts.positions[i] = cut(typed.positions[i]);
+        texts.signs[i] = cut(typed.signs[i]);
+        texts.sizes[i] = cut(typed.sizes[i]);
+    }
     const char* zeroWord = average ? "本號" : "本支";
     std::string expr;
     for (int k = 0; k < std::clamp(texts.count, 1, 3); ++k) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -18,6 +19,7 @@ constexpr int MovingColumns = 13;
 constexpr int MovingLookBackMax = 30; // the look-back list offers 1..30
 constexpr int MovingPositionMax = 5;  // ball positions 1..5
 constexpr int MovingForecastRows = MaxDraws + 1;
+constexpr std::size_t MovingTitleTextMax = 12; // characters of a box's text that a rule title quotes
 
 // One explanation line per grid row 1..DrawCount+1, kept until a computation rewrites it.
 using MovingDetail = FixedTable<std::string, MovingForecastRows>;
@@ -82,8 +84,8 @@ MovingRowTexts check_moving2(const DrawTables& draws, const WorkArea& work, cons
 void ShowMoving(const DrawTables& draws, const WorkArea& work, const std::string& ballMode,
                 const MovingRule& rule, TextTable& sgl, MovingDetail& moving_detail);
 
-// The rule title of page 1 / page 2 from the texts of the boxes as they stand; `kind` is the checked
-// radio button's caption.
+// The rule title of page 1 / page 2 from the texts of the boxes as they stand, each cut to
+// MovingTitleTextMax characters; `kind` is the checked radio button's caption.
 std::string MovingRuleTitle(const MovingPageTexts& texts, bool average, const std::string& ballMode,
                             const std::string& kind);
 

@@ -77,7 +77,12 @@ void StatisticsForm::setupUi(QDialog& window) {
     lbcount = NewEdit("lbcount", QString(), TopPanel);
     lbcount->setReadOnly(true);
     lbcount->setMaximumWidth(60);
-    auto* top = new QHBoxLayout(TopPanel);
+    lb_history_start = WhiteLabel(QString(), TopPanel);
+    lb_history_start->setObjectName(QStringLiteral("lb_history_start"));
+    auto* topLines = new QVBoxLayout(TopPanel);
+    auto* top = new QHBoxLayout;
+    topLines->addLayout(top);
+    topLines->addWidget(lb_history_start);
     top->addWidget(WhiteLabel(QStringLiteral("統計時間"), TopPanel));
     top->addWidget(DateTimePicker1);
     top->addWidget(WhiteLabel(QStringLiteral("至"), TopPanel));

@@ -21,7 +21,8 @@ struct StatisticsForm {
     QFrame* TopPanel;
     QDateEdit* DateTimePicker1;
     QDateEdit* DateTimePicker2;
-    QLineEdit* lbcount; // 統計期數
+    QLineEdit* lbcount;       // 統計期數
+    QLabel* lb_history_start; // where the loaded history starts, when the range reaches before it
     QFrame* RightPanel;
     QToolButton* sb_F1;    // 號碼統計
     QToolButton* sb_F2;    // 尾數統計

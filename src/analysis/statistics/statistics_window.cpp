@@ -12,6 +12,7 @@
 
 #include "analysis/statistics/chart_export_window.h"
 #include "draws/draw_tables.h"
+#include "draws/history_start.h"
 #include "platform/box_reaction.h"
 #include "platform/clock.h"
 #include "platform/date_picker.h"
@@ -179,6 +180,7 @@ void TForm_rk_statistics::showRanking(const NumberRanking& ranking) {
         ui.lb[n]->move(StatisticsForm::labelSlot(slot));
     }
     ui.lbcount->setText(QString::number(ranking.count));
+    ui.lb_history_start->setText(qs(HistoryStartNote(draws_, range().from)));
     ui.F1_avrlb->setText(qs(ranking.average));
 }
 
@@ -187,6 +189,7 @@ void TForm_rk_statistics::sb_beginClick() {
     for (int t = 0; t <= 9; ++t)
         ui.F2_lb[t]->setText(qs(tails.labelText[static_cast<std::size_t>(t)]));
     ui.lbcount->setText(QString::number(tails.count));
+    ui.lb_history_start->setText(qs(HistoryStartNote(draws_, range().from)));
     ui.F2_avrlb->setText(qs(tails.average));
 }
 

@@ -197,6 +197,12 @@ TEST(MovingPath, RuleTitles) {
     MovingPageTexts average{"1", {"1", "2", "3"}, {"減", "加", "加"}, {"5", "0", "0"}, 2};
     EXPECT_EQ(MovingRuleTitle(average, true, "落球", "二中一"),
               "上1期落球第1,2,3支取平均數,本期開減5,本號 二中一");
+
+    // A long typed text is quoted by its first twelve characters; twelve stay whole.
+    MovingPageTexts typed = Page1(std::string(40000, '7'), "三三三三三三三三三三三三", {"加", "加", "加"},
+                                  {std::string(13, '1'), "0", "0"}, 1);
+    EXPECT_EQ(MovingRuleTitle(typed, false, "落球", "一中一"),
+              "上777777777777…期落球第三三三三三三三三三三三三支,本期開加111111111111… 一中一");
 }
 
 TEST(MovingPath, AnEmptyBasePositionIsAConversionError) {

@@ -116,6 +116,20 @@ TEST_F(MovingWindowTest, RowDetailsTitlesAndTheMemo) {
     EXPECT_TRUE(MemoLines(*window, "Memo1").isEmpty());
 }
 
+TEST_F(MovingWindowTest, LongTypedTextsKeepTitlesShort) {
+    show();
+    const QString longText(40000, QLatin1Char('7'));
+    for (const char* box : {"cb_lastw", "cb_order", "cb_pm1", "cb_pmx1"})
+        Paste(*window, box, longText);
+    for (int i = 0; i < 3; ++i)
+        MouseClick(*window, "SpeedButton3");
+    // Each title is one short line: laying out a wrapped line of 120 000 characters took a second.
+    const QStringList lines = MemoLines(*window, "Memo1");
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_LT(lines.join(QString()).size(), 3 * 80);
+    EXPECT_LT(platform.dialogs.lastText().size(), 80);
+}
+
 class MovingOpenerTest : public AppTest {};
 
 TEST_F(MovingOpenerTest, OpenedModalAsLeftOrModelessOnTheMeanPage) {

@@ -1,6 +1,7 @@
 #include <QAbstractBarSeries>
 #include <QBarSet>
 #include <QChartView>
+#include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -155,4 +156,24 @@ TEST_F(StatisticsWindowTest, OpensFromTheStatisticsMenu) {
     EXPECT_EQ(app.windows().get<Trpt>()->QRImage2,
               app.windows().get<TForm_rk_main>()->currentLogo().toImage());
     EXPECT_EQ(platform.reportPreview.lastLines.size(), 39);
+}
+
+TEST_F(StatisticsWindowTest, ARangeBeforeTheLoadedHistorySaysWhereItStarts) {
+    QFile::remove(dir.file(QStringLiteral("TW539.txt")));
+    dir.copyData(QStringLiteral("TW539.txt")); // the newest 2500 draws start on 2018/08/31
+    loadDrawFile();
+    TForm_rk_statistics& w = open();
+    EXPECT_TRUE(Label(w, "lb_history_start").contains(QStringLiteral("2018/08/31")));
+    PickDate(w, "DateTimePicker1", QDate(2018, 1, 1));
+    PickDate(w, "DateTimePicker2", QDate(2018, 12, 31));
+    EXPECT_EQ(Text(w, "lbcount"), "105");
+    EXPECT_TRUE(Label(w, "lb_history_start").contains(QStringLiteral("2018/08/31")));
+    PickDate(w, "DateTimePicker1", QDate(2018, 9, 1));
+    EXPECT_EQ(Label(w, "lb_history_start"), QString());
+
+    // The tail view says it with its own count.
+    PickDate(w, "DateTimePicker1", QDate(2018, 1, 1));
+    Click(w, "sb_F2");
+    EXPECT_EQ(Text(w, "lbcount"), "105");
+    EXPECT_TRUE(Label(w, "lb_history_start").contains(QStringLiteral("2018/08/31")));
 }

@@ -1,0 +1,11 @@
+#include "common/text_cut.h"
+
+std::string CutText(const std::string& utf8, std::size_t maxCharacters) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        // Continuation bytes belong to the character before them.
+        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80 && ++characters > maxCharacters)
+            return utf8.substr(0, i) + "…";
+    }
+    return utf8;
+}
