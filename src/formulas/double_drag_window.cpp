@@ -116,6 +116,11 @@ void DoubleDragWindow::SpeedButton4Click() {
 }
 
 void DoubleDragWindow::queryAndSearch() {
+    // Nothing loaded: refused as the other formula windows refuse, before the screen changes.
+    if (!HistoryCovers(draws_.DrawCount)) {
+        showMessage(HistoryTooShortMessage, DialogKind::Warning);
+        return;
+    }
     ui.panel_print->setVisible(false);
     if (!secondDrawDistanceUsable())
         return;
