@@ -129,3 +129,11 @@ int StrToInt(std::string_view text) {
         throw NotAnInteger(std::string(text));
     return static_cast<int>(value);
 }
+
+int BoxTextToInt(std::string_view caption, std::string_view text) {
+    try {
+        return StrToInt(text);
+    } catch (const ConversionError& error) {
+        throw InBox(caption, error);
+    }
+}

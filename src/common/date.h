@@ -39,3 +39,5 @@ Date StrToDate(std::string_view text);
 // An optional sign and decimal digits, leading blanks allowed, within the 32-bit range. Throws
 // ConversionError "「<text>」不是有效的整數".
 int StrToInt(std::string_view text);
+// StrToInt of what the user typed into a box; its error names the box by its caption (InBox).
+int BoxTextToInt(std::string_view caption, std::string_view text);

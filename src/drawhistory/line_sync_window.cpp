@@ -18,6 +18,7 @@
 #include "common/text_file.h"
 #include "draws/draw_tables.h"
 #include "platform/box_reaction.h"
+#include "platform/box_value.h"
 #include "platform/clock.h"
 #include "platform/date_picker.h"
 #include "platform/dialogs.h"
@@ -245,7 +246,7 @@ void TForm_dl_main::FormShow() {
 
 void TForm_dl_main::like_onshow() {
     remoteHost_ = ui.edit_host->text();
-    const int port = StrToInt(ss(ui.Edit2->text()));
+    const int port = BoxInteger(*ui.Edit2, "Port");
     if (port < 0 || port > 65535)
         throw ConversionError("「" + ss(ui.Edit2->text()) + "」不是有效的通訊埠號碼");
     remotePort_ = static_cast<quint16>(port);

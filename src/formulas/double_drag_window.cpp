@@ -16,6 +16,7 @@
 #include "draws/work_area.h"
 #include "formulas/double_drag_texts.h"
 #include "platform/box_reaction.h"
+#include "platform/box_value.h"
 #include "platform/error_handler.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_text.h"
@@ -88,7 +89,7 @@ void DoubleDragWindow::cb_d1Change() {
     const QString text = ui.cb_d1->currentText();
     if (text.isEmpty())
         return;
-    const int d1 = StrToInt(ss(text));
+    const int d1 = BoxInteger(*ui.cb_d1, "且下");
     if (!secondDrawDistanceUsable())
         return;
     const std::string date = ss(ui.cb_date->currentText());
@@ -115,6 +116,11 @@ void DoubleDragWindow::SpeedButton4Click() {
 }
 
 void DoubleDragWindow::queryAndSearch() {
+    // Nothing loaded: refused as the other formula windows refuse, before the screen changes.
+    if (!HistoryCovers(draws_.DrawCount)) {
+        showMessage(HistoryTooShortMessage, DialogKind::Warning);
+        return;
+    }
     ui.panel_print->setVisible(false);
     if (!secondDrawDistanceUsable())
         return;
@@ -138,8 +144,8 @@ void DoubleDragWindow::GetRightIssiue(const QString& x) {
         if (box->currentText().isEmpty())
             box->setCurrentText(QStringLiteral("00"));
     const std::string d1Text = ss(ui.cb_d1->currentText());
-    const int d1 = StrToInt(d1Text);
-    const int n = StrToInt(ss(ui.cb_prediction->currentText()));
+    const int d1 = BoxInteger(*ui.cb_d1, "且下");
+    const int n = BoxInteger(*ui.cb_prediction, "預測下");
     query_ = PickQuery{ss(x), ss(ui.cb_d2->currentText()), d1Text, d1, n};
     StorePicks(work_, FindPicks(draws_, work_, query_));
     ShowGetRight();

@@ -65,6 +65,11 @@ void FormulaSearchWindow::connectCommon() {
     commonUi_.SpeedButton4->setMouseTracking(true);
     commonUi_.SpeedButton4->installEventFilter(this);
     KeepEnterInBoxes(*this);
+    keyLabelFirstText_ = keyLabel().text();
+}
+
+QLabel& FormulaSearchWindow::keyLabel() const {
+    return *commonUi_.lb_rule;
 }
 
 // ---- paging ----
@@ -230,7 +235,9 @@ void FormulaSearchWindow::showResult(std::vector<std::string> keys) {
     if (found) {
         showPage();
     } else {
-        commonUi_.lb_sortidx->setText(qs(std::string(InitialIndexLabel))); // no key on show
+        // No key on show: the labels read as before any search, no earlier key beside the count.
+        commonUi_.lb_sortidx->setText(qs(std::string(InitialIndexLabel)));
+        keyLabel().setText(keyLabelFirstText_);
         reportNoResult();
     }
 }

@@ -17,6 +17,7 @@ struct DrawTables;
 struct FormulaSearchForm;
 struct Services;
 struct WorkArea;
+class QLabel;
 class WindowLinks;
 
 // What every formula window does the same way, configured by its member row: the kept list and its
@@ -52,6 +53,8 @@ protected:
     virtual void showKey(const std::string& key) = 0;
     // An empty result: the message, unless the member shows it otherwise.
     virtual void reportNoResult();
+    // The label that shows the key or code on show (lb_rule, or the member's own).
+    virtual QLabel& keyLabel() const;
     // Runs after the order toggle has rewritten the working numbers.
     virtual void orderChanged() {}
     // The four lines of the memory file, and putting them back (line 1 is the base date).
@@ -105,4 +108,5 @@ private:
 
     BackgroundWorker worker_;
     bool closeAfterSearch_ = false;
+    QString keyLabelFirstText_; // what the key label reads before any key is shown
 };

@@ -11,6 +11,7 @@
 
 #include "formulas/formula_member.h"
 #include "formulas/nogood_group_search.h"
+#include "platform/elided_label.h"
 #include "platform/form_controls.h"
 
 namespace {
@@ -81,6 +82,7 @@ void NogoodGroupForm::setupUi(QDialog& dialog, const FormulaMember& member) {
     conditions->addStretch();
     topRows->addLayout(conditions);
 
-    Label2 = NewLabel("Label2", QStringLiteral("代號"), Panel1);
+    Label2 = NewElidedLabel("Label2", Panel1); // a code too long to fit is cut, whole in the tool tip
+    Label2->setText(QStringLiteral("代號"));
     pagingRow->addWidget(Label2, 1);
 }

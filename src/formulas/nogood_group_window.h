@@ -19,6 +19,7 @@ public:
 
 protected:
     void showKey(const std::string& key) override;
+    QLabel& keyLabel() const override { return *ui.Label2; }
     MemoryLines memoryLines() const override;
     void restoreMemoryLines(const std::vector<std::string>& lines) override;
     void showEvent(QShowEvent* event) override;

@@ -14,6 +14,7 @@
 #include "formulas/formula_member.h"
 #include "formulas/tail_formula_search.h"
 #include "formulas/tail_formula_texts.h"
+#include "platform/elided_label.h"
 #include "platform/form_controls.h"
 
 FormulaMember TailFormulaMember() {
@@ -50,7 +51,8 @@ void TailFormulaForm::setupUi(QDialog& dialog, const FormulaMember& member) {
     row->addWidget(SpeedButton4);
     topRows->addLayout(row);
 
-    Label2 = NewLabel("Label2", QStringLiteral("公式"), Panel1);
+    Label2 = NewElidedLabel("Label2", Panel1); // a code too long to fit is cut, whole in the tool tip
+    Label2->setText(QStringLiteral("公式"));
     pagingRow->addWidget(Label2, 1);
 
     Edit_trace = NewEdit("Edit_trace", QStringLiteral("輸入版路代號"), Panel1);

@@ -16,6 +16,7 @@ public:
 
 protected:
     void showKey(const std::string& key) override { show_6line_t(key); }
+    QLabel& keyLabel() const override { return *ui.Label2; }
     void showEvent(QShowEvent* event) override;
 
 private:

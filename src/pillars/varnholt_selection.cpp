@@ -10,6 +10,7 @@
 #include "common/num_text.h"
 #include "draws/draw_tables.h"
 #include "pillars/verification_report.h"
+#include "platform/box_value.h"
 #include "platform/dialogs.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_text.h"
@@ -72,7 +73,7 @@ void TForm_varnholt::writeSelectionLabels() {
 }
 
 void TForm_varnholt::Button7Click() {
-    const int count = StrToInt(ss(ui.cb9->currentText()));
+    const int count = BoxInteger(*ui.cb9, "選擇前項統計最熱門號碼");
     Clear_CB();
     for (int r = 1; r <= count; ++r) {
         const QString shown = r <= 25 ? ui.sga1->Cells(r - 1, 0) : ui.sga2->Cells(r - 26, 0);
@@ -143,7 +144,7 @@ void TForm_varnholt::enablePillars(int count) {
 }
 
 void TForm_varnholt::CB_SelectChange() {
-    const int count = StrToInt(ss(ui.CB_Select->currentText()));
+    const int count = BoxInteger(*ui.CB_Select, "您要選幾柱");
     if (count < 1 || count > MaxPillars) {
         ui.CB_Select->setCurrentText(QString::number(unit.PillarCount));
         return refuse(QStringLiteral("柱數必須是1到8柱，請重新選擇"));
@@ -158,7 +159,7 @@ void TForm_varnholt::CB_SelectChange() {
 void TForm_varnholt::ComboBox1Change() {
     std::array<int, MaxPillars> sizes{};
     for (int p = 1; p <= MaxPillars; ++p)
-        sizes[static_cast<std::size_t>(p - 1)] = StrToInt(ss(ui.SizeBox[p]->currentText()));
+        sizes[static_cast<std::size_t>(p - 1)] = BoxInteger(*ui.SizeBox[p], "第" + std::to_string(p) + "柱");
     for (int p = 1; p <= MaxPillars; ++p) {
         if (sizes[static_cast<std::size_t>(p - 1)] < 0 ||
             sizes[static_cast<std::size_t>(p - 1)] > PillarSlots) {

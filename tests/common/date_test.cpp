@@ -55,3 +55,15 @@ TEST(StrToInt, StrictIntegers) {
         }
     }
 }
+
+TEST(BoxTextToInt, AFailureNamesTheBoxByItsCaption) {
+    EXPECT_EQ(BoxTextToInt("預測下", " 12"), 12);
+    for (const char* bad : {"", "1a"}) {
+        try {
+            BoxTextToInt("預測下", bad);
+            ADD_FAILURE() << "accepted '" << bad << "'";
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(std::string(e.what()), "「預測下」的內容「" + std::string(bad) + "」不是有效的整數");
+        }
+    }
+}

@@ -249,7 +249,7 @@ TEST_F(LineSyncWindowTest, ShowingLoadsTheDrawFileAndGreetsTheFixedPeer) {
     QFile::remove(dir.file(QStringLiteral("TW539.txt")));
     Type(*window, "Edit2", QStringLiteral("67x7"));
     window->show();
-    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("「67x7」不是有效的整數"));
+    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("「Port」的內容「67x7」不是有效的整數"));
     EXPECT_EQ(Label(*window, "Label5"), QStringLiteral("savefile=2"));
     window->hide();
     Type(*window, "Edit2", QStringLiteral("70000"));

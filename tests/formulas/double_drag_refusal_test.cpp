@@ -3,6 +3,7 @@
 
 #include "formula_window_fixture.h"
 #include "formulas/double_drag_texts.h"
+#include "formulas/stk_3xx_window.h"
 #include "formulas/stk_t3xx_window.h"
 
 namespace {
@@ -55,4 +56,36 @@ TEST_F(DoubleDragRefusalTest, AnEmptySearchAfterAKeptOneShowsNoKeyOnShow) {
     EXPECT_EQ(Label(*w, "lb_sortidx"), QString::fromStdString(std::string(InitialIndexLabel)));
     EXPECT_EQ(Label(*w, "lb_tot"), QString::fromStdString(TotalLabel(0)));
     EXPECT_EQ(Label(*w, "plan"), QString::fromStdString(std::string(DragNoResultPlan)));
+}
+
+TEST_F(DoubleDragRefusalTest, AnEmptySearchLeavesNoEarlierKeyBesideTheCount) {
+    const auto t = openKeeping<TForm_rk_ai2_stk_T3xx>();
+    const auto p = openKeeping<TForm_rk_ai2_stk_3xx>();
+    for (DoubleDragWindow* w :
+         {static_cast<DoubleDragWindow*>(t.get()), static_cast<DoubleDragWindow*>(p.get())}) {
+        ASSERT_GT(w->rule_count, 0);
+        ASSERT_EQ(Label(*w, "lb_rule"), QString::fromStdString(w->rule_list[0]));
+        Type(*w, "cb_lan", "9");
+        Confirm(*w, "cb_lan"); // the completion list closed, as Enter closes it
+        MouseClick(*w, "SpeedButton4");
+        ASSERT_TRUE(SearchEnds(*w));
+        ASSERT_EQ(w->rule_count, 0);
+        // As on a first showing that found nothing.
+        EXPECT_EQ(Label(*w, "lb_rule"), QStringLiteral("公式"));
+        EXPECT_EQ(Label(*w, "lb_sortidx"), QString::fromStdString(std::string(InitialIndexLabel)));
+        EXPECT_EQ(Label(*w, "lb_tot"), QString::fromStdString(TotalLabel(0)));
+    }
+}
+
+TEST_F(DoubleDragRefusalTest, AConversionErrorNamesTheBoxItCameFrom) {
+    const auto w = openKeeping<TForm_rk_ai2_stk_3xx>();
+    Type(*w, "cb_prediction", "");
+    MouseClick(*w, "SpeedButton4");
+    ASSERT_TRUE(SearchEnds(*w));
+    EXPECT_EQ(dialogTexts(), QStringList{QStringLiteral("「預測下」的內容「」不是有效的整數")});
+
+    Type(*w, "cb_prediction", "1");
+    Type(*w, "cb_d1", "x");
+    Confirm(*w, "cb_d1");
+    EXPECT_EQ(dialogTexts().back(), QStringLiteral("「且下」的內容「x」不是有效的整數"));
 }

@@ -201,14 +201,25 @@ TEST_F(DoubleDragWindowTest, PickListIsFilledBeforeItIsRead) {
     EXPECT_EQ(pickRows(w), tables.work.RightIssueCount);
 }
 
-TEST_F(DoubleDragWindowTest, EmptyHistoryShowsAnEmptyWindowAndAsksNothing) {
-    TForm_rk_ai2_stk_T3xx& w = showTail();
-    EXPECT_EQ(Text(w, "cb_date"), QString());
-    EXPECT_EQ(tables.work.RightIssueCount, 0);
-    EXPECT_EQ(RowCount(w, "sgl"), 2);
-    clickAndWait(w, "SpeedButton4"); // no draws: no picks, every tail kept with no hits
-    EXPECT_EQ(w.rule_count, 10);
-    EXPECT_TRUE(dialogTexts().isEmpty());
+TEST_F(DoubleDragWindowTest, EmptyHistoryShowsAnEmptyWindowAndRefusesASearch) {
+    TForm_rk_ai2_stk_T3xx& t = showTail();
+    TForm_rk_ai2_stk_3xx& p = showPosition();
+    EXPECT_TRUE(dialogTexts().isEmpty()); // showing asks nothing
+    for (DoubleDragWindow* w : {static_cast<DoubleDragWindow*>(&t), static_cast<DoubleDragWindow*>(&p)}) {
+        EXPECT_EQ(Text(*w, "cb_date"), QString());
+        EXPECT_EQ(tables.work.RightIssueCount, 0);
+        EXPECT_EQ(RowCount(*w, "sgl"), 2);
+        const QStringList before = dialogTexts();
+        MouseClick(*w, "SpeedButton4");
+        ASSERT_TRUE(SearchEnds(*w));
+        // Refused as the other formula windows refuse, with nothing on screen changed.
+        EXPECT_EQ(dialogTexts(), before + QStringList{QString::fromUtf8(HistoryTooShortMessage.data(),
+                                                                        HistoryTooShortMessage.size())});
+        EXPECT_EQ(w->rule_count, 0);
+        EXPECT_EQ(Label(*w, "lb_tot"), QString::fromUtf8(InitialTotalLabel.data(), InitialTotalLabel.size()));
+        EXPECT_EQ(Label(*w, "plan"), QStringLiteral("---"));
+        EXPECT_EQ(RowCount(*w, "sgl"), 2);
+    }
 }
 
 TEST_F(DoubleDragWindowTest, FewerPicksThanTheRunLengthLowerIt) {

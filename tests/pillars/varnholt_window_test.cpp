@@ -167,7 +167,7 @@ TEST_F(VarnholtWindowTest, TypedCountsStayAsTypedAndLettersAreNamedInChinese) {
 
     Type(w(), "cbis", QStringLiteral("abc"));
     Click(w(), "Button16");
-    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("「abc」不是有效的整數"));
+    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("「最近」的內容「abc」不是有效的整數"));
     EXPECT_EQ(memo1().size(), 7); // what was listed before stays
 }
 

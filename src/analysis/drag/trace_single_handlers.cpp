@@ -10,6 +10,7 @@
 #include "common/date.h"
 #include "common/num_text.h"
 #include "draws/draw_tables.h"
+#include "platform/box_value.h"
 #include "platform/dialogs.h"
 #include "platform/memo_output.h"
 #include "platform/qt_text.h"
@@ -185,7 +186,7 @@ void TForm_rk_trace_single::startCycle() {
 
 void TForm_rk_trace_single::stepCycle(int by) {
     CycleOffset += by;
-    show_circle(text(ui.cb_latest_ck), StrToInt(text(ui.cb_ck)), CycleOffset);
+    show_circle(text(ui.cb_latest_ck), BoxInteger(*ui.cb_ck, "每隔"), CycleOffset);
 }
 
 // ---- the windows this one opens, and its popup items ----
