@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCompleter>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,9 +48,10 @@ QComboBox* NewEditableCombo(const char* name, const QStringList& items, const QS
     box->addItems(items);
     box->setCurrentText(text);
     box->setMinimumContentsLength(4);
-    // The items are offered in a list under the box; what the player types stays as typed.
-    if (box->completer())
-        box->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    // No completion: its list would open under the box while the player types and swallow the
+    // next click or key meant elsewhere, and inline completion would add to the typed text. The
+    // items stay in the drop-down.
+    box->setCompleter(nullptr);
     return box;
 }
 

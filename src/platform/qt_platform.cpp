@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "platform/elided_label.h"
+#include "platform/file_dialog_locale.h"
 #include "platform/report_form.h"
 
 namespace {
@@ -105,6 +106,7 @@ QString QtDialogs::saveFileName(const SaveFileRequest& request) {
     QFileDialog dialog(activeParent(), request.title, QString(), request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    ShowFileListInProgramLocale(dialog);
     fitDetailColumns(dialog);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);

@@ -79,3 +79,16 @@ TEST_F(LineWindowTest, AThresholdThatIsNoIntegerBecomesSeventy) {
     EXPECT_EQ(Text(*w, "cb_percent"), QStringLiteral("70"));
     EXPECT_EQ(w->rule_percent, 70);
 }
+
+// Typing into the threshold box opens nothing that would take the next click: the first click on
+// "開始" starts the search, and the typed threshold is the one searched with.
+TEST_F(LineWindowTest, AClickOnStartRightAfterTypingRunsTheSearchOnce) {
+    loadShipped();
+    auto w = open();
+    Type(*w, "cb_percent", "45");
+    MouseClick(*w, "SpeedButton4");
+    ASSERT_TRUE(SearchEnds(*w));
+    EXPECT_EQ(Text(*w, "cb_percent"), QStringLiteral("45"));
+    EXPECT_EQ(prompts(), QStringList{qs(std::string(NoResultMessage))});
+    EXPECT_EQ(Items(*w, "cb_percent"), (QStringList{"60", "55", "50", "45", "40"}));
+}

@@ -1,5 +1,6 @@
 #include "platform/box_reaction.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
@@ -100,4 +101,18 @@ TEST(BoxReaction, EachTextIsAnsweredOnceHoweverItArrives) {
     Type(w.root, "typed", "8");
     Leave(w.root, "typed");
     EXPECT_EQ(w.runs, QStringList{"typed 8"});
+}
+
+// Typing opens no list over the window: the next click goes where the user clicks, in every
+// editable combo box of the program, and the text stays as typed.
+TEST(BoxReaction, AClickRightAfterTypingReachesTheControlClicked) {
+    BoxWindow w;
+    QApplication::setActiveWindow(&w.root);
+    Type(w.root, "confirm", "1");
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    MouseClick(w.root, "typed");
+    EXPECT_TRUE(Focused(w.root, "typed"));
+    EXPECT_EQ(Text(w.root, "confirm"), QStringLiteral("1"));
+    EXPECT_EQ(w.runs, (QStringList{"confirm 1", "entered"}));
+    EXPECT_EQ(Items(w.root, "confirm"), NumberItems(1, 12));
 }
