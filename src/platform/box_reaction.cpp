@@ -97,7 +97,7 @@ private:
 
     void picked(const QString& text) {
         // The typed change again, not a new one: the item typed text matches, picked by the box
-        // as it finishes, or by the list of completions when Enter goes to it.
+        // as it finishes, or picked from the drop-down after the same text was typed.
         const bool echo = finishing_ != Finishing::No || (typed_ && *typed_ == text);
         typed_.reset();
         if (echo) {
