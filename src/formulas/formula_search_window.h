@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 #include <string>
 #include <vector>
@@ -105,4 +106,5 @@ private:
 
     BackgroundWorker worker_;
     bool closeAfterSearch_ = false;
+    QPointer<QWidget> focusBeforeSearch_;
 };
