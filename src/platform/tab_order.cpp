@@ -145,10 +145,17 @@ void ChainInReadingOrder(QWidget& window) {
 }
 
 QWidget* FirstTabStop(QWidget& window) {
-    for (QWidget* w : TabStopsIn(window))
-        if (w->isVisibleTo(&window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+    QWidget* first = nullptr;
+    for (QWidget* w : TabStopsIn(window)) {
+        if (!w->isVisibleTo(&window) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        // A grid, memo or chart over the boxes is read, not typed into.
+        if (!qobject_cast<QAbstractScrollArea*>(w))
             return w;
-    return nullptr;
+        if (!first)
+            first = w;
+    }
+    return first;
 }
 
 ReadingOrderKeeper::ReadingOrderKeeper() {
