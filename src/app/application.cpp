@@ -9,6 +9,7 @@
 #include "drawhistory/server_address.h"
 #include "draws/shared_tables.h"
 #include "platform/error_handler.h"
+#include "platform/tab_order.h"
 
 ServerUrls ServerUrlsFromEnvironment() {
     ServerUrls urls;
@@ -20,7 +21,8 @@ ServerUrls ServerUrlsFromEnvironment() {
 }
 
 Application::Application(Services services, ServerUrls urls)
-    : services_(services), urls_(std::move(urls)), tables_(std::make_unique<SharedTables>()) {
+    : services_(services), urls_(std::move(urls)), tables_(std::make_unique<SharedTables>()),
+      tabOrder_(std::make_unique<ReadingOrderKeeper>()) {
     createWindows();
 }
 

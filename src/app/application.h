@@ -8,6 +8,7 @@
 #include "drawhistory/draw_download.h"
 #include "platform/services.h"
 
+class ReadingOrderKeeper;
 struct SharedTables;
 
 // Where the program reaches its servers.
@@ -43,4 +44,5 @@ private:
     ServerUrls urls_;
     std::unique_ptr<SharedTables> tables_;
     AppWindows windows_;
+    std::unique_ptr<ReadingOrderKeeper> tabOrder_;
 };

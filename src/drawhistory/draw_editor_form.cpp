@@ -33,6 +33,8 @@ void DrawEditorForm::setupUi(QDialog& window) {
     Button1 = NewButton("Button1", QStringLiteral("儲存"), Panel1);
 
     Memo1 = Named(new QPlainTextEdit(&window), "Memo1");
+    // The lines are comma-separated: Tab goes on to the buttons.
+    Memo1->setTabChangesFocus(true);
     QFont kai = KaiFont();
     kai.setPixelSize(19);
     Memo1->setFont(kai);

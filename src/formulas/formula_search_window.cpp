@@ -254,8 +254,13 @@ void FormulaSearchWindow::showGrid(TextTable table) {
 }
 
 void FormulaSearchWindow::setInputsEnabled(bool enabled) {
+    // Disabling the boxes pushes the focus out of them; it goes back when they are live again.
+    if (!enabled)
+        focusBeforeSearch_ = focusWidget();
     commonUi_.Panel1->setEnabled(enabled);
     commonUi_.sgl->setEnabled(enabled);
+    if (enabled && focusBeforeSearch_ && focusBeforeSearch_->isEnabled())
+        focusBeforeSearch_->setFocus(Qt::OtherFocusReason);
 }
 
 void FormulaSearchWindow::closeEvent(QCloseEvent* event) {

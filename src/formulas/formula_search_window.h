@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 #include <string>
 #include <vector>
@@ -109,4 +110,5 @@ private:
     BackgroundWorker worker_;
     bool closeAfterSearch_ = false;
     QString keyLabelFirstText_; // what the key label reads before any key is shown
+    QPointer<QWidget> focusBeforeSearch_;
 };

@@ -64,6 +64,8 @@ QStringList NumberItems(int from, int to) {
 
 QPlainTextEdit* NewMemo(const char* name, QWidget* parent, LineWrap wrap) {
     auto* memo = Named(new QPlainTextEdit(parent), name);
+    // Tab goes on to the next control, as everywhere else in the window.
+    memo->setTabChangesFocus(true);
     if (wrap == LineWrap::NoWrap)
         memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Family only: the point size still comes from the window.

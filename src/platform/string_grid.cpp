@@ -18,6 +18,8 @@ StringGrid::StringGrid(int fixedCols, int fixedRows, QWidget* parent)
     verticalHeader()->setDefaultSectionSize(20);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
+    // Tab goes on to the next control; the arrow keys move from cell to cell.
+    setTabKeyNavigation(false);
     showHeadings();
 }
 

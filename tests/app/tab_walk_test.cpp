@@ -1,0 +1,310 @@
+// Tab walks every window the menus open, as a keyboard user goes round it: each enabled input is
+// reached, in the order the controls stand on screen, and no grid or memo keeps the Tab key.
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <set>
+
+#include "drawhistory/app_test_fixture.h"
+#include "formulas/formula_window_fixture.h"
+#include "platform/window_links.h"
+#include "support/ui_driver.h"
+
+namespace {
+
+bool IsArea(const QWidget* w) {
+    return qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+           qobject_cast<const QTextEdit*>(w);
+}
+
+bool IsCompound(const QWidget* w) {
+    return qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w) || IsArea(w) ||
+           qobject_cast<const QTabBar*>(w) || qobject_cast<const QCalendarWidget*>(w);
+}
+
+// The control a user sees as having the focus: the box around an inner edit, the grid around its
+// viewport.
+QWidget* Owner(QWidget* w, const QWidget& window) {
+    QWidget* owner = w;
+    for (QWidget* p = w; p && p != &window; p = p->parentWidget())
+        if (IsCompound(p))
+            owner = p;
+    return owner;
+}
+
+bool IsInput(QWidget* w, const QWidget& window) {
+    const bool kind = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                      qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractButton*>(w);
+    return kind && Owner(w, window) == w && w->isVisible() && w->isEnabled();
+}
+
+QString Describe(QWidget* w) {
+    if (!w->objectName().isEmpty())
+        return w->objectName();
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return QStringLiteral("%1 \"%2\"")
+            .arg(QString::fromUtf8(w->metaObject()->className()), button->text());
+    return QString::fromUtf8(w->metaObject()->className());
+}
+
+QRect Place(QWidget* w, QWidget& window) {
+    return QRect(w->mapTo(&window, QPoint(0, 0)), w->size());
+}
+
+// The next control Tab would reach past `w`, skipping what cannot take the focus.
+QWidget* NextInChain(QWidget* w, QWidget& window) {
+    for (QWidget* next = w->nextInFocusChain(); next != w; next = next->nextInFocusChain())
+        if (next->window() == &window && next->isVisible() && next->isEnabled() &&
+            (next->focusPolicy() & Qt::TabFocus) && !next->focusProxy() &&
+            Owner(next, window) != Owner(w, window))
+            return next;
+    return w;
+}
+
+class TabWalk {
+public:
+    explicit TabWalk(QWidget& window) : window_(window), name_(window.objectName()) {}
+
+    // Walks the window as it stands now, and each page of its page controls.
+    void walkEveryPage(bool checkStart) {
+        walk(checkStart);
+        for (QTabWidget* pages : window_.findChildren<QTabWidget*>()) {
+            if (!pages->isVisible())
+                continue;
+            const int shown = pages->currentIndex();
+            for (int i = 0; i < pages->count(); ++i) {
+                if (i == shown || !pages->isTabEnabled(i))
+                    continue;
+                pages->setCurrentIndex(i);
+                QCoreApplication::processEvents(); // what the window does once the page is in view
+                pages->tabBar()->setFocus(Qt::TabFocusReason);
+                walk(false);
+            }
+            pages->setCurrentIndex(shown);
+        }
+    }
+
+    std::set<QString> faults;
+
+private:
+    void fault(const QString& text) { faults.insert(name_ + QStringLiteral(": ") + text); }
+
+    void walk(bool checkStart) {
+        QApplication::setActiveWindow(&window_);
+        QWidget* start = window_.focusWidget();
+        if (!start || !start->isVisible()) {
+            if (checkStart)
+                fault(QStringLiteral("nothing has the focus when it opens"));
+            start = NextInChain(&window_, window_);
+            start->setFocus(Qt::TabFocusReason);
+        }
+        QList<QWidget*> order; // owners, in the order Tab reaches them
+        QWidget* current = start;
+        for (int step = 0; step < 300 && current; ++step) {
+            QWidget* owner = Owner(current, window_);
+            if (order.contains(owner))
+                break;
+            order << owner;
+            QWidget* next = current;
+            // A date box steps through its day, month and year before Tab leaves it.
+            for (int press = 0; press < (IsArea(owner) ? 1 : 4) && next && Owner(next, window_) == owner;
+                 ++press) {
+                QTest::keyClick(next, Qt::Key_Tab);
+                next = window_.focusWidget();
+            }
+            const bool alone = Owner(NextInChain(current, window_), window_) == owner;
+            if (next && Owner(next, window_) == owner && !alone) {
+                fault(Describe(owner) + QStringLiteral(" keeps the Tab key"));
+                next = NextInChain(current, window_);
+                next->setFocus(Qt::TabFocusReason);
+            }
+            current = next;
+        }
+        if (checkStart)
+            checkFirst(Owner(start, window_), order);
+        checkReached(order);
+        checkAreasLast(order);
+    }
+
+    void checkFirst(QWidget* start, const QList<QWidget*>& order) {
+        const QRect s = Place(start, window_);
+        for (QWidget* w : order) {
+            if (IsArea(start) && IsInput(w, window_)) {
+                fault(QStringLiteral("the focus starts on %1, not on an input").arg(Describe(start)));
+                return;
+            }
+            const QRect r = Place(w, window_);
+            const bool above = r.bottom() < s.top();
+            const bool leftInRow = r.top() <= s.bottom() && s.top() <= r.bottom() && r.right() < s.left();
+            if (w != start && IsInput(w, window_) && (above || leftInRow)) {
+                fault(QStringLiteral("the focus starts on %1, not on %2 before it")
+                          .arg(Describe(start), Describe(w)));
+                return;
+            }
+        }
+    }
+
+    void checkReached(const QList<QWidget*>& order) {
+        // Tab enters a group of exclusive buttons at its checked one; arrows move inside it.
+        const auto group = [](QWidget* w) -> const QObject* {
+            auto* button = qobject_cast<QAbstractButton*>(w);
+            if (button && button->group() && button->group()->exclusive())
+                return button->group();
+            if (button && button->autoExclusive())
+                return button->parent();
+            return nullptr;
+        };
+        std::set<const QObject*> groupsReached;
+        for (QWidget* w : order)
+            groupsReached.insert(group(w));
+        for (QWidget* w : window_.findChildren<QWidget*>()) {
+            if (!IsInput(w, window_) || order.contains(w))
+                continue;
+            if (group(w) && groupsReached.count(group(w)))
+                continue;
+            fault(Describe(w) + QStringLiteral(" is never reached"));
+        }
+    }
+
+    // Read from where the focus starts (the window's first control, or a page's tab), no input standing above
+    // a grid or memo comes after it.
+    void checkAreasLast(QList<QWidget*> order) {
+        if (order.isEmpty())
+            return;
+        for (qsizetype a = 0; a < order.size(); ++a) {
+            if (!IsArea(order[a]))
+                continue;
+            const QRect area = Place(order[a], window_);
+            for (qsizetype i = a + 1; i < order.size(); ++i) {
+                const QRect input = Place(order[i], window_);
+                const bool overlaps = input.left() < area.right() && area.left() < input.right();
+                if ((IsInput(order[i], window_) || IsArea(order[i])) && input.top() < area.top() && overlaps)
+                    fault(QStringLiteral("%1 is reached after %2 under it")
+                              .arg(Describe(order[i]), Describe(order[a])));
+            }
+        }
+    }
+
+    QWidget& window_;
+    QString name_;
+};
+
+struct MenuOpener {
+    const char* menu;
+    const char* item;
+    const char* window;
+    bool modeless;
+};
+
+const MenuOpener Menus[] = {
+    {"N1", "lt_record", "Form_rk_lotto_record", false},
+    {"N1", "ftpip", "Form_rk_FtpServerIP", false},
+    {"N2", "Varnholt", "Form_varnholt", false},
+    {"menuStatistics", "statistics", "Form_rk_statistics", false},
+    {"menuStatistics", "stk_no_interval", "Form_rk_no_interval", false},
+    {"menuStatistics", "gold12", "Form_rk_gold12", false},
+    {"menuStatistics", "simulate", "Form_rk_simulate", false},
+    {"menuDrag", "N3", "Form_rk_trace_single", true},
+    {"menuDrag", "moving", "Form_rk_moving", false},
+    {"menuDrag", "N59", "Form_rk_chart1", false},
+    {"menuFormulas", "stk_3xx", "Form_rk_ai2_stk_3xx", false},
+    {"menuFormulas", "stk_T3xx", "Form_rk_ai2_stk_T3xx", false},
+    {"menuFormulas", "NG_tail", "Form_rk_nogood", false},
+    {"menuFormulas", "NG_group", "Form_rk_7star2_ng", false},
+    {"menuFormulas", "linevalue", "Form_rk_6line_line", false},
+    {"menuFormulas", "one3is", "Form_rk_6line_3is", false},
+    {"menuFormulas", "one3is_2", "Form_rk_6line_3is_2", false},
+};
+
+// Windows the analysis windows open with their buttons.
+const std::pair<WindowId, const char*> Asked[] = {
+    {WindowId::Form_rk_twoforone, "Form_rk_twoforone"},
+    {WindowId::Form_rk_threeforone, "Form_rk_threeforone"},
+    {WindowId::Form_rk_grid_sort, "Form_rk_grid_sort"},
+    {WindowId::Form_rk_no_analysis, "Form_rk_no_analysis"},
+    {WindowId::Form_rk_rule_define, "Form_rk_rule_define"},
+    {WindowId::Form_img_excel, "Form_img_excel"},
+    {WindowId::Form_dateselect, "Form_dateselect"},
+    {WindowId::Form_Download_TxT_from_http, "Form_Download_TxT_from_http"},
+    {WindowId::Form_RK_stk_txtfile, "Form_RK_stk_txtfile"},
+};
+
+class TabWalkTest : public AppTest {
+protected:
+    void SetUp() override {
+        dir.copyData(QStringLiteral("TW539.txt"));
+        app = std::make_unique<Application>(platform.services());
+        app->start();
+    }
+
+    QWidget* topLevel(const char* name) {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QString::fromUtf8(name) && window->isVisible())
+                return window;
+        return nullptr;
+    }
+
+    void walk(QWidget& window) {
+        // A formula window searches as it opens, its boxes disabled until the search ends.
+        if (auto* formulas = qobject_cast<FormulaSearchWindow*>(&window)) {
+            ASSERT_TRUE(SearchEnds(*formulas));
+        }
+        TabWalk walk(window);
+        walk.walkEveryPage(true);
+        faults.insert(walk.faults.begin(), walk.faults.end());
+        walked << window.objectName();
+    }
+
+    std::set<QString> faults;
+    QStringList walked;
+};
+
+} // namespace
+
+TEST_F(TabWalkTest, TabReachesEveryInputInReadingOrderAndLeavesEveryGridAndMemo) {
+    walk(main());
+    for (const MenuOpener& opener : Menus) {
+        SCOPED_TRACE(opener.item);
+        if (!opener.modeless)
+            platform.shower.whenModal(QString::fromUtf8(opener.window),
+                                      [this](QDialog& window) { walk(window); });
+        Click(main(), opener.item);
+        if (opener.modeless) {
+            QWidget* window = topLevel(opener.window);
+            ASSERT_NE(window, nullptr);
+            walk(*window);
+            window->close();
+        }
+    }
+    WindowLinks& links = main();
+    for (const auto& [id, name] : Asked) {
+        SCOPED_TRACE(name);
+        platform.shower.whenModal(QString::fromUtf8(name), [this](QDialog& window) { walk(window); });
+        links.open(id);
+        if (QWidget* window = topLevel(name)) { // modeless
+            walk(*window);
+            window->close();
+        }
+    }
+    EXPECT_EQ(walked.size(), 1 + std::size(Menus) + std::size(Asked)) << walked.join(u' ').toStdString();
+    std::set<QString> windows;
+    for (const QString& fault : faults) {
+        ADD_FAILURE() << fault.toStdString();
+        windows.insert(fault.section(u':', 0, 0));
+    }
+    EXPECT_TRUE(faults.empty()) << faults.size() << " faults over " << windows.size() << " windows";
+}
