@@ -123,7 +123,8 @@ TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
         QString message = FailureText;
     };
     const std::vector<Case> cases = {
-        {"404", [] {}},
+        // A server that answers at all is named by its status, unlike a dead one.
+        {"404", [] {}, FailureText + QStringLiteral("\n(伺服器回應 HTTP 404)")},
         {"HTML page with status 200",
          [&] {
              const std::string page = Utf8ToBig5("<html><body>維護中</body></html>\r\n");
@@ -138,7 +139,8 @@ TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
         {"server error with a draw file body",
          [&] {
              server.route(DrawFilePath, {500, serverFile(), {}, false});
-         }},
+         },
+         FailureText + QStringLiteral("\n(伺服器回應 HTTP 500)")},
         {"refused connection",
          [&] {
              app->serverUrls().drawData =
