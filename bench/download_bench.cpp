@@ -104,7 +104,8 @@ void MeasureDownload(benchmark::State& run, const QByteArray& body) {
         window.show();
         QApplication::processEvents();
         QEventLoop handled;
-        QObject::connect(&window, &TForm_Download_TxT_from_http::downloadFinished, &handled, &QEventLoop::quit);
+        QObject::connect(&window, &TForm_Download_TxT_from_http::downloadFinished, &handled,
+                         &QEventLoop::quit);
         run.ResumeTiming();
 
         lastTurn = Steady::now();
@@ -132,9 +133,10 @@ void LargestBody(benchmark::State& run) {
     std::string body;
     body.reserve(Cap);
     for (int i = 0; body.size() + 34 <= Cap; ++i)
-        body += MakeDrawLine(DateFormat("yyyy/mm/dd", Date::fromDayNumber(today - i)), std::to_string(100000 + i),
-                             {1 + i % 39, 1 + i / 39 % 39, 1 + i / 1521 % 39, 4, 5}) +
-                "\r\n";
+        body +=
+            MakeDrawLine(DateFormat("yyyy/mm/dd", Date::fromDayNumber(today - i)), std::to_string(100000 + i),
+                         {1 + i % 39, 1 + i / 39 % 39, 1 + i / 1521 % 39, 4, 5}) +
+            "\r\n";
     MeasureDownload(run, QByteArray::fromStdString(body));
 }
 BENCHMARK(LargestBody)->Unit(benchmark::kMillisecond)->Iterations(5);
