@@ -9,6 +9,7 @@
 #include "analysis/drag/drag_history.h"
 #include "analysis/drag/trace_single_window.h"
 #include "answering_dialogs.h"
+#include "draws/draw_loader.h"
 #include "draws/shared_tables.h"
 #include "platform/qt_platform.h"
 #include "platform/services.h"
@@ -23,6 +24,7 @@ public:
     void setReportFontSize(int) override {}
     bool reloadHistory() override { return true; }
     void rereadHistory() override {}
+    void adoptHistory(DrawReadResult) override {}
     void open(WindowId) override {}
 };
 

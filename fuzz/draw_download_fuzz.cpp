@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Input input(data, size);
     const bool lengthChecked = (input.byte() & 1) != 0;
     const std::string body(input.rest());
-    const DownloadedDrawFile checked = DrawFileFromDownload(body, GameMaxNo, lengthChecked);
+    const DownloadedDrawFile checked =
+        DrawFileFromDownload(body, Date{9999, 12, 31}, GameMaxNo, lengthChecked);
     if (!checked.ok()) {
         FUZZ_CHECK(!DownloadRefusalMessage(checked).empty());
         FUZZ_CHECK(checked.file.empty());

@@ -69,8 +69,11 @@ bool TForm_rk_main::reloadHistory() {
 }
 
 void TForm_rk_main::rereadHistory() {
-    const DrawFileRead read = ReadDrawFile(tables_.draws, today());
-    showRead(read);
+    adoptHistory(ReadDrawFileLines(tables_.draws.DataFileName, today(), tables_.draws.MaxNo));
+}
+
+void TForm_rk_main::adoptHistory(DrawReadResult read) {
+    showRead(StoreDrawFileRead(tables_.draws, std::move(read)));
     SplitDrawLines(tables_.draws, tables_.work);
     SortDrawLines(tables_.draws, 1);
     windows_.get<TForm_rk_lotto_record>()->showDrawLines();

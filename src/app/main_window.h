@@ -28,6 +28,7 @@ public:
     // The load: empties the tables, reads, sorts, fills the record grid, splits, resets the path rules.
     bool reloadHistory() override;
     void rereadHistory() override;
+    void adoptHistory(DrawReadResult read) override;
     void open(WindowId window) override;
 
     QPixmap currentLogo() const { return currentLogo_; }

@@ -2,9 +2,11 @@
 
 #include <QDialog>
 #include <chrono>
+#include <optional>
 #include <string>
 
 #include "drawhistory/download_form.h"
+#include "platform/detached_call.h"
 
 class AsyncHttpGet;
 struct Services;
@@ -35,19 +37,31 @@ protected:
     void done(int result) override;
 
 private:
+    struct CheckedBody;
+    struct SavedFile;
+
     void FormShow();     // on show: the draw file's name
     void Button1Click(); // "開始下載"
     // The server's answer arrived whole. `lengthChecked`: as long as the server said it was.
-    void NMHTTP_DLTXTSuccess(const std::string& body, bool lengthChecked);
+    void NMHTTP_DLTXTSuccess(std::string body, bool lengthChecked);
     void FormClose(); // on closing: the history reread
 
+    // A body of up to 16 MiB is checked, written and read back off the GUI thread, in two steps
+    // with the question about a shorter history between them.
     void requestFinished();
-    void reportFailure();
+    void bodyChecked(std::optional<CheckedBody> checked);
+    void save(std::string file);
+    void fileSaved(std::optional<SavedFile> saved);
+    void reportFailure(long status);
+    void reportWriteFailure();
     void refuse(const std::string& reason);
-    bool replacesFewerDrawsAllowed(int downloadedDraws);
+    bool replacesFewerDrawsAllowed(int downloadedDraws, int currentDraws);
+    void finish(); // the answer has been dealt with
 
     DownloadForm ui;
     AsyncHttpGet* NMHTTP_DLTXT; // runs the request off the GUI thread
+    DetachedCall processing_{*this};
+    bool historyAdopted_ = false; // the saved file has been read back: the close need not reread it
     const DrawTables& draws_;
     Services& services_;
     WindowLinks& links_;

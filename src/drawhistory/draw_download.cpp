@@ -2,6 +2,8 @@
 
 #include <unordered_map>
 
+#include "common/date.h"
+#include "common/errors.h"
 #include "common/text_cut.h"
 #include "common/text_file.h"
 #include "draws/draw_loader.h"
@@ -26,13 +28,15 @@ bool EndsInLineEnd(const std::string& body) {
 
 } // namespace
 
-DownloadedDrawFile DrawFileFromDownload(const std::string& body, int maxNo, bool lengthChecked) {
+DownloadedDrawFile DrawFileFromDownload(const std::string& body, const Date& today, int maxNo,
+                                        bool lengthChecked) {
     DownloadedDrawFile checked;
     // Big5 never uses CR or LF inside a character, so the raw bytes split safely.
     const std::vector<std::string> lines = SplitLines(body);
     std::string file;
     file.reserve(body.size() + lines.size());
     std::unordered_map<std::string, int> lineOfDraw; // draw number -> first line that has it
+    std::unordered_map<long long, int> lineOfDate;   // day number -> first line that has it
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string trimmed = TrimDrawLine(lines[i]);
         if (trimmed.empty())
@@ -47,10 +51,19 @@ DownloadedDrawFile DrawFileFromDownload(const std::string& body, int maxNo, bool
         };
         if (!IsValidDrawLine(trimmed, maxNo))
             return refuse(DownloadProblem::NotADrawLine);
-        const auto [first, isNew] = lineOfDraw.try_emplace(trimmed.substr(11, 6), lineNumber);
-        if (!isNew) {
-            checked.firstLineNumber = first->second;
+        // The plain-HTTP answer can be forged: a history that cannot be real is not taken.
+        const Date date = StrToDate(std::string_view(trimmed).substr(0, 10));
+        if (date > today)
+            return refuse(DownloadProblem::FutureDate);
+        const auto [firstDraw, newDraw] = lineOfDraw.try_emplace(trimmed.substr(11, 6), lineNumber);
+        if (!newDraw) {
+            checked.firstLineNumber = firstDraw->second;
             return refuse(DownloadProblem::RepeatedDraw);
+        }
+        const auto [firstDate, newDate] = lineOfDate.try_emplace(date.dayNumber(), lineNumber);
+        if (!newDate) {
+            checked.firstLineNumber = firstDate->second;
+            return refuse(DownloadProblem::RepeatedDate);
         }
         file += lines[i];
         file += "\r\n";
@@ -86,8 +99,23 @@ std::string DownloadRefusalMessage(const DownloadedDrawFile& checked) {
         return "下載的資料第 " + std::to_string(checked.badLineNumber) + " 行與第 " +
                std::to_string(checked.firstLineNumber) + " 行的期數相同,原檔案未變更:\n" +
                Shortened(checked.badLine);
+    case DownloadProblem::RepeatedDate:
+        return "下載的資料第 " + std::to_string(checked.badLineNumber) + " 行與第 " +
+               std::to_string(checked.firstLineNumber) + " 行的日期相同(每天只開獎一次),原檔案未變更:\n" +
+               Shortened(checked.badLine);
+    case DownloadProblem::FutureDate:
+        return "下載的資料第 " + std::to_string(checked.badLineNumber) +
+               " 行的日期在今天之後,原檔案未變更:\n" + Shortened(checked.badLine);
     }
     return {};
+}
+
+std::string DownloadFailureMessage(long status) {
+    std::string message = "檔案下載失敗,請檢查網路連線或防火牆(防毒程式)設定";
+    // A server that answered with an error is not a network fault: its status tells the user so.
+    if (status >= 300)
+        message += "\n(伺服器回應 HTTP " + std::to_string(status) + ")";
+    return message;
 }
 
 int DrawLineCount(const std::vector<std::string>& fileLines, int maxNo) {
@@ -98,6 +126,16 @@ int DrawLineCount(const std::vector<std::string>& fileLines, int maxNo) {
         ++count;
     }
     return count;
+}
+
+int DrawFileDrawCount(const std::string& path, int maxNo) {
+    try {
+        if (FileExists(path))
+            return DrawLineCount(SplitLines(ReadFileBytes(path)), maxNo);
+    } catch (const FileError&) {
+        // An unreadable file holds nothing to lose; the write tells whether it can be replaced.
+    }
+    return 0;
 }
 
 std::string FewerDrawsQuestion(int downloadedDraws, int currentDraws) {

@@ -146,10 +146,17 @@ std::array<std::string, 3> NewestDrawLabels(const DrawTables& draws) {
     return {"日期:" + date, "期數:" + id, "號碼(落球):" + numbers};
 }
 
+DrawReadResult ReadDrawFileLines(const std::string& path, const std::string& today, int maxNo) {
+    if (!FileExists(path))
+        WriteFileBytes(path, std::string());
+    return ReadDrawLines(ReadTextLines(path), today, maxNo);
+}
+
 DrawFileRead ReadDrawFile(DrawTables& draws, const std::string& today) {
-    if (!FileExists(draws.DataFileName))
-        WriteFileBytes(draws.DataFileName, std::string());
-    DrawReadResult read = ReadDrawLines(ReadTextLines(draws.DataFileName), today, draws.MaxNo);
+    return StoreDrawFileRead(draws, ReadDrawFileLines(draws.DataFileName, today, draws.MaxNo));
+}
+
+DrawFileRead StoreDrawFileRead(DrawTables& draws, DrawReadResult read) {
     StoreDrawLines(draws, read.lines);
     SortDrawLines(draws, 1);
     DrawFileRead result{NewestDrawLabels(draws), std::move(read.bad), std::nullopt};

@@ -57,6 +57,13 @@ void SplitDrawLines(DrawTables& draws, WorkArea& work);
 // Empties positions 1..7 of the number tables and every DrawId.
 void ClearDrawTables(DrawTables& draws, WorkArea& work);
 
+// The reading part of ReadDrawFile on its own: the file `path` (created empty when missing) read
+// and checked, touching no table, so it may run off the GUI thread.
+DrawReadResult ReadDrawFileLines(const std::string& path, const std::string& today, int maxNo = GameMaxNo);
+
+// Puts an already read file into DrawLines, oldest first, and reads the newest draw's labels.
+DrawFileRead StoreDrawFileRead(DrawTables& draws, DrawReadResult read);
+
 // Reads the draw file DataFileName from the working directory (created empty when missing) into
 // DrawLines, oldest first, and reads the newest draw's labels.
 DrawFileRead ReadDrawFile(DrawTables& draws, const std::string& today);

@@ -36,6 +36,8 @@ public:
     void cancel() { call_.cancel(); }
     bool running() const { return call_.running(); }
     const HttpResponse& response() const { return response_; }
+    // Moves the answer out, so a large body is not copied.
+    HttpResponse takeResponse() { return std::move(response_); }
 
 signals:
     void finished();

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+struct DrawReadResult;
+
 // The program's window instances, by the name of the instance. Windows ask for another window by
 // this id; the application's window table knows how each is made and shown.
 enum class WindowId {
@@ -55,6 +57,9 @@ public:
     virtual bool reloadHistory() = 0;
     // Rereads the draw file keeping the path rules, the draws newest first in the record viewer.
     virtual void rereadHistory() = 0;
+    // The same reread for a draw file already read off the GUI thread (ReadDrawFileLines): only
+    // the hand-over of its at most MaxDraws lines runs here.
+    virtual void adoptHistory(DrawReadResult read) = 0;
     // Opens that window as its opener does (created on first use).
     virtual void open(WindowId window) = 0;
 };

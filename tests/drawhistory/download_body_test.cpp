@@ -1,12 +1,17 @@
 #include <QSignalSpy>
+#include <QTimer>
 
+#include "common/date.h"
+#include "common/text_file.h"
 #include "drawhistory/app_test_fixture.h"
 #include "drawhistory/download_window.h"
+#include "platform/net.h"
 #include "support/http_test_server.h"
 
 namespace {
 
 const QString DrawFilePath = QStringLiteral("/HISTORYDATA/TW539.txt");
+const QString DoneText = QStringLiteral("下載完成,請等候5-10秒以更新資料");
 
 const std::string A = MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5});
 const std::string B = MakeDrawLine("2026/01/03", "115002", {6, 7, 8, 9, 10});
@@ -66,9 +71,72 @@ TEST_F(DownloadBodyTest, ABodyThatRepeatsADrawNumberIsRefusedAndTheFileStaysByte
 }
 
 TEST_F(DownloadBodyTest, DrawsInAnyOrderAreTakenAndSortedByTheLoad) {
-    EXPECT_EQ(download(Repeated({C, A, B}, 1)),
-              QStringList{QStringLiteral("下載完成,請等候5-10秒以更新資料")});
+    EXPECT_EQ(download(Repeated({C, A, B}, 1)), QStringList{DoneText});
     EXPECT_EQ(drawFileBytes(), Repeated({C, A, B}, 1));
     EXPECT_EQ(state().draws.DrawCount, 3);
     EXPECT_EQ(state().draws.DrawId[1], "115001");
+}
+
+TEST_F(DownloadBodyTest, AHistoryThatCannotBeRealIsRefusedAndTheShippedOneIsTaken) {
+    const std::string before = drawFileBytes();
+    // Many different draws on one day, more than the file holds.
+    std::string oneDay;
+    for (int i = 0; i < 3000; ++i)
+        oneDay += MakeDrawLine("2026/08/18", std::to_string(200000 + i), {1 + i % 39, 2, 3, 4, 5}) + "\r\n";
+    EXPECT_EQ(
+        download(oneDay),
+        QStringList{QStringLiteral("下載的資料第 2 行與第 1 行的日期相同(每天只開獎一次),原檔案未變更:\n") +
+                    QString::fromStdString(MakeDrawLine("2026/08/18", "200001", {2, 2, 3, 4, 5}))});
+    EXPECT_EQ(drawFileBytes(), before);
+
+    const std::string tomorrow = MakeDrawLine("2026/12/08", "115241", {1, 2, 3, 4, 5});
+    EXPECT_EQ(download(Repeated({C, A, tomorrow, B}, 1)),
+              QStringList{QStringLiteral("下載的資料第 3 行的日期在今天之後,原檔案未變更:\n") +
+                          QString::fromStdString(tomorrow)});
+    EXPECT_EQ(drawFileBytes(), before);
+    EXPECT_EQ(state().draws.DrawCount, 2);
+
+    // The history the server really sends: 2007 to 2026, one draw a day at most.
+    const std::string shipped = ReadFileBytes(QORVEL_DATA_DIR "/TW539.txt");
+    EXPECT_EQ(download(shipped), QStringList{DoneText});
+    EXPECT_EQ(drawFileBytes(), shipped);
+    EXPECT_EQ(state().draws.DrawCount, MaxDraws);
+}
+
+TEST_F(DownloadBodyTest, TheWindowKeepsTurningWhileALargeBodyIsCheckedWrittenAndRead) {
+    // 150 000 different draws, one a day back from today: 5 MB that pass every check.
+    std::string body;
+    const long long today = platform.clock.today().dayNumber();
+    for (int i = 0; i < 150000; ++i)
+        body += MakeDrawLine(DateFormat("yyyy/mm/dd", Date::fromDayNumber(today - i)),
+                             std::to_string(300000 + i), {1 + i % 39, 1 + i / 39 % 39, 3, 4, 5}) +
+                "\r\n";
+    server.route(DrawFilePath, {200, QByteArray::fromStdString(body), {}, false});
+
+    // A timer on the window's thread counts the turns of its event loop from the answer's arrival
+    // to the end of its handling.
+    int ticks = 0;
+    int ticksAtAnswer = -1;
+    int ticksAtEnd = -1;
+    QTimer turns;
+    QObject::connect(&turns, &QTimer::timeout, [&] { ++ticks; });
+    turns.start(0);
+    whenShown<TForm_Download_TxT_from_http>(
+        QStringLiteral("Form_Download_TxT_from_http"), [&](TForm_Download_TxT_from_http& w) {
+            auto* request = w.findChild<AsyncHttpGet*>(QStringLiteral("NMHTTP_DLTXT"));
+            ASSERT_NE(request, nullptr);
+            QObject::connect(request, &AsyncHttpGet::finished, &w, [&] { ticksAtAnswer = ticks; });
+            QObject::connect(&w, &TForm_Download_TxT_from_http::downloadFinished, &w,
+                             [&] { ticksAtEnd = ticks; });
+            QSignalSpy handled(&w, &TForm_Download_TxT_from_http::downloadFinished);
+            Click(w, "Button1");
+            ASSERT_TRUE(handled.wait(60000));
+        });
+    platform.shower.showModal(*windows().get<TForm_Download_TxT_from_http>());
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
+    ASSERT_GE(ticksAtAnswer, 0);
+    EXPECT_GT(ticksAtEnd - ticksAtAnswer, 0);
+    EXPECT_EQ(drawFileBytes(), body);
+    EXPECT_EQ(state().draws.DrawCount, MaxDraws);
+    EXPECT_EQ(Label(viewer(), "lb_reclen"), QStringLiteral("開獎資料共 2500 期"));
 }

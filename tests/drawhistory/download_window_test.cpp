@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 #include <filesystem>
 
+#include "common/date.h"
 #include "common/text_file.h"
 #include "drawhistory/app_test_fixture.h"
 #include "drawhistory/download_window.h"
@@ -123,7 +124,8 @@ TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
         QString message = FailureText;
     };
     const std::vector<Case> cases = {
-        {"404", [] {}},
+        // A server that answers at all is named by its status, unlike a dead one.
+        {"404", [] {}, FailureText + QStringLiteral("\n(伺服器回應 HTTP 404)")},
         {"HTML page with status 200",
          [&] {
              const std::string page = Utf8ToBig5("<html><body>維護中</body></html>\r\n");
@@ -138,7 +140,8 @@ TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
         {"server error with a draw file body",
          [&] {
              server.route(DrawFilePath, {500, serverFile(), {}, false});
-         }},
+         },
+         FailureText + QStringLiteral("\n(伺服器回應 HTTP 500)")},
         {"refused connection",
          [&] {
              app->serverUrls().drawData =
@@ -231,6 +234,40 @@ TEST_F(DownloadTest, ClosingDuringARequestDropsItAndTheNextOneWorks) {
     EXPECT_TRUE(platform.dialogs.prompts.empty());
     EXPECT_EQ(state().draws.DrawCount, 1);
 
+    server.route(DrawFilePath, {200, serverFile(), {}, false});
+    whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
+                                            [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
+    platform.shower.showModal(download());
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
+    EXPECT_EQ(state().draws.DrawCount, 3);
+}
+
+TEST_F(DownloadTest, ClosingWhileTheAnswerIsCheckedDropsItAndKeepsTheFile) {
+    std::string body;
+    for (int i = 0; i < 20000; ++i)
+        body += MakeDrawLine(DateFormat("yyyy/mm/dd", Date::fromDayNumber(Date{2026, 12, 7}.dayNumber() - i)),
+                             std::to_string(300000 + i), {1, 2, 3, 4, 5}) +
+                "\r\n";
+    server.route(DrawFilePath, {200, QByteArray::fromStdString(body), {}, false});
+    const std::string before = drawFileBytes();
+    whenShown<TForm_Download_TxT_from_http>(
+        QStringLiteral("Form_Download_TxT_from_http"), [&](TForm_Download_TxT_from_http& d) {
+            auto* request = d.findChild<AsyncHttpGet*>(QStringLiteral("NMHTTP_DLTXT"));
+            QSignalSpy answered(request, &AsyncHttpGet::finished);
+            // The user closes the window as soon as the answer is in, while it is being checked.
+            const QMetaObject::Connection closing =
+                QObject::connect(request, &AsyncHttpGet::finished, &d, [&d] { d.close(); });
+            Click(d, "Button1");
+            EXPECT_TRUE(answered.wait(15000));
+            QObject::disconnect(closing);
+        });
+    platform.shower.showModal(download());
+    EXPECT_FALSE(download().isVisible());
+    EXPECT_TRUE(platform.dialogs.prompts.empty());
+    EXPECT_EQ(drawFileBytes(), before);
+    EXPECT_EQ(state().draws.DrawCount, 1);
+
+    // A late answer of the dropped check changes nothing; the next download goes through.
     server.route(DrawFilePath, {200, serverFile(), {}, false});
     whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
                                             [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });

@@ -75,20 +75,42 @@ TEST(ServerAddress, PartsAreTrimmedAndNoneMayBeEmpty) {
 }
 
 TEST(DrawDownload, OnlyABodyOfWholeDrawLinesIsKept) {
+    const Date Today{2026, 12, 7};
     const std::string good = MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5});
     const std::string next = MakeDrawLine("2026/01/03", "115002", {1, 2, 3, 4, 5});
-    EXPECT_EQ(DrawFileFromDownload(good + "\n" + next + "\n").file, good + "\r\n" + next + "\r\n");
-    EXPECT_EQ(DrawFileFromDownload(good + "\r\n" + next + "\r").file, good + "\r\n" + next + "\r\n");
-    EXPECT_EQ(DrawFileFromDownload("  " + good + "  \r\n").file, "  " + good + "  \r\n");
+    EXPECT_EQ(DrawFileFromDownload(good + "\n" + next + "\n", Today).file, good + "\r\n" + next + "\r\n");
+    EXPECT_EQ(DrawFileFromDownload(good + "\r\n" + next + "\r", Today).file, good + "\r\n" + next + "\r\n");
+    EXPECT_EQ(DrawFileFromDownload("  " + good + "  \r\n", Today).file, "  " + good + "  \r\n");
 
-    EXPECT_FALSE(DrawFileFromDownload("").ok());
-    EXPECT_FALSE(DrawFileFromDownload(good + "\r\n" + good).ok()); // no line end: maybe cut
-    EXPECT_FALSE(DrawFileFromDownload("  " + good + "  \r\nrest\r\n").ok());
-    EXPECT_FALSE(DrawFileFromDownload("<!DOCTYPE html><html><body>Service unavailable</body></html>").ok());
+    EXPECT_FALSE(DrawFileFromDownload("", Today).ok());
+    EXPECT_FALSE(DrawFileFromDownload(good + "\r\n" + good, Today).ok()); // no line end: maybe cut
+    EXPECT_FALSE(DrawFileFromDownload("  " + good + "  \r\nrest\r\n", Today).ok());
     EXPECT_FALSE(
-        DrawFileFromDownload(std::string(32, 'x') + "\n" + good + "\n").ok()); // right length, not a draw
-    EXPECT_FALSE(DrawFileFromDownload("2026/13/02,115001,01,02,03,04,05\r\n").ok());
-    EXPECT_FALSE(DrawFileFromDownload("2026/01/02,115001,01,02,03,04,0x\r\n").ok());
+        DrawFileFromDownload("<!DOCTYPE html><html><body>Service unavailable</body></html>", Today).ok());
+    EXPECT_FALSE(DrawFileFromDownload(std::string(32, 'x') + "\n" + good + "\n", Today)
+                     .ok()); // right length, not a draw
+    EXPECT_FALSE(DrawFileFromDownload("2026/13/02,115001,01,02,03,04,05\r\n", Today).ok());
+    EXPECT_FALSE(DrawFileFromDownload("2026/01/02,115001,01,02,03,04,0x\r\n", Today).ok());
+}
+
+TEST(DrawDownload, TodayIsTheLastDayAndEachDayHasOneDraw) {
+    const Date today{2026, 12, 7};
+    const std::string first = MakeDrawLine("2026/08/18", "115200", {1, 2, 3, 4, 5});
+    const std::string latest = MakeDrawLine("2026/12/07", "115240", {6, 7, 8, 9, 10});
+    EXPECT_TRUE(DrawFileFromDownload(first + "\r\n" + latest + "\r\n", today).ok());
+
+    const DownloadedDrawFile tomorrow = DrawFileFromDownload(
+        first + "\r\n" + MakeDrawLine("2026/12/08", "115241", {6, 7, 8, 9, 10}) + "\r\n", today);
+    EXPECT_EQ(tomorrow.problem, DownloadProblem::FutureDate);
+    EXPECT_EQ(tomorrow.badLineNumber, 2);
+    EXPECT_TRUE(tomorrow.file.empty());
+
+    // The same day written with a one-digit month is still that day; blank lines count as lines.
+    const DownloadedDrawFile twice =
+        DrawFileFromDownload(first + "\r\n\r\n2026/8/018,115201,11,12,13,14,15\r\n", today);
+    EXPECT_EQ(twice.problem, DownloadProblem::RepeatedDate);
+    EXPECT_EQ(twice.badLineNumber, 3);
+    EXPECT_EQ(twice.firstLineNumber, 1);
 }
 
 TEST(DrawDownload, AddressFollowsTheEnvironment) {

@@ -1,5 +1,7 @@
 #include "support/fake_links.h"
 
+#include "draws/draw_loader.h"
+
 bool FakeLinks::reloadHistory() {
     ++reloads;
     return reload ? reload() : true;
@@ -9,4 +11,8 @@ void FakeLinks::rereadHistory() {
     ++rereads;
     if (reread)
         reread();
+}
+
+void FakeLinks::adoptHistory(DrawReadResult) {
+    rereadHistory();
 }

@@ -16,6 +16,7 @@ public:
     void setReportFontSize(int points) override { reportFontSizes.push_back(points); }
     bool reloadHistory() override;
     void rereadHistory() override;
+    void adoptHistory(DrawReadResult read) override;
     void open(WindowId window) override { opened.push_back(window); }
 
     QStringList helpShown;            // help files asked for, in order
