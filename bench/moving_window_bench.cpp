@@ -12,21 +12,12 @@
 #include "analysis/paths/moving_window.h"
 #include "answering_dialogs.h"
 #include "draws/shared_tables.h"
+#include "no_links.h"
 #include "platform/qt_platform.h"
 #include "platform/services.h"
 #include "platform/window_links.h"
 
 namespace {
-
-class NoLinks final : public WindowLinks {
-public:
-    void show_memo(const QString&) override {}
-    void show_memo_rpt(const QStringList&) override {}
-    void setReportFontSize(int) override {}
-    bool reloadHistory() override { return true; }
-    void rereadHistory() override {}
-    void open(WindowId) override {}
-};
 
 struct Window {
     std::unique_ptr<SharedTables> shared = HistoryOf(RandomDraws(MaxDraws, 29));
