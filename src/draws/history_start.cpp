@@ -11,5 +11,5 @@ std::string HistoryStartNote(const DrawTables& draws, const Date& rangeStart) {
             oldest = draws.DrawDate[k];
     if (!(rangeStart < oldest))
         return {};
-    return "已載入的開獎資料從 " + DateFormat("yyyy/mm/dd", oldest) + " 開始，之前的日期不在計算之內";
+    return "已載入的開獎資料從 " + DateFormat("yyyy/mm/dd", oldest) + " 開始";
 }
