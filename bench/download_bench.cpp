@@ -15,8 +15,8 @@
 #include <future>
 #include <memory>
 
-#include "answering_dialogs.h"
 #include "app/application.h"
+#include "bench_services.h"
 #include "common/date.h"
 #include "common/text_file.h"
 #include "drawhistory/download_window.h"
@@ -62,11 +62,7 @@ struct Program {
     QTemporaryDir dir;
     QString previousDir = QDir::currentPath();
     std::string shipped = ReadFileBytes(QORVEL_DATA_DIR "/TW539.txt");
-    AnsweringDialogs dialogs{DialogAnswer::Yes};
-    SystemClock clock;
-    QtClipboard clipboard;
-    QtWindowShower shower;
-    QtReportPreview preview;
+    BenchServices env{DialogAnswer::Yes};
     std::unique_ptr<Application> app;
 
     explicit Program(const std::string& serverUrl) {
@@ -74,7 +70,7 @@ struct Program {
         resetDrawFile();
         ServerUrls urls;
         urls.drawData = serverUrl;
-        app = std::make_unique<Application>(Services{dialogs, clock, clipboard, shower, preview}, urls);
+        app = std::make_unique<Application>(env.services, urls);
         app->start();
     }
     ~Program() {

@@ -8,10 +8,9 @@
 
 #include "analysis/drag/drag_history.h"
 #include "analysis/drag/trace_single_window.h"
-#include "answering_dialogs.h"
+#include "bench_services.h"
 #include "draws/draw_loader.h"
 #include "draws/shared_tables.h"
-#include "no_links.h"
 #include "platform/qt_platform.h"
 #include "platform/services.h"
 #include "platform/window_links.h"
@@ -20,14 +19,8 @@ namespace {
 
 struct Window {
     std::unique_ptr<SharedTables> shared = HistoryOf(RandomDraws(MaxDraws, 23));
-    AnsweringDialogs dialogs{DialogAnswer::Yes};
-    SystemClock clock;
-    QtClipboard clipboard;
-    QtWindowShower shower;
-    QtReportPreview preview;
-    Services services{dialogs, clock, clipboard, shower, preview};
-    NoLinks links;
-    TForm_rk_trace_single form{shared->draws, shared->work, shared->drag, services, links};
+    BenchServices env{DialogAnswer::Yes};
+    TForm_rk_trace_single form{shared->draws, shared->work, shared->drag, env.services, env.links};
 
     Window() {
         form.resize(1000, 700);

@@ -10,9 +10,8 @@
 
 #include "analysis/drag/drag_history.h"
 #include "analysis/paths/moving_window.h"
-#include "answering_dialogs.h"
+#include "bench_services.h"
 #include "draws/shared_tables.h"
-#include "no_links.h"
 #include "platform/qt_platform.h"
 #include "platform/services.h"
 #include "platform/window_links.h"
@@ -21,14 +20,8 @@ namespace {
 
 struct Window {
     std::unique_ptr<SharedTables> shared = HistoryOf(RandomDraws(MaxDraws, 29));
-    AnsweringDialogs dialogs{DialogAnswer::Ok};
-    SystemClock clock;
-    QtClipboard clipboard;
-    QtWindowShower shower;
-    QtReportPreview preview;
-    Services services{dialogs, clock, clipboard, shower, preview};
-    NoLinks links;
-    TForm_rk_moving form{shared->draws, shared->work, services, links};
+    BenchServices env{DialogAnswer::Ok};
+    TForm_rk_moving form{shared->draws, shared->work, env.services, env.links};
 
     Window() {
         form.show();

@@ -11,7 +11,7 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
-#include "answering_dialogs.h"
+#include "bench_services.h"
 #include "common/num_text.h"
 #include "common/text_file.h"
 #include "draws/shared_tables.h"
@@ -27,13 +27,8 @@ namespace {
 
 struct Window {
     SharedTables shared;
-    AnsweringDialogs dialogs{DialogAnswer::Yes};
-    SystemClock clock;
-    QtClipboard clipboard;
-    QtWindowShower shower;
-    QtReportPreview preview;
-    Services services{dialogs, clock, clipboard, shower, preview};
-    TForm_varnholt form{shared.draws, services};
+    BenchServices env{DialogAnswer::Yes};
+    TForm_varnholt form{shared.draws, env.services};
 
     explicit Window(int selected) {
         form.show();
