@@ -54,6 +54,16 @@ protected:
         ASSERT_TRUE(handled.wait(15000)) << "no answer handled";
     }
 
+    // After a download that was dropped, the next one of the server's whole file is taken.
+    void expectNextDownloadTaken() {
+        server.route(DrawFilePath, {200, serverFile(), {}, false});
+        whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
+                                                [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
+        platform.shower.showModal(download());
+        EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
+        EXPECT_EQ(state().draws.DrawCount, 3);
+    }
+
     // Opens the download window from the record viewer and downloads once; `duringViewer` runs in
     // the viewer after the download window has closed, `beforeDownload` before it opens.
     void downloadFromViewer(const std::function<void()>& duringViewer = {},
@@ -234,12 +244,7 @@ TEST_F(DownloadTest, ClosingDuringARequestDropsItAndTheNextOneWorks) {
     EXPECT_TRUE(platform.dialogs.prompts.empty());
     EXPECT_EQ(state().draws.DrawCount, 1);
 
-    server.route(DrawFilePath, {200, serverFile(), {}, false});
-    whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
-                                            [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
-    platform.shower.showModal(download());
-    EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
-    EXPECT_EQ(state().draws.DrawCount, 3);
+    expectNextDownloadTaken();
 }
 
 TEST_F(DownloadTest, ClosingWhileTheAnswerIsCheckedDropsItAndKeepsTheFile) {
@@ -268,12 +273,7 @@ TEST_F(DownloadTest, ClosingWhileTheAnswerIsCheckedDropsItAndKeepsTheFile) {
     EXPECT_EQ(state().draws.DrawCount, 1);
 
     // A late answer of the dropped check changes nothing; the next download goes through.
-    server.route(DrawFilePath, {200, serverFile(), {}, false});
-    whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
-                                            [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
-    platform.shower.showModal(download());
-    EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
-    EXPECT_EQ(state().draws.DrawCount, 3);
+    expectNextDownloadTaken();
 }
 
 TEST_F(DownloadTest, CutOrMixedBodiesAreRefusedAndTheFileStaysByteForByte) {
