@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
+#include <map>
+#include <mutex>
 
 #include "common/date.h"
 #include "common/errors.h"
@@ -18,10 +20,22 @@
 #include "platform/services.h"
 #include "platform/window_links.h"
 
+// What the first step off the GUI thread hands back.
+struct TForm_Download_TxT_from_http::CheckedBody {
+    DownloadedDrawFile file;
+    std::string question; // asked before the file may replace the current one; empty when nothing is lost
+};
+
+struct TForm_Download_TxT_from_http::WriteTurns {
+    std::mutex mutex;
+    std::map<std::string, std::uint64_t> newestWritten; // file name -> the latest download written to it
+};
+
 TForm_Download_TxT_from_http::TForm_Download_TxT_from_http(const DrawTables& draws, Services& services,
                                                            WindowLinks& links,
                                                            const std::string& dataServerUrl, QWidget* parent)
-    : QDialog(parent), draws_(draws), services_(services), links_(links), dataServerUrl_(dataServerUrl) {
+    : QDialog(parent), writeTurns_(std::make_shared<WriteTurns>()), draws_(draws), services_(services),
+      links_(links), dataServerUrl_(dataServerUrl) {
     ui.setupUi(*this);
     NMHTTP_DLTXT = new AsyncHttpGet(this);
     NMHTTP_DLTXT->setObjectName(QStringLiteral("NMHTTP_DLTXT"));
@@ -46,103 +60,116 @@ void TForm_Download_TxT_from_http::FormShow() {
     ui.Label2->setText(qs(draws_.DataFileName));
 }
 
-// What the first step off the GUI thread hands back.
-struct TForm_Download_TxT_from_http::CheckedBody {
-    DownloadedDrawFile file;
-    int currentDraws = 0; // draws in the file it would replace
-};
-
-// What the second step hands back: whether the file was written, and the file as read back.
-struct TForm_Download_TxT_from_http::SavedFile {
-    bool written = false;
-    std::optional<DrawReadResult> readBack; // none when the read failed: the close rereads then
-};
-
 void TForm_Download_TxT_from_http::Button1Click() {
     ui.Button1->setEnabled(false);
     historyAdopted_ = false;
+    ++downloadsStarted_;
     // The request runs on a worker thread; requestFinished picks up its answer.
     NMHTTP_DLTXT->start(DrawFileUrl(dataServerUrl_, draws_.DataFileName), requestTimeout_);
 }
+
+namespace {
+
+DownloadFailure FailureOf(HttpFailure failure) {
+    switch (failure) {
+    case HttpFailure::Status:
+        return DownloadFailure::Status;
+    case HttpFailure::TooManyRedirects:
+        return DownloadFailure::TooManyRedirects;
+    case HttpFailure::RedirectRefused:
+        return DownloadFailure::RedirectRefused;
+    case HttpFailure::TimedOut:
+        return DownloadFailure::TimedOut;
+    default:
+        return DownloadFailure::NoAnswer;
+    }
+}
+
+} // namespace
 
 void TForm_Download_TxT_from_http::requestFinished() {
     HttpResponse response = NMHTTP_DLTXT->takeResponse();
     if (response.ok)
         NMHTTP_DLTXTSuccess(std::move(response.body), response.lengthDeclared);
     else
-        reportFailure(response.status);
+        reportFailure(DownloadFailureMessage(FailureOf(response.failure), response.status));
 }
 
-void TForm_Download_TxT_from_http::reportFailure(long status) {
-    services_.dialogs.messageDialog(qs(DownloadFailureMessage(status)), DialogKind::Warning,
-                                    DialogButtons::Ok);
+void TForm_Download_TxT_from_http::reportFailure(const std::string& message) {
+    services_.dialogs.messageDialog(qs(message), DialogKind::Warning, DialogButtons::Ok);
     close();
     finish();
 }
 
 void TForm_Download_TxT_from_http::NMHTTP_DLTXTSuccess(std::string body, bool lengthChecked) {
     // The body is checked as the bytes it arrived as, never through a text box. An error page, a mixed
-    // answer, a cut one or a forged history must not replace the one on disk. The work holds copies of
-    // everything it reads.
+    // answer, a cut one or a forged history must not replace the one on disk, nor may one that drops
+    // or changes a draw of it without asking. The work holds copies of everything it reads.
     processing_.run<CheckedBody>(
         [body = std::make_shared<const std::string>(std::move(body)), today = services_.clock.today(),
          maxNo = draws_.MaxNo, fileName = draws_.DataFileName, lengthChecked](const std::atomic<bool>&) {
-            CheckedBody checked{DrawFileFromDownload(*body, today, maxNo, lengthChecked), 0};
-            if (checked.file.ok())
-                checked.currentDraws = DrawFileDrawCount(fileName, maxNo);
+            CheckedBody checked{DrawFileFromDownload(*body, today, maxNo, lengthChecked), {}};
+            if (checked.file.ok()) {
+                const std::string current = FileExists(fileName) ? ReadFileBytes(fileName) : std::string();
+                checked.question = ReplacementQuestion(CompareWithCurrent(current, checked.file, maxNo),
+                                                       checked.file.drawCount);
+            }
             return checked;
         },
-        [this](std::optional<CheckedBody> checked) { bodyChecked(std::move(checked)); });
+        [this](CheckedBody checked) { bodyChecked(std::move(checked)); },
+        [this](const std::string& error) { refuse(DownloadCheckFailureMessage(error)); });
 }
 
-void TForm_Download_TxT_from_http::bodyChecked(std::optional<CheckedBody> checked) {
-    if (!checked) { // the check itself failed (out of memory): nothing was written
-        reportFailure(0);
+void TForm_Download_TxT_from_http::bodyChecked(CheckedBody checked) {
+    if (!checked.file.ok()) {
+        refuse(DownloadRefusalMessage(checked.file));
         return;
     }
-    if (!checked->file.ok()) {
-        refuse(DownloadRefusalMessage(checked->file));
-        return;
-    }
-    if (!replacesFewerDrawsAllowed(checked->file.drawCount, checked->currentDraws)) {
+    if (!checked.question.empty() &&
+        services_.dialogs.messageDialog(qs(checked.question), DialogKind::Confirmation,
+                                        DialogButtons::YesNo) != DialogAnswer::Yes) {
         close(); // the file stays as it is
         finish();
         return;
     }
-    save(std::move(checked->file.file));
+    save(std::move(checked.file.file));
 }
 
 void TForm_Download_TxT_from_http::save(std::string file) {
     // Written through a temporary file and a rename: a close or an exit in between leaves the old
     // file or the new one, whole.
-    processing_.run<SavedFile>(
+    processing_.run<std::optional<DrawReadResult>>(
         [file = std::make_shared<const std::string>(std::move(file)), fileName = draws_.DataFileName,
-         today = DateFormat("yyyy/mm/dd", services_.clock.today()),
-         maxNo = draws_.MaxNo](const std::atomic<bool>&) {
-            SavedFile saved;
-            try {
+         today = DateFormat("yyyy/mm/dd", services_.clock.today()), maxNo = draws_.MaxNo, turns = writeTurns_,
+         download = downloadsStarted_,
+         runner = writeRunner_](const std::atomic<bool>&) -> std::optional<DrawReadResult> {
+            bool written = false;
+            const auto write = [&] {
+                std::lock_guard turn(turns->mutex);
+                std::uint64_t& newest = turns->newestWritten[fileName];
+                if (newest > download)
+                    return; // a later download has written its answer, which stays
                 WriteFileBytes(fileName, *file);
-            } catch (const FileError&) {
-                return saved;
-            }
-            saved.written = true;
+                newest = download;
+                written = true;
+            };
+            runner ? runner(write) : write();
+            if (!written)
+                return std::nullopt;
             try {
-                saved.readBack = ReadDrawFileLines(fileName, today, maxNo);
+                return ReadDrawFileLines(fileName, today, maxNo);
             } catch (const std::exception&) {
+                return std::nullopt; // the close rereads
             }
-            return saved;
         },
-        [this](std::optional<SavedFile> saved) { fileSaved(std::move(saved)); });
+        [this](std::optional<DrawReadResult> readBack) { fileSaved(std::move(readBack)); },
+        [this](const std::string& error) { reportWriteFailure(error); });
 }
 
-void TForm_Download_TxT_from_http::fileSaved(std::optional<SavedFile> saved) {
-    if (!saved || !saved->written) {
-        reportWriteFailure();
-        return;
-    }
-    if (saved->readBack) {
+void TForm_Download_TxT_from_http::fileSaved(std::optional<DrawReadResult> readBack) {
+    if (readBack) {
         historyAdopted_ = true;
-        RunGuarded(services_.dialogs, [&] { links_.adoptHistory(std::move(*saved->readBack)); });
+        RunGuarded(services_.dialogs, [&] { links_.adoptHistory(std::move(*readBack)); });
     }
     services_.dialogs.messageDialog(QStringLiteral("下載完成,請等候5-10秒以更新資料"),
                                     DialogKind::Information, DialogButtons::Ok);
@@ -150,9 +177,9 @@ void TForm_Download_TxT_from_http::fileSaved(std::optional<SavedFile> saved) {
     finish();
 }
 
-void TForm_Download_TxT_from_http::reportWriteFailure() {
-    services_.dialogs.messageDialog(QStringLiteral("檔案無法寫入,磁碟可能損壞.請執行修復後再試試"),
-                                    DialogKind::Warning, DialogButtons::Ok);
+void TForm_Download_TxT_from_http::reportWriteFailure(const std::string& error) {
+    services_.dialogs.messageDialog(qs(DownloadWriteFailureMessage(error)), DialogKind::Warning,
+                                    DialogButtons::Ok);
     finish(); // stays open with the button disabled, as after any failed save
 }
 
@@ -160,14 +187,6 @@ void TForm_Download_TxT_from_http::refuse(const std::string& reason) {
     services_.dialogs.messageDialog(qs(reason), DialogKind::Warning, DialogButtons::Ok);
     close();
     finish();
-}
-
-// A download that would leave fewer draws than the file holds now is asked about first.
-bool TForm_Download_TxT_from_http::replacesFewerDrawsAllowed(int downloadedDraws, int currentDraws) {
-    return downloadedDraws >= currentDraws ||
-           services_.dialogs.messageDialog(qs(FewerDrawsQuestion(downloadedDraws, currentDraws)),
-                                           DialogKind::Confirmation,
-                                           DialogButtons::YesNo) == DialogAnswer::Yes;
 }
 
 void TForm_Download_TxT_from_http::finish() {

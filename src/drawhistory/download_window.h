@@ -2,6 +2,9 @@
 
 #include <QDialog>
 #include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -9,6 +12,7 @@
 #include "platform/detached_call.h"
 
 class AsyncHttpGet;
+struct DrawReadResult;
 struct Services;
 struct DrawTables;
 class WindowLinks;
@@ -27,6 +31,10 @@ public:
     void setRequestTimeout(std::chrono::milliseconds timeout) { requestTimeout_ = timeout; }
     // Whether a download has been asked for and not yet answered or dropped.
     bool requestRunning() const;
+    // For tests: runs each write of a downloaded file on the writing thread, so that a test can hold
+    // one back the way a slow disk would, and know when it has ended.
+    using WriteRunner = std::function<void(const std::function<void()>& write)>;
+    void setWriteRunner(WriteRunner runner) { writeRunner_ = std::move(runner); }
 
 signals:
     // The answer to "開始下載" has been dealt with (saved and reported, or reported as failed).
@@ -38,7 +46,7 @@ protected:
 
 private:
     struct CheckedBody;
-    struct SavedFile;
+    struct WriteTurns;
 
     void FormShow();     // on show: the draw file's name
     void Button1Click(); // "開始下載"
@@ -49,18 +57,22 @@ private:
     // A body of up to 16 MiB is checked, written and read back off the GUI thread, in two steps
     // with the question about a shorter history between them.
     void requestFinished();
-    void bodyChecked(std::optional<CheckedBody> checked);
+    void bodyChecked(CheckedBody checked);
     void save(std::string file);
-    void fileSaved(std::optional<SavedFile> saved);
-    void reportFailure(long status);
-    void reportWriteFailure();
+    void fileSaved(std::optional<DrawReadResult> readBack);
+    void reportFailure(const std::string& message);
+    void reportWriteFailure(const std::string& error);
     void refuse(const std::string& reason);
-    bool replacesFewerDrawsAllowed(int downloadedDraws, int currentDraws);
     void finish(); // the answer has been dealt with
 
     DownloadForm ui;
     AsyncHttpGet* NMHTTP_DLTXT; // runs the request off the GUI thread
     DetachedCall processing_{*this};
+    // A closed window does not wait for its write: the writes of all its downloads take turns, and
+    // one that a later download has overtaken is not made.
+    std::shared_ptr<WriteTurns> writeTurns_;
+    std::uint64_t downloadsStarted_ = 0;
+    WriteRunner writeRunner_;
     bool historyAdopted_ = false; // the saved file has been read back: the close need not reread it
     const DrawTables& draws_;
     Services& services_;

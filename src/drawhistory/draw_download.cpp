@@ -110,12 +110,34 @@ std::string DownloadRefusalMessage(const DownloadedDrawFile& checked) {
     return {};
 }
 
-std::string DownloadFailureMessage(long status) {
+std::string DownloadFailureMessage(DownloadFailure failure, long status) {
     std::string message = "檔案下載失敗,請檢查網路連線或防火牆(防毒程式)設定";
-    // A server that answered with an error is not a network fault: its status tells the user so.
-    if (status >= 300)
+    // A server that answered at all is not a network fault: what it did tells the user so.
+    switch (failure) {
+    case DownloadFailure::NoAnswer:
+        break;
+    case DownloadFailure::Status:
         message += "\n(伺服器回應 HTTP " + std::to_string(status) + ")";
+        break;
+    case DownloadFailure::TooManyRedirects:
+        message += "\n(伺服器把下載轉到別的位址,轉址次數太多,程式沒有跟過去)";
+        break;
+    case DownloadFailure::RedirectRefused:
+        message += "\n(伺服器把下載轉到程式不下載的位址,程式沒有跟過去)";
+        break;
+    case DownloadFailure::TimedOut:
+        message += "\n(伺服器沒有在時限內回應)";
+        break;
+    }
     return message;
+}
+
+std::string DownloadCheckFailureMessage(const std::string& error) {
+    return "下載的資料無法檢查,原檔案未變更:\n" + error;
+}
+
+std::string DownloadWriteFailureMessage(const std::string& error) {
+    return "檔案無法寫入,磁碟可能損壞.請執行修復後再試試\n" + error;
 }
 
 int DrawLineCount(const std::vector<std::string>& fileLines, int maxNo) {
@@ -128,17 +150,73 @@ int DrawLineCount(const std::vector<std::string>& fileLines, int maxNo) {
     return count;
 }
 
-int DrawFileDrawCount(const std::string& path, int maxNo) {
-    try {
-        if (FileExists(path))
-            return DrawLineCount(SplitLines(ReadFileBytes(path)), maxNo);
-    } catch (const FileError&) {
-        // An unreadable file holds nothing to lose; the write tells whether it can be replaced.
-    }
-    return 0;
+namespace {
+
+constexpr std::size_t DrawLineLength = 32;
+
+// What a draw is, without the separators: the date, the draw number and the numbers in drawn order.
+void DrawKey(std::string_view trimmed, std::string& key) {
+    key.assign(trimmed.substr(0, 10));
+    key.append(trimmed.substr(11, 6));
+    for (std::size_t column = 18; column < DrawLineLength; column += 3)
+        key.append(trimmed.substr(column, 2));
 }
 
-std::string FewerDrawsQuestion(int downloadedDraws, int currentDraws) {
-    return "下載的資料只有 " + std::to_string(downloadedDraws) + " 期,比目前檔案的 " +
-           std::to_string(currentDraws) + " 期少,確定要取代目前的檔案嗎?";
+// The draw lines of a file as the loader reads them, trimmed: up to the first that is not one.
+std::vector<std::string> DrawLinesOf(const std::string& file, int maxNo) {
+    std::vector<std::string> draws;
+    for (const std::string& line : SplitLines(file)) {
+        std::string trimmed = TrimDrawLine(line);
+        if (!IsValidDrawLine(trimmed, maxNo))
+            break;
+        draws.push_back(std::move(trimmed));
+    }
+    return draws;
+}
+
+} // namespace
+
+DrawsAtRisk CompareWithCurrent(const std::string& currentFile, const DownloadedDrawFile& downloaded,
+                               int maxNo) {
+    DrawsAtRisk risk;
+    const std::vector<std::string> current = DrawLinesOf(currentFile, maxNo);
+    risk.currentDraws = static_cast<int>(current.size());
+
+    std::unordered_map<std::string, bool> kept; // draw key -> the download has it unchanged
+    kept.reserve(current.size());
+    std::string key;
+    for (const std::string& line : current) {
+        DrawKey(line, key);
+        kept.emplace(key, false);
+    }
+    const std::vector<std::string> body = DrawLinesOf(downloaded.file, maxNo);
+    for (const std::string& line : body) {
+        DrawKey(line, key);
+        if (const auto found = kept.find(key); found != kept.end())
+            found->second = true;
+    }
+    for (const std::string& line : current) {
+        DrawKey(line, key);
+        if (!kept.at(key) && risk.lostDraws++ == 0)
+            risk.firstLost = line;
+    }
+    for (const std::string& line : body)
+        if (risk.lostDraws > 0 && line.compare(0, 10, risk.firstLost, 0, 10) == 0)
+            risk.downloadedSameDate = line;
+    return risk;
+}
+
+std::string ReplacementQuestion(const DrawsAtRisk& risk, int downloadedDraws) {
+    if (risk.lostDraws == 0)
+        return {};
+    std::string question;
+    if (downloadedDraws < risk.currentDraws)
+        question = "下載的資料只有 " + std::to_string(downloadedDraws) + " 期,比目前檔案的 " +
+                   std::to_string(risk.currentDraws) + " 期少";
+    else
+        question = "下載的資料會改掉目前檔案的 " + std::to_string(risk.lostDraws) + " 期開獎資料";
+    question += ",確定要取代目前的檔案嗎?\n目前檔案的 " + risk.firstLost;
+    question += risk.downloadedSameDate.empty() ? "\n在下載的資料裡沒有"
+                                                : "\n在下載的資料裡是 " + risk.downloadedSameDate;
+    return question;
 }

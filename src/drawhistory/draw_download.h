@@ -45,14 +45,38 @@ DownloadedDrawFile DrawFileFromDownload(const std::string& body, const Date& tod
 // The message that tells the user why the body was refused (the old file stays as it is).
 std::string DownloadRefusalMessage(const DownloadedDrawFile& checked);
 
-// The message for a download that failed; `status` is the server's HTTP status, 0 when none came.
-std::string DownloadFailureMessage(long status);
+// Why a download brought no body to check.
+enum class DownloadFailure {
+    NoAnswer,         // no connection, or it broke off
+    Status,           // the server answered with an error status
+    TooManyRedirects, // the server sent the program on too often, or in a loop
+    RedirectRefused,  // the server sent the program to an address it does not fetch
+    TimedOut,         // the server did not answer in time
+};
+
+// The message for a download that failed; `status` is the server's last HTTP status, 0 when none came.
+std::string DownloadFailureMessage(DownloadFailure failure, long status);
+
+// The message for a check of the downloaded body, or a write of the file, that could not be done.
+std::string DownloadCheckFailureMessage(const std::string& error);
+std::string DownloadWriteFailureMessage(const std::string& error);
 
 // The draws a file holds as the loader reads it: its lines up to the first that is not a draw line.
 int DrawLineCount(const std::vector<std::string>& fileLines, int maxNo = GameMaxNo);
 
-// The same for the file on disk; 0 when it is missing or cannot be read (there is nothing to lose).
-int DrawFileDrawCount(const std::string& path, int maxNo = GameMaxNo);
+// What replacing the current draw file by a checked download would take away from it.
+struct DrawsAtRisk {
+    int currentDraws = 0;           // draws in the current file, as the loader reads it
+    int lostDraws = 0;              // of those, the ones the download lacks or gives other content
+    std::string firstLost;          // the first of them in the current file, trimmed
+    std::string downloadedSameDate; // the download's draw on that date, empty when it has none
+};
 
-// Asked before a downloaded file with fewer draws than the current one replaces it.
-std::string FewerDrawsQuestion(int downloadedDraws, int currentDraws);
+// Compares the current file's draws with a download that passed the check: one pass over each, the
+// current draws held in a hash table.
+DrawsAtRisk CompareWithCurrent(const std::string& currentFile, const DownloadedDrawFile& downloaded,
+                               int maxNo = GameMaxNo);
+
+// Asked before a download that drops or changes a draw of the current file replaces it; empty when the
+// download only adds draws.
+std::string ReplacementQuestion(const DrawsAtRisk& risk, int downloadedDraws);

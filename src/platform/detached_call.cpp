@@ -1,7 +1,9 @@
 #include "platform/detached_call.h"
 
 #include <QMetaObject>
+#include <exception>
 #include <mutex>
+#include <new>
 #include <thread>
 
 struct DetachedCall::Shared {
@@ -9,6 +11,18 @@ struct DetachedCall::Shared {
     std::mutex mutex;
     QObject* receiver = nullptr; // null once abandoned: nothing may be posted to it any more
 };
+
+std::string DetachedCall::currentError() {
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        return "記憶體不足";
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "未知的錯誤";
+    }
+}
 
 DetachedCall::~DetachedCall() {
     cancel();

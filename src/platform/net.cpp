@@ -141,6 +141,20 @@ FtpResult ftpSession(const std::string& baseUrl, const std::string& fileName, co
     return result;
 }
 
+// `status`: the last answer's, a 3xx when libcurl stopped at a redirect.
+HttpFailure failureOf(CURLcode result, long status) {
+    switch (result) {
+    case CURLE_TOO_MANY_REDIRECTS:
+        return HttpFailure::TooManyRedirects;
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        return status >= 300 && status <= 399 ? HttpFailure::RedirectRefused : HttpFailure::NoAnswer;
+    case CURLE_OPERATION_TIMEDOUT:
+        return HttpFailure::TimedOut;
+    default:
+        return HttpFailure::NoAnswer;
+    }
+}
+
 } // namespace
 
 HttpResponse HttpGet(const std::string& url, std::chrono::milliseconds timeout,
@@ -166,10 +180,12 @@ HttpResponse HttpGet(const std::string& url, std::chrono::milliseconds timeout,
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &response.status);
     if (result != CURLE_OK) {
         response.error = transfer.tooLarge ? "answer too large" : errorText(result, transfer);
+        response.failure = failureOf(result, response.status);
         return response;
     }
     if (response.status < 200 || response.status > 299) {
         response.error = "HTTP status " + std::to_string(response.status);
+        response.failure = HttpFailure::Status;
         return response;
     }
     // libcurl fails a transfer shorter than its declared length, so a length here was met.
@@ -185,11 +201,13 @@ void AsyncHttpGet::start(const std::string& url, std::chrono::milliseconds timeo
     response_ = HttpResponse();
     call_.run<HttpResponse>(
         [url, timeout](const std::atomic<bool>& cancel) { return HttpGet(url, timeout, &cancel); },
-        [this](std::optional<HttpResponse> response) {
-            if (response)
-                response_ = std::move(*response);
-            else
-                response_.error = "the request failed";
+        [this](HttpResponse response) {
+            response_ = std::move(response);
+            emit finished();
+        },
+        [this](const std::string& error) {
+            response_.failure = HttpFailure::NoAnswer;
+            response_.error = error;
             emit finished();
         });
 }

@@ -11,8 +11,19 @@
 // storing chart images on an FTP server. Callers hand in the full addresses; nothing here looks
 // at the environment.
 
+// Why a request brought no answer to use.
+enum class HttpFailure {
+    None,
+    NoAnswer,         // no connection, or it broke off
+    Status,           // the server answered with a status that is not 2xx
+    TooManyRedirects, // sent on more than 5 times, or in a loop
+    RedirectRefused,  // sent to an address that is not http or https
+    TimedOut,         // no whole answer within the time-out
+};
+
 struct HttpResponse {
     bool ok = false; // a 2xx answer arrived whole
+    HttpFailure failure = HttpFailure::None;
     long status = 0; // the last answer's status, 0 when none came
     std::string body;
     std::string error;           // why it failed, for the curious; the user sees one fixed message

@@ -96,15 +96,42 @@ TEST_F(DownloadBodyTest, AHistoryThatCannotBeRealIsRefusedAndTheShippedOneIsTake
     EXPECT_EQ(drawFileBytes(), before);
     EXPECT_EQ(state().draws.DrawCount, 2);
 
-    // The history the server really sends: 2007 to 2026, one draw a day at most.
+    // The history the server really sends: 2007 to 2026, one draw a day at most, over an older copy of it.
     const std::string shipped = ReadFileBytes(QORVEL_DATA_DIR "/TW539.txt");
+    WriteFileBytes(dir.file(QStringLiteral("TW539.txt")).toStdString(), shipped.substr(0, 34 * 5000));
     EXPECT_EQ(download(shipped), QStringList{DoneText});
     EXPECT_EQ(drawFileBytes(), shipped);
     EXPECT_EQ(state().draws.DrawCount, MaxDraws);
 }
 
+TEST_F(DownloadBodyTest, ABodyThatRollsTheHistoryBackIsAskedAboutAndNoKeepsTheFileByteForByte) {
+    const std::string shipped = ReadFileBytes(QORVEL_DATA_DIR "/TW539.txt");
+    WriteFileBytes(dir.file(QStringLiteral("TW539.txt")).toStdString(), shipped);
+    // As many draws, but the ten newest real ones are replaced by ten made-up draws of 2006.
+    std::string body = shipped.substr(0, shipped.size() - 10 * 34);
+    for (int i = 0; i < 10; ++i)
+        body += MakeDrawLine("2006/05/" + std::to_string(10 + i), std::to_string(950100 + i),
+                             {1, 2, 3, 4, 5 + i}) +
+                "\r\n";
+    const QString question =
+        QStringLiteral("下載的資料會改掉目前檔案的 10 期開獎資料,確定要取代目前的檔案嗎?\n"
+                       "目前檔案的 2026/08/07,115191,13,06,11,12,19\n在下載的資料裡沒有");
+
+    platform.dialogs.answer(DialogAnswer::No);
+    EXPECT_EQ(download(body), QStringList{question});
+    EXPECT_EQ(platform.dialogs.prompts[0].buttons, DialogButtons::YesNo);
+    EXPECT_EQ(drawFileBytes(), shipped);
+    EXPECT_EQ(Label(main(), "lb_data"), QStringLiteral("日期:2026/08/18"));
+
+    platform.dialogs.answer(DialogAnswer::Yes);
+    EXPECT_EQ(download(body), (QStringList{question, DoneText}));
+    EXPECT_EQ(drawFileBytes(), body);
+    EXPECT_EQ(Label(main(), "lb_data"), QStringLiteral("日期:2026/08/06"));
+}
+
 TEST_F(DownloadBodyTest, TheWindowKeepsTurningWhileALargeBodyIsCheckedWrittenAndRead) {
-    // 150 000 different draws, one a day back from today: 5 MB that pass every check.
+    // 150 000 different draws, one a day back from today: 5 MB that pass every check, over an empty file.
+    dir.writeLines(QStringLiteral("TW539.txt"), {});
     std::string body;
     const long long today = platform.clock.today().dayNumber();
     for (int i = 0; i < 150000; ++i)

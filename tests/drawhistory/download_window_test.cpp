@@ -1,7 +1,11 @@
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
 #include <filesystem>
+#include <future>
 
 #include "common/date.h"
 #include "common/text_file.h"
@@ -9,6 +13,7 @@
 #include "drawhistory/download_window.h"
 #include "platform/net.h"
 #include "support/http_test_server.h"
+#include "support/silent_server.h"
 #include "support/write_block.h"
 
 namespace {
@@ -16,8 +21,12 @@ namespace {
 const QString FailureText = QStringLiteral("檔案下載失敗,請檢查網路連線或防火牆(防毒程式)設定");
 const QString DoneText = QStringLiteral("下載完成,請等候5-10秒以更新資料");
 const QString DrawFilePath = QStringLiteral("/HISTORYDATA/TW539.txt");
+// The write's own error follows the fixed text.
+const QString WriteFailureText =
+    QStringLiteral("檔案無法寫入,磁碟可能損壞.請執行修復後再試試\n無法寫入檔案 TW539.txt");
 
-const std::string LocalOld = MakeDrawLine("2026/01/02", "115001", {1, 2, 3, 4, 5});
+// The server's oldest draw: every whole answer of the server only adds draws to it.
+const std::string LocalOld = MakeDrawLine("2026/02/01", "115030", {5, 4, 3, 2, 1});
 
 class DownloadTest : public AppTest {
 protected:
@@ -128,6 +137,10 @@ TEST_F(DownloadTest, RedirectsAreFollowedUpToFive) {
 
 TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
     const std::string before = drawFileBytes();
+    // A refused redirect or a time-out is told apart from a dead network.
+    const QString tooMany = QStringLiteral("\n(伺服器把下載轉到別的位址,轉址次數太多,程式沒有跟過去)");
+    const QString elsewhere = QStringLiteral("\n(伺服器把下載轉到程式不下載的位址,程式沒有跟過去)");
+    SilentServer silent; // takes the connection and never answers
     struct Case {
         const char* what;
         std::function<void()> arrange;
@@ -152,6 +165,31 @@ TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
              server.route(DrawFilePath, {500, serverFile(), {}, false});
          },
          FailureText + QStringLiteral("\n(伺服器回應 HTTP 500)")},
+        {"a loop",
+         [&] {
+             server.redirect(DrawFilePath, QStringLiteral("/loop"));
+             server.redirect(QStringLiteral("/loop"), DrawFilePath);
+         },
+         FailureText + tooMany},
+        {"six hops",
+         [&] {
+             for (int i = 0; i < 6; ++i)
+                 server.redirect(i == 0 ? DrawFilePath : QStringLiteral("/hop%1").arg(i),
+                                 QStringLiteral("/hop%1").arg(i + 1));
+             server.route(QStringLiteral("/hop6"), {200, serverFile(), {}, false});
+         },
+         FailureText + tooMany},
+        {"a local file", [&] { server.redirect(DrawFilePath, QStringLiteral("file:///etc/passwd")); },
+         FailureText + elsewhere},
+        {"an ftp server", [&] { server.redirect(DrawFilePath, QStringLiteral("ftp://127.0.0.1/TW539.txt")); },
+         FailureText + elsewhere},
+        {"an https server that never answers",
+         [&] {
+             server.redirect(DrawFilePath,
+                             QStringLiteral("https://127.0.0.1:%1/TW539.txt").arg(silent.port()));
+             download().setRequestTimeout(std::chrono::milliseconds(300));
+         },
+         FailureText + QStringLiteral("\n(伺服器沒有在時限內回應)")},
         {"refused connection",
          [&] {
              app->serverUrls().drawData =
@@ -162,7 +200,8 @@ TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
              app->serverUrls().drawData = server.baseUrl().toStdString();
              server.route(DrawFilePath, {200, serverFile(), {}, true});
              download().setRequestTimeout(std::chrono::milliseconds(300));
-         }},
+         },
+         FailureText + QStringLiteral("\n(伺服器沒有在時限內回應)")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -192,8 +231,7 @@ TEST_F(DownloadTest, FailedSaveKeepsTheWindowOpenAndTheOldFile) {
                                                 EXPECT_FALSE(Enabled(d, "Button1"));
                                             });
     inViewer([&](TForm_rk_lotto_record& v) { Click(v, "BitBtn2"); });
-    EXPECT_EQ(platform.dialogs.texts(),
-              QStringList{QStringLiteral("檔案無法寫入,磁碟可能損壞.請執行修復後再試試")});
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{WriteFailureText});
     EXPECT_EQ(drawFileBytes(), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("TW539.txt")});
@@ -203,7 +241,7 @@ TEST_F(DownloadTest, FailedSaveKeepsTheWindowOpenAndTheOldFile) {
 TEST_F(DownloadTest, ClosingRereadsTheFileEvenWithoutADownload) {
     state().rules.RuleOkCount = 4;
     dir.writeLines(QStringLiteral("TW539.txt"),
-                   {LocalOld, MakeDrawLine("2026/01/03", "115002", {6, 7, 8, 9, 10})});
+                   {LocalOld, MakeDrawLine("2026/02/02", "115002", {6, 7, 8, 9, 10})});
     whenShown<TForm_Download_TxT_from_http>(
         QStringLiteral("Form_Download_TxT_from_http"),
         [](TForm_Download_TxT_from_http&) {}); // opened and closed at once
@@ -276,6 +314,55 @@ TEST_F(DownloadTest, ClosingWhileTheAnswerIsCheckedDropsItAndKeepsTheFile) {
     expectNextDownloadTaken();
 }
 
+TEST_F(DownloadTest, AfterEscapeDuringAWriteTheNextDownloadsAnswerStays) {
+    // The first download's write is held back, as by a slow disk, until the second has been saved.
+    struct Gate {
+        std::promise<void> release;
+        std::promise<void> firstEnded;
+        int writes = 0; // counted on the writing threads, one after the other
+    };
+    auto gate = std::make_shared<Gate>();
+    std::shared_future<void> released = gate->release.get_future().share();
+    std::future<void> firstEnded = gate->firstEnded.get_future();
+    QEventLoop firstHeld;
+    download().setWriteRunner([gate, released, &firstHeld](const std::function<void()>& write) {
+        if (gate->writes++ > 0) {
+            write();
+            return;
+        }
+        QMetaObject::invokeMethod(&firstHeld, &QEventLoop::quit, Qt::QueuedConnection);
+        released.wait();
+        write();
+        gate->firstEnded.set_value();
+    });
+
+    server.route(DrawFilePath, {200, serverFile(), {}, false});
+    whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
+                                            [&](TForm_Download_TxT_from_http& d) {
+                                                Click(d, "Button1");
+                                                QTimer::singleShot(15000, &firstHeld, &QEventLoop::quit);
+                                                firstHeld.exec();
+                                                QTest::keyClick(&d, Qt::Key_Escape);
+                                                EXPECT_FALSE(d.isVisible());
+                                            });
+    platform.shower.showModal(download());
+    ASSERT_EQ(gate->writes, 1);
+
+    const QByteArray second =
+        serverFile() +
+        QByteArray::fromStdString(MakeDrawLine("2026/02/05", "115033", {7, 8, 9, 10, 11}) + "\n");
+    server.route(DrawFilePath, {200, second, {}, false});
+    whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
+                                            [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
+    platform.shower.showModal(download());
+    gate->release.set_value();
+    ASSERT_EQ(firstEnded.wait_for(std::chrono::seconds(15)), std::future_status::ready);
+
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
+    EXPECT_EQ(drawFileBytes(), QByteArray(second).replace("\n", "\r\n").toStdString());
+    EXPECT_EQ(state().draws.DrawCount, 4);
+}
+
 TEST_F(DownloadTest, CutOrMixedBodiesAreRefusedAndTheFileStaysByteForByte) {
     QFile::remove(dir.file(QStringLiteral("TW539.txt")));
     dir.copyData(QStringLiteral("TW539.txt"));
@@ -340,7 +427,8 @@ TEST_F(DownloadTest, FewerDrawsThanTheFileHoldsAreAskedAbout) {
     const std::string before = drawFileBytes();
     server.route(DrawFilePath, {200, serverFile(), {}, false});
     const QString question =
-        QStringLiteral("下載的資料只有 3 期,比目前檔案的 5 期少,確定要取代目前的檔案嗎?");
+        QStringLiteral("下載的資料只有 3 期,比目前檔案的 5 期少,確定要取代目前的檔案嗎?\n"
+                       "目前檔案的 2026/01/01,115001,01,02,03,04,06\n在下載的資料裡沒有");
 
     platform.dialogs.answer(DialogAnswer::No);
     downloadFromViewer([&] { EXPECT_EQ(Label(viewer(), "lb_reclen"), QStringLiteral("開獎資料共 5 期")); });
@@ -363,8 +451,7 @@ TEST_F(DownloadTest, ReadOnlyOrLinkedDrawFilesKeepWhatTheyAre) {
     whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
                                             [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
     inViewer([&](TForm_rk_lotto_record& v) { Click(v, "BitBtn2"); });
-    EXPECT_EQ(platform.dialogs.texts(),
-              QStringList{QStringLiteral("檔案無法寫入,磁碟可能損壞.請執行修復後再試試")});
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{WriteFailureText});
     EXPECT_EQ(drawFileBytes(), before);
     EXPECT_EQ(std::filesystem::status(file.toStdString()).permissions(), std::filesystem::perms(0444));
 
