@@ -14,6 +14,8 @@
 #include <chrono>
 #include <future>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "app/application.h"
 #include "bench_services.h"
@@ -56,16 +58,16 @@ private:
     std::string url_;
 };
 
-// The whole program in a fresh working directory holding the shipped history, its dialogs answering
-// Yes.
+// The whole program in a fresh working directory holding `local` (the shipped history unless told),
+// its dialogs answering Yes.
 struct Program {
     QTemporaryDir dir;
     QString previousDir = QDir::currentPath();
-    std::string shipped = ReadFileBytes(QORVEL_DATA_DIR "/TW539.txt");
+    std::string local;
     BenchServices env{DialogAnswer::Yes};
     std::unique_ptr<Application> app;
 
-    explicit Program(const std::string& serverUrl) {
+    Program(const std::string& serverUrl, std::string localFile) : local(std::move(localFile)) {
         QDir::setCurrent(dir.path());
         resetDrawFile();
         ServerUrls urls;
@@ -77,13 +79,14 @@ struct Program {
         app.reset();
         QDir::setCurrent(previousDir);
     }
-    void resetDrawFile() { WriteFileBytes("TW539.txt", shipped); }
+    void resetDrawFile() { WriteFileBytes("TW539.txt", local); }
 };
 
 // One download per iteration; the longest event-loop gap over all of them goes to "max_gap_ms".
-void MeasureDownload(benchmark::State& run, const QByteArray& body) {
+void MeasureDownload(benchmark::State& run, const QByteArray& body,
+                     std::string local = ReadFileBytes(QORVEL_DATA_DIR "/TW539.txt")) {
     ServerThread server(body);
-    Program program(server.url());
+    Program program(server.url(), std::move(local));
     auto& window = *program.app->windows().get<TForm_Download_TxT_from_http>();
     Steady::duration longestGap{};
     Steady::time_point lastTurn;
@@ -121,20 +124,33 @@ void ShippedHistory(benchmark::State& run) {
 }
 BENCHMARK(ShippedHistory)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-// The largest body the client takes: 16 MiB of different draws, one a day back from today, so that
-// every check passes and the whole body is written and read back.
-void LargestBody(benchmark::State& run) {
+// The largest body the client takes: 16 MiB of different draws, one a day back from `newest`, so
+// that every check passes and the whole body is written and read back.
+std::string LargestHistory(long long newest) {
     constexpr std::size_t Cap = 16u * 1024u * 1024u;
-    const long long today = SystemClock().today().dayNumber();
     std::string body;
     body.reserve(Cap);
     for (int i = 0; body.size() + 34 <= Cap; ++i)
         body +=
-            MakeDrawLine(DateFormat("yyyy/mm/dd", Date::fromDayNumber(today - i)), std::to_string(100000 + i),
-                         {1 + i % 39, 1 + i / 39 % 39, 1 + i / 1521 % 39, 4, 5}) +
+            MakeDrawLine(DateFormat("yyyy/mm/dd", Date::fromDayNumber(newest - i)),
+                         std::to_string(100000 + i), {1 + i % 39, 1 + i / 39 % 39, 1 + i / 1521 % 39, 4, 5}) +
             "\r\n";
-    MeasureDownload(run, QByteArray::fromStdString(body));
+    return body;
+}
+
+// Over the shipped history, whose draws it changes: the question is asked (and answered Yes).
+void LargestBody(benchmark::State& run) {
+    MeasureDownload(run, QByteArray::fromStdString(LargestHistory(SystemClock().today().dayNumber())));
 }
 BENCHMARK(LargestBody)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Over a local file as large, one day behind: every local draw is compared, none is lost.
+void LargestBodyOverLargestFile(benchmark::State& run) {
+    const long long today = SystemClock().today().dayNumber();
+    std::string local = LargestHistory(today);
+    local.erase(0, 34); // the newest draw is the one the download adds
+    MeasureDownload(run, QByteArray::fromStdString(LargestHistory(today)), std::move(local));
+}
+BENCHMARK(LargestBodyOverLargestFile)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "drawhistory/draw_download.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "common/date.h"
@@ -152,24 +153,44 @@ int DrawLineCount(const std::vector<std::string>& fileLines, int maxNo) {
 
 namespace {
 
-constexpr std::size_t DrawLineLength = 32;
+// What a draw is: the date, the draw number and the numbers in drawn order; the separators between them
+// are never read.
+constexpr std::size_t DrawFields[][2] = {{0, 10}, {11, 6}, {18, 2}, {21, 2}, {24, 2}, {27, 2}, {30, 2}};
 
-// What a draw is, without the separators: the date, the draw number and the numbers in drawn order.
-void DrawKey(std::string_view trimmed, std::string& key) {
-    key.assign(trimmed.substr(0, 10));
-    key.append(trimmed.substr(11, 6));
-    for (std::size_t column = 18; column < DrawLineLength; column += 3)
-        key.append(trimmed.substr(column, 2));
+bool SameDraw(std::string_view a, std::string_view b) {
+    for (const auto& [at, length] : DrawFields)
+        if (a.substr(at, length) != b.substr(at, length))
+            return false;
+    return true;
 }
 
-// The draw lines of a file as the loader reads them, trimmed: up to the first that is not one.
-std::vector<std::string> DrawLinesOf(const std::string& file, int maxNo) {
-    std::vector<std::string> draws;
-    for (const std::string& line : SplitLines(file)) {
-        std::string trimmed = TrimDrawLine(line);
-        if (!IsValidDrawLine(trimmed, maxNo))
+long long DayOf(std::string_view drawLine) {
+    return StrToDate(drawLine.substr(0, 10)).dayNumber();
+}
+
+std::string_view TrimmedView(std::string_view line) {
+    while (!line.empty() && static_cast<unsigned char>(line.front()) <= ' ')
+        line.remove_prefix(1);
+    while (!line.empty() && static_cast<unsigned char>(line.back()) <= ' ')
+        line.remove_suffix(1);
+    return line;
+}
+
+// The draw lines of a file as the loader reads them, trimmed, as views into `file`: up to the first
+// line that is not one.
+std::vector<std::string_view> DrawLinesOf(const std::string& file, int maxNo) {
+    std::vector<std::string_view> draws;
+    std::string line; // one buffer for the check, so a large file costs no allocation a line
+    for (std::string_view rest = file; !rest.empty();) {
+        const std::size_t end = rest.find_first_of("\r\n");
+        const std::string_view trimmed = TrimmedView(rest.substr(0, end));
+        line.assign(trimmed);
+        if (!IsValidDrawLine(line, maxNo))
             break;
-        draws.push_back(std::move(trimmed));
+        draws.push_back(trimmed);
+        if (end == std::string_view::npos)
+            break;
+        rest.remove_prefix(rest.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1);
     }
     return draws;
 }
@@ -178,31 +199,35 @@ std::vector<std::string> DrawLinesOf(const std::string& file, int maxNo) {
 
 DrawsAtRisk CompareWithCurrent(const std::string& currentFile, const DownloadedDrawFile& downloaded,
                                int maxNo) {
-    DrawsAtRisk risk;
-    const std::vector<std::string> current = DrawLinesOf(currentFile, maxNo);
-    risk.currentDraws = static_cast<int>(current.size());
+    // The download has at most one draw a day: its draws are found by their day in a flat table, which
+    // even a 16 MiB file fills in one pass.
+    const std::vector<std::string_view> body = DrawLinesOf(downloaded.file, maxNo);
+    std::vector<long long> days(body.size());
+    for (std::size_t i = 0; i < body.size(); ++i)
+        days[i] = DayOf(body[i]);
+    const auto [firstDay, lastDay] = std::minmax_element(days.begin(), days.end());
+    const long long base = body.empty() ? 0 : *firstDay;
+    constexpr std::size_t None = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> lineOnDay(body.empty() ? 0 : static_cast<std::size_t>(*lastDay - base + 1),
+                                       None);
+    for (std::size_t i = 0; i < body.size(); ++i)
+        lineOnDay[static_cast<std::size_t>(days[i] - base)] = i;
 
-    std::unordered_map<std::string, bool> kept; // draw key -> the download has it unchanged
-    kept.reserve(current.size());
-    std::string key;
-    for (const std::string& line : current) {
-        DrawKey(line, key);
-        kept.emplace(key, false);
-    }
-    const std::vector<std::string> body = DrawLinesOf(downloaded.file, maxNo);
-    for (const std::string& line : body) {
-        DrawKey(line, key);
-        if (const auto found = kept.find(key); found != kept.end())
-            found->second = true;
-    }
-    for (const std::string& line : current) {
-        DrawKey(line, key);
-        if (!kept.at(key) && risk.lostDraws++ == 0)
+    DrawsAtRisk risk;
+    for (const std::string_view line : DrawLinesOf(currentFile, maxNo)) {
+        ++risk.currentDraws;
+        const long long day = DayOf(line) - base;
+        const std::size_t found = day >= 0 && day < static_cast<long long>(lineOnDay.size())
+                                      ? lineOnDay[static_cast<std::size_t>(day)]
+                                      : None;
+        if (found != None && SameDraw(line, body[found]))
+            continue;
+        if (risk.lostDraws++ == 0) {
             risk.firstLost = line;
+            if (found != None)
+                risk.downloadedSameDate = body[found];
+        }
     }
-    for (const std::string& line : body)
-        if (risk.lostDraws > 0 && line.compare(0, 10, risk.firstLost, 0, 10) == 0)
-            risk.downloadedSameDate = line;
     return risk;
 }
 

@@ -72,8 +72,8 @@ struct DrawsAtRisk {
     std::string downloadedSameDate; // the download's draw on that date, empty when it has none
 };
 
-// Compares the current file's draws with a download that passed the check: one pass over each, the
-// current draws held in a hash table.
+// Compares the current file's draws with a download that passed the check (so it has at most one draw a
+// day): one pass over each.
 DrawsAtRisk CompareWithCurrent(const std::string& currentFile, const DownloadedDrawFile& downloaded,
                                int maxNo = GameMaxNo);
 
