@@ -92,13 +92,7 @@ void TForm_Download_TxT_from_http::requestFinished() {
     if (response.ok)
         NMHTTP_DLTXTSuccess(std::move(response.body), response.lengthDeclared);
     else
-        reportFailure(DownloadFailureMessage(FailureOf(response.failure), response.status));
-}
-
-void TForm_Download_TxT_from_http::reportFailure(const std::string& message) {
-    services_.dialogs.messageDialog(qs(message), DialogKind::Warning, DialogButtons::Ok);
-    close();
-    finish();
+        refuse(DownloadFailureMessage(FailureOf(response.failure), response.status));
 }
 
 void TForm_Download_TxT_from_http::NMHTTP_DLTXTSuccess(std::string body, bool lengthChecked) {

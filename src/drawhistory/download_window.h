@@ -60,10 +60,9 @@ private:
     void bodyChecked(CheckedBody checked);
     void save(std::string file);
     void fileSaved(std::optional<DrawReadResult> readBack);
-    void reportFailure(const std::string& message);
     void reportWriteFailure(const std::string& error);
-    void refuse(const std::string& reason);
-    void finish(); // the answer has been dealt with
+    void refuse(const std::string& reason); // told, then the window closes with the file as it was
+    void finish();                          // the answer has been dealt with
 
     DownloadForm ui;
     AsyncHttpGet* NMHTTP_DLTXT; // runs the request off the GUI thread
