@@ -136,10 +136,12 @@ void TForm_Download_TxT_from_http::save(std::string file) {
         [file = std::make_shared<const std::string>(std::move(file)), fileName = draws_.DataFileName,
          today = DateFormat("yyyy/mm/dd", services_.clock.today()), maxNo = draws_.MaxNo, turns = writeTurns_,
          download = downloadsStarted_,
-         runner = writeRunner_](const std::atomic<bool>&) -> std::optional<DrawReadResult> {
+         runner = writeRunner_](const std::atomic<bool>& cancel) -> std::optional<DrawReadResult> {
             bool written = false;
             const auto write = [&] {
                 std::lock_guard turn(turns->mutex);
+                if (cancel)
+                    return; // closed before the write began: the file stays as the window left it
                 std::uint64_t& newest = turns->newestWritten[fileName];
                 if (newest > download)
                     return; // a later download has written its answer, which stays
@@ -195,10 +197,12 @@ void TForm_Download_TxT_from_http::done(int result) {
 // Rereads whatever the draw file now holds and shows it in the record viewer, newest first. An
 // error is shown and the window closes all the same, so it can never get stuck open.
 void TForm_Download_TxT_from_http::FormClose() {
-    // A request or a check still running when the user closes is dropped; a write under way ends on
-    // its own with the old file or the new one in place.
+    // A request or a check still running when the user closes is dropped, and so is a write not yet
+    // begun. A write under way is waited for, so the reread below shows the file it leaves: the
+    // history never changes on disk behind the tables.
     NMHTTP_DLTXT->cancel();
     processing_.cancel();
+    { const std::lock_guard waitForWrite(writeTurns_->mutex); }
     if (!historyAdopted_)
         RunGuarded(services_.dialogs, [this] { links_.rereadHistory(); });
     historyAdopted_ = false;

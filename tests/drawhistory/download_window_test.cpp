@@ -314,39 +314,53 @@ TEST_F(DownloadTest, ClosingWhileTheAnswerIsCheckedDropsItAndKeepsTheFile) {
     expectNextDownloadTaken();
 }
 
-TEST_F(DownloadTest, AfterEscapeDuringAWriteTheNextDownloadsAnswerStays) {
-    // The first download's write is held back, as by a slow disk, until the second has been saved.
+// Holds the first download's write back, as a slow disk would, until released; later writes go
+// straight through.
+struct HeldFirstWrite {
     struct Gate {
         std::promise<void> release;
         std::promise<void> firstEnded;
         int writes = 0; // counted on the writing threads, one after the other
     };
-    auto gate = std::make_shared<Gate>();
-    std::shared_future<void> released = gate->release.get_future().share();
+    std::shared_ptr<Gate> gate = std::make_shared<Gate>();
     std::future<void> firstEnded = gate->firstEnded.get_future();
     QEventLoop firstHeld;
-    download().setWriteRunner([gate, released, &firstHeld](const std::function<void()>& write) {
-        if (gate->writes++ > 0) {
-            write();
-            return;
-        }
-        QMetaObject::invokeMethod(&firstHeld, &QEventLoop::quit, Qt::QueuedConnection);
-        released.wait();
-        write();
-        gate->firstEnded.set_value();
-    });
 
+    explicit HeldFirstWrite(TForm_Download_TxT_from_http& window) {
+        std::shared_future<void> released = gate->release.get_future().share();
+        window.setWriteRunner([gate = gate, released, this](const std::function<void()>& write) {
+            if (gate->writes++ > 0) {
+                write();
+                return;
+            }
+            QMetaObject::invokeMethod(&firstHeld, &QEventLoop::quit, Qt::QueuedConnection);
+            released.wait();
+            write();
+            gate->firstEnded.set_value();
+        });
+    }
+    // Starts the download and presses Escape while its write is held.
+    void escapeDuringTheWrite(TForm_Download_TxT_from_http& d) {
+        Click(d, "Button1");
+        QTimer::singleShot(15000, &firstHeld, &QEventLoop::quit);
+        firstHeld.exec();
+        QTest::keyClick(&d, Qt::Key_Escape);
+        EXPECT_FALSE(d.isVisible());
+    }
+    void releaseAndWait() {
+        gate->release.set_value();
+        ASSERT_EQ(firstEnded.wait_for(std::chrono::seconds(15)), std::future_status::ready);
+    }
+};
+
+TEST_F(DownloadTest, AfterEscapeDuringAWriteTheNextDownloadsAnswerStays) {
+    HeldFirstWrite held(download());
     server.route(DrawFilePath, {200, serverFile(), {}, false});
-    whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
-                                            [&](TForm_Download_TxT_from_http& d) {
-                                                Click(d, "Button1");
-                                                QTimer::singleShot(15000, &firstHeld, &QEventLoop::quit);
-                                                firstHeld.exec();
-                                                QTest::keyClick(&d, Qt::Key_Escape);
-                                                EXPECT_FALSE(d.isVisible());
-                                            });
+    whenShown<TForm_Download_TxT_from_http>(
+        QStringLiteral("Form_Download_TxT_from_http"),
+        [&](TForm_Download_TxT_from_http& d) { held.escapeDuringTheWrite(d); });
     platform.shower.showModal(download());
-    ASSERT_EQ(gate->writes, 1);
+    ASSERT_EQ(held.gate->writes, 1);
 
     const QByteArray second =
         serverFile() +
@@ -355,12 +369,27 @@ TEST_F(DownloadTest, AfterEscapeDuringAWriteTheNextDownloadsAnswerStays) {
     whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
                                             [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
     platform.shower.showModal(download());
-    gate->release.set_value();
-    ASSERT_EQ(firstEnded.wait_for(std::chrono::seconds(15)), std::future_status::ready);
+    held.releaseAndWait();
 
     EXPECT_EQ(platform.dialogs.texts(), QStringList{DoneText});
     EXPECT_EQ(drawFileBytes(), QByteArray(second).replace("\n", "\r\n").toStdString());
     EXPECT_EQ(state().draws.DrawCount, 4);
+}
+
+TEST_F(DownloadTest, EscapeBeforeTheWriteKeepsTheFileTheTablesShow) {
+    const std::string before = drawFileBytes();
+    HeldFirstWrite held(download());
+    server.route(DrawFilePath, {200, serverFile(), {}, false});
+    whenShown<TForm_Download_TxT_from_http>(
+        QStringLiteral("Form_Download_TxT_from_http"),
+        [&](TForm_Download_TxT_from_http& d) { held.escapeDuringTheWrite(d); });
+    platform.shower.showModal(download());
+    held.releaseAndWait();
+
+    // The write that was waiting when the window closed never lands behind the reread tables.
+    EXPECT_EQ(drawFileBytes(), before);
+    EXPECT_EQ(state().draws.DrawCount, 1);
+    EXPECT_TRUE(platform.dialogs.prompts.empty());
 }
 
 TEST_F(DownloadTest, CutOrMixedBodiesAreRefusedAndTheFileStaysByteForByte) {
