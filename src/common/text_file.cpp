@@ -136,7 +136,7 @@ void ReadTextLinesUntil(const std::string& path, const std::function<bool(std::s
         const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
         return ascii ? take(bytes) : take(toUtf8(bytes));
     };
-    std::vector<char> block(1u << 20);
+    std::vector<char> block(TextReadBlockBytes);
     std::string partial;  // the start of a line that goes on in the next block
     bool afterCr = false; // the last block ended in CR: an LF at the start of this one ends nothing
     for (;;) {
