@@ -125,6 +125,20 @@ std::vector<std::string> ReadTextLines(const std::string& path) {
     return SplitLines(Big5ToUtf8(ReadFileBytes(path)));
 }
 
+namespace {
+
+// The first CR or LF in [from, to), else `to`.
+const char* firstLineEnd(const char* from, const char* to) {
+    const auto find = [](const char* at, const char* before, char c) {
+        const void* found = std::memchr(at, c, static_cast<std::size_t>(before - at));
+        return found ? static_cast<const char*>(found) : before;
+    };
+    const char* lf = find(from, to, '\n');
+    return find(from, lf, '\r');
+}
+
+} // namespace
+
 void ReadTextLinesUntil(const std::string& path, const std::function<bool(std::string_view)>& take) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
@@ -133,8 +147,10 @@ void ReadTextLinesUntil(const std::string& path, const std::function<bool(std::s
     // A Big5 character never holds a CR or LF byte, and ASCII stays as it is: a line is converted
     // alone, and only when it holds other bytes.
     const auto line = [&](std::string_view bytes) {
-        const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
-        return ascii ? take(bytes) : take(toUtf8(bytes));
+        unsigned char any = 0; // every byte or'ed: a loop without exits, which the compiler widens
+        for (char c : bytes)
+            any |= static_cast<unsigned char>(c);
+        return any < 0x80 ? take(bytes) : take(toUtf8(bytes));
     };
     std::vector<char> block(TextReadBlockBytes);
     std::string partial;  // the start of a line that goes on in the next block
@@ -151,9 +167,7 @@ void ReadTextLinesUntil(const std::string& path, const std::function<bool(std::s
             ++p;
         afterCr = false;
         while (p < end) {
-            const char* lineEnd = p;
-            while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r')
-                ++lineEnd;
+            const char* lineEnd = firstLineEnd(p, end);
             if (lineEnd == end) {
                 partial.append(p, lineEnd);
                 break;

@@ -54,6 +54,22 @@ std::string TrimDrawLine(std::string_view line) {
 bool IsValidDrawLine(std::string_view trimmed, int maxNo) {
     if (trimmed.size() != DrawLineLength || !numbersAreDigits(trimmed) || !numbersInGame(trimmed, maxNo))
         return false;
+    // "yyyy/mm/dd", as every file the program writes has it, read here without the general parser:
+    // it is the one check every line of a long file goes through.
+    const auto digits = [&](std::size_t at, std::size_t count) {
+        int value = 0;
+        for (std::size_t i = at; i < at + count; ++i) {
+            if (!isDigit(trimmed[i]))
+                return -1;
+            value = value * 10 + (trimmed[i] - '0');
+        }
+        return value;
+    };
+    if (trimmed[4] == '/' && trimmed[7] == '/') {
+        const int year = digits(0, 4), month = digits(5, 2), day = digits(8, 2);
+        if (year >= 0 && month >= 0 && day >= 0)
+            return Date{year, month, day}.valid();
+    }
     try {
         StrToDate(trimmed.substr(0, 10));
         return true;
@@ -66,6 +82,18 @@ DrawLineReader::DrawLineReader(std::string today, int maxNo) : today_(std::move(
     newest_.reserve(2 * MaxDraws);
 }
 
+namespace {
+
+std::string_view text(const DrawLineReader::KeptLine& line) {
+    return {line.data(), line.size()};
+}
+
+bool newerLine(const DrawLineReader::KeptLine& a, const DrawLineReader::KeptLine& b) {
+    return text(a) > text(b);
+}
+
+} // namespace
+
 bool DrawLineReader::take(std::string_view fileLine) {
     ++lineNumber_;
     const std::string_view line = trimmedView(fileLine);
@@ -75,9 +103,10 @@ bool DrawLineReader::take(std::string_view fileLine) {
         bad_ = BadDrawLine{lineNumber_, std::string(fileLine)};
         return false;
     }
-    if (line.substr(0, 10) > today_ || (!oldestKept_.empty() && line <= oldestKept_))
+    if (line.substr(0, 10) > today_ || (full_ && line <= text(oldestKept_)))
         return true;
-    newest_.emplace_back(line);
+    KeptLine& kept = newest_.emplace_back();
+    std::copy(line.begin(), line.end(), kept.begin());
     if (newest_.size() == 2 * MaxDraws)
         keepNewest();
     return true;
@@ -85,16 +114,21 @@ bool DrawLineReader::take(std::string_view fileLine) {
 
 // Drops all but the newest MaxDraws lines; no line at or below the oldest of them can be kept any more.
 void DrawLineReader::keepNewest() {
-    std::nth_element(newest_.begin(), newest_.begin() + (MaxDraws - 1), newest_.end(), std::greater<>());
+    std::nth_element(newest_.begin(), newest_.begin() + (MaxDraws - 1), newest_.end(), newerLine);
     newest_.resize(MaxDraws);
     oldestKept_ = newest_.back();
+    full_ = true;
 }
 
 DrawReadResult DrawLineReader::result() && {
     if (newest_.size() > MaxDraws)
         keepNewest();
-    std::sort(newest_.begin(), newest_.end());
-    return DrawReadResult{std::move(newest_), std::move(bad_)};
+    std::sort(newest_.begin(), newest_.end(), newerLine);
+    DrawReadResult read{{}, std::move(bad_)};
+    read.lines.reserve(newest_.size());
+    for (auto line = newest_.rbegin(); line != newest_.rend(); ++line)
+        read.lines.emplace_back(text(*line));
+    return read;
 }
 
 DrawReadResult ReadDrawLines(const std::vector<std::string>& fileLines, const std::string& today, int maxNo) {

@@ -44,6 +44,9 @@ bool IsValidDrawLine(std::string_view trimmed, int maxNo = GameMaxNo);
 // only the newest MaxDraws as it goes, so a file of any length costs the same memory.
 class DrawLineReader {
 public:
+    // Every line that passes the checks is 32 characters long.
+    using KeptLine = std::array<char, 32>;
+
     DrawLineReader(std::string today, int maxNo);
     // The next line of the file, as read; false once the list has ended.
     bool take(std::string_view fileLine);
@@ -56,8 +59,9 @@ private:
     std::string today_;
     int maxNo_;
     int lineNumber_ = 0;
-    std::vector<std::string> newest_;
-    std::string oldestKept_; // the oldest of the newest MaxDraws so far; empty until there are that many
+    std::vector<KeptLine> newest_;
+    KeptLine oldestKept_{}; // the oldest of the newest MaxDraws so far, once there were that many
+    bool full_ = false;
     std::optional<BadDrawLine> bad_;
 };
 
