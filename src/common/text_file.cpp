@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -32,9 +33,37 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
+    // ASCII is the same in both encodings and most of a draw file: it is copied, and only the rest of
+    // its line goes through the converter (no character of either encoding holds a CR or LF byte).
     std::string operator()(std::string_view in) {
         std::string out;
-        out.reserve(in.size() * 3 / 2 + 8);
+        out.reserve(in.size() + in.size() / 2 + 8);
+        std::size_t at = 0;
+        while (at < in.size()) {
+            const std::size_t other = firstNonAscii(in, at);
+            out.append(in.substr(at, other - at));
+            if (other == in.size())
+                break;
+            at = std::min(in.find_first_of("\r\n", other), in.size());
+            convert(in.substr(other, at - other), out);
+        }
+        return out;
+    }
+
+private:
+    static std::size_t firstNonAscii(std::string_view in, std::size_t at) {
+        constexpr std::uint64_t HighBits = 0x8080808080808080u;
+        for (std::uint64_t word; at + 8 <= in.size(); at += 8) {
+            std::memcpy(&word, in.data() + at, 8);
+            if (word & HighBits)
+                break;
+        }
+        while (at < in.size() && (static_cast<unsigned char>(in[at]) & 0x80) == 0)
+            ++at;
+        return at;
+    }
+
+    void convert(std::string_view in, std::string& out) {
         char* src = const_cast<char*>(in.data());
         std::size_t srcLeft = in.size();
         char buffer[4096];
@@ -58,10 +87,8 @@ public:
             }
         }
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        return out;
     }
 
-private:
     iconv_t cd_;
     bool fromUtf8_;
     std::string replacement_;
@@ -102,11 +129,20 @@ std::string ReadFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw FileError("無法開啟檔案 " + path);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
+    // Read straight into a string of the file's size, then whatever the file grew by since.
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    std::string bytes(ec ? 0 : static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in && in.peek() != std::ifstream::traits_type::eof()) {
+        std::ostringstream rest;
+        rest << in.rdbuf();
+        bytes += rest.str();
+    }
     if (in.bad())
         throw FileError("無法讀取檔案 " + path);
-    return buffer.str();
+    return bytes;
 }
 
 std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
