@@ -156,3 +156,8 @@ TEST(TextFile, LinesReadInBlocksAreTheLinesOfTheWholeFile) {
     });
     EXPECT_EQ(read, (std::vector<std::string>{head + "b", ""})); // nothing after the answer to stop
 }
+
+TEST(TextFile, ACharacterCutByALineEndIsReplacedAloneAndTheLineEndKept) {
+    EXPECT_EQ(Big5ToUtf8("ab\xBB\r\n\xBB\xA1x"), "ab\xEF\xBF\xBD\r\n說x");
+    EXPECT_EQ(Utf8ToBig5("ab\xE8\xAA\nx說"), "ab?\nx" + Utf8ToBig5("說"));
+}
