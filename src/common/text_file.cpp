@@ -94,6 +94,16 @@ private:
     std::string replacement_;
 };
 
+// The first CR or LF in [from, to), else `to`.
+const char* firstLineEnd(const char* from, const char* to) {
+    const auto find = [](const char* at, const char* before, char c) {
+        const void* found = std::memchr(at, c, static_cast<std::size_t>(before - at));
+        return found ? static_cast<const char*>(found) : before;
+    };
+    const char* lf = find(from, to, '\n');
+    return find(from, lf, '\r');
+}
+
 } // namespace
 
 std::string Big5ToUtf8(const std::string& big5) {
@@ -160,20 +170,6 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
 std::vector<std::string> ReadTextLines(const std::string& path) {
     return SplitLines(Big5ToUtf8(ReadFileBytes(path)));
 }
-
-namespace {
-
-// The first CR or LF in [from, to), else `to`.
-const char* firstLineEnd(const char* from, const char* to) {
-    const auto find = [](const char* at, const char* before, char c) {
-        const void* found = std::memchr(at, c, static_cast<std::size_t>(before - at));
-        return found ? static_cast<const char*>(found) : before;
-    };
-    const char* lf = find(from, to, '\n');
-    return find(from, lf, '\r');
-}
-
-} // namespace
 
 void ReadTextLinesUntil(const std::string& path, const std::function<bool(std::string_view)>& take) {
     std::ifstream in(path, std::ios::binary);

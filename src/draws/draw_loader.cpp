@@ -12,6 +12,7 @@
 namespace {
 
 constexpr std::size_t DrawLineLength = 32;
+static_assert(std::tuple_size_v<DrawLineReader::KeptLine> == DrawLineLength);
 constexpr std::array<std::size_t, 5> NumberColumns = {18, 21, 24, 27, 30}; // 0-based starts
 
 bool isDigit(char c) {
@@ -31,10 +32,6 @@ bool numbersInGame(std::string_view line, int maxNo) {
     });
 }
 
-} // namespace
-
-namespace {
-
 std::string_view trimmedView(std::string_view line) {
     std::size_t begin = 0;
     std::size_t end = line.size();
@@ -43,6 +40,14 @@ std::string_view trimmedView(std::string_view line) {
     while (end > begin && static_cast<unsigned char>(line[end - 1]) <= ' ')
         --end;
     return line.substr(begin, end - begin);
+}
+
+std::string_view text(const DrawLineReader::KeptLine& line) {
+    return {line.data(), line.size()};
+}
+
+bool newerLine(const DrawLineReader::KeptLine& a, const DrawLineReader::KeptLine& b) {
+    return text(a) > text(b);
 }
 
 } // namespace
@@ -81,18 +86,6 @@ bool IsValidDrawLine(std::string_view trimmed, int maxNo) {
 DrawLineReader::DrawLineReader(std::string today, int maxNo) : today_(std::move(today)), maxNo_(maxNo) {
     newest_.reserve(2 * MaxDraws);
 }
-
-namespace {
-
-std::string_view text(const DrawLineReader::KeptLine& line) {
-    return {line.data(), line.size()};
-}
-
-bool newerLine(const DrawLineReader::KeptLine& a, const DrawLineReader::KeptLine& b) {
-    return text(a) > text(b);
-}
-
-} // namespace
 
 bool DrawLineReader::take(std::string_view fileLine) {
     ++lineNumber_;
