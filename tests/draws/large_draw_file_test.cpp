@@ -57,8 +57,11 @@ class LargeDrawFile : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     const std::string path = dir.filePath(QStringLiteral("TW539.txt")).toStdString();
-    // 6 MiB, newest first, from three days after today back to the 15th century.
-    const std::vector<std::string> newestFirst = SplitLines(DailyHistory(Date{2026, 12, 10}, 6u << 20));
+    // 6 MiB, newest first, from three days after today back to the 15th century; made once.
+    static const std::vector<std::string>& newestFirst() {
+        static const std::vector<std::string> lines = SplitLines(DailyHistory(Date{2026, 12, 10}, 6u << 20));
+        return lines;
+    }
 
     void write(const std::vector<std::string>& lines) { WriteTextLines(path, lines); }
 };
@@ -66,8 +69,8 @@ protected:
 } // namespace
 
 TEST_F(LargeDrawFile, KeepsTheNewest2500InEitherOrder) {
-    const std::vector<std::string> oldestFirst(newestFirst.rbegin(), newestFirst.rend());
-    for (const std::vector<std::string>* lines : {&newestFirst, &oldestFirst}) {
+    const std::vector<std::string> oldestFirst(newestFirst().rbegin(), newestFirst().rend());
+    for (const std::vector<std::string>* lines : {&newestFirst(), &oldestFirst}) {
         write(*lines);
         const DrawReadResult read = ReadInLittleMemory(path);
         ASSERT_EQ(read.lines.size(), MaxDraws);
@@ -80,7 +83,7 @@ TEST_F(LargeDrawFile, KeepsTheNewest2500InEitherOrder) {
 }
 
 TEST_F(LargeDrawFile, TheLineThatEndsTheListIsNamedFarDown) {
-    std::vector<std::string> lines(newestFirst.rbegin(), newestFirst.rend());
+    std::vector<std::string> lines(newestFirst().rbegin(), newestFirst().rend());
     const std::size_t at = 150000;                                  // line 150 001
     const std::string badDate = "1700/02/29,999999,01,02,03,04,05"; // no leap day that year
     lines[at] = badDate;
