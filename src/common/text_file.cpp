@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iconv.h>
 #include <optional>
 #include <random>
@@ -18,46 +20,98 @@
 
 namespace {
 
-std::string convert(const std::string& in, const char* to, const char* from, const std::string& replacement) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        throw FileError(std::string("no converter from ") + from + " to " + to);
-    std::string out;
-    out.reserve(in.size() * 3 / 2 + 8);
-    char* src = const_cast<char*>(in.data());
-    std::size_t srcLeft = in.size();
-    char buffer[4096];
-    while (srcLeft > 0) {
-        char* dst = buffer;
-        std::size_t dstLeft = sizeof buffer;
-        const std::size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-        out.append(buffer, static_cast<std::size_t>(dst - buffer));
-        if (rc == static_cast<std::size_t>(-1)) {
-            if (errno == E2BIG)
-                continue;
-            // An invalid or incomplete sequence: replace one byte (reading) or one UTF-8 character
-            // (writing) and go on.
-            out += replacement;
-            std::size_t skip = 1;
-            if (std::strcmp(from, "UTF-8") == 0)
-                while (skip < srcLeft && (static_cast<unsigned char>(src[skip]) & 0xC0) == 0x80)
-                    ++skip;
-            src += skip;
-            srcLeft -= skip;
-        }
+// One converter for a whole run of conversions: opening one costs more than converting a line.
+class Converter {
+public:
+    Converter(const char* to, const char* from, std::string replacement)
+        : cd_(iconv_open(to, from)), fromUtf8_(std::strcmp(from, "UTF-8") == 0),
+          replacement_(std::move(replacement)) {
+        if (cd_ == reinterpret_cast<iconv_t>(-1))
+            throw FileError(std::string("no converter from ") + from + " to " + to);
     }
-    iconv_close(cd);
-    return out;
+    ~Converter() { iconv_close(cd_); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // ASCII is the same in both encodings and most of a draw file: it is copied, and only the rest of
+    // its line goes through the converter (no character of either encoding holds a CR or LF byte).
+    std::string operator()(std::string_view in) {
+        std::string out;
+        out.reserve(in.size() + in.size() / 2 + 8);
+        std::size_t at = 0;
+        while (at < in.size()) {
+            const std::size_t other = firstNonAscii(in, at);
+            out.append(in.substr(at, other - at));
+            if (other == in.size())
+                break;
+            at = std::min(in.find_first_of("\r\n", other), in.size());
+            convert(in.substr(other, at - other), out);
+        }
+        return out;
+    }
+
+private:
+    static std::size_t firstNonAscii(std::string_view in, std::size_t at) {
+        constexpr std::uint64_t HighBits = 0x8080808080808080u;
+        for (std::uint64_t word; at + 8 <= in.size(); at += 8) {
+            std::memcpy(&word, in.data() + at, 8);
+            if (word & HighBits)
+                break;
+        }
+        while (at < in.size() && (static_cast<unsigned char>(in[at]) & 0x80) == 0)
+            ++at;
+        return at;
+    }
+
+    void convert(std::string_view in, std::string& out) {
+        char* src = const_cast<char*>(in.data());
+        std::size_t srcLeft = in.size();
+        char buffer[4096];
+        while (srcLeft > 0) {
+            char* dst = buffer;
+            std::size_t dstLeft = sizeof buffer;
+            const std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+            out.append(buffer, static_cast<std::size_t>(dst - buffer));
+            if (rc == static_cast<std::size_t>(-1)) {
+                if (errno == E2BIG)
+                    continue;
+                // An invalid or incomplete sequence: replace one byte (reading) or one UTF-8 character
+                // (writing) and go on.
+                out += replacement_;
+                std::size_t skip = 1;
+                if (fromUtf8_)
+                    while (skip < srcLeft && (static_cast<unsigned char>(src[skip]) & 0xC0) == 0x80)
+                        ++skip;
+                src += skip;
+                srcLeft -= skip;
+            }
+        }
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    }
+
+    iconv_t cd_;
+    bool fromUtf8_;
+    std::string replacement_;
+};
+
+// The first CR or LF in [from, to), else `to`.
+const char* firstLineEnd(const char* from, const char* to) {
+    const auto find = [](const char* at, const char* before, char c) {
+        const void* found = std::memchr(at, c, static_cast<std::size_t>(before - at));
+        return found ? static_cast<const char*>(found) : before;
+    };
+    const char* lf = find(from, to, '\n');
+    return find(from, lf, '\r');
 }
 
 } // namespace
 
 std::string Big5ToUtf8(const std::string& big5) {
-    return convert(big5, "UTF-8", "CP950", "\xEF\xBF\xBD");
+    return Converter("UTF-8", "CP950", "\xEF\xBF\xBD")(big5);
 }
 
 std::string Utf8ToBig5(const std::string& utf8) {
-    return convert(utf8, "CP950", "UTF-8", "?");
+    return Converter("CP950", "UTF-8", "?")(utf8);
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {
@@ -85,11 +139,20 @@ std::string ReadFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw FileError("無法開啟檔案 " + path);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
+    // Read straight into a string of the file's size, then whatever the file grew by since.
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    std::string bytes(ec ? 0 : static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in && in.peek() != std::ifstream::traits_type::eof()) {
+        std::ostringstream rest;
+        rest << in.rdbuf();
+        bytes += rest.str();
+    }
     if (in.bad())
         throw FileError("無法讀取檔案 " + path);
-    return buffer.str();
+    return bytes;
 }
 
 std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
@@ -106,6 +169,58 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
 
 std::vector<std::string> ReadTextLines(const std::string& path) {
     return SplitLines(Big5ToUtf8(ReadFileBytes(path)));
+}
+
+void ReadTextLinesUntil(const std::string& path, const std::function<bool(std::string_view)>& take) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw FileError("無法開啟檔案 " + path);
+    Converter toUtf8("UTF-8", "CP950", "\xEF\xBF\xBD");
+    // A Big5 character never holds a CR or LF byte, and ASCII stays as it is: a line is converted
+    // alone, and only when it holds other bytes.
+    const auto line = [&](std::string_view bytes) {
+        unsigned char any = 0; // every byte or'ed: a loop without exits, which the compiler widens
+        for (char c : bytes)
+            any |= static_cast<unsigned char>(c);
+        return any < 0x80 ? take(bytes) : take(toUtf8(bytes));
+    };
+    std::vector<char> block(TextReadBlockBytes);
+    std::string partial;  // the start of a line that goes on in the next block
+    bool afterCr = false; // the last block ended in CR: an LF at the start of this one ends nothing
+    for (;;) {
+        in.read(block.data(), static_cast<std::streamsize>(block.size()));
+        if (in.bad())
+            throw FileError("無法讀取檔案 " + path);
+        const char* p = block.data();
+        const char* const end = p + in.gcount();
+        if (p == end)
+            break;
+        if (afterCr && *p == '\n')
+            ++p;
+        afterCr = false;
+        while (p < end) {
+            const char* lineEnd = firstLineEnd(p, end);
+            if (lineEnd == end) {
+                partial.append(p, lineEnd);
+                break;
+            }
+            bool more;
+            if (partial.empty()) {
+                more = line(std::string_view(p, static_cast<std::size_t>(lineEnd - p)));
+            } else {
+                partial.append(p, lineEnd);
+                more = line(partial);
+                partial.clear();
+            }
+            if (!more)
+                return;
+            if (*lineEnd == '\r' && lineEnd + 1 == end)
+                afterCr = true;
+            p = lineEnd + (*lineEnd == '\r' && lineEnd + 1 < end && lineEnd[1] == '\n' ? 2 : 1);
+        }
+    }
+    if (!partial.empty())
+        line(partial);
 }
 
 namespace {

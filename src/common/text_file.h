@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Text files on disk are Big5 (code page 950) with CR LF line ends; in memory they are UTF-8.
@@ -13,6 +15,11 @@ bool FileExists(const std::string& path);
 
 // The lines of a file, without their line ends (CR LF, LF or a lone CR end a line).
 std::vector<std::string> ReadTextLines(const std::string& path);
+
+// The same lines read one at a time, a block of TextReadBlockBytes at a time, until `take` answers
+// false: a file of any size takes little memory, and the rest of it is not read once the reader is done.
+inline constexpr std::size_t TextReadBlockBytes = 1u << 20;
+void ReadTextLinesUntil(const std::string& path, const std::function<bool(std::string_view)>& take);
 
 // Writes every line followed by CR LF.
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines);

@@ -9,10 +9,28 @@
 #include "draws/draw_tables.h"
 #include "platform/dialogs.h"
 #include "platform/error_handler.h"
-#include "platform/memo_lines.h"
 #include "platform/qt_text.h"
 #include "platform/services.h"
 #include "platform/window_links.h"
+
+namespace {
+
+// The memo spends microseconds on every paragraph, which made a history of half a million lines take
+// seconds to show: a paragraph holds a few lines, joined by line separators. The user sees, edits and
+// saves them as lines all the same (the memo's text turns every separator into a line end).
+QString MemoText(const std::vector<std::string>& lines) {
+    constexpr std::size_t LinesPerParagraph = 16;
+    QString text;
+    text.reserve(static_cast<qsizetype>(lines.size() * 34));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += i % LinesPerParagraph == 0 ? QChar(u'\n') : QChar(QChar::LineSeparator);
+        text += QString::fromStdString(lines[i]);
+    }
+    return text;
+}
+
+} // namespace
 
 TForm_RK_stk_txtfile::TForm_RK_stk_txtfile(const DrawTables& draws, Services& services, WindowLinks& links,
                                            QWidget* parent)
@@ -30,7 +48,7 @@ void TForm_RK_stk_txtfile::loadDrawFile(const QPixmap& logo) {
     // The load creates the file; should it have gone since, the user starts from an empty text.
     const std::vector<std::string> lines =
         FileExists(draws_.DataFileName) ? ReadTextLines(draws_.DataFileName) : std::vector<std::string>();
-    SetMemoLines(*ui.Memo1, qsList(lines));
+    ui.Memo1->setPlainText(MemoText(lines));
 }
 
 void TForm_RK_stk_txtfile::Button1Click() {

@@ -12,28 +12,27 @@
 namespace {
 
 constexpr std::size_t DrawLineLength = 32;
+static_assert(std::tuple_size_v<DrawLineReader::KeptLine> == DrawLineLength);
 constexpr std::array<std::size_t, 5> NumberColumns = {18, 21, 24, 27, 30}; // 0-based starts
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool numbersAreDigits(const std::string& line) {
+bool numbersAreDigits(std::string_view line) {
     return std::all_of(NumberColumns.begin(), NumberColumns.end(),
                        [&](std::size_t c) { return isDigit(line[c]) && isDigit(line[c + 1]); });
 }
 
 // Every table of the windows is indexed by the drawn numbers: none outside 1..maxNo may load.
-bool numbersInGame(const std::string& line, int maxNo) {
+bool numbersInGame(std::string_view line, int maxNo) {
     return std::all_of(NumberColumns.begin(), NumberColumns.end(), [&](std::size_t c) {
         const int n = (line[c] - '0') * 10 + (line[c + 1] - '0');
         return n >= 1 && n <= maxNo;
     });
 }
 
-} // namespace
-
-std::string TrimDrawLine(const std::string& line) {
+std::string_view trimmedView(std::string_view line) {
     std::size_t begin = 0;
     std::size_t end = line.size();
     while (begin < end && static_cast<unsigned char>(line[begin]) <= ' ')
@@ -43,9 +42,39 @@ std::string TrimDrawLine(const std::string& line) {
     return line.substr(begin, end - begin);
 }
 
-bool IsValidDrawLine(const std::string& trimmed, int maxNo) {
+std::string_view text(const DrawLineReader::KeptLine& line) {
+    return {line.data(), line.size()};
+}
+
+bool newerLine(const DrawLineReader::KeptLine& a, const DrawLineReader::KeptLine& b) {
+    return text(a) > text(b);
+}
+
+} // namespace
+
+std::string TrimDrawLine(std::string_view line) {
+    return std::string(trimmedView(line));
+}
+
+bool IsValidDrawLine(std::string_view trimmed, int maxNo) {
     if (trimmed.size() != DrawLineLength || !numbersAreDigits(trimmed) || !numbersInGame(trimmed, maxNo))
         return false;
+    // "yyyy/mm/dd", as every file the program writes has it, read here without the general parser:
+    // it is the one check every line of a long file goes through.
+    const auto digits = [&](std::size_t at, std::size_t count) {
+        int value = 0;
+        for (std::size_t i = at; i < at + count; ++i) {
+            if (!isDigit(trimmed[i]))
+                return -1;
+            value = value * 10 + (trimmed[i] - '0');
+        }
+        return value;
+    };
+    if (trimmed[4] == '/' && trimmed[7] == '/') {
+        const int year = digits(0, 4), month = digits(5, 2), day = digits(8, 2);
+        if (year >= 0 && month >= 0 && day >= 0)
+            return Date{year, month, day}.valid();
+    }
     try {
         StrToDate(trimmed.substr(0, 10));
         return true;
@@ -54,23 +83,53 @@ bool IsValidDrawLine(const std::string& trimmed, int maxNo) {
     }
 }
 
-DrawReadResult ReadDrawLines(const std::vector<std::string>& fileLines, const std::string& today, int maxNo) {
-    DrawReadResult result;
-    for (std::size_t i = 0; i < fileLines.size(); ++i) {
-        std::string line = TrimDrawLine(fileLines[i]);
-        if (line.size() != DrawLineLength)
-            break;
-        if (!IsValidDrawLine(line, maxNo)) {
-            result.bad = BadDrawLine{static_cast<int>(i + 1), fileLines[i]};
-            break;
-        }
-        if (line.compare(0, 10, today) <= 0)
-            result.lines.push_back(std::move(line));
+DrawLineReader::DrawLineReader(std::string today, int maxNo) : today_(std::move(today)), maxNo_(maxNo) {
+    newest_.reserve(2 * MaxDraws);
+}
+
+bool DrawLineReader::take(std::string_view fileLine) {
+    ++lineNumber_;
+    const std::string_view line = trimmedView(fileLine);
+    if (line.size() != DrawLineLength)
+        return false;
+    if (!IsValidDrawLine(line, maxNo_)) {
+        bad_ = BadDrawLine{lineNumber_, std::string(fileLine)};
+        return false;
     }
-    std::sort(result.lines.begin(), result.lines.end());
-    if (result.lines.size() > MaxDraws)
-        result.lines.erase(result.lines.begin(), result.lines.end() - MaxDraws);
-    return result;
+    if (line.substr(0, 10) > today_ || (full_ && line <= text(oldestKept_)))
+        return true;
+    KeptLine& kept = newest_.emplace_back();
+    std::copy(line.begin(), line.end(), kept.begin());
+    if (newest_.size() == 2 * MaxDraws)
+        keepNewest();
+    return true;
+}
+
+// Drops all but the newest MaxDraws lines; no line at or below the oldest of them can be kept any more.
+void DrawLineReader::keepNewest() {
+    std::nth_element(newest_.begin(), newest_.begin() + (MaxDraws - 1), newest_.end(), newerLine);
+    newest_.resize(MaxDraws);
+    oldestKept_ = newest_.back();
+    full_ = true;
+}
+
+DrawReadResult DrawLineReader::result() && {
+    if (newest_.size() > MaxDraws)
+        keepNewest();
+    std::sort(newest_.begin(), newest_.end(), newerLine);
+    DrawReadResult read{{}, std::move(bad_)};
+    read.lines.reserve(newest_.size());
+    for (auto line = newest_.rbegin(); line != newest_.rend(); ++line)
+        read.lines.emplace_back(text(*line));
+    return read;
+}
+
+DrawReadResult ReadDrawLines(const std::vector<std::string>& fileLines, const std::string& today, int maxNo) {
+    DrawLineReader reader(today, maxNo);
+    for (const std::string& line : fileLines)
+        if (!reader.take(line))
+            break;
+    return std::move(reader).result();
 }
 
 void StoreDrawLines(DrawTables& draws, const std::vector<std::string>& lines) {
@@ -149,7 +208,9 @@ std::array<std::string, 3> NewestDrawLabels(const DrawTables& draws) {
 DrawReadResult ReadDrawFileLines(const std::string& path, const std::string& today, int maxNo) {
     if (!FileExists(path))
         WriteFileBytes(path, std::string());
-    return ReadDrawLines(ReadTextLines(path), today, maxNo);
+    DrawLineReader reader(today, maxNo);
+    ReadTextLinesUntil(path, [&reader](std::string_view line) { return reader.take(line); });
+    return std::move(reader).result();
 }
 
 DrawFileRead ReadDrawFile(DrawTables& draws, const std::string& today) {

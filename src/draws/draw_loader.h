@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "draws/draw_tables.h"
@@ -31,15 +32,40 @@ struct DrawFileRead {
 };
 
 // Trims blanks and control characters at both ends.
-std::string TrimDrawLine(const std::string& line);
+std::string TrimDrawLine(std::string_view line);
 
 // True when a trimmed line has the draw-line length, a real date in columns 1-10 and five numbers
 // in 1..maxNo.
-bool IsValidDrawLine(const std::string& trimmed, int maxNo = GameMaxNo);
+bool IsValidDrawLine(std::string_view trimmed, int maxNo = GameMaxNo);
 
-// Reads the lines of a draw file: stops at the first line whose trimmed length is not 32, or that
-// is not a valid draw line (reported in `bad`: a bad date, or a number outside 1..maxNo); skips lines dated
-// after `today` ("yyyy/mm/dd").
+// Reads the lines of a draw file in file order, one at a time: stops at the first line whose
+// trimmed length is not 32, or that is not a valid draw line (reported: a bad date, or a number
+// outside 1..maxNo); skips lines dated after `today` ("yyyy/mm/dd"). Of the lines it takes it keeps
+// only the newest MaxDraws as it goes, so a file of any length costs the same memory.
+class DrawLineReader {
+public:
+    // Every line that passes the checks is 32 characters long.
+    using KeptLine = std::array<char, 32>;
+
+    DrawLineReader(std::string today, int maxNo);
+    // The next line of the file, as read; false once the list has ended.
+    bool take(std::string_view fileLine);
+    // The kept lines, trimmed, oldest first.
+    DrawReadResult result() &&;
+
+private:
+    void keepNewest();
+
+    std::string today_;
+    int maxNo_;
+    int lineNumber_ = 0;
+    std::vector<KeptLine> newest_;
+    KeptLine oldestKept_{}; // the oldest of the newest MaxDraws so far, once there were that many
+    bool full_ = false;
+    std::optional<BadDrawLine> bad_;
+};
+
+// The lines of a draw file through a DrawLineReader.
 DrawReadResult ReadDrawLines(const std::vector<std::string>& fileLines, const std::string& today,
                              int maxNo = GameMaxNo);
 
@@ -58,7 +84,8 @@ void SplitDrawLines(DrawTables& draws, WorkArea& work);
 void ClearDrawTables(DrawTables& draws, WorkArea& work);
 
 // The reading part of ReadDrawFile on its own: the file `path` (created empty when missing) read
-// and checked, touching no table, so it may run off the GUI thread.
+// and checked, touching no table, so it may run off the GUI thread. The file is read a block at a
+// time up to the line that ends the list; only the kept lines are held.
 DrawReadResult ReadDrawFileLines(const std::string& path, const std::string& today, int maxNo = GameMaxNo);
 
 // Puts an already read file into DrawLines, oldest first, and reads the newest draw's labels.

@@ -132,3 +132,32 @@ TEST(TextFile, StaleTemporaryFilesOfKilledWritersAreRemoved) {
     EXPECT_TRUE(fs::is_directory(".~TW539.txt.999999998.tmp"));
     EXPECT_EQ(ReadTextLines("TW539.txt"), std::vector<std::string>{"draws"});
 }
+
+TEST(TextFile, LinesReadInBlocksAreTheLinesOfTheWholeFile) {
+    WorkDir dir;
+    const std::string head(TextReadBlockBytes - 1, 'a'); // the next byte is the last of the first block
+    const std::string big5Word = Utf8ToBig5("說");
+    // Line ends and a Big5 character cut by the end of the first block, and a last line without end.
+    for (const std::string& tail :
+         {std::string("\r\nnext"), std::string("\rnext\r\n"), std::string("\n\r\n\nx"),
+          "b" + big5Word + "\r\n" + big5Word, std::string("b\r\r\n")}) {
+        WriteFileBytes("lines.txt", head + tail);
+        std::vector<std::string> read;
+        ReadTextLinesUntil("lines.txt", [&](std::string_view line) {
+            read.emplace_back(line);
+            return true;
+        });
+        EXPECT_EQ(read, ReadTextLines("lines.txt")) << tail;
+    }
+    std::vector<std::string> read;
+    ReadTextLinesUntil("lines.txt", [&](std::string_view line) {
+        read.emplace_back(line);
+        return read.size() < 2;
+    });
+    EXPECT_EQ(read, (std::vector<std::string>{head + "b", ""})); // nothing after the answer to stop
+}
+
+TEST(TextFile, ACharacterCutByALineEndIsReplacedAloneAndTheLineEndKept) {
+    EXPECT_EQ(Big5ToUtf8("ab\xBB\r\n\xBB\xA1x"), "ab\xEF\xBF\xBD\r\n說x");
+    EXPECT_EQ(Utf8ToBig5("ab\xE8\xAA\nx說"), "ab?\nx" + Utf8ToBig5("說"));
+}

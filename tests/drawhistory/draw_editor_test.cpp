@@ -1,9 +1,13 @@
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QTest>
 
+#include "common/date.h"
 #include "drawhistory/app_test_fixture.h"
 #include "drawhistory/draw_editor_window.h"
 #include "platform/click_label.h"
+#include "platform/memo_lines.h"
+#include "platform/qt_text.h"
 #include "support/write_block.h"
 
 namespace {
@@ -153,4 +157,34 @@ TEST_F(DrawEditorTest, SecondGameEditsItsOwnFile) {
     EXPECT_EQ(state().draws.DrawCount, 1);
     EXPECT_EQ(state().draws.DrawId[1], "115003");
     EXPECT_EQ(drawFileBytes(), Draw1 + "\r\n");
+}
+
+TEST_F(DrawEditorTest, ALongFileIsEditedLineByLineAsTyped) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 40; ++i)
+        lines.push_back(
+            MakeDrawLine(DateFormat("yyyy/mm/dd", Date::fromDayNumber(Date{2026, 3, 1}.dayNumber() + i)),
+                         std::to_string(115100 + i), {1, 2, 3, 4, i % 39 + 1}));
+    startWith(lines);
+    const std::string typed = MakeDrawLine("2026/02/28", "115099", {9, 8, 7, 6, 5});
+    inEditor([&](TForm_RK_stk_txtfile& e) {
+        auto& memo = Find<QPlainTextEdit>(e, "Memo1");
+        EXPECT_EQ(MemoLines(memo), qsList(lines));
+        // Down to the 21st line, past the lines shown at first, and a new draw typed before it.
+        QTest::keyClick(&memo, Qt::Key_Home, Qt::ControlModifier);
+        for (int i = 0; i < 20; ++i)
+            QTest::keyClick(&memo, Qt::Key_Down);
+        QTest::keyClick(&memo, Qt::Key_Home);
+        QTest::keyClicks(&memo, QString::fromStdString(typed));
+        QTest::keyClick(&memo, Qt::Key_Return);
+        Click(e, "Button1");
+    });
+    Click(main(), "Label5");
+
+    lines.insert(lines.begin() + 20, typed);
+    std::string expected;
+    for (const std::string& line : lines)
+        expected += line + "\r\n";
+    EXPECT_EQ(drawFileBytes(), expected);
+    EXPECT_EQ(state().draws.DrawCount, 41);
 }
