@@ -1,5 +1,7 @@
 #include "platform/tab_order.h"
 
+#include "platform/focused_wheel.h"
+
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -160,6 +162,7 @@ QWidget* FirstTabStop(QWidget& window) {
 
 ReadingOrderKeeper::ReadingOrderKeeper() {
     QCoreApplication::instance()->installEventFilter(this);
+    new FocusedWheel(this);
 }
 
 ReadingOrderKeeper::~ReadingOrderKeeper() = default;
