@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
 #include <QTabWidget>
@@ -151,8 +152,9 @@ QWidget* FirstTabStop(QWidget& window) {
     for (QWidget* w : TabStopsIn(window)) {
         if (!w->isVisibleTo(&window) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
             continue;
-        // A grid, memo or chart over the boxes is read, not typed into.
-        if (!qobject_cast<QAbstractScrollArea*>(w))
+        // A grid, memo or chart over the boxes is read, not typed into; a caption that acts as a
+        // button opens help.
+        if (!qobject_cast<QAbstractScrollArea*>(w) && !qobject_cast<QLabel*>(w))
             return w;
         if (!first)
             first = w;

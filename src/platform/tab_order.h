@@ -11,8 +11,8 @@ class QWidget;
 // panel stands. Boxes, grids and memos count as one control each.
 void ChainInReadingOrder(QWidget& window);
 
-// The control a window starts on: the first one Tab reaches other than a grid, memo or chart, or
-// failing that the first one; nullptr when none takes the focus.
+// The control a window starts on: the first one Tab reaches other than a grid, memo, chart or
+// caption acting as a button, or failing that the first one; nullptr when none takes the focus.
 QWidget* FirstTabStop(QWidget& window);
 
 // Keeps every window of the program in reading order for Tab: chains a window as it is shown, and
