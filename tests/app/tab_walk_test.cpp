@@ -19,10 +19,7 @@
 #include <gtest/gtest.h>
 #include <set>
 
-#include "app/menu_openers.h"
-#include "drawhistory/app_test_fixture.h"
-#include "formulas/formula_window_fixture.h"
-#include "platform/window_links.h"
+#include "app/every_window.h"
 #include "support/ui_driver.h"
 
 namespace {
@@ -204,73 +201,21 @@ private:
     QString name_;
 };
 
-class TabWalkTest : public AppTest {
+class TabWalkTest : public EveryWindowTest {
 protected:
-    void SetUp() override {
-        dir.copyData(QStringLiteral("TW539.txt"));
-        app = std::make_unique<Application>(platform.services());
-        app->start();
-    }
-
-    QWidget* topLevel(const char* name) {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QString::fromUtf8(name) && window->isVisible())
-                return window;
-        return nullptr;
-    }
-
     void walk(QWidget& window) {
-        // A formula window searches as it opens, its boxes disabled until the search ends.
-        if (auto* formulas = qobject_cast<FormulaSearchWindow*>(&window)) {
-            ASSERT_TRUE(SearchEnds(*formulas));
-        }
         TabWalk walk(window);
         walk.walkEveryPage(true);
         faults.insert(walk.faults.begin(), walk.faults.end());
-        walked << window.objectName();
     }
 
     std::set<QString> faults;
-    QStringList walked;
 };
 
 } // namespace
 
 TEST_F(TabWalkTest, TabReachesEveryInputInReadingOrderAndLeavesEveryGridAndMemo) {
-    walk(main());
-    for (const MenuOpener& opener : MenuOpeners) {
-        SCOPED_TRACE(opener.item);
-        if (walked.contains(QString::fromUtf8(opener.window)))
-            continue; // every page is walked the first time
-        if (!opener.modeless)
-            platform.shower.whenModal(QString::fromUtf8(opener.window),
-                                      [this](QDialog& window) { walk(window); });
-        Click(main(), opener.item);
-        if (opener.modeless) {
-            QWidget* window = topLevel(opener.window);
-            ASSERT_NE(window, nullptr);
-            walk(*window);
-            window->close();
-        }
-    }
-    WindowLinks& links = main();
-    for (const auto& [id, name, modeless] : AskedWindows) {
-        SCOPED_TRACE(name);
-        if (walked.contains(QString::fromUtf8(name)))
-            continue;
-        platform.shower.whenModal(QString::fromUtf8(name), [this](QDialog& window) { walk(window); });
-        links.open(id);
-        if (modeless) {
-            QWidget* window = topLevel(name);
-            ASSERT_NE(window, nullptr);
-            walk(*window);
-            window->close();
-        }
-    }
-    for (const MenuOpener& opener : MenuOpeners)
-        EXPECT_TRUE(walked.contains(QString::fromUtf8(opener.window))) << opener.window << " was not walked";
-    for (const AskedWindow& asked : AskedWindows)
-        EXPECT_TRUE(walked.contains(QString::fromUtf8(asked.name))) << asked.name << " was not walked";
+    visitEveryWindow([this](QWidget& window) { walk(window); });
     std::set<QString> windows;
     for (const QString& fault : faults) {
         ADD_FAILURE() << fault.toStdString();

@@ -3,20 +3,12 @@
 #include <QDialog>
 #include <gtest/gtest.h>
 
-#include "drawhistory/app_test_fixture.h"
-#include "formulas/formula_window_fixture.h"
-#include "support/ui_driver.h"
+#include "app/every_window.h"
 
 namespace {
 
-class WheelTest : public AppTest {
+class WheelTest : public EveryWindowTest {
 protected:
-    void SetUp() override {
-        dir.copyData(QStringLiteral("TW539.txt"));
-        app = std::make_unique<Application>(platform.services());
-        app->start();
-    }
-
     // Opens the formula window from its menu item and runs `check` on it once its search has ended.
     void inFormulaWindow(const char* item, const char* window,
                          const std::function<void(FormulaSearchWindow&)>& check) {
