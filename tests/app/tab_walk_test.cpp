@@ -73,6 +73,28 @@ QWidget* NextInChain(QWidget* w, QWidget& window) {
     return w;
 }
 
+// Whether some line across the panel between `above` and `below` (its own coordinates) crosses
+// none of the panel's shown controls that Tab stops at or that hold such controls.
+bool GapRunsAcross(const QWidget& panel, int above, int below) {
+    QList<QRect> rows;
+    for (QObject* object : panel.children()) {
+        auto* w = qobject_cast<QWidget*>(object);
+        if (!w || w->isWindow() || w->isHidden())
+            continue;
+        const QList<QWidget*> inner = w->findChildren<QWidget*>();
+        const bool stops = (w->focusPolicy() & Qt::TabFocus) ||
+                           std::any_of(inner.begin(), inner.end(),
+                                       [](QWidget* c) { return c->focusPolicy() & Qt::TabFocus; });
+        if (stops)
+            rows << w->geometry();
+    }
+    for (int y = above + 1; y < below; ++y)
+        if (std::none_of(rows.begin(), rows.end(),
+                         [y](const QRect& r) { return r.top() <= y && y <= r.bottom(); }))
+            return true;
+    return false;
+}
+
 class TabWalk {
 public:
     explicit TabWalk(QWidget& window) : window_(window), name_(window.objectName()) {}
@@ -136,6 +158,7 @@ private:
             checkFirst(Owner(start, window_), order);
         checkReached(order);
         checkAreasLast(order);
+        checkRowsInOrder(order);
     }
 
     void checkFirst(QWidget* start, const QList<QWidget*>& order) {
@@ -195,6 +218,23 @@ private:
                               .arg(Describe(order[i]), Describe(order[a])));
             }
         }
+    }
+
+    // Within a panel, a row of controls that a gap separates from the row under it, right across the
+    // panel, is walked before that row: columns are read only where no such gap runs.
+    void checkRowsInOrder(const QList<QWidget*>& order) {
+        for (qsizetype a = 0; a < order.size(); ++a)
+            for (qsizetype b = a + 1; b < order.size(); ++b) {
+                QWidget* panel = order[a]->parentWidget();
+                if (order[b]->parentWidget() != panel || !IsInput(order[a], window_) ||
+                    !IsInput(order[b], window_))
+                    continue;
+                const QRect earlier = order[a]->geometry();
+                const QRect later = order[b]->geometry();
+                if (later.bottom() < earlier.top() && GapRunsAcross(*panel, later.bottom(), earlier.top()))
+                    fault(QStringLiteral("%1 is reached after %2 in a row under it")
+                              .arg(Describe(order[b]), Describe(order[a])));
+            }
     }
 
     QWidget& window_;
