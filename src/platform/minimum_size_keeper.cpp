@@ -4,8 +4,16 @@
 #include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
+#include <QVariant>
+#include <chrono>
 
 namespace {
+
+// The size the window system last shrank the window to, for as long as a refusal to let it grow
+// back would take to come.
+const char* const ShrunkTo = "qorvelShrunkTo";
+constexpr std::chrono::milliseconds RefusalTime{1000};
 
 QSize LeastSize(const QWidget& window) {
     return window.minimumSize().expandedTo(window.minimumSizeHint());
@@ -28,6 +36,12 @@ bool MinimumSizeKeeper::eventFilter(QObject* watched, QEvent* event) {
     const QSize size = window->size();
     if (size.expandedTo(LeastSize(*window)) == size)
         return false;
+    // A window manager that tiles windows may refuse and give the same size again at once: it has
+    // the last word, rather than the two asking each other in turn for ever.
+    if (window->property(ShrunkTo).toSize() == size)
+        return false;
+    window->setProperty(ShrunkTo, size);
+    QTimer::singleShot(RefusalTime, window, [window] { window->setProperty(ShrunkTo, QVariant()); });
     // Not from inside the resize the window system is delivering.
     QMetaObject::invokeMethod(
         window,
