@@ -1,4 +1,5 @@
 // The mouse wheel over a window turns only the box that has the focus.
+#include <QApplication>
 #include <QDateEdit>
 #include <QDialog>
 #include <gtest/gtest.h>
@@ -35,6 +36,7 @@ TEST_F(WheelTest, TurnsTheFocusedBoxAndNoOther) {
         EXPECT_FALSE(Focused(w, "CB_xx")) << "the wheel took the focus";
         EXPECT_FALSE(w.searching());
 
+        QApplication::setActiveWindow(&w);
         MouseClick(w, "CB_xx");
         ASSERT_TRUE(Focused(w, "CB_xx"));
         WheelTurn(w, "CB_xx", -1);
@@ -52,6 +54,7 @@ TEST_F(WheelTest, TurnsTheFocusedBoxAndNoOther) {
         WheelTurn(w, "DateTimePicker2", 1);
         EXPECT_EQ(PickedDate(w, "DateTimePicker2"), last);
 
+        QApplication::setActiveWindow(&w);
         Find<QDateEdit>(w, "DateTimePicker2").setFocus(Qt::TabFocusReason);
         WheelTurn(w, "DateTimePicker2", -1);
         EXPECT_NE(PickedDate(w, "DateTimePicker2"), last);
