@@ -116,6 +116,8 @@ void MainWindowForm::setupPanels(QMainWindow& window) {
     lb_data = whiteLabel("lb_data", QStringLiteral("日期:"));
     lb_data1 = whiteLabel("lb_data1", QStringLiteral("期數:"));
     lb_data2 = whiteLabel("lb_data2", QStringLiteral("號碼(落球):"));
+    // The panel keeps its size: the numbers, or the note that the file holds no draw, go on below.
+    lb_data2->setWordWrap(true);
 
     SpeedButton1 = Named(new QToolButton(Panel5), "SpeedButton1");
     SpeedButton1->setDefaultAction(lt_record);

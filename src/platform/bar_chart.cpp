@@ -162,6 +162,8 @@ QChartView* NewBarChart(const QString& objectName, QWidget* parent) {
     view->setObjectName(objectName);
     view->setRenderHint(QPainter::Antialiasing);
     view->setRubberBand(QChartView::NoRubberBand);
+    // A chart has nothing to type or move to; Tab passes it by.
+    view->setFocusPolicy(Qt::NoFocus);
     return view;
 }
 

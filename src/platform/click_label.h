@@ -2,15 +2,19 @@
 
 #include <QLabel>
 
-// A label that reacts to a click.
+// A caption that acts as a button: a click opens what it names, and so does Enter or Space once Tab
+// has brought the focus to it, which it shows as a button does.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(QWidget* parent = nullptr);
+    explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };

@@ -1,11 +1,15 @@
 #include "platform/tab_order.h"
 
+#include "platform/focused_wheel.h"
+#include "platform/minimum_size_keeper.h"
+
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
 #include <QTabWidget>
@@ -149,8 +153,9 @@ QWidget* FirstTabStop(QWidget& window) {
     for (QWidget* w : TabStopsIn(window)) {
         if (!w->isVisibleTo(&window) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
             continue;
-        // A grid, memo or chart over the boxes is read, not typed into.
-        if (!qobject_cast<QAbstractScrollArea*>(w))
+        // A grid, memo or chart over the boxes is read, not typed into; a caption that acts as a
+        // button opens help.
+        if (!qobject_cast<QAbstractScrollArea*>(w) && !qobject_cast<QLabel*>(w))
             return w;
         if (!first)
             first = w;
@@ -160,6 +165,8 @@ QWidget* FirstTabStop(QWidget& window) {
 
 ReadingOrderKeeper::ReadingOrderKeeper() {
     QCoreApplication::instance()->installEventFilter(this);
+    new FocusedWheel(this);
+    new MinimumSizeKeeper(this);
 }
 
 ReadingOrderKeeper::~ReadingOrderKeeper() = default;

@@ -11,13 +11,15 @@ class QWidget;
 // panel stands. Boxes, grids and memos count as one control each.
 void ChainInReadingOrder(QWidget& window);
 
-// The control a window starts on: the first one Tab reaches other than a grid, memo or chart, or
-// failing that the first one; nullptr when none takes the focus.
+// The control a window starts on: the first one Tab reaches other than a grid, memo, chart or
+// caption acting as a button, or failing that the first one; nullptr when none takes the focus.
 QWidget* FirstTabStop(QWidget& window);
 
 // Keeps every window of the program in reading order for Tab: chains a window as it is shown, and
 // again once controls shown later (a page brought to the front, a button that appears) are in
-// place; and puts the focus on the control a window starts on as the window opens.
+// place; and puts the focus on the control a window starts on as the window opens. While it lives,
+// the wheel turns only the box that has the focus (FocusedWheel) and no window stays smaller than
+// its controls need (MinimumSizeKeeper).
 class ReadingOrderKeeper : public QObject {
 public:
     // Watches the whole application while it lives.

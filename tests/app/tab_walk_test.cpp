@@ -19,10 +19,7 @@
 #include <gtest/gtest.h>
 #include <set>
 
-#include "app/menu_openers.h"
-#include "drawhistory/app_test_fixture.h"
-#include "formulas/formula_window_fixture.h"
-#include "platform/window_links.h"
+#include "app/every_window.h"
 #include "support/ui_driver.h"
 
 namespace {
@@ -74,6 +71,28 @@ QWidget* NextInChain(QWidget* w, QWidget& window) {
             Owner(next, window) != Owner(w, window))
             return next;
     return w;
+}
+
+// Whether some line across the panel between `above` and `below` (its own coordinates) crosses
+// none of the panel's shown controls that Tab stops at or that hold such controls.
+bool GapRunsAcross(const QWidget& panel, int above, int below) {
+    QList<QRect> rows;
+    for (QObject* object : panel.children()) {
+        auto* w = qobject_cast<QWidget*>(object);
+        if (!w || w->isWindow() || w->isHidden())
+            continue;
+        const QList<QWidget*> inner = w->findChildren<QWidget*>();
+        const bool stops = (w->focusPolicy() & Qt::TabFocus) ||
+                           std::any_of(inner.begin(), inner.end(),
+                                       [](QWidget* c) { return c->focusPolicy() & Qt::TabFocus; });
+        if (stops)
+            rows << w->geometry();
+    }
+    for (int y = above + 1; y < below; ++y)
+        if (std::none_of(rows.begin(), rows.end(),
+                         [y](const QRect& r) { return r.top() <= y && y <= r.bottom(); }))
+            return true;
+    return false;
 }
 
 class TabWalk {
@@ -139,6 +158,7 @@ private:
             checkFirst(Owner(start, window_), order);
         checkReached(order);
         checkAreasLast(order);
+        checkRowsInOrder(order);
     }
 
     void checkFirst(QWidget* start, const QList<QWidget*>& order) {
@@ -200,77 +220,42 @@ private:
         }
     }
 
+    // Within a panel, a row of controls that a gap separates from the row under it, right across the
+    // panel, is walked before that row: columns are read only where no such gap runs.
+    void checkRowsInOrder(const QList<QWidget*>& order) {
+        for (qsizetype a = 0; a < order.size(); ++a)
+            for (qsizetype b = a + 1; b < order.size(); ++b) {
+                QWidget* panel = order[a]->parentWidget();
+                if (order[b]->parentWidget() != panel || !IsInput(order[a], window_) ||
+                    !IsInput(order[b], window_))
+                    continue;
+                const QRect earlier = order[a]->geometry();
+                const QRect later = order[b]->geometry();
+                if (later.bottom() < earlier.top() && GapRunsAcross(*panel, later.bottom(), earlier.top()))
+                    fault(QStringLiteral("%1 is reached after %2 in a row under it")
+                              .arg(Describe(order[b]), Describe(order[a])));
+            }
+    }
+
     QWidget& window_;
     QString name_;
 };
 
-class TabWalkTest : public AppTest {
+class TabWalkTest : public EveryWindowTest {
 protected:
-    void SetUp() override {
-        dir.copyData(QStringLiteral("TW539.txt"));
-        app = std::make_unique<Application>(platform.services());
-        app->start();
-    }
-
-    QWidget* topLevel(const char* name) {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == QString::fromUtf8(name) && window->isVisible())
-                return window;
-        return nullptr;
-    }
-
     void walk(QWidget& window) {
-        // A formula window searches as it opens, its boxes disabled until the search ends.
-        if (auto* formulas = qobject_cast<FormulaSearchWindow*>(&window)) {
-            ASSERT_TRUE(SearchEnds(*formulas));
-        }
         TabWalk walk(window);
         walk.walkEveryPage(true);
         faults.insert(walk.faults.begin(), walk.faults.end());
-        walked << window.objectName();
     }
 
     std::set<QString> faults;
-    QStringList walked;
 };
 
 } // namespace
 
 TEST_F(TabWalkTest, TabReachesEveryInputInReadingOrderAndLeavesEveryGridAndMemo) {
-    walk(main());
-    for (const MenuOpener& opener : MenuOpeners) {
-        SCOPED_TRACE(opener.item);
-        if (walked.contains(QString::fromUtf8(opener.window)))
-            continue; // every page is walked the first time
-        if (!opener.modeless)
-            platform.shower.whenModal(QString::fromUtf8(opener.window),
-                                      [this](QDialog& window) { walk(window); });
-        Click(main(), opener.item);
-        if (opener.modeless) {
-            QWidget* window = topLevel(opener.window);
-            ASSERT_NE(window, nullptr);
-            walk(*window);
-            window->close();
-        }
-    }
-    WindowLinks& links = main();
-    for (const auto& [id, name, modeless] : AskedWindows) {
-        SCOPED_TRACE(name);
-        if (walked.contains(QString::fromUtf8(name)))
-            continue;
-        platform.shower.whenModal(QString::fromUtf8(name), [this](QDialog& window) { walk(window); });
-        links.open(id);
-        if (modeless) {
-            QWidget* window = topLevel(name);
-            ASSERT_NE(window, nullptr);
-            walk(*window);
-            window->close();
-        }
-    }
-    for (const MenuOpener& opener : MenuOpeners)
-        EXPECT_TRUE(walked.contains(QString::fromUtf8(opener.window))) << opener.window << " was not walked";
-    for (const AskedWindow& asked : AskedWindows)
-        EXPECT_TRUE(walked.contains(QString::fromUtf8(asked.name))) << asked.name << " was not walked";
+    visitEveryWindow([this](QWidget& window) { walk(window); });
     std::set<QString> windows;
     for (const QString& fault : faults) {
         ADD_FAILURE() << fault.toStdString();

@@ -110,3 +110,21 @@ TEST(TabOrder, TheChainAndTheFirstFocusFollowTheScreen) {
     Activate(window);
     EXPECT_TRUE(from->hasFocus());
 }
+
+// Two rows whose boxes also stand in columns: the rows are read first, each from the left.
+TEST(TabOrder, RowsAreReadBeforeColumns) {
+    const ReadingOrderKeeper keeper;
+    QDialog window;
+    QLineEdit* from = NewEdit("from", QString(), &window);
+    QLineEdit* to = NewEdit("to", QString(), &window);
+    QLineEdit* count = NewEdit("count", QString(), &window);
+    QPushButton* print = NewButton("print", QStringLiteral("列印"), &window);
+    auto* layout = new QGridLayout(&window);
+    layout->addWidget(from, 0, 0);
+    layout->addWidget(to, 0, 1);
+    layout->addWidget(count, 1, 0, Qt::AlignLeft);
+    layout->addWidget(print, 1, 1, Qt::AlignRight);
+    Activate(window);
+
+    EXPECT_EQ(TabWalk(window), (QStringList{"from", "to", "count", "print"}));
+}

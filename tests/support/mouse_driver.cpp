@@ -3,6 +3,8 @@
 
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 #include "support/ui_driver.h"
 
@@ -13,4 +15,29 @@ void MouseClick(QWidget& root, const char* name) {
     if (!control.window()->windowHandle())
         FailControl(name, QStringLiteral("is in a window that is not shown"));
     QTest::mouseClick(&control, Qt::LeftButton, Qt::NoModifier, control.rect().center());
+}
+
+void WheelTurn(QWidget& root, const char* name, int notches) {
+    auto& control = Find<QWidget>(root, name);
+    if (!control.isVisible())
+        FailControl(name, QStringLiteral("is not visible"));
+    QWindow* window = control.window()->windowHandle();
+    if (!window)
+        FailControl(name, QStringLiteral("is in a window that is not shown"));
+    const QPoint global = control.mapToGlobal(control.rect().center());
+    const QPointF local = window->mapFromGlobal(global);
+    const int step = notches > 0 ? QWheelEvent::DefaultDeltasPerStep : -QWheelEvent::DefaultDeltasPerStep;
+    for (int turned = 0; turned != notches; turned += notches > 0 ? 1 : -1) {
+        QWindowSystemInterface::handleWheelEvent(window, local, QPointF(global), QPoint(), QPoint(0, step));
+        QWindowSystemInterface::flushWindowSystemEvents();
+    }
+}
+
+void ResizeByWindowSystem(QWidget& window, const QSize& size) {
+    QWindow* handle = window.windowHandle();
+    if (!handle)
+        FailControl(window.objectName().toUtf8().constData(), QStringLiteral("is not shown"));
+    QWindowSystemInterface::handleGeometryChange(handle, QRect(handle->geometry().topLeft(), size));
+    QWindowSystemInterface::flushWindowSystemEvents();
+    QCoreApplication::processEvents();
 }

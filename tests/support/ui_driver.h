@@ -35,6 +35,14 @@ void Click(QWidget& root, const char* name);
 // The control must be shown in its window.
 void MouseClick(QWidget& root, const char* name);
 
+// Turns the mouse wheel over the middle of the control by `notches` (up when positive), delivered as
+// the window system delivers a turn: to whatever stands under the mouse, the focus left where it is.
+void WheelTurn(QWidget& root, const char* name, int notches);
+
+// The window resized as the user or the window manager resizes it: the window system reports the
+// new size, whatever minimum the window asked for.
+void ResizeByWindowSystem(QWidget& window, const QSize& size);
+
 // Replaces the text of a line edit, editable combo box, memo or spin box as typed key by key
 // (a memo takes the text at once, as pasted).
 void Type(QWidget& root, const char* name, const QString& text);

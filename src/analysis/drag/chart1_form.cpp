@@ -160,6 +160,9 @@ void Chart1Form::setupUi(QDialog& window) {
     dates->addWidget(DateTimePicker2, 1, 1);
     dates->addWidget(Label4, 2, 0);
     dates->addWidget(Label5, 2, 1);
+    lb_history_start = NewLabel("lb_history_start", QString(), Panel1);
+    lb_history_start->setWordWrap(true);
+    dates->addWidget(lb_history_start, 3, 0, 1, 2);
 
     Shape1 = panel("Shape1", ShapeBlue, Panel1);
     cb_star1 = NewCheckBox("cb_star1", QStringLiteral("獨支拖牌匯總"), true, Shape1);

@@ -31,6 +31,7 @@ struct Chart1Form {
     QDateEdit* DateTimePicker2;
     QLabel* Label4;
     QLabel* Label5;
+    QLabel* lb_history_start; // where the loaded history starts, when the range reaches further back
     QFrame* Shape1;
     QCheckBox* cb_star1;
     QCheckBox* cb_star2;

@@ -20,6 +20,7 @@
 
 #include "analysis/drag/drag_chart_summary.h"
 #include "draws/draw_tables.h"
+#include "draws/history_start.h"
 #include "platform/bar_chart.h"
 #include "platform/box_reaction.h"
 #include "platform/click_label.h"
@@ -169,7 +170,13 @@ void TForm_rk_chart1::runSummary() {
     // In query mode the summary boxes only take effect at the next query.
     if (ui.cb_star234->isChecked())
         return;
-    showRun(RunDragSummary(draws_, settings()));
+    const DragChartSettings counted = settings();
+    showRun(RunDragSummary(draws_, counted));
+    showHistoryStart(counted);
+}
+
+void TForm_rk_chart1::showHistoryStart(const DragChartSettings& counted) {
+    ui.lb_history_start->setText(qs(HistoryStartNote(draws_, counted.from)));
 }
 
 void TForm_rk_chart1::cb_spnoClick() {
@@ -211,7 +218,9 @@ void TForm_rk_chart1::cb_star234Click() {
 }
 
 void TForm_rk_chart1::runQuery(const DragChartQuery& query) {
-    showRun(RunDragChartQuery(draws_, settings(), query));
+    const DragChartSettings counted = settings();
+    showRun(RunDragChartQuery(draws_, counted, query));
+    showHistoryStart(counted);
     for (const std::string& message : run_.messages)
         services_.dialogs.messageDialog(qs(message), DialogKind::Information, DialogButtons::Ok);
 }

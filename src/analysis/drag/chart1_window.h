@@ -72,6 +72,8 @@ private:
     void ResetArray();
     void runQuery(const DragChartQuery& query);
     void showRun(const DragChartRun& run);
+    // Says where the loaded history starts when the counted range begins before it.
+    void showHistoryStart(const DragChartSettings& counted);
     void saveChart(QChartView& chart);
     void copySelection(QPlainTextEdit& memo);
     bool queryPanelEvent(QEvent* event);

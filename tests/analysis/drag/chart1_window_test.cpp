@@ -1,14 +1,19 @@
 #include "analysis/drag/chart1_window.h"
 
+#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QSet>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -229,6 +234,50 @@ TEST_F(Chart1WindowTest, HelpLinksShowTheirTexts) {
     EXPECT_TRUE(platform.dialogs.prompts[0].plain);
     EXPECT_TRUE(platform.dialogs.prompts[0].text.startsWith(QStringLiteral("1.拖牌統計圖表")));
     EXPECT_TRUE(platform.dialogs.prompts[1].plain);
+    EXPECT_TRUE(platform.dialogs.prompts[1].text.startsWith(QStringLiteral("1.當您在[個別查詢]打勾時")));
+}
+
+TEST_F(Chart1WindowTest, SaysWhereTheLoadedHistoryStartsWhenTheRangeBeginsBeforeIt) {
+    open();
+    EXPECT_TRUE(Label(w(), "lb_history_start").contains(QStringLiteral("2021/01/01")));
+    PickDate(w(), "DateTimePicker1", QDate(2021, 1, 1));
+    EXPECT_EQ(Label(w(), "lb_history_start"), QString());
+    Click(w(), "cb_star234"); // a query counts from the same range and says the same
+    PickDate(w(), "DateTimePicker1", QDate(2020, 12, 31));
+    Type(w(), "Edit1", "15");
+    Click(w(), "SpeedButton4");
+    EXPECT_TRUE(Label(w(), "lb_history_start").contains(QStringLiteral("2021/01/01")));
+}
+
+// Tab passes the charts by and stops at the captions that open help, which show the focus and open
+// with Enter or Space.
+TEST_F(Chart1WindowTest, KeyboardReachesTheHelpCaptionsAndPassesTheCharts) {
+    open();
+    QApplication::setActiveWindow(&w());
+    Find<QDateEdit>(w(), "DateTimePicker1").setFocus(Qt::TabFocusReason);
+    QSet<QString> reached;
+    for (int press = 0; press < 80; ++press) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        reached << focus->objectName();
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    for (const char* chart : {"Chart1", "Chart2", "Chart3"})
+        EXPECT_FALSE(reached.contains(QString::fromUtf8(chart))) << chart;
+    ASSERT_TRUE(reached.contains(QStringLiteral("Label6")));
+    ASSERT_TRUE(reached.contains(QStringLiteral("Label11")));
+
+    auto& help = Find<QLabel>(w(), "Label6");
+    const QImage unfocused = help.grab().toImage();
+    while (QApplication::focusWidget() != &help)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_NE(help.grab().toImage(), unfocused) << "no focus mark";
+    QTest::keyClick(&help, Qt::Key_Return);
+    auto& queryHelp = Find<QLabel>(w(), "Label11");
+    queryHelp.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&queryHelp, Qt::Key_Space);
+    ASSERT_EQ(platform.dialogs.prompts.size(), 2u);
+    EXPECT_TRUE(platform.dialogs.prompts[0].text.startsWith(QStringLiteral("1.拖牌統計圖表")));
     EXPECT_TRUE(platform.dialogs.prompts[1].text.startsWith(QStringLiteral("1.當您在[個別查詢]打勾時")));
 }
 
