@@ -8,6 +8,8 @@
 #include "drawhistory/draw_download.h"
 #include "platform/services.h"
 
+class FocusedWheel;
+class MinimumSizeKeeper;
 class ReadingOrderKeeper;
 struct SharedTables;
 
@@ -44,5 +46,9 @@ private:
     ServerUrls urls_;
     std::unique_ptr<SharedTables> tables_;
     AppWindows windows_;
+    // Application-wide behaviour of every window: Tab in reading order, the wheel only in the
+    // focused box, no window smaller than its controls.
     std::unique_ptr<ReadingOrderKeeper> tabOrder_;
+    std::unique_ptr<FocusedWheel> wheel_;
+    std::unique_ptr<MinimumSizeKeeper> minimumSize_;
 };

@@ -1,7 +1,5 @@
 #include "platform/tab_order.h"
 
-#include "platform/focused_wheel.h"
-#include "platform/minimum_size_keeper.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
@@ -165,8 +163,6 @@ QWidget* FirstTabStop(QWidget& window) {
 
 ReadingOrderKeeper::ReadingOrderKeeper() {
     QCoreApplication::instance()->installEventFilter(this);
-    new FocusedWheel(this);
-    new MinimumSizeKeeper(this);
 }
 
 ReadingOrderKeeper::~ReadingOrderKeeper() = default;

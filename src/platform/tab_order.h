@@ -17,9 +17,7 @@ QWidget* FirstTabStop(QWidget& window);
 
 // Keeps every window of the program in reading order for Tab: chains a window as it is shown, and
 // again once controls shown later (a page brought to the front, a button that appears) are in
-// place; and puts the focus on the control a window starts on as the window opens. While it lives,
-// the wheel turns only the box that has the focus (FocusedWheel) and no window stays smaller than
-// its controls need (MinimumSizeKeeper).
+// place; and puts the focus on the control a window starts on as the window opens.
 class ReadingOrderKeeper : public QObject {
 public:
     // Watches the whole application while it lives.
