@@ -242,6 +242,12 @@ void FormulaSearchWindow::showResult(std::vector<std::string> keys) {
     }
 }
 
+void FormulaSearchWindow::clearKeys() {
+    rule_list.clear();
+    rule_count = 0;
+    paging_.reset(0);
+}
+
 void FormulaSearchWindow::reportNoResult() {
     showMessage(NoResultMessage, DialogKind::Information);
 }

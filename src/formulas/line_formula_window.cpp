@@ -42,7 +42,7 @@ void TForm_rk_6line_line::cb_mClick() {
 
 void TForm_rk_6line_line::reset_table() {
     showGrid(LineInitialGrid(draws_, work_));
-    rule_list.clear();
+    clearKeyList();
     ui.mm->clear();
 }
 
@@ -55,9 +55,8 @@ void TForm_rk_6line_line::SpeedButton4Click() {
 void TForm_rk_6line_line::chk_6line(const QString& lookBack) {
     const int base = BaseDrawOrNewest(draws_, ss(ui.cb_date->currentText()));
     base_offset = draws_.DrawCount - base;
-    rule_count = 0;
-    paging_.reset(0);
-    const LineSearchSetup setup = PrepareLineSearch(draws_, ss(lookBack), base, formula_sign, rule_percent);
+    clearKeys();
+    const LineSearchSetup setup = PrepareLineSearch(draws_, ss(lookBack), base, formula_sign, rulePercent());
     switch (setup.outcome) {
     case LineSearchSetup::Outcome::SilentEnd:
         if (setup.baseDraw >= 1)
@@ -99,6 +98,6 @@ void TForm_rk_6line_line::show_6line(const std::string& key) {
 
 void TForm_rk_6line_line::showallFormular() {
     listPending_ = false;
-    SetMemoLines(*ui.mm, qsList(LineFormulaList(draws_, work_, rule_list, ball_mode_name,
+    SetMemoLines(*ui.mm, qsList(LineFormulaList(draws_, work_, ruleList(), ball_mode_name,
                                                 ss(ui.cb_date->currentText()), formula_sign)));
 }

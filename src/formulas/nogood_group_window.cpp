@@ -92,9 +92,7 @@ void TForm_rk_7star2_ng::restoreMemoryLines(const std::vector<std::string>& line
 
 void TForm_rk_7star2_ng::reset_table() {
     showGrid(GroupInitialGrid(draws_));
-    rule_list.clear();
-    rule_count = 0;
-    paging_.reset(0);
+    clearKeys();
     ui.mm->clear();
     ui.Label2->setText(QStringLiteral("代號"));
     ui.lb_sortidx->setText(qs(std::string(InitialIndexLabel)));

@@ -42,7 +42,7 @@ void NurtureWindow::SpeedButton1Click() {
 
 void NurtureWindow::reset_table() {
     showGrid(NurtureInitialGrid(draws_, work_, variant_));
-    rule_list.clear();
+    clearKeyList();
     ui.mm->clear();
 }
 
@@ -56,9 +56,9 @@ void NurtureWindow::SpeedButton4Click() {
 void NurtureWindow::chk_6line(const QString& lookBack) {
     const int base = BaseDrawOrNewest(draws_, ss(ui.cb_date->currentText()));
     base_offset = draws_.DrawCount - base;
-    rule_count = 0;
-    paging_.reset(0);
-    const NurtureSearchSetup setup = PrepareNurtureSearch(draws_, variant_, ss(lookBack), base, rule_percent);
+    clearKeys();
+    const NurtureSearchSetup setup =
+        PrepareNurtureSearch(draws_, variant_, ss(lookBack), base, rulePercent());
     switch (setup.outcome) {
     case NurtureSearchSetup::Outcome::SilentEnd:
         if (HistoryCovers(base - variant_.verifyDraws + 1))

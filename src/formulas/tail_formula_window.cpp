@@ -42,7 +42,7 @@ void TForm_rk_nogood::Edit_traceEnter() {
 
 void TForm_rk_nogood::reset_table() {
     showGrid(TailInitialGrid(draws_, work_));
-    rule_list.clear();
+    clearKeyList();
     ui.mm->clear();
 }
 
@@ -80,8 +80,7 @@ void TForm_rk_nogood::chk_6line_t(const QString& lookBack) {
         break;
     }
     showGrid(TailSearchGrid(draws_, work_));
-    rule_count = 0;
-    paging_.reset(0);
+    clearKeys();
     runSearch([&draws = draws_, &work = work_, setup](const SearchControl& control) {
         return SearchTailFormulas(draws, work, setup, control).keys;
     });

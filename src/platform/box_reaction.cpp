@@ -93,9 +93,18 @@ private:
         finishing_ = Finishing::No;
     }
 
-    // Focus moved within the window, not to a popup of the box or away from the window.
+    // Focus moved within the window by the mouse or the keyboard: not to a popup of the box, away
+    // from the window, or by the window itself.
     static bool byTheUser(const QFocusEvent& event) {
-        return event.reason() != Qt::PopupFocusReason && event.reason() != Qt::ActiveWindowFocusReason;
+        switch (event.reason()) {
+        case Qt::MouseFocusReason:
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::ShortcutFocusReason:
+            return true;
+        default:
+            return false;
+        }
     }
 
     void edited(const QString& text) {

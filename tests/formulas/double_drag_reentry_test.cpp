@@ -59,9 +59,9 @@ protected:
 
         // The base date was taken once and searched with what it put into the boxes.
         EXPECT_EQ(Text(w, "cb_prediction"), QStringLiteral("11"));
-        EXPECT_EQ(StoredPicks(tables.work),
-                  FindPicks(tables.draws, tables.work,
-                            {tables.work.DrawNumsWork[1][290], tables.work.DrawNumsWork[1][300], "10", 10, 11}));
+        EXPECT_EQ(StoredPicks(tables.work), FindPicks(tables.draws, tables.work,
+                                                      {tables.work.DrawNumsWork[1][290],
+                                                       tables.work.DrawNumsWork[1][300], "10", 10, 11}));
         EXPECT_TRUE(dialogTexts().isEmpty());
     }
 

@@ -18,7 +18,7 @@ protected:
         Pick(w, "cb_percent", found);
         MouseClick(w, "SpeedButton4");
         ASSERT_TRUE(SearchEnds(w));
-        ASSERT_GT(w.rule_count, 0);
+        ASSERT_GT(w.ruleCount(), 0);
         ASSERT_NE(Label(w, "lb_rule"), firstRule);
 
         if (Items(w, "cb_percent").contains(QString::fromUtf8(none))) {
@@ -29,7 +29,7 @@ protected:
         }
         MouseClick(w, "SpeedButton4");
         ASSERT_TRUE(SearchEnds(w));
-        ASSERT_EQ(w.rule_count, 0);
+        ASSERT_EQ(w.ruleCount(), 0);
         EXPECT_EQ(Label(w, "lb_rule"), firstRule);
         EXPECT_EQ(Label(w, "lb_sortidx"), qs(std::string(InitialIndexLabel)));
         EXPECT_EQ(Label(w, "lb_tot"), qs(TotalLabel(0)));
