@@ -183,6 +183,16 @@ bool FormulaSearchWindow::historyCoversSearch(int oldestDrawRead) {
     return false;
 }
 
+bool FormulaSearchWindow::refused(const LookBackStart& start) {
+    if (start.outcome == LookBackStart::Outcome::Refused)
+        showMessage(start.message, DialogKind::Warning);
+    else if (start.outcome == LookBackStart::Outcome::TooShort)
+        showMessage(HistoryTooShortMessage, DialogKind::Warning);
+    else
+        return false;
+    return true;
+}
+
 void FormulaSearchWindow::runSearch(Search search) {
     if (searching())
         return; // every input that starts a search is disabled meanwhile

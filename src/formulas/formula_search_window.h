@@ -73,6 +73,9 @@ protected:
     // A search that would read draws before the first one reads none: the user is told the history
     // is too short. True when the search may run.
     bool historyCoversSearch(int oldestDrawRead);
+    // A look-back search refused (the look-back, or a history too short for it): the user is told,
+    // before anything on screen changes. True when refused.
+    bool refused(const LookBackStart& start);
 
     // Runs the member's enumeration off the GUI thread; its keys, in enumeration order, are sorted
     // and shown when it ends. `search` must not touch widgets; the tables it reads are not written

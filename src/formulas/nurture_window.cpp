@@ -47,31 +47,24 @@ void NurtureWindow::reset_table() {
 }
 
 void NurtureWindow::SpeedButton4Click() {
+    const int base = BaseDrawOrNewest(draws_, ss(ui.cb_date->currentText()));
+    const NurtureSearchSetup setup =
+        PrepareNurtureSearch(draws_, variant_, ss(ui.cb_base->currentText()), base, rulePercent());
+    if (refused(setup))
+        return;
     ui.panel_print->setVisible(false);
     reset_table();
     writeMemoryFile();
-    chk_6line(ui.cb_base->currentText());
+    chk_6line(base, setup);
 }
 
-void NurtureWindow::chk_6line(const QString& lookBack) {
-    const int base = BaseDrawOrNewest(draws_, ss(ui.cb_date->currentText()));
+void NurtureWindow::chk_6line(int base, const NurtureSearchSetup& setup) {
     base_offset = draws_.DrawCount - base;
     clearKeys();
-    const NurtureSearchSetup setup =
-        PrepareNurtureSearch(draws_, variant_, ss(lookBack), base, rulePercent());
-    switch (setup.outcome) {
-    case NurtureSearchSetup::Outcome::SilentEnd:
+    if (setup.outcome == NurtureSearchSetup::Outcome::SilentEnd) {
         if (HistoryCovers(base - variant_.verifyDraws + 1))
             showGrid(NurtureSearchGrid(draws_, work_, variant_, base, 0));
         return;
-    case NurtureSearchSetup::Outcome::Refused:
-        showMessage(setup.message, DialogKind::Warning);
-        return;
-    case NurtureSearchSetup::Outcome::TooShort:
-        showMessage(HistoryTooShortMessage, DialogKind::Warning);
-        return;
-    case NurtureSearchSetup::Outcome::Search:
-        break;
     }
     showGrid(NurtureSearchGrid(draws_, work_, variant_, base, setup.lookBackDraws));
     runSearch([&draws = draws_, &work = work_, setup](const SearchControl& control) {

@@ -27,6 +27,6 @@ private:
     void SpeedButton4Click(); // "開始"
     void SpeedButton1Click(); // "說明"
     void reset_table();
-    void chk_6line(const QString& lookBack);
+    void chk_6line(int base, const NurtureSearchSetup& setup);
     void show_6line(const std::string& key);
 };

@@ -57,28 +57,22 @@ void TForm_rk_nogood::SpeedButton4Click() {
         ui.Edit_trace->clear();
         return;
     }
-    reset_table();
-    if (code)
+    if (code) {
+        reset_table();
         chk_6line_t_trace();
-    else
-        chk_6line_t(ui.cb_base->currentText());
+    } else {
+        const TailSearchSetup setup = PrepareTailSearch(draws_, ss(ui.cb_base->currentText()));
+        if (!refused(setup)) {
+            reset_table();
+            chk_6line_t(setup);
+        }
+    }
     ui.Edit_trace->clear();
 }
 
-void TForm_rk_nogood::chk_6line_t(const QString& lookBack) {
-    const TailSearchSetup setup = PrepareTailSearch(draws_, ss(lookBack));
-    switch (setup.outcome) {
-    case TailSearchSetup::Outcome::SilentEnd:
+void TForm_rk_nogood::chk_6line_t(const LookBackStart& setup) {
+    if (setup.outcome == TailSearchSetup::Outcome::SilentEnd)
         return;
-    case TailSearchSetup::Outcome::Refused:
-        showMessage(setup.message, DialogKind::Warning);
-        return;
-    case TailSearchSetup::Outcome::TooShort:
-        showMessage(HistoryTooShortMessage, DialogKind::Warning);
-        return;
-    case TailSearchSetup::Outcome::Search:
-        break;
-    }
     showGrid(TailSearchGrid(draws_, work_));
     clearKeys();
     runSearch([&draws = draws_, &work = work_, setup](const SearchControl& control) {
