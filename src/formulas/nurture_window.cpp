@@ -47,11 +47,14 @@ void NurtureWindow::reset_table() {
 }
 
 void NurtureWindow::SpeedButton4Click() {
-    const int base = BaseDrawOrNewest(draws_, ss(ui.cb_date->currentText()));
+    const NurtureBoxes boxes{ss(ui.cb_date->currentText()), ss(ui.cb_base->currentText()),
+                             ss(ui.cb_percent->currentText()), ball_mode_name};
+    const int base = BaseDrawOrNewest(draws_, boxes.date);
     const NurtureSearchSetup setup =
-        PrepareNurtureSearch(draws_, variant_, ss(ui.cb_base->currentText()), base, rulePercent());
+        PrepareNurtureSearch(draws_, variant_, boxes.lookBack, base, rulePercent());
     if (refused(setup))
         return;
+    searched_ = boxes;
     ui.panel_print->setVisible(false);
     reset_table();
     writeMemoryFile();
@@ -73,10 +76,8 @@ void NurtureWindow::chk_6line(int base, const NurtureSearchSetup& setup) {
 }
 
 void NurtureWindow::show_6line(const std::string& key) {
-    const NurtureBoxes boxes{ss(ui.cb_date->currentText()), ss(ui.cb_base->currentText()),
-                             ss(ui.cb_percent->currentText()), ball_mode_name};
     NurtureDisplay shown =
-        ShowNurtureKey(draws_, work_, variant_, draws_.DrawCount - base_offset, key, boxes);
+        ShowNurtureKey(draws_, work_, variant_, draws_.DrawCount - base_offset, key, searched_);
     showGrid(std::move(shown.grid));
     ui.lb_rule->setText(qs(key));
     SetMemoLines(*ui.mm, qsList(shown.memo));
