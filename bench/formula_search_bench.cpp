@@ -37,7 +37,7 @@ void DoubleDrag(benchmark::State& run, DragFamily family, int back) {
         const std::vector<int> picks = FindPicks(t.draws, t.work, query);
         StorePicks(t.work, picks);
         const DragSearchSetup setup =
-            PrepareDragSearch("-1", choice.predictionText, "2", static_cast<int>(picks.size()));
+            PrepareDragSearch("-1", std::stoi(choice.predictionText), "2", static_cast<int>(picks.size()));
         std::vector<std::string> keys = SearchDragFormulas(family, t.draws, t.work, picks, setup);
         SortKeys(keys, KeySort::Descending);
         TextTable grid = PickGrid(t.draws, t.work, picks);

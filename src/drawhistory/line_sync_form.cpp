@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "platform/box_value.h"
 #include "platform/form_controls.h"
 
 void LineSyncForm::setupUi(QDialog& window) {
@@ -38,7 +39,7 @@ void LineSyncForm::setupUi(QDialog& window) {
     auto* fields = new QGridLayout;
     fields->addWidget(NewCaption(QStringLiteral("Host: "), &window), 0, 0);
     fields->addWidget(edit_host, 0, 1);
-    fields->addWidget(NewCaption(QStringLiteral("Port: "), &window), 1, 0);
+    fields->addWidget(CaptionBox(NewCaption(QStringLiteral("Port: "), &window), *Edit2), 1, 0);
     fields->addWidget(Edit2, 1, 1);
     fields->addWidget(NewCaption(QStringLiteral("Text to Send: "), &window), 2, 0);
     fields->addWidget(Edit_send, 2, 1);

@@ -246,7 +246,7 @@ void TForm_dl_main::FormShow() {
 
 void TForm_dl_main::like_onshow() {
     remoteHost_ = ui.edit_host->text();
-    const int port = BoxInteger(*ui.Edit2, "Port");
+    const int port = BoxInteger(*ui.Edit2);
     if (port < 0 || port > 65535)
         throw ConversionError("「" + ss(ui.Edit2->text()) + "」不是有效的通訊埠號碼");
     remotePort_ = static_cast<quint16>(port);

@@ -65,6 +65,7 @@ std::optional<BaseDateChoice> ChooseBaseDate(const DrawTables& draws, const Work
     for (int d1 = 0; d1 <= toNewest; ++d1)
         choice.d1Items.push_back(std::to_string(d1));
     choice.d1Text = std::to_string(toNewest);
+    choice.yItems = SecondDrawItems(draws, work, *base, toNewest);
     return choice;
 }
 
@@ -109,6 +110,12 @@ std::vector<int> FindPicks(const DrawTables& draws, const WorkArea& work, const 
     return picks;
 }
 
+std::string NoPicksMessage(const PickQuery& query) {
+    const std::string second =
+        query.d1 == 0 ? "同期開 " + query.y : "且下" + query.d1Text + "期開 " + query.y;
+    return "沒有一期開 " + query.x + " " + second + ",請改選號碼(號碼為兩位數,例如 07)!";
+}
+
 void StorePicks(WorkArea& work, const std::vector<int>& picks) {
     int r = 0;
     for (int draw : picks)
@@ -123,36 +130,35 @@ std::vector<int> StoredPicks(const WorkArea& work) {
     return picks;
 }
 
-DragSearchSetup PrepareDragSearch(std::string_view prefixText, std::string_view nText,
-                                  std::string_view lanText, int pickCount) {
+DragSearchSetup PrepareDragSearch(std::string_view prefixText, int n, std::string_view lanText,
+                                  int pickCount) {
     DragSearchSetup setup;
     const std::optional<int> runLength = IntegerOf(lanText);
     if (!runLength)
         return setup;
     setup.runLength = *runLength;
-    // Fewer picks than the run asks for: the run shrinks to one less than the picks (-1 with none,
-    // which keeps every formula, since nothing can hit).
-    if (pickCount < setup.runLength) {
-        setup.runLength = pickCount - 1;
-        setup.runLengthShown = setup.runLength;
-    }
-    const std::optional<int> prefix = IntegerOf(prefixText);
-    const std::optional<int> n = IntegerOf(nText);
-    if (!prefix || !n || prefixText.size() != 2)
+    if (!IntegerOf(prefixText) || prefixText.size() != 2)
         return setup;
     setup.prefix = std::string(prefixText);
-    setup.n = *n;
+    setup.n = n;
     setup.outcome = DragSearchSetup::Outcome::Refused;
-    if (*n > DragMaxDistance)
+    if (n > DragMaxDistance)
         setup.message = BaseDateTooFarMessage();
-    else if (*n < 0)
+    else if (n < 0)
         setup.message = NegativeDistanceMessage();
-    else if (*runLength < 0) // as typed: the shrunk run of a search without picks is -1
+    else if (*runLength < 0)
         setup.message = NegativeRunLengthMessage();
     else if (pickCount > DragMaxPicks)
         setup.message = TooManyPicksMessage(pickCount);
+    else if (pickCount == 0)
+        setup.outcome = DragSearchSetup::Outcome::NoPicks;
     else
         setup.outcome = DragSearchSetup::Outcome::Search;
+    // Fewer picks than the run asks for: the run shrinks to one less than the picks.
+    if (setup.outcome == DragSearchSetup::Outcome::Search && pickCount < setup.runLength) {
+        setup.runLength = pickCount - 1;
+        setup.runLengthShown = setup.runLength;
+    }
     return setup;
 }
 

@@ -28,6 +28,7 @@ struct BaseDateChoice {
     std::string predictionText;       // n: the draw after the newest one, seen from the base draw
     std::vector<std::string> d1Items; // "0".."DrawCount - b"
     std::string d1Text;               // the newest draw, seen from the base draw
+    std::vector<std::string> yItems;  // the choices of Y at that d1; Y is the first
 };
 
 // None when the text names no loaded draw.
@@ -53,23 +54,26 @@ struct PickQuery {
     int n = 0;
 };
 std::vector<int> FindPicks(const DrawTables& draws, const WorkArea& work, const PickQuery& query);
+// No draw matches the query: what the user is told, naming the pattern.
+std::string NoPicksMessage(const PickQuery& query);
 
 // The shared pick list: filled by the query, read back by what follows it.
 void StorePicks(WorkArea& work, const std::vector<int>& picks);
 std::vector<int> StoredPicks(const WorkArea& work);
 
-// The checks a search makes before it enumerates, in the window's order.
+// The checks a search makes before it enumerates, in the window's order. Without picks nothing is
+// searched: no formula can hit, and the run length stays as the user left it.
 struct DragSearchSetup {
-    enum class Outcome { Search, SilentEnd, Refused };
+    enum class Outcome { Search, SilentEnd, Refused, NoPicks };
     Outcome outcome = Outcome::SilentEnd;
     std::string message;               // Refused: what the user is told
-    std::optional<int> runLengthShown; // R lowered to picks - 1 (0 without picks): the box shows it
+    std::optional<int> runLengthShown; // R lowered to picks - 1 (never below 0): the box shows it
     std::string prefix;                // the hidden look-back text, the key's first field
     int n = 0;
     int runLength = 0;
 };
-DragSearchSetup PrepareDragSearch(std::string_view prefixText, std::string_view nText,
-                                  std::string_view lanText, int pickCount);
+DragSearchSetup PrepareDragSearch(std::string_view prefixText, int n, std::string_view lanText,
+                                  int pickCount);
 
 // Keys, fixed width so that sorting them descending as text ranks them by hits over all picks:
 // position family: prefix(2) n(2) hits(3) p(1) d(3: "000".."009", "-01".."-98") "00";

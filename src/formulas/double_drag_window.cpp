@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,6 +31,16 @@ void SetItems(QComboBox& box, const std::vector<std::string>& items, const std::
     box.setCurrentText(qs(text));
 }
 
+std::string FirstOf(const std::vector<std::string>& items) {
+    return items.empty() ? std::string() : items.front();
+}
+
+// An empty d1 or Y box reads as "00".
+std::string OrZeroes(const QComboBox& box) {
+    const std::string text = ss(box.currentText());
+    return text.empty() ? std::string("00") : text;
+}
+
 } // namespace
 
 DoubleDragWindow::DoubleDragWindow(DragFamily family, FormulaMember member, const DrawTables& draws,
@@ -40,7 +49,7 @@ DoubleDragWindow::DoubleDragWindow(DragFamily family, FormulaMember member, cons
     ui.setupUi(*this, member_);
     connectCommon();
     Dialogs& dialogs = services_.dialogs;
-    connect(ui.SpeedButton4, &QToolButton::clicked, this, Guarded(dialogs, [this] { SpeedButton4Click(); }));
+    connect(ui.SpeedButton4, &QToolButton::clicked, this, Guarded(dialogs, [this] { search(); }));
     connect(ui.Button1, &QPushButton::clicked, this, Guarded(dialogs, [this] { Button1Click(); }));
     // A box reacts to an item picked from its list, or to a text typed and confirmed (Enter or
     // leaving the box), so typing a date does not search at each key.
@@ -49,8 +58,8 @@ DoubleDragWindow::DoubleDragWindow(DragFamily family, FormulaMember member, cons
     };
     onUserChange(ui.cb_date, &DoubleDragWindow::cb_dateChange);
     onUserChange(ui.cb_d1, &DoubleDragWindow::cb_d1Change);
-    onUserChange(ui.cb_d2, &DoubleDragWindow::cb_d2Change);
-    onUserChange(ui.CB_xx, &DoubleDragWindow::CB_xxChange);
+    onUserChange(ui.cb_d2, &DoubleDragWindow::search);
+    onUserChange(ui.CB_xx, &DoubleDragWindow::search);
 }
 
 void DoubleDragWindow::showEvent(QShowEvent* event) {
@@ -70,6 +79,8 @@ void DoubleDragWindow::FormShow() {
 }
 
 void DoubleDragWindow::cb_dateChange() {
+    if (searching())
+        return;
     const std::string date = ss(ui.cb_date->currentText());
     const std::optional<BaseDateChoice> choice = ChooseBaseDate(draws_, work_, date);
     if (!choice) {
@@ -78,20 +89,21 @@ void DoubleDragWindow::cb_dateChange() {
         return;
     }
     base_offset = draws_.DrawCount - choice->baseDraw;
-    SetItems(*ui.CB_xx, choice->xItems, choice->xItems.empty() ? std::string() : choice->xItems.front());
+    SetItems(*ui.CB_xx, choice->xItems, FirstOf(choice->xItems));
     ui.cb_prediction->setCurrentText(qs(choice->predictionText));
     SetItems(*ui.cb_d1, choice->d1Items, choice->d1Text);
-    cb_d1Change();
-    queryAndSearch();
+    SetItems(*ui.cb_d2, choice->yItems, FirstOf(choice->yItems));
+    search();
 }
 
 void DoubleDragWindow::cb_d1Change() {
-    const QString text = ui.cb_d1->currentText();
-    if (text.isEmpty())
+    if (searching() || ui.cb_d1->currentText().isEmpty())
         return;
-    const int d1 = BoxInteger(*ui.cb_d1, "且下");
-    if (!secondDrawDistanceUsable())
+    const int d1 = BoxInteger(*ui.cb_d1);
+    if (d1 < 0) {
+        showMessage(NegativeSecondDrawMessage(), DialogKind::Warning);
         return;
+    }
     const std::string date = ss(ui.cb_date->currentText());
     const std::optional<int> base = FindBaseDraw(draws_, date);
     if (!base) {
@@ -100,85 +112,81 @@ void DoubleDragWindow::cb_d1Change() {
         return;
     }
     const std::vector<std::string> items = SecondDrawItems(draws_, work_, *base, d1);
-    SetItems(*ui.cb_d2, items, items.empty() ? std::string() : items.front());
+    SetItems(*ui.cb_d2, items, FirstOf(items));
 }
 
-void DoubleDragWindow::cb_d2Change() {
-    queryAndSearch();
+std::optional<DoubleDragWindow::SearchInput> DoubleDragWindow::readSearchInput() {
+    SearchInput input;
+    PickQuery& query = input.query;
+    query.x = ss(ui.CB_xx->currentText());
+    query.y = OrZeroes(*ui.cb_d2);
+    query.d1Text = OrZeroes(*ui.cb_d1);
+    query.d1 = BoxTextToInt(BoxCaption(*ui.cb_d1), query.d1Text);
+    // Y before X reads draws before the first one.
+    if (query.d1 < 0) {
+        showMessage(NegativeSecondDrawMessage(), DialogKind::Warning);
+        return std::nullopt;
+    }
+    query.n = BoxInteger(*ui.cb_prediction);
+    input.prefix = ss(ui.cb_base->currentText());
+    input.lanText = ss(ui.cb_lan->currentText());
+    return input;
 }
 
-void DoubleDragWindow::CB_xxChange() {
-    queryAndSearch();
-}
-
-void DoubleDragWindow::SpeedButton4Click() {
-    queryAndSearch();
-}
-
-void DoubleDragWindow::queryAndSearch() {
-    // Nothing loaded: refused as the other formula windows refuse, before the screen changes.
+void DoubleDragWindow::search() {
+    if (searching())
+        return;
+    // Every refusal comes before the screen changes: what was on show stays.
     if (!HistoryCovers(draws_.DrawCount)) {
         showMessage(HistoryTooShortMessage, DialogKind::Warning);
         return;
     }
-    ui.panel_print->setVisible(false);
-    if (!secondDrawDistanceUsable())
+    const std::optional<SearchInput> input = readSearchInput();
+    if (!input)
         return;
-    reset_table();
-    GetRightIssiue(ui.CB_xx->currentText());
-    chk_6line(ui.cb_base->currentText(), ui.cb_prediction->currentText());
-}
-
-bool DoubleDragWindow::secondDrawDistanceUsable() {
-    // Y before X reads draws before the first one; refused before the picks or the choices of Y
-    // change. A text that is no integer is left to the query's conversion error.
-    const std::optional<int> d1 = IntegerOf(ss(ui.cb_d1->currentText()));
-    if (!d1 || *d1 >= 0)
-        return true;
-    showMessage(NegativeSecondDrawMessage(), DialogKind::Warning);
-    return false;
-}
-
-void DoubleDragWindow::GetRightIssiue(const QString& x) {
-    for (QComboBox* box : {ui.cb_d1, ui.cb_d2})
-        if (box->currentText().isEmpty())
-            box->setCurrentText(QStringLiteral("00"));
-    const std::string d1Text = ss(ui.cb_d1->currentText());
-    const int d1 = BoxInteger(*ui.cb_d1, "且下");
-    const int n = BoxInteger(*ui.cb_prediction, "預測下");
-    query_ = PickQuery{ss(x), ss(ui.cb_d2->currentText()), d1Text, d1, n};
-    StorePicks(work_, FindPicks(draws_, work_, query_));
-    ShowGetRight();
-}
-
-void DoubleDragWindow::ShowGetRight() {
-    showGrid(PickGrid(draws_, work_, StoredPicks(work_)));
-}
-
-void DoubleDragWindow::reset_table() {
-    showGrid(EmptyDragGrid());
-    rule_list.clear();
-    ui.mm->clear();
-}
-
-void DoubleDragWindow::chk_6line(const QString& prefix, const QString& n) {
-    const std::vector<int> picks = StoredPicks(work_);
+    std::vector<int> picks = FindPicks(draws_, work_, input->query);
     const DragSearchSetup setup =
-        PrepareDragSearch(ss(prefix), ss(n), ss(ui.cb_lan->currentText()), static_cast<int>(picks.size()));
-    if (setup.runLengthShown)
-        ui.cb_lan->setCurrentText(QString::number(*setup.runLengthShown));
-    ShowGetRight();
-    rule_count = 0;
-    paging_.reset(0);
-    if (setup.outcome == DragSearchSetup::Outcome::SilentEnd)
-        return;
+        PrepareDragSearch(input->prefix, input->query.n, input->lanText, static_cast<int>(picks.size()));
     if (setup.outcome == DragSearchSetup::Outcome::Refused) {
         showMessage(setup.message, DialogKind::Warning);
         return;
     }
-    runSearch([family = family_, &draws = draws_, &work = work_, picks, setup](const SearchControl&) {
-        return SearchDragFormulas(family, draws, work, picks, setup);
-    });
+
+    ui.panel_print->setVisible(false);
+    query_ = input->query;
+    picks_ = std::move(picks);
+    keyOnShow_.clear();
+    StorePicks(work_, picks_);
+    if (ui.cb_d1->currentText().isEmpty())
+        ui.cb_d1->setCurrentText(qs(query_.d1Text));
+    if (ui.cb_d2->currentText().isEmpty())
+        ui.cb_d2->setCurrentText(qs(query_.y));
+    if (setup.runLengthShown)
+        ui.cb_lan->setCurrentText(QString::number(*setup.runLengthShown));
+    ui.mm->clear();
+    showGrid(PickGrid(draws_, work_, picks_));
+    switch (setup.outcome) {
+    case DragSearchSetup::Outcome::Search:
+        clearKeys();
+        runSearch(
+            [family = family_, &draws = draws_, &work = work_, picks = picks_, setup](const SearchControl&) {
+                return SearchDragFormulas(family, draws, work, picks, setup);
+            });
+        return;
+    case DragSearchSetup::Outcome::NoPicks:
+        showResult({});
+        showMessage(NoPicksMessage(query_), DialogKind::Information);
+        return;
+    default: // a run length that is no number ends the search silently
+        showResult({});
+        return;
+    }
+}
+
+void DoubleDragWindow::reset_table() {
+    showGrid(EmptyDragGrid());
+    clearKeys();
+    ui.mm->clear();
 }
 
 void DoubleDragWindow::show_6line(const std::string& key) {
@@ -186,19 +194,14 @@ void DoubleDragWindow::show_6line(const std::string& key) {
     if (!parsed)
         return;
     keyOnShow_ = key;
-    TextTable grid = ui.sgl->table();
-    ShowDragKey(grid, family_, draws_, work_, StoredPicks(work_), *parsed);
-    showGrid(std::move(grid));
+    keyGrid_ = PickGrid(draws_, work_, picks_);
+    ShowDragKey(keyGrid_, family_, draws_, work_, picks_, *parsed);
+    showGrid(keyGrid_);
     ui.lb_rule->setText(qs(key));
-    explain_6line(key);
-}
-
-void DoubleDragWindow::explain_6line(const std::string& key) {
-    ui.mm->clear();
-    const std::vector<int> picks = StoredPicks(work_);
-    const DragExplanation explanation = ExplainDragKey(family_, ui.sgl->table(), *ParseDragKey(family_, key),
-                                                       {draws_, work_, picks, query_, ball_mode_name});
+    const DragExplanation explanation =
+        ExplainDragKey(family_, keyGrid_, *parsed, {draws_, work_, picks_, query_, ball_mode_name});
     ui.plan->setText(qs(explanation.plan));
+    ui.mm->clear();
     SetMemoLines(*ui.mm, qsList(explanation.lines));
     appendRunDetail();
     ui.mm->moveCursor(QTextCursor::Start); // the head lines in view, not the end of the detail
@@ -212,10 +215,8 @@ void DoubleDragWindow::appendRunDetail() {
     const std::optional<DragKey> key = ParseDragKey(family_, keyOnShow_);
     if (!key)
         return;
-    const std::vector<int> picks = StoredPicks(work_);
-    const std::vector<std::string> detail =
-        DragRunDetail(family_, ui.sgl->table(), *key, {draws_, work_, picks, query_, ball_mode_name});
-    for (const std::string& line : detail)
+    for (const std::string& line :
+         DragRunDetail(family_, keyGrid_, *key, {draws_, work_, picks_, query_, ball_mode_name}))
         ui.mm->appendPlainText(qs(line));
 }
 

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "formulas/formula_member.h"
+#include "platform/box_value.h"
 #include "platform/elided_label.h"
 #include "platform/fonts.h"
 #include "platform/form_controls.h"
@@ -47,7 +48,7 @@ void FormulaSearchForm::addCaptioned(QHBoxLayout& row, const QString& before, QW
                                      const QString& after) {
     QWidget* parent = box->parentWidget();
     if (!before.isEmpty())
-        row.addWidget(NewCaption(before, parent));
+        row.addWidget(CaptionBox(NewCaption(before, parent), *box));
     row.addWidget(box);
     if (!after.isEmpty())
         row.addWidget(NewCaption(after, parent));

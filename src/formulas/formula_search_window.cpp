@@ -183,6 +183,16 @@ bool FormulaSearchWindow::historyCoversSearch(int oldestDrawRead) {
     return false;
 }
 
+bool FormulaSearchWindow::refused(const LookBackStart& start) {
+    if (start.outcome == LookBackStart::Outcome::Refused)
+        showMessage(start.message, DialogKind::Warning);
+    else if (start.outcome == LookBackStart::Outcome::TooShort)
+        showMessage(HistoryTooShortMessage, DialogKind::Warning);
+    else
+        return false;
+    return true;
+}
+
 void FormulaSearchWindow::runSearch(Search search) {
     if (searching())
         return; // every input that starts a search is disabled meanwhile
@@ -240,6 +250,12 @@ void FormulaSearchWindow::showResult(std::vector<std::string> keys) {
         keyLabel().setText(keyLabelFirstText_);
         reportNoResult();
     }
+}
+
+void FormulaSearchWindow::clearKeys() {
+    rule_list.clear();
+    rule_count = 0;
+    paging_.reset(0);
 }
 
 void FormulaSearchWindow::reportNoResult() {

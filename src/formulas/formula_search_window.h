@@ -36,10 +36,12 @@ public:
     bool searching() const { return worker_.running(); }
     int rule_idx() const { return paging_.index(); }
 
+    // The kept keys after the sort (key i at ruleList()[i - 1]), their count and the threshold.
+    const std::vector<std::string>& ruleList() const { return rule_list; }
+    int ruleCount() const { return rule_count; }
+    int rulePercent() const { return rule_percent; }
+
     // The window's state between showings.
-    std::vector<std::string> rule_list; // the kept keys after the sort; key i at rule_list[i - 1]
-    int rule_count = 0;
-    int rule_percent = 0;
     int base_offset = 0;
     std::string ball_mode_name;
     std::string memo_file_name;
@@ -71,6 +73,9 @@ protected:
     // A search that would read draws before the first one reads none: the user is told the history
     // is too short. True when the search may run.
     bool historyCoversSearch(int oldestDrawRead);
+    // A look-back search refused (the look-back, or a history too short for it): the user is told,
+    // before anything on screen changes. True when refused.
+    bool refused(const LookBackStart& start);
 
     // Runs the member's enumeration off the GUI thread; its keys, in enumeration order, are sorted
     // and shown when it ends. `search` must not touch widgets; the tables it reads are not written
@@ -78,6 +83,10 @@ protected:
     using Search = std::function<std::vector<std::string>(const SearchControl& control)>;
     void runSearch(Search search);
     void showResult(std::vector<std::string> keys);
+    // No key kept and none on show.
+    void clearKeys();
+    // The kept keys are dropped; their count stays on show until the next search.
+    void clearKeyList() { rule_list.clear(); }
     // The grid shows the table, its column widths kept.
     void showGrid(TextTable table);
     // A message with an OK button.
@@ -107,6 +116,9 @@ private:
     void showPage();
     void setInputsEnabled(bool enabled);
 
+    std::vector<std::string> rule_list;
+    int rule_count = 0;
+    int rule_percent = 0;
     BackgroundWorker worker_;
     bool closeAfterSearch_ = false;
     QString keyLabelFirstText_; // what the key label reads before any key is shown

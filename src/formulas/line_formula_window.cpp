@@ -42,35 +42,29 @@ void TForm_rk_6line_line::cb_mClick() {
 
 void TForm_rk_6line_line::reset_table() {
     showGrid(LineInitialGrid(draws_, work_));
-    rule_list.clear();
+    clearKeyList();
     ui.mm->clear();
 }
 
 void TForm_rk_6line_line::SpeedButton4Click() {
+    const int base = BaseDrawOrNewest(draws_, ss(ui.cb_date->currentText()));
+    const LineSearchSetup setup =
+        PrepareLineSearch(draws_, ss(ui.cb_base->currentText()), base, formula_sign, rulePercent());
+    if (refused(setup))
+        return;
     ui.panel_print->setVisible(false);
     reset_table();
-    chk_6line(ui.cb_base->currentText());
+    chk_6line(setup);
 }
 
-void TForm_rk_6line_line::chk_6line(const QString& lookBack) {
-    const int base = BaseDrawOrNewest(draws_, ss(ui.cb_date->currentText()));
+void TForm_rk_6line_line::chk_6line(const LineSearchSetup& setup) {
+    const int base = setup.baseDraw;
     base_offset = draws_.DrawCount - base;
-    rule_count = 0;
-    paging_.reset(0);
-    const LineSearchSetup setup = PrepareLineSearch(draws_, ss(lookBack), base, formula_sign, rule_percent);
-    switch (setup.outcome) {
-    case LineSearchSetup::Outcome::SilentEnd:
-        if (setup.baseDraw >= 1)
+    clearKeys();
+    if (setup.outcome == LineSearchSetup::Outcome::SilentEnd) {
+        if (base >= 1)
             showGrid(LineSearchGrid(draws_, work_, base, 0));
         return;
-    case LineSearchSetup::Outcome::Refused:
-        showMessage(setup.message, DialogKind::Warning);
-        return;
-    case LineSearchSetup::Outcome::TooShort:
-        showMessage(HistoryTooShortMessage, DialogKind::Warning);
-        return;
-    case LineSearchSetup::Outcome::Search:
-        break;
     }
     showGrid(LineSearchGrid(draws_, work_, base, setup.lookBackDraws));
     listPending_ = true;
@@ -99,6 +93,6 @@ void TForm_rk_6line_line::show_6line(const std::string& key) {
 
 void TForm_rk_6line_line::showallFormular() {
     listPending_ = false;
-    SetMemoLines(*ui.mm, qsList(LineFormulaList(draws_, work_, rule_list, ball_mode_name,
+    SetMemoLines(*ui.mm, qsList(LineFormulaList(draws_, work_, ruleList(), ball_mode_name,
                                                 ss(ui.cb_date->currentText()), formula_sign)));
 }

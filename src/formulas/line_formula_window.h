@@ -5,6 +5,7 @@
 
 #include "formulas/formula_search_window.h"
 #include "formulas/line_formula_form.h"
+#include "formulas/line_formula_search.h"
 
 // "簡單數值公式": one number from two weighted balls of the previous draw, verified over the 30
 // newest draws; every kept formula is listed in the memo with its prediction for the next draw.
@@ -27,7 +28,7 @@ private:
     void SpeedButton4Click(); // "開始"
     void cb_mClick();         // "第二計算公式"
     void reset_table();
-    void chk_6line(const QString& lookBack);
+    void chk_6line(const LineSearchSetup& setup);
     void show_6line(const std::string& key);
     void showallFormular();
 

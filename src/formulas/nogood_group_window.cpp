@@ -92,9 +92,7 @@ void TForm_rk_7star2_ng::restoreMemoryLines(const std::vector<std::string>& line
 
 void TForm_rk_7star2_ng::reset_table() {
     showGrid(GroupInitialGrid(draws_));
-    rule_list.clear();
-    rule_count = 0;
-    paging_.reset(0);
+    clearKeys();
     ui.mm->clear();
     ui.Label2->setText(QStringLiteral("代號"));
     ui.lb_sortidx->setText(qs(std::string(InitialIndexLabel)));
@@ -110,10 +108,13 @@ void TForm_rk_7star2_ng::SpeedButton4Click() {
 }
 
 void TForm_rk_7star2_ng::chk_7s() {
-    const int base = BaseDrawOrNewest(draws_, ss(ui.cb_date->currentText()));
+    const std::string date = ss(ui.cb_date->currentText());
+    const int base = BaseDrawOrNewest(draws_, date);
     base_offset = draws_.DrawCount - base;
     if (!historyCoversSearch(base - GroupVerifyDraws + 1 - GroupFarthestBack))
         return;
+    searchedSettings_ = settings_;
+    searchedDate_ = date;
     showGrid(GroupSearchGrid(draws_));
     runSearch([&draws = draws_, base, settings = settings_](const SearchControl& control) {
         std::vector<std::string> keys;
@@ -129,7 +130,7 @@ void TForm_rk_7star2_ng::showKey(const std::string& key) {
 
 void TForm_rk_7star2_ng::show_7s(int code) {
     GroupDisplay shown =
-        ShowGroupCode(draws_, draws_.DrawCount - base_offset, code, settings_, ss(ui.cb_date->currentText()));
+        ShowGroupCode(draws_, draws_.DrawCount - base_offset, code, searchedSettings_, searchedDate_);
     showGrid(std::move(shown.grid));
     ui.Label2->setText(qs(shown.label));
     SetMemoLines(*ui.mm, qsList(shown.memo));

@@ -36,4 +36,7 @@ private:
 
     NogoodGroupForm ui;
     GroupSettings settings_; // ng_max_hits, ng_pass_need, ng_no_count
+    // What the search on show read: its keys are shown with it, whatever the boxes say since.
+    GroupSettings searchedSettings_;
+    std::string searchedDate_;
 };

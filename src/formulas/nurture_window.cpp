@@ -42,36 +42,32 @@ void NurtureWindow::SpeedButton1Click() {
 
 void NurtureWindow::reset_table() {
     showGrid(NurtureInitialGrid(draws_, work_, variant_));
-    rule_list.clear();
+    clearKeyList();
     ui.mm->clear();
 }
 
 void NurtureWindow::SpeedButton4Click() {
+    const NurtureBoxes boxes{ss(ui.cb_date->currentText()), ss(ui.cb_base->currentText()),
+                             ss(ui.cb_percent->currentText()), ball_mode_name};
+    const int base = BaseDrawOrNewest(draws_, boxes.date);
+    const NurtureSearchSetup setup =
+        PrepareNurtureSearch(draws_, variant_, boxes.lookBack, base, rulePercent());
+    if (refused(setup))
+        return;
+    searched_ = boxes;
     ui.panel_print->setVisible(false);
     reset_table();
     writeMemoryFile();
-    chk_6line(ui.cb_base->currentText());
+    chk_6line(base, setup);
 }
 
-void NurtureWindow::chk_6line(const QString& lookBack) {
-    const int base = BaseDrawOrNewest(draws_, ss(ui.cb_date->currentText()));
+void NurtureWindow::chk_6line(int base, const NurtureSearchSetup& setup) {
     base_offset = draws_.DrawCount - base;
-    rule_count = 0;
-    paging_.reset(0);
-    const NurtureSearchSetup setup = PrepareNurtureSearch(draws_, variant_, ss(lookBack), base, rule_percent);
-    switch (setup.outcome) {
-    case NurtureSearchSetup::Outcome::SilentEnd:
+    clearKeys();
+    if (setup.outcome == NurtureSearchSetup::Outcome::SilentEnd) {
         if (HistoryCovers(base - variant_.verifyDraws + 1))
             showGrid(NurtureSearchGrid(draws_, work_, variant_, base, 0));
         return;
-    case NurtureSearchSetup::Outcome::Refused:
-        showMessage(setup.message, DialogKind::Warning);
-        return;
-    case NurtureSearchSetup::Outcome::TooShort:
-        showMessage(HistoryTooShortMessage, DialogKind::Warning);
-        return;
-    case NurtureSearchSetup::Outcome::Search:
-        break;
     }
     showGrid(NurtureSearchGrid(draws_, work_, variant_, base, setup.lookBackDraws));
     runSearch([&draws = draws_, &work = work_, setup](const SearchControl& control) {
@@ -80,10 +76,8 @@ void NurtureWindow::chk_6line(const QString& lookBack) {
 }
 
 void NurtureWindow::show_6line(const std::string& key) {
-    const NurtureBoxes boxes{ss(ui.cb_date->currentText()), ss(ui.cb_base->currentText()),
-                             ss(ui.cb_percent->currentText()), ball_mode_name};
     NurtureDisplay shown =
-        ShowNurtureKey(draws_, work_, variant_, draws_.DrawCount - base_offset, key, boxes);
+        ShowNurtureKey(draws_, work_, variant_, draws_.DrawCount - base_offset, key, searched_);
     showGrid(std::move(shown.grid));
     ui.lb_rule->setText(qs(key));
     SetMemoLines(*ui.mm, qsList(shown.memo));

@@ -6,6 +6,7 @@
 #include "formulas/formula_search_window.h"
 #include "formulas/nurture_form.h"
 #include "formulas/nurture_search.h"
+#include "formulas/nurture_texts.h"
 
 // The single-number nurturing windows: one number from the weighted balls of an earlier draw that
 // comes out within three draws, verified over the 50 (or 30) draws ending at the base date. The
@@ -27,6 +28,8 @@ private:
     void SpeedButton4Click(); // "開始"
     void SpeedButton1Click(); // "說明"
     void reset_table();
-    void chk_6line(const QString& lookBack);
+    void chk_6line(int base, const NurtureSearchSetup& setup);
     void show_6line(const std::string& key);
+
+    NurtureBoxes searched_; // what the search on show read: its keys are shown with it
 };

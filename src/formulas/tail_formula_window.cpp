@@ -42,7 +42,7 @@ void TForm_rk_nogood::Edit_traceEnter() {
 
 void TForm_rk_nogood::reset_table() {
     showGrid(TailInitialGrid(draws_, work_));
-    rule_list.clear();
+    clearKeyList();
     ui.mm->clear();
 }
 
@@ -57,31 +57,24 @@ void TForm_rk_nogood::SpeedButton4Click() {
         ui.Edit_trace->clear();
         return;
     }
-    reset_table();
-    if (code)
+    if (code) {
+        reset_table();
         chk_6line_t_trace();
-    else
-        chk_6line_t(ui.cb_base->currentText());
+    } else {
+        const TailSearchSetup setup = PrepareTailSearch(draws_, ss(ui.cb_base->currentText()));
+        if (!refused(setup)) {
+            reset_table();
+            chk_6line_t(setup);
+        }
+    }
     ui.Edit_trace->clear();
 }
 
-void TForm_rk_nogood::chk_6line_t(const QString& lookBack) {
-    const TailSearchSetup setup = PrepareTailSearch(draws_, ss(lookBack));
-    switch (setup.outcome) {
-    case TailSearchSetup::Outcome::SilentEnd:
+void TForm_rk_nogood::chk_6line_t(const LookBackStart& setup) {
+    if (setup.outcome == TailSearchSetup::Outcome::SilentEnd)
         return;
-    case TailSearchSetup::Outcome::Refused:
-        showMessage(setup.message, DialogKind::Warning);
-        return;
-    case TailSearchSetup::Outcome::TooShort:
-        showMessage(HistoryTooShortMessage, DialogKind::Warning);
-        return;
-    case TailSearchSetup::Outcome::Search:
-        break;
-    }
     showGrid(TailSearchGrid(draws_, work_));
-    rule_count = 0;
-    paging_.reset(0);
+    clearKeys();
     runSearch([&draws = draws_, &work = work_, setup](const SearchControl& control) {
         return SearchTailFormulas(draws, work, setup, control).keys;
     });

@@ -24,7 +24,7 @@ private:
     void SpeedButton4Click(); // "開始"
     void Edit_traceEnter();   // the hidden code box entered
     void reset_table();
-    void chk_6line_t(const QString& lookBack);
+    void chk_6line_t(const LookBackStart& setup); // a tail search set up and not refused
     void chk_6line_t_trace();
     void show_6line_t(const std::string& code);
 

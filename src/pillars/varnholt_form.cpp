@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "common/num_text.h"
+#include "platform/box_value.h"
 #include "platform/date_picker.h"
 #include "platform/fonts.h"
 #include "platform/form_controls.h"
@@ -140,16 +141,19 @@ void VarnholtForm::setupSourcePage() {
         Row({NewCaption(QStringLiteral("開獎期間"), p), DateTimePicker1, NewCaption(QStringLiteral("到"), p),
              DateTimePicker2, Button1, NewCaption(QStringLiteral("期數"), p), Edit1}));
     v->addWidget(lb_history_start);
-    v->addLayout(Row({NewCaption(QStringLiteral("※ 近期統計"), p), NewCaption(QStringLiteral("最近"), p),
-                      cbis, NewCaption(QStringLiteral("期"), p), Button16}));
-    v->addLayout(
-        Row({NewCaption(QStringLiteral("※ 週期統計"), p), NewCaption(QStringLiteral("每"), p), cb_intv,
-             NewCaption(QStringLiteral("期一次"), p), NewCaption(QStringLiteral("取最近"), p), cbis_2,
-             NewCaption(QStringLiteral("期"), p), Button17}));
-    v->addLayout(
-        Row({NewCaption(QStringLiteral("※ 單支拖牌"), p), cb_date, NewCaption(QStringLiteral("第"), p), cb_ii,
-             NewCaption(QStringLiteral("支開"), p), CB_xx, NewCaption(QStringLiteral("之下"), p),
-             cb_prediction, NewCaption(QStringLiteral("期"), p), cb_ff, Button18}));
+    v->addLayout(Row({NewCaption(QStringLiteral("※ 近期統計"), p),
+                      CaptionBox(NewCaption(QStringLiteral("最近"), p), *cbis), cbis,
+                      NewCaption(QStringLiteral("期"), p), Button16}));
+    v->addLayout(Row({NewCaption(QStringLiteral("※ 週期統計"), p),
+                      CaptionBox(NewCaption(QStringLiteral("每"), p), *cb_intv), cb_intv,
+                      NewCaption(QStringLiteral("期一次"), p),
+                      CaptionBox(NewCaption(QStringLiteral("取最近"), p), *cbis_2), cbis_2,
+                      NewCaption(QStringLiteral("期"), p), Button17}));
+    v->addLayout(Row({NewCaption(QStringLiteral("※ 單支拖牌"), p), cb_date,
+                      CaptionBox(NewCaption(QStringLiteral("第"), p), *cb_ii), cb_ii,
+                      NewCaption(QStringLiteral("支開"), p), CB_xx,
+                      CaptionBox(NewCaption(QStringLiteral("之下"), p), *cb_prediction), cb_prediction,
+                      NewCaption(QStringLiteral("期"), p), cb_ff, Button18}));
     v->addWidget(NewCaption(QStringLiteral("符合您選擇條件和時間區間的期數如下"), p));
     v->addWidget(Memo1, 1);
     QHBoxLayout* buttons = memoButtons(p, {&Button3, &Button4, &Button5, &Button6},
@@ -255,7 +259,7 @@ void VarnholtForm::setupSelectionPage() {
     Button7 = NewButton("Button7", QStringLiteral("選擇"), p);
     Label29 = NewLabel("Label29", QStringLiteral("(或以手動點選自己喜愛的號碼)"), p);
     Button8 = NewButton("Button8", QStringLiteral("清除重選"), p);
-    v->addLayout(Row({NewCaption(QStringLiteral("選擇前項統計最熱門號碼"), p), cb9,
+    v->addLayout(Row({CaptionBox(NewCaption(QStringLiteral("選擇前項統計最熱門號碼"), p), *cb9), cb9,
                       NewCaption(QStringLiteral("個"), p), Button7, Label29, Button8}));
     lb_selectNo = NewLabel("lb_selectNo", QStringLiteral("0"), p);
     v->addLayout(Row({NewCaption(QStringLiteral("您所選擇的號碼共"), p), lb_selectNo,
@@ -271,9 +275,9 @@ void VarnholtForm::setupPillarPage() {
     QWidget* p = TS5;
     auto* v = new QVBoxLayout(p);
     CB_Select = NewEditableCombo("CB_Select", NumberItems(3, 8), QStringLiteral("4"), p);
-    v->addLayout(
-        Row({NewCaption(QStringLiteral("您要選幾柱"), p), CB_Select, NewCaption(QStringLiteral("柱"), p),
-             NewCaption(QStringLiteral("(手動驗證須輸入幾柱和每一柱號碼)"), p)}));
+    v->addLayout(Row({CaptionBox(NewCaption(QStringLiteral("您要選幾柱"), p), *CB_Select), CB_Select,
+                      NewCaption(QStringLiteral("柱"), p),
+                      NewCaption(QStringLiteral("(手動驗證須輸入幾柱和每一柱號碼)"), p)}));
 
     auto* pillars = new QGridLayout;
     pillars->addWidget(NewCaption(QStringLiteral("號碼內容"), p), 2, 0);
@@ -287,7 +291,9 @@ void VarnholtForm::setupPillarPage() {
         auto* size = new QHBoxLayout;
         size->addWidget(SizeBox[n]);
         size->addWidget(NewCaption(QStringLiteral("支"), p));
-        pillars->addWidget(NewCaption(QStringLiteral("第") + number + QStringLiteral("柱"), p), 0, n);
+        pillars->addWidget(
+            CaptionBox(NewCaption(QStringLiteral("第") + number + QStringLiteral("柱"), p), *SizeBox[n]), 0,
+            n);
         pillars->addLayout(size, 1, n);
         pillars->addWidget(PillarMemo[n], 2, n);
     }

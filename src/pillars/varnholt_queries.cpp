@@ -107,7 +107,7 @@ void TForm_varnholt::get_sumno() {
 }
 
 void TForm_varnholt::queryLatest() {
-    const int count = BoxInteger(*ui.cbis, "最近");
+    const int count = BoxInteger(*ui.cbis);
     if (count < 1)
         return refuse(QStringLiteral("近期統計的期數必須是1以上的整數，請重新輸入"));
     unit.Source = SourceKind::Latest;
@@ -119,8 +119,8 @@ void TForm_varnholt::queryLatest() {
 }
 
 void TForm_varnholt::queryPeriodic() {
-    const int interval = BoxInteger(*ui.cb_intv, "每");
-    const int count = BoxInteger(*ui.cbis_2, "取最近");
+    const int interval = BoxInteger(*ui.cb_intv);
+    const int count = BoxInteger(*ui.cbis_2);
     if (interval < 1)
         return refuse(QStringLiteral("週期統計的間隔期數必須是1以上的整數，請重新輸入"));
     if (count < 1)
@@ -134,9 +134,9 @@ void TForm_varnholt::queryPeriodic() {
 }
 
 void TForm_varnholt::queryDrag() {
-    const int position = BoxInteger(*ui.cb_ii, "第");
+    const int position = BoxInteger(*ui.cb_ii);
     const std::string number = ss(ui.CB_xx->currentText());
-    const int lag = BoxInteger(*ui.cb_prediction, "之下");
+    const int lag = BoxInteger(*ui.cb_prediction);
     if (position < 1 || position > 5)
         return refuse(QStringLiteral("單支拖牌的位置必須是第1支到第5支，請重新輸入"));
     if (lag < 0)
@@ -152,7 +152,7 @@ void TForm_varnholt::cb_dateChange() {
     if (draws_.DrawCount == 0)
         return; // nothing loaded to refer to
     const QString dateText = ui.cb_date->currentText();
-    const int position = BoxInteger(*ui.cb_ii, "第");
+    const int position = BoxInteger(*ui.cb_ii);
     const int draw = DrawOfDate(draws_, ss(dateText));
     if (draw == 0)
         return refuse(QStringLiteral("日期 ") + dateText + QStringLiteral(" 沒有開獎資料，請重新選擇"));

@@ -73,7 +73,7 @@ void TForm_varnholt::writeSelectionLabels() {
 }
 
 void TForm_varnholt::Button7Click() {
-    const int count = BoxInteger(*ui.cb9, "選擇前項統計最熱門號碼");
+    const int count = BoxInteger(*ui.cb9);
     Clear_CB();
     for (int r = 1; r <= count; ++r) {
         const QString shown = r <= 25 ? ui.sga1->Cells(r - 1, 0) : ui.sga2->Cells(r - 26, 0);
@@ -144,7 +144,7 @@ void TForm_varnholt::enablePillars(int count) {
 }
 
 void TForm_varnholt::CB_SelectChange() {
-    const int count = BoxInteger(*ui.CB_Select, "您要選幾柱");
+    const int count = BoxInteger(*ui.CB_Select);
     if (count < 1 || count > MaxPillars) {
         ui.CB_Select->setCurrentText(QString::number(unit.PillarCount));
         return refuse(QStringLiteral("柱數必須是1到8柱，請重新選擇"));
@@ -159,7 +159,7 @@ void TForm_varnholt::CB_SelectChange() {
 void TForm_varnholt::ComboBox1Change() {
     std::array<int, MaxPillars> sizes{};
     for (int p = 1; p <= MaxPillars; ++p)
-        sizes[static_cast<std::size_t>(p - 1)] = BoxInteger(*ui.SizeBox[p], "第" + std::to_string(p) + "柱");
+        sizes[static_cast<std::size_t>(p - 1)] = BoxInteger(*ui.SizeBox[p]);
     for (int p = 1; p <= MaxPillars; ++p) {
         if (sizes[static_cast<std::size_t>(p - 1)] < 0 ||
             sizes[static_cast<std::size_t>(p - 1)] > PillarSlots) {

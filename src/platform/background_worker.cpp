@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <chrono>
 #include <mutex>
-#include <stdexcept>
 
 bool ProgressThrottle::pass(int percent, Clock::time_point now) {
     if (percent == lastPercent_)
@@ -38,10 +37,10 @@ BackgroundWorker::~BackgroundWorker() {
         thread_.join();
 }
 
-void BackgroundWorker::startTask(std::function<void(const Progress&, const std::atomic<bool>&)> work,
+bool BackgroundWorker::startTask(std::function<void(const Progress&, const std::atomic<bool>&)> work,
                                  std::function<void(int percent)> onProgress, TaskDone onDone) {
     if (running_)
-        throw std::logic_error("a run is already under way");
+        return false;
     running_ = true;
     stop_ = false;
     onProgress_ = std::move(onProgress);
@@ -74,6 +73,7 @@ void BackgroundWorker::startTask(std::function<void(const Progress&, const std::
             },
             Qt::QueuedConnection);
     });
+    return true;
 }
 
 void BackgroundWorker::postProgress(int percent) {

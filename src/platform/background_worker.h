@@ -51,9 +51,9 @@ public:
     // From the start until the done handler runs.
     bool running() const { return running_; }
 
-    // Throws std::logic_error while a run is under way. onProgress may be empty.
+    // Starts nothing and returns false while a run is under way. onProgress may be empty.
     template <class Result>
-    void run(Task<Result> work, std::function<void(int percent)> onProgress,
+    bool run(Task<Result> work, std::function<void(int percent)> onProgress,
              std::function<void(Outcome<Result>)> onDone);
 
     void requestStop() { stop_ = true; }
@@ -63,7 +63,7 @@ private:
     struct Sync; // shared with the queued handlers, which may outlive this object
     using TaskDone = std::function<void(std::exception_ptr error, bool stopped)>;
 
-    void startTask(std::function<void(const Progress&, const std::atomic<bool>&)> work,
+    bool startTask(std::function<void(const Progress&, const std::atomic<bool>&)> work,
                    std::function<void(int percent)> onProgress, TaskDone onDone);
     void postProgress(int percent);
 
@@ -76,11 +76,11 @@ private:
 };
 
 template <class Result>
-void BackgroundWorker::run(Task<Result> work, std::function<void(int percent)> onProgress,
+bool BackgroundWorker::run(Task<Result> work, std::function<void(int percent)> onProgress,
                            std::function<void(Outcome<Result>)> onDone) {
     // The result waits here between the worker thread and the done handler.
     auto box = std::make_shared<std::optional<Result>>();
-    startTask(
+    return startTask(
         [work = std::move(work), box](const Progress& progress, const std::atomic<bool>& stop) {
             box->emplace(work(progress, stop));
         },

@@ -60,13 +60,22 @@ protected:
         case QEvent::FocusOut: {
             if (watched != &box_)
                 return false;
-            // Focus taken by a popup, another program or the window closing confirms nothing.
-            const bool user = byTheUser(*static_cast<QFocusEvent*>(event));
+            // Focus taken by a popup, another program or the window closing confirms nothing; nor
+            // does the window disabling the box for a run. What was typed waits for the next leave.
+            const bool user = byTheUser(*static_cast<QFocusEvent*>(event)) && box_.isEnabled();
             finish(*watched, *event, user ? Finishing::Confirming : Finishing::Quietly);
             if (user)
                 confirm();
             return true;
         }
+        case QEvent::Hide:
+            // The window closed: what was typed and never confirmed is given up with it, so the
+            // next showing does not confirm text that is no longer in the box.
+            if (watched == &box_ && !event->spontaneous()) {
+                pending_ = false;
+                typed_.reset();
+            }
+            return false;
         default:
             return false;
         }
@@ -84,9 +93,18 @@ private:
         finishing_ = Finishing::No;
     }
 
-    // Focus moved within the window, not to a popup of the box or away from the window.
+    // Focus moved within the window by the mouse or the keyboard: not to a popup of the box, away
+    // from the window, or by the window itself.
     static bool byTheUser(const QFocusEvent& event) {
-        return event.reason() != Qt::PopupFocusReason && event.reason() != Qt::ActiveWindowFocusReason;
+        switch (event.reason()) {
+        case Qt::MouseFocusReason:
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::ShortcutFocusReason:
+            return true;
+        default:
+            return false;
+        }
     }
 
     void edited(const QString& text) {
@@ -119,6 +137,9 @@ private:
     }
 
     void run(BoxReacts when) {
+        // A box the window has disabled, for a run under way, sets nothing off.
+        if (!box_.isEnabled())
+            return;
         for (const Reaction& reaction : reactions_)
             if (reaction.when == when)
                 reaction.run();

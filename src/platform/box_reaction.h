@@ -20,6 +20,9 @@ enum class BoxReacts {
 // confirmed): the echo a combo box gives when typed text matches one of its items is no second
 // change. Enter in the box stays in the box: it confirms the box, and never reaches the window, so it
 // cannot press a default button and close or open a window. A box may be connected more than once.
+// Only the user sets a box off: the focus moved by the mouse or the keyboard confirms, while what the
+// window does to its boxes (disabling them for a run, moving the focus, writing them) does not, and a
+// disabled box reacts to nothing. Text typed and never confirmed is given up when the window closes.
 void ConnectBox(QLineEdit& box, BoxReacts when, Dialogs& dialogs, std::function<void()> handler);
 void ConnectBox(QComboBox& box, BoxReacts when, Dialogs& dialogs, std::function<void()> handler);
 

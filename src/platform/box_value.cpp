@@ -1,15 +1,29 @@
 #include "platform/box_value.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "common/date.h"
 #include "platform/qt_text.h"
 
-int BoxInteger(const QComboBox& box, std::string_view caption) {
-    return BoxTextToInt(caption, ss(box.currentText()));
+QLabel* CaptionBox(QLabel* caption, QWidget& box) {
+    caption->setBuddy(&box);
+    QString name = caption->text().trimmed();
+    if (name.endsWith(QLatin1Char(':')) || name.endsWith(QChar(0xFF1A)))
+        name.chop(1);
+    box.setAccessibleName(name.remove(QLatin1Char('&')).trimmed());
+    return caption;
 }
 
-int BoxInteger(const QLineEdit& box, std::string_view caption) {
-    return BoxTextToInt(caption, ss(box.text()));
+std::string BoxCaption(const QWidget& box) {
+    return ss(box.accessibleName());
+}
+
+int BoxInteger(const QComboBox& box) {
+    return BoxTextToInt(BoxCaption(box), ss(box.currentText()));
+}
+
+int BoxInteger(const QLineEdit& box) {
+    return BoxTextToInt(BoxCaption(box), ss(box.text()));
 }

@@ -13,6 +13,7 @@
 #include "app/main_window.h"
 #include "common/text_file.h"
 #include "drawhistory/line_sync_window.h"
+#include "support/box_caption.h"
 #include "support/draw_lines.h"
 #include "support/fake_platform.h"
 #include "support/ui_driver.h"
@@ -250,6 +251,7 @@ TEST_F(LineSyncWindowTest, ShowingLoadsTheDrawFileAndGreetsTheFixedPeer) {
     Type(*window, "Edit2", QStringLiteral("67x7"));
     window->show();
     EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("「Port」的內容「67x7」不是有效的整數"));
+    EXPECT_TRUE(NamedByItsCaption(*window, "Edit2"));
     EXPECT_EQ(Label(*window, "Label5"), QStringLiteral("savefile=2"));
     window->hide();
     Type(*window, "Edit2", QStringLiteral("70000"));

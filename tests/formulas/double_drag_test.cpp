@@ -31,8 +31,7 @@ PickQuery SameDraw(const std::string& x, int n = 1) {
 
 std::vector<std::string> Search(DragFamily family, const SharedTables& t, const std::vector<int>& picks,
                                 int n, const std::string& lan) {
-    const DragSearchSetup setup =
-        PrepareDragSearch("-1", std::to_string(n), lan, static_cast<int>(picks.size()));
+    const DragSearchSetup setup = PrepareDragSearch("-1", n, lan, static_cast<int>(picks.size()));
     EXPECT_EQ(setup.outcome, DragSearchSetup::Outcome::Search);
     std::vector<std::string> keys = SearchDragFormulas(family, t.draws, t.work, picks, setup);
     SortKeys(keys, KeySort::Descending);
@@ -158,24 +157,20 @@ TEST(DoubleDragQuery, BaseDateThreeDrawsBackAndDatesThatNameNoDraw) {
     EXPECT_EQ(UnknownBaseDateMessage("1999/01/01"), "基準日期 1999/01/01 不是已載入的開獎日期,請重新選擇!");
 }
 
-TEST(DoubleDragSearch, NoPicksKeepsEveryFormulaWithZeroHitsInKeyOrder) {
+TEST(DoubleDragSearch, NoPicksSearchesNothingAndLeavesTheRunLength) {
     const auto t = HistoryOf(RunHistory());
-    const std::vector<int> picks = FindPicks(t->draws, t->work, {"07", "10", "0", 0, 3});
-    ASSERT_TRUE(picks.empty());
-    const DragSearchSetup setup = PrepareDragSearch("-1", "3", "3", 0);
-    EXPECT_EQ(setup.runLength, -1);
-    EXPECT_EQ(setup.runLengthShown, -1);
-    const auto keys = Search(DragFamily::Position, *t, picks, 3, "3");
-    ASSERT_EQ(keys.size(), 5u * 12u);
-    EXPECT_EQ(keys.front(), "-103000500900"); // position 5 first, d = 9 first
-    auto at = [&](const std::string& key) { return std::find(keys.begin(), keys.end(), key) - keys.begin(); };
-    EXPECT_LT(at("-103000500000"), at("-1030005-0100")); // d = 0 before d = -1
-    EXPECT_LT(at("-1030005-0100"), at("-103000400900")); // position 5 before 4
-    EXPECT_EQ(keys.back(), "-1030001-0100");
-
-    const auto tails = Search(DragFamily::Tail, *t, picks, 3, "3");
-    ASSERT_EQ(tails.size(), 10u);
-    EXPECT_EQ(tails.front(), "-10300010030900");
+    const PickQuery query{"07", "10", "0", 0, 3};
+    ASSERT_TRUE(FindPicks(t->draws, t->work, query).empty());
+    const DragSearchSetup setup = PrepareDragSearch("-1", 3, "3", 0);
+    EXPECT_EQ(setup.outcome, DragSearchSetup::Outcome::NoPicks);
+    EXPECT_EQ(setup.runLengthShown, std::nullopt);
+    EXPECT_EQ(NoPicksMessage(query), "沒有一期開 07 同期開 10,請改選號碼(號碼為兩位數,例如 07)!");
+    EXPECT_EQ(NoPicksMessage({"057", "05", "2", 2, 1}),
+              "沒有一期開 057 且下2期開 05,請改選號碼(號碼為兩位數,例如 07)!");
+    // One pick: the run shrinks to 0, never below.
+    const DragSearchSetup one = PrepareDragSearch("-1", 3, "3", 1);
+    EXPECT_EQ(one.outcome, DragSearchSetup::Outcome::Search);
+    EXPECT_EQ(one.runLengthShown, 0);
 }
 
 TEST(DoubleDragSearch, RunCountsOnlyTheHitsJustBeforeTheNewestPick) {
@@ -313,7 +308,7 @@ TEST(DoubleDragSearch, MatchesAHandCountOverRandomHistories) {
                 for (DragFamily family : {DragFamily::Position, DragFamily::Tail}) {
                     const auto keys = Search(family, *t, picks, n, lan);
                     const DragSearchSetup setup =
-                        PrepareDragSearch("-1", std::to_string(n), lan, static_cast<int>(picks.size()));
+                        PrepareDragSearch("-1", n, lan, static_cast<int>(picks.size()));
                     EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()),
                               SlowSearch(family, numbers, picks, n, setup.runLength))
                         << seed << " " << back << " " << lan;
@@ -345,13 +340,12 @@ TEST(DoubleDragFaults, NewestDrawOfAFullHistoryAndKeysThatWouldNotFit) {
     const auto far = *ChooseBaseDate(shipped->draws, shipped->work,
                                      DateFormat("yyyy/mm/dd", shipped->draws.DrawDate[MaxDraws - 150]));
     EXPECT_EQ(far.predictionText, "151");
-    const DragSearchSetup refused = PrepareDragSearch("-1", far.predictionText, "3", 40);
+    const DragSearchSetup refused = PrepareDragSearch("-1", std::stoi(far.predictionText), "3", 40);
     EXPECT_EQ(refused.outcome, DragSearchSetup::Outcome::Refused);
     EXPECT_EQ(refused.message, BaseDateTooFarMessage());
-    EXPECT_EQ(PrepareDragSearch("-1", "99", "3", 40).outcome, DragSearchSetup::Outcome::Search);
-    EXPECT_EQ(PrepareDragSearch("-1", "-1", "3", 40).outcome, DragSearchSetup::Outcome::Refused);
-    EXPECT_EQ(PrepareDragSearch("-1", "x", "3", 40).outcome, DragSearchSetup::Outcome::SilentEnd);
-    EXPECT_EQ(PrepareDragSearch("-1", "1", "", 40).outcome, DragSearchSetup::Outcome::SilentEnd);
+    EXPECT_EQ(PrepareDragSearch("-1", 99, "3", 40).outcome, DragSearchSetup::Outcome::Search);
+    EXPECT_EQ(PrepareDragSearch("-1", -1, "3", 40).outcome, DragSearchSetup::Outcome::Refused);
+    EXPECT_EQ(PrepareDragSearch("-1", 1, "", 40).outcome, DragSearchSetup::Outcome::SilentEnd);
 
     // More than 99 hits: the three-digit field keeps every later field in place.
     const auto same = HistoryOf(std::vector<DrawNumbers>(150, DrawNumbers{1, 2, 3, 4, 5}));
@@ -371,22 +365,22 @@ TEST(DoubleDragFaults, NewestDrawOfAFullHistoryAndKeysThatWouldNotFit) {
     const auto many = HistoryOf(std::vector<DrawNumbers>(1001, DrawNumbers{1, 2, 3, 4, 5}));
     const auto tooMany = FindPicks(many->draws, many->work, SameDraw("01"));
     ASSERT_EQ(tooMany.size(), 1001u);
-    const DragSearchSetup refusedPicks = PrepareDragSearch("-1", "1", "3", static_cast<int>(tooMany.size()));
+    const DragSearchSetup refusedPicks = PrepareDragSearch("-1", 1, "3", static_cast<int>(tooMany.size()));
     EXPECT_EQ(refusedPicks.outcome, DragSearchSetup::Outcome::Refused);
     EXPECT_EQ(refusedPicks.message, TooManyPicksMessage(1001));
 }
 
 TEST(DoubleDragFaults, NegativeRunLengthsAreRefusedAndNoneOverflows) {
     for (const char* lan : {"-1", "-2147483648"}) {
-        const DragSearchSetup setup = PrepareDragSearch("-1", "1", lan, 40);
+        const DragSearchSetup setup = PrepareDragSearch("-1", 1, lan, 40);
         EXPECT_EQ(setup.outcome, DragSearchSetup::Outcome::Refused) << lan;
         EXPECT_EQ(setup.message, NegativeRunLengthMessage());
     }
-    EXPECT_EQ(PrepareDragSearch("-1", "1", "-2", 0).outcome, DragSearchSetup::Outcome::Refused);
+    EXPECT_EQ(PrepareDragSearch("-1", 1, "-2", 0).outcome, DragSearchSetup::Outcome::Refused);
     // The search itself stays defined for any run length and distance it is handed.
     const auto t = HistoryOf(RunHistory());
     const std::vector<int> picks = FindPicks(t->draws, t->work, SameDraw("07"));
-    DragSearchSetup setup = PrepareDragSearch("-1", "1", "3", static_cast<int>(picks.size()));
+    DragSearchSetup setup = PrepareDragSearch("-1", 1, "3", static_cast<int>(picks.size()));
     for (int runLength : {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
         setup.runLength = runLength;
         EXPECT_EQ(SearchDragFormulas(DragFamily::Tail, t->draws, t->work, picks, setup).size(),

@@ -3,6 +3,7 @@
 #include "family_window_fixture.h"
 #include "formulas/line_formula_window.h"
 #include "formulas/nurture50_window.h"
+#include "formulas/tail_formula_window.h"
 #include "platform/qt_text.h"
 
 namespace {
@@ -18,7 +19,7 @@ protected:
         Pick(w, "cb_percent", found);
         MouseClick(w, "SpeedButton4");
         ASSERT_TRUE(SearchEnds(w));
-        ASSERT_GT(w.rule_count, 0);
+        ASSERT_GT(w.ruleCount(), 0);
         ASSERT_NE(Label(w, "lb_rule"), firstRule);
 
         if (Items(w, "cb_percent").contains(QString::fromUtf8(none))) {
@@ -29,7 +30,7 @@ protected:
         }
         MouseClick(w, "SpeedButton4");
         ASSERT_TRUE(SearchEnds(w));
-        ASSERT_EQ(w.rule_count, 0);
+        ASSERT_EQ(w.ruleCount(), 0);
         EXPECT_EQ(Label(w, "lb_rule"), firstRule);
         EXPECT_EQ(Label(w, "lb_sortidx"), qs(std::string(InitialIndexLabel)));
         EXPECT_EQ(Label(w, "lb_tot"), qs(TotalLabel(0)));
@@ -44,4 +45,30 @@ TEST_F(EmptyResultLabelsTest, NurtureAndLineWindowsShowNoEarlierKeyAfterAnEmptyS
     searchFoundThenNone(nurture, "60", "100");
     TForm_rk_6line_line line(tables.draws, tables.work, services, links);
     searchFoundThenNone(line, "40", "60");
+}
+
+TEST_F(EmptyResultLabelsTest, ARefusedLookBackLeavesTheKeptKeysOnShow) {
+    loadShipped();
+    TForm_rk_6line_3is nurture(tables.draws, tables.work, services, links);
+    TForm_rk_nogood tail(tables.draws, tables.work, services, links);
+    for (FormulaSearchWindow* w : std::initializer_list<FormulaSearchWindow*>{&nurture, &tail}) {
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+        if (w == &nurture)
+            Pick(*w, "cb_percent", "60");
+        MouseClick(*w, "SpeedButton4");
+        ASSERT_TRUE(SearchEnds(*w));
+        ASSERT_GT(w->ruleCount(), 0);
+        const auto screen = [&] {
+            return QStringList{Label(*w, "lb_tot"), Label(*w, "lb_sortidx"), GridRow(*w, "sgl", 1).join(u'|'),
+                               MemoLines(*w, "mm").join(u'|')};
+        };
+        const QStringList before = screen();
+        const int told = static_cast<int>(prompts().size());
+        Type(*w, "cb_base", "12");
+        MouseClick(*w, "SpeedButton4");
+        ASSERT_TRUE(SearchEnds(*w));
+        EXPECT_EQ(prompts().size(), told + 1) << w->objectName().toStdString();
+        EXPECT_EQ(screen(), before) << w->objectName().toStdString();
+    }
 }

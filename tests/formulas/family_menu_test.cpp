@@ -26,12 +26,12 @@ TEST_F(FamilyMenuTest, TheFiveWindowsOpenFromTheFormulaMenuAndAreKept) {
     TForm_rk_nogood& tail = *windows.get<TForm_rk_nogood>();
     EXPECT_EQ(tail.windowTitle(), QStringLiteral("不出尾數版路"));
     Search(tail);
-    ASSERT_GT(tail.rule_count, 0);
-    const int kept = tail.rule_count;
+    ASSERT_GT(tail.ruleCount(), 0);
+    const int kept = tail.ruleCount();
     tail.close();
     Click(main, "NG_tail"); // the same window: the grid starts over, the count stays
     EXPECT_EQ(&tail, windows.get<TForm_rk_nogood>());
-    EXPECT_EQ(tail.rule_count, kept);
+    EXPECT_EQ(tail.ruleCount(), kept);
     EXPECT_EQ(GridRow(tail, "sgl", 1)[9], QString());
     tail.close();
 

@@ -106,7 +106,7 @@ TEST_F(FormulaSearchWindowTest, KeptKeysAreCutAtCapacitySortedAndPaged) {
     EXPECT_TRUE(Visible(w, "panel_print"));
     clickAndWait(w, "SpeedButton4");
     EXPECT_FALSE(Visible(w, "panel_print"));
-    EXPECT_EQ(w.rule_list, (std::vector<std::string>{"309", "207", "105"})); // the first three found
+    EXPECT_EQ(w.ruleList(), (std::vector<std::string>{"309", "207", "105"})); // the first three found
     EXPECT_EQ(Label(w, "lb_tot"), QStringLiteral("共 3 組"));
     EXPECT_EQ(MemoLines(w, "mm"), QStringList{QStringLiteral("309")});
     EXPECT_EQ(Find<QProgressBar>(w, "Pbar").value(), 400);
@@ -137,12 +137,12 @@ TEST_F(FormulaSearchWindowTest, NothingKeptShowsTheMessageOnceAndDisablesPaging)
 
 TEST_F(FormulaSearchWindowTest, ThresholdTextThatIsNoIntegerReadsSeventy) {
     TestFormulaWindow& w = open();
-    EXPECT_EQ(w.rule_percent, 80);
+    EXPECT_EQ(w.rulePercent(), 80);
     Type(w, "cb_percent", "9x");
     EXPECT_EQ(Text(w, "cb_percent"), QStringLiteral("70"));
-    EXPECT_EQ(w.rule_percent, 70);
+    EXPECT_EQ(w.rulePercent(), 70);
     Pick(w, "cb_percent", "90");
-    EXPECT_EQ(w.rule_percent, 90);
+    EXPECT_EQ(w.rulePercent(), 90);
 }
 
 TEST_F(FormulaSearchWindowTest, MemoryFileBringsBackTheLastSearchUntilDeleted) {
@@ -161,7 +161,7 @@ TEST_F(FormulaSearchWindowTest, MemoryFileBringsBackTheLastSearchUntilDeleted) {
     EXPECT_EQ(Text(again, "cb_date"), QString::fromStdString(FormulaDrawDate(38)));
     EXPECT_EQ(Items(again, "cb_date").size(), 20);
     EXPECT_EQ(Text(again, "cb_base"), QStringLiteral("3"));
-    EXPECT_EQ(again.rule_percent, 70);
+    EXPECT_EQ(again.rulePercent(), 70);
     EXPECT_TRUE(Ticked(again, "rb_ball_sort"));
     EXPECT_EQ(tables.work.DrawNumsWork[1][40], tables.draws.DrawNums[1][40]); // the toggle ran
     EXPECT_EQ(again.ball_mode_name, "順");
@@ -191,7 +191,7 @@ TEST_F(FormulaSearchWindowTest, MemoryFileThatCannotBeWrittenIsShownAndTheSearch
     ASSERT_EQ(dialogTexts().size(), 1);
     EXPECT_EQ(platform.dialogs.prompts.front().kind, DialogKind::Error);
     EXPECT_TRUE(dialogTexts().front().contains(qs(memoryFile)));
-    EXPECT_EQ(w.rule_count, 3);
+    EXPECT_EQ(w.ruleCount(), 3);
 }
 
 TEST_F(FormulaSearchWindowTest, SearchThatWouldReadBeforeTheFirstDrawSearchesNothing) {
@@ -200,6 +200,6 @@ TEST_F(FormulaSearchWindowTest, SearchThatWouldReadBeforeTheFirstDrawSearchesNot
     Click(w, "SpeedButton4");
     EXPECT_FALSE(w.searching());
     EXPECT_EQ(dialogTexts(), QStringList{QString::fromStdString(std::string(HistoryTooShortMessage))});
-    EXPECT_EQ(w.rule_count, 0);
+    EXPECT_EQ(w.ruleCount(), 0);
     EXPECT_EQ(Label(w, "lb_tot"), QStringLiteral("共  0  組"));
 }

@@ -23,11 +23,11 @@ TEST_F(LineWindowTest, SearchesTheShippedHistoryAndListsEveryKeptFormula) {
     Pick(*w, "cb_percent", "40");
     Search(*w);
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
-    ASSERT_GT(w->rule_count, 0);
+    ASSERT_GT(w->ruleCount(), 0);
     const QStringList memo = MemoLines(*w, "mm");
-    ASSERT_EQ(memo.size(), 2 + w->rule_count);
+    ASSERT_EQ(memo.size(), 2 + w->ruleCount());
     EXPECT_TRUE(memo[2].startsWith(QStringLiteral("1...落球 "))) << memo[2].toStdString();
-    const auto first = ParseLineKey(w->rule_list[0]);
+    const auto first = ParseLineKey(w->ruleList()[0]);
     ASSERT_TRUE(first);
     EXPECT_EQ(Label(*w, "lb_rule"), qs(LineFormulaText(first->formula, 1)));
     EXPECT_EQ(GridRow(*w, "sgl", 30)[1], qs(tables.draws.DrawId[tables.draws.DrawCount]));
@@ -41,7 +41,7 @@ TEST_F(LineWindowTest, SearchesTheShippedHistoryAndListsEveryKeptFormula) {
 TEST_F(LineWindowTest, NothingReachingTheDefaultThresholdIsSaidOnceAndTheListHeadingsStay) {
     loadShipped();
     auto w = open();
-    EXPECT_EQ(w->rule_percent, 45);
+    EXPECT_EQ(w->rulePercent(), 45);
     Search(*w);
     EXPECT_EQ(prompts(), QStringList{qs(std::string(NoResultMessage))});
     EXPECT_EQ(Label(*w, "lb_tot"), QStringLiteral("共 0 組"));
@@ -55,19 +55,19 @@ TEST_F(LineWindowTest, TheSecondFormulaChangesTheDisplayAtTheNextPage) {
     auto w = open();
     Pick(*w, "cb_percent", "40");
     Search(*w);
-    ASSERT_GT(w->rule_count, 1);
-    const std::vector<std::string> kept = w->rule_list;
+    ASSERT_GT(w->ruleCount(), 1);
+    const std::vector<std::string> kept = w->ruleList();
     Click(*w, "cb_m");
     EXPECT_EQ(w->formulaSign(), -1);
     EXPECT_TRUE(Label(*w, "lb_rule").contains(QLatin1Char('+')));
     Click(*w, "SpeedButton6");
-    EXPECT_EQ(w->rule_list, kept);
+    EXPECT_EQ(w->ruleList(), kept);
     const auto second = ParseLineKey(kept[1]);
     EXPECT_EQ(Label(*w, "lb_rule"), qs(LineFormulaText(second->formula, -1)));
 
     // A search with the box ticked keeps subtracting formulas.
     Search(*w);
-    for (const std::string& key : w->rule_list)
+    for (const std::string& key : w->ruleList())
         EXPECT_EQ(ParseLineKey(key)->lookBack, 1);
     EXPECT_NE(MemoLines(*w, "mm")[2].indexOf(QLatin1Char('-')), -1);
 }
@@ -77,7 +77,7 @@ TEST_F(LineWindowTest, AThresholdThatIsNoIntegerBecomesSeventy) {
     auto w = open();
     Type(*w, "cb_percent", "4x");
     EXPECT_EQ(Text(*w, "cb_percent"), QStringLiteral("70"));
-    EXPECT_EQ(w->rule_percent, 70);
+    EXPECT_EQ(w->rulePercent(), 70);
 }
 
 // Typing into the threshold box opens nothing that would take the next click: the first click on

@@ -31,13 +31,13 @@ TEST_F(GroupWindowTest, SearchesTheShippedHistoryAndRemembersItsSettings) {
 
     Search(*w);
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
-    ASSERT_GT(w->rule_count, 0);
-    EXPECT_EQ(Label(*w, "lb_tot"), qs(NumFormat("共 #0 組", w->rule_count)));
-    const int first = std::stoi(w->rule_list[0]);
+    ASSERT_GT(w->ruleCount(), 0);
+    EXPECT_EQ(Label(*w, "lb_tot"), qs(NumFormat("共 #0 組", w->ruleCount())));
+    const int first = std::stoi(w->ruleList()[0]);
     EXPECT_EQ(Label(*w, "Label2"), qs(GroupCodeText(RuleOfCode(first))));
     EXPECT_EQ(MemoLines(*w, "mm")[1], qs("版路代號：" + GroupCodeText(RuleOfCode(first)) + " ( 8 碼)"));
     // The fewest hits first.
-    EXPECT_LE(first, std::stoi(w->rule_list.back()));
+    EXPECT_LE(first, std::stoi(w->ruleList().back()));
     EXPECT_EQ(ReadTextLines(dir.file(QString::fromUtf8(MemoryFile)).toStdString()),
               (std::vector<std::string>{date(newest), "4", "84", "8"}));
 
@@ -63,8 +63,8 @@ TEST_F(GroupWindowTest, AShowingRestoresTheMemoryFileAndTheDeleteItemRemovesIt) 
     Pick(*w, "gb_hits", "爆二支");
     Pick(*w, "gb_pass", "九期過五期");
     Search(*w);
-    ASSERT_GT(w->rule_count, 0);
-    const GroupRule rule = RuleOfCode(std::stoi(w->rule_list[0]));
+    ASSERT_GT(w->ruleCount(), 0);
+    const GroupRule rule = RuleOfCode(std::stoi(w->ruleList()[0]));
     EXPECT_EQ(GridRow(*w, "sgl", 12)[1], qs(tables.draws.DrawId[tables.draws.DrawCount]));
     EXPECT_EQ(GridRow(*w, "sgl", 12 + rule.u)[0], qs("下 " + std::to_string(rule.u) + " 期預測"));
     EXPECT_EQ(MemoLines(*w, "mm")[0], qs("驗證條件：以基準日期 " + date(back3) +
@@ -100,4 +100,19 @@ TEST_F(GroupWindowTest, TooFewDrawsBeforeTheBaseSearchNothing) {
     EXPECT_FALSE(w->searching());
     EXPECT_EQ(platform.dialogs.lastText(), qs(std::string(HistoryTooShortMessage)));
     EXPECT_EQ(Label(*w, "lb_tot"), QStringLiteral("共  0  組"));
+}
+
+TEST_F(GroupWindowTest, PagingShowsTheKeysWithWhatTheSearchRead) {
+    loadShipped();
+    auto w = open();
+    Search(*w);
+    ASSERT_GT(w->ruleCount(), 1);
+    const auto memo = [&] { return MemoLines(*w, "mm").join(u'\n').toStdString(); };
+    const std::string shown = memo();
+    // Boxes changed after the search, not searched again: the kept keys still read as searched.
+    Type(*w, "cb_date", qs(date(tables.draws.DrawCount - 5)));
+    Click(*w, "rb_85");
+    MouseClick(*w, "SpeedButton6");
+    MouseClick(*w, "SpeedButton2");
+    EXPECT_EQ(memo(), shown);
 }

@@ -35,7 +35,7 @@ TEST_F(NurtureWindowTest, FiftyDrawWindowSearchesTheShippedHistoryAndRemembersIt
     const NurtureSearchSetup setup = PrepareNurtureSearch(tables.draws, Nurture50, "1", newest, 60);
     std::vector<std::string> expected = SearchNurtureFormulas(tables.draws, tables.work, setup, {}).keys;
     ASSERT_FALSE(expected.empty());
-    EXPECT_EQ(w->rule_list, expected);
+    EXPECT_EQ(w->ruleList(), expected);
     EXPECT_EQ(Label(*w, "lb_tot"), qs(NumFormat("共 #0 組", static_cast<double>(expected.size()))));
     EXPECT_EQ(Label(*w, "lb_rule"), qs(expected[0]));
     const QStringList memo = MemoLines(*w, "mm");
@@ -60,14 +60,14 @@ TEST_F(NurtureWindowTest, AShowingRestoresTheMemoryFileAndTheDeleteItemRemovesIt
     auto w = open<TForm_rk_6line_3is>();
     EXPECT_EQ(Text(*w, "cb_date"), qs(date(back2)));
     EXPECT_EQ(Text(*w, "cb_base"), QStringLiteral("3"));
-    EXPECT_EQ(w->rule_percent, 55);
+    EXPECT_EQ(w->rulePercent(), 55);
     EXPECT_TRUE(Ticked(*w, "rb_ball_sort"));
     EXPECT_EQ(w->ball_mode_name, "順");
     EXPECT_EQ(tables.work.DrawNumsWork[1][back2], tables.draws.DrawNums[1][back2]);
 
     // Base date two back: 50 verification rows, the two newer draws, three coming draws.
     Search(*w);
-    ASSERT_GT(w->rule_count, 0);
+    ASSERT_GT(w->ruleCount(), 0);
     EXPECT_EQ(GridRow(*w, "sgl", 52)[1], qs(tables.draws.DrawId[tables.draws.DrawCount]));
     EXPECT_EQ(GridRow(*w, "sgl", 55)[0], QStringLiteral("下 3 期預測"));
     EXPECT_TRUE(MemoLines(*w, "mm")[1].contains(QStringLiteral("第一順x")));
@@ -83,10 +83,10 @@ TEST_F(NurtureWindowTest, AShowingRestoresTheMemoryFileAndTheDeleteItemRemovesIt
 TEST_F(NurtureWindowTest, ThirtyDrawTwinKeepsItsOwnFileAndOpensTheFiftyDrawWindow) {
     loadShipped();
     auto w = open<TForm_rk_6line_3is_2>();
-    EXPECT_EQ(w->rule_percent, 80);
+    EXPECT_EQ(w->rulePercent(), 80);
     Pick(*w, "cb_percent", "70");
     Search(*w);
-    ASSERT_GT(w->rule_count, 0);
+    ASSERT_GT(w->ruleCount(), 0);
     EXPECT_EQ(GridRow(*w, "sgl", 31)[0], QStringLiteral("下 1 期預測"));
     EXPECT_TRUE(
         MemoLines(*w, "mm").back().startsWith(qs("本版路驗證期間(" + date(tables.draws.DrawCount - 29))));

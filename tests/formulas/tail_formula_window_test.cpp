@@ -26,19 +26,19 @@ TEST_F(TailWindowTest, SearchesTheShippedHistoryAndPagesThroughTheSixBest) {
 
     Search(*w);
     EXPECT_TRUE(prompts().isEmpty()) << prompts().join(QLatin1Char('\n')).toStdString();
-    ASSERT_EQ(w->rule_count, 6);
+    ASSERT_EQ(w->ruleCount(), 6);
     EXPECT_EQ(Label(*w, "lb_tot"), QStringLiteral("共 6 組"));
     EXPECT_EQ(Label(*w, "lb_sortidx"), QStringLiteral("第 1 組"));
-    EXPECT_EQ(Label(*w, "Label2"), qs(w->rule_list[0]));
-    EXPECT_EQ(MemoLines(*w, "mm").front(), qs("代號 " + w->rule_list[0]));
+    EXPECT_EQ(Label(*w, "Label2"), qs(w->ruleList()[0]));
+    EXPECT_EQ(MemoLines(*w, "mm").front(), qs("代號 " + w->ruleList()[0]));
     EXPECT_EQ(Find<QProgressBar>(*w, "Pbar").value(), TailProgressMax);
 
     for (int i = 0; i < 7; ++i)
         Click(*w, "SpeedButton6");
     EXPECT_EQ(Label(*w, "lb_sortidx"), QStringLiteral("第 6 組"));
-    EXPECT_EQ(Label(*w, "Label2"), qs(w->rule_list[5]));
+    EXPECT_EQ(Label(*w, "Label2"), qs(w->ruleList()[5]));
     Click(*w, "SpeedButton2");
-    EXPECT_EQ(Label(*w, "Label2"), qs(w->rule_list[4]));
+    EXPECT_EQ(Label(*w, "Label2"), qs(w->ruleList()[4]));
 
     Click(*w, "aa1");
     ASSERT_EQ(links.printed.size(), 1u);

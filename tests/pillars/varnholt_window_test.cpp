@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "common/num_format.h"
 #include "draws/shared_tables.h"
+#include "support/box_caption.h"
 #include "support/draw_lines.h"
 #include "support/fake_platform.h"
 #include "support/work_dir.h"
@@ -505,4 +506,15 @@ TEST_F(VarnholtWindowTest, ARangeBeforeTheLoadedHistorySaysWhereItStarts) {
     Click(w(), "Button1");
     EXPECT_EQ(Text(w(), "Edit1"), QStringLiteral("  105"));
     EXPECT_EQ(Label(w(), "lb_history_start"), QString());
+}
+
+TEST_F(VarnholtWindowTest, EveryNumberBoxIsNamedByTheCaptionBeforeIt) {
+    open();
+    for (const char* box : {"cbis", "cb_intv", "cbis_2", "cb_ii", "cb_prediction", "cb9", "CB_Select"})
+        EXPECT_TRUE(NamedByItsCaption(w(), box));
+    for (int p = 1; p <= 8; ++p)
+        EXPECT_TRUE(NamedByItsCaption(w(), SizeBox(p)));
+    Type(w(), "cb_intv", "x");
+    Click(w(), "Button17");
+    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("「每」的內容「x」不是有效的整數"));
 }

@@ -116,3 +116,33 @@ TEST(BoxReaction, AClickRightAfterTypingReachesTheControlClicked) {
     EXPECT_EQ(w.runs, (QStringList{"confirm 1", "entered"}));
     EXPECT_EQ(Items(w.root, "confirm"), NumberItems(1, 12));
 }
+
+TEST(BoxReaction, WhatTheWindowDoesToItsBoxesSetsNothingOff) {
+    BoxWindow w;
+    QApplication::setActiveWindow(&w.root);
+    // A run disables the box that holds typed text: nothing is confirmed, nothing reacts while
+    // the box is disabled, and the text waits for the user to leave the box.
+    Type(w.root, "confirm", "7");
+    Type(w.root, "change", "5");
+    w.runs.clear();
+    Type(w.root, "typed", "12");
+    w.typed->setEnabled(false);
+    w.change->setEnabled(false);
+    w.change->setCurrentText(QStringLiteral("6"));
+    emit w.change->lineEdit()->textEdited(QStringLiteral("6"));
+    EXPECT_TRUE(w.runs.isEmpty()) << w.runs.join(u',').toStdString();
+    w.typed->setEnabled(true);
+    w.change->setEnabled(true);
+    Leave(w.root, "typed");
+    EXPECT_EQ(w.runs, QStringList{"typed 12"});
+
+    // The window closed with text typed and not confirmed: shown again, leaving the box is no
+    // confirmation of text the user gave up.
+    Type(w.root, "typed", "34");
+    w.root.hide();
+    w.root.show();
+    QApplication::setActiveWindow(&w.root);
+    w.runs.clear();
+    Leave(w.root, "typed");
+    EXPECT_TRUE(w.runs.isEmpty()) << w.runs.join(u',').toStdString();
+}

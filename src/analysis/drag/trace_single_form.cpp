@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "platform/box_value.h"
 #include "platform/fonts.h"
 #include "platform/form_controls.h"
 #include "platform/string_grid.h"
@@ -183,7 +184,8 @@ void TraceSingleForm::setupUi(QDialog& window) {
          cb_add3, text(QStringLiteral("等於"), TabSheet5), text(QStringLiteral("第"), TabSheet5), cb_add4,
          text(QStringLiteral("支"), TabSheet5), SpeedButton14, lbtridx_add, SpeedButton13},
         {text(QStringLiteral("第"), TabSheet6), cb_latest_ck,
-         text(QStringLiteral("期之下一期往前推"), TabSheet6), text(QStringLiteral("每隔"), TabSheet6), cb_ck,
+         text(QStringLiteral("期之下一期往前推"), TabSheet6),
+         CaptionBox(text(QStringLiteral("每隔"), TabSheet6), *cb_ck), cb_ck,
          text(QStringLiteral("期"), TabSheet6), SpeedButton18, lbtridx_ck, SpeedButton19},
     };
     for (int index = 0; index < PageControl1->count(); ++index) {

@@ -186,7 +186,7 @@ void TForm_rk_trace_single::startCycle() {
 
 void TForm_rk_trace_single::stepCycle(int by) {
     CycleOffset += by;
-    show_circle(text(ui.cb_latest_ck), BoxInteger(*ui.cb_ck, "每隔"), CycleOffset);
+    show_circle(text(ui.cb_latest_ck), BoxInteger(*ui.cb_ck), CycleOffset);
 }
 
 // ---- the windows this one opens, and its popup items ----

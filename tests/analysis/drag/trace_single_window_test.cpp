@@ -6,6 +6,7 @@
 #include "analysis/paths/path_rules_check.h"
 #include "common/text_file.h"
 #include "drag_history.h"
+#include "support/box_caption.h"
 #include "support/window_fixture.h"
 
 namespace {
@@ -187,6 +188,10 @@ TEST_F(DragWindowTest, TypedPositionsAndCyclesThatAreNoNumbers) {
     const std::size_t shown = platform.dialogs.prompts.size();
     Type(w(), "cb_ck", "z");
     EXPECT_EQ(platform.dialogs.prompts.size(), shown + 1);
+    // The step reads the box again; its message names it by the caption before it.
+    EXPECT_TRUE(NamedByItsCaption(w(), "cb_ck"));
+    Click(w(), "SpeedButton18");
+    EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("「每隔」的內容「z」不是有效的整數"));
 }
 
 TEST_F(DragWindowTest, CycleHandOverStopsAtTheDrawTheCycleUsed) {
