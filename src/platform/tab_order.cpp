@@ -1,6 +1,5 @@
 #include "platform/tab_order.h"
 
-
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
