@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QPalette>
 #include <QPixmap>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,12 @@ void Click(QWidget& root, const char* name);
 // one: an open popup (a completion list, a drop-down) gets it first, as it would get the user's.
 // The control must be shown in its window.
 void MouseClick(QWidget& root, const char* name);
+// The same click on a control reached otherwise than by its name, at a point of it (its middle
+// unless told): a tab of a tab bar, a control a walk over the window found.
+void MouseClickAt(QWidget& control, const QPoint& at);
+inline void MouseClickAt(QWidget& control) {
+    MouseClickAt(control, control.rect().center());
+}
 
 // Replaces the text of a line edit, editable combo box, memo or spin box as typed key by key
 // (a memo takes the text at once, as pasted).
