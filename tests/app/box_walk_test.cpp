@@ -51,7 +51,7 @@ std::deque<std::string>& Trail() {
 
 void Step(const QString& text) {
     Trail().push_back(text.toStdString());
-    if (Trail().size() > 30)
+    if (Trail().size() > 40)
         Trail().pop_front();
 }
 
