@@ -11,11 +11,13 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <deque>
 #include <exception>
@@ -158,6 +160,13 @@ bool IsClickable(QWidget* w, const QWidget& window) {
         return !box->isEditable();
     return qobject_cast<QAbstractButton*>(w) || qobject_cast<ClickLabel*>(w) ||
            qobject_cast<QAbstractItemView*>(w);
+}
+
+// A control or window that offers a context menu: the grids' popups (print, save, forget the kept
+// base date) and the windows' own.
+bool HasMenu(const QWidget& w) {
+    return w.contextMenuPolicy() == Qt::CustomContextMenu ||
+           (w.contextMenuPolicy() == Qt::ActionsContextMenu && !w.actions().isEmpty());
 }
 
 // What the box holds, typed again: a value it takes when read as the window opens.
@@ -430,6 +439,51 @@ protected:
         settle(before);
     }
 
+    // Right-clicks the control and picks each item of the menu it opens in turn. The item is chosen
+    // from inside the menu, which may run a loop of its own.
+    void useMenu(QWidget& owner) {
+        auto* grid = qobject_cast<QAbstractItemView*>(&owner);
+        QWidget& target = grid ? *grid->viewport() : owner;
+        for (int item = 0;; ++item) {
+            int items = 0;
+            bool done = false;
+            QTimer choose;
+            int tries = 0;
+            QObject::connect(&choose, &QTimer::timeout, [&] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                if (!menu) {
+                    done = ++tries > 100;
+                    return;
+                }
+                choose.stop();
+                QList<QAction*> choices;
+                for (QAction* action : menu->actions())
+                    if (action->isVisible() && action->isEnabled() && !action->isSeparator() &&
+                        !action->menu())
+                        choices << action;
+                items = static_cast<int>(choices.size());
+                if (item < items) {
+                    Step(QStringLiteral("pick %1 from the menu of %2")
+                             .arg(choices[item]->text(), Describe(&owner)));
+                    menu->setActiveAction(choices[item]);
+                    QTest::keyClick(menu, Qt::Key_Return);
+                } else {
+                    QTest::keyClick(menu, Qt::Key_Escape);
+                }
+                done = true;
+            });
+            const std::set<QWidget*> before = ShownWindows();
+            choose.start(10);
+            RightClickAt(target, target.rect().center());
+            if (!QTest::qWaitFor([&] { return done; }))
+                throw WalkStopped("the menu of " + Describe(&owner).toStdString() + " did not close");
+            choose.stop();
+            settle(before);
+            if (item >= items || !window_->isVisible())
+                return;
+        }
+    }
+
     // Escape, as many times as the window takes to close (a run under way stops first).
     void escape() {
         Step(QStringLiteral("Escape"));
@@ -470,8 +524,9 @@ protected:
             }
     }
 
-    // Each box in turn: clicked and typed into, every other control clicked; then typed into again
-    // and left edited as Escape closes the window, which opens again for the next box. The first
+    // Each box in turn: clicked and typed into, every other control clicked (and in the first pass
+    // every item of every context menu picked); then typed into again and left edited as Escape
+    // closes the window, which opens again for the next box. The first
     // pass types what the box holds and leaves a typo, the second the other way round. A window
     // without boxes has its controls clicked once.
     void walk(const WalkTarget& target) {
@@ -481,6 +536,12 @@ protected:
         std::vector<QString> values; // what each box held as the window first opened
         for (const QPointer<QWidget>& box : boxes)
             values.push_back(HeldText(*box));
+        std::vector<QPointer<QWidget>> menus; // the window's and its controls' context menus
+        if (HasMenu(*window_))
+            menus.emplace_back(window_.data());
+        for (QWidget* w : window_->findChildren<QWidget*>())
+            if (HasMenu(*w) && ShownOnItsPage(w, *window_) && onTargetPage(w, target))
+                menus.emplace_back(w);
         const int rounds = std::max(static_cast<int>(boxes.size()), 1);
         for (int pass = 0; pass < (boxes.empty() ? 1 : 2); ++pass)
             for (int round = 0; round < rounds; ++round) {
@@ -501,6 +562,12 @@ protected:
                     if (control && control != box && bringToFront(*control))
                         click(*control);
                 }
+                for (const QPointer<QWidget>& owner : menus)
+                    if (pass == 0 && owner) {
+                        keepOpen(target);
+                        if (owner == window_ || bringToFront(*owner))
+                            useMenu(*owner);
+                    }
                 keepOpen(target);
                 if (box && bringToFront(*box))
                     typeInto(*box, pass == 0 ? Typo(round) : values[round]);

@@ -18,3 +18,7 @@ void MouseClick(QWidget& root, const char* name) {
 void MouseClickAt(QWidget& control, const QPoint& at) {
     QTest::mouseClick(&control, Qt::LeftButton, Qt::NoModifier, at);
 }
+
+void RightClickAt(QWidget& control, const QPoint& at) {
+    QTest::mouseClick(&control, Qt::RightButton, Qt::NoModifier, at);
+}

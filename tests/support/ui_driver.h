@@ -41,6 +41,9 @@ void MouseClickAt(QWidget& control, const QPoint& at);
 inline void MouseClickAt(QWidget& control) {
     MouseClickAt(control, control.rect().center());
 }
+// A right click there, through the window system, which asks the control under it for its context
+// menu. A menu that opens in a loop of its own (QMenu::exec) must be closed by a closure queued before.
+void RightClickAt(QWidget& control, const QPoint& at);
 
 // Replaces the text of a line edit, editable combo box, memo or spin box as typed key by key
 // (a memo takes the text at once, as pasted).
