@@ -18,6 +18,7 @@ struct MenuOpener {
 inline const MenuOpener MenuOpeners[] = {
     {"N1", "lt_record", "Form_rk_lotto_record", false},
     {"N1", "ftpip", "Form_rk_FtpServerIP", false},
+    {"N2", "Varnholt", "Form_varnholt", false},
     {"menuDrag", "N3", "Form_rk_trace_single", true, "PageControl1", "TabSheet1"},
     {"menuDrag", "N12", "Form_rk_trace_single", true, "PageControl1", "TabSheet2"},
     {"menuDrag", "N14", "Form_rk_trace_single", true, "PageControl1", "TabSheet3"},

@@ -14,7 +14,15 @@ void MouseClick(QWidget& root, const char* name) {
         FailControl(name, QStringLiteral("is not visible and enabled"));
     if (!control.window()->windowHandle())
         FailControl(name, QStringLiteral("is in a window that is not shown"));
-    QTest::mouseClick(&control, Qt::LeftButton, Qt::NoModifier, control.rect().center());
+    MouseClickAt(control);
+}
+
+void MouseClickAt(QWidget& control, const QPoint& at) {
+    QTest::mouseClick(&control, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void RightClickAt(QWidget& control, const QPoint& at) {
+    QTest::mouseClick(&control, Qt::RightButton, Qt::NoModifier, at);
 }
 
 void WheelTurn(QWidget& root, const char* name, int notches) {

@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QPalette>
 #include <QPixmap>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,15 @@ void Click(QWidget& root, const char* name);
 // one: an open popup (a completion list, a drop-down) gets it first, as it would get the user's.
 // The control must be shown in its window.
 void MouseClick(QWidget& root, const char* name);
+// The same click on a control reached otherwise than by its name, at a point of it (its middle
+// unless told): a tab of a tab bar, a control a walk over the window found.
+void MouseClickAt(QWidget& control, const QPoint& at);
+inline void MouseClickAt(QWidget& control) {
+    MouseClickAt(control, control.rect().center());
+}
+// A right click there, through the window system, which asks the control under it for its context
+// menu. A menu that opens in a loop of its own (QMenu::exec) must be closed by a closure queued before.
+void RightClickAt(QWidget& control, const QPoint& at);
 
 // Turns the mouse wheel over the middle of the control by `notches` (up when positive), delivered as
 // the window system delivers a turn: to whatever stands under the mouse, the focus left where it is.
