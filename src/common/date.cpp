@@ -6,19 +6,12 @@
 
 #include "common/errors.h"
 #include "common/num_format.h"
+#include "common/text_cut.h"
 
 namespace {
 
 std::string pad(int value, std::string_view pattern) {
     return NumFormat(pattern, value);
-}
-
-std::string_view trimBlanks(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ')
-        s.remove_suffix(1);
-    return s;
 }
 
 bool parseDigits(std::string_view s, int& out) {
@@ -94,7 +87,7 @@ std::string DateFormat(std::string_view pattern, const Date& date) {
 }
 
 Date StrToDate(std::string_view text) {
-    const std::string_view s = trimBlanks(text);
+    const std::string_view s = TrimmedView(text);
     const auto slash1 = s.find('/');
     const auto slash2 = slash1 == std::string_view::npos ? slash1 : s.find('/', slash1 + 1);
     Date d{0, 0, 0};

@@ -9,3 +9,11 @@ std::string CutText(const std::string& utf8, std::size_t maxCharacters) {
     }
     return utf8;
 }
+
+std::string_view TrimmedView(std::string_view text) {
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
+        text.remove_suffix(1);
+    return text;
+}

@@ -168,14 +168,6 @@ long long DayOf(std::string_view drawLine) {
     return StrToDate(drawLine.substr(0, 10)).dayNumber();
 }
 
-std::string_view TrimmedView(std::string_view line) {
-    while (!line.empty() && static_cast<unsigned char>(line.front()) <= ' ')
-        line.remove_prefix(1);
-    while (!line.empty() && static_cast<unsigned char>(line.back()) <= ' ')
-        line.remove_suffix(1);
-    return line;
-}
-
 // The draw lines of a file as the loader reads them, trimmed, as views into `file`: up to the first
 // line that is not one.
 std::vector<std::string_view> DrawLinesOf(const std::string& file, int maxNo) {

@@ -5,6 +5,7 @@
 
 #include "common/date.h"
 #include "common/errors.h"
+#include "common/text_cut.h"
 #include "common/text_file.h"
 #include "draws/path_rules.h"
 #include "draws/work_area.h"
@@ -32,16 +33,6 @@ bool numbersInGame(std::string_view line, int maxNo) {
     });
 }
 
-std::string_view trimmedView(std::string_view line) {
-    std::size_t begin = 0;
-    std::size_t end = line.size();
-    while (begin < end && static_cast<unsigned char>(line[begin]) <= ' ')
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(line[end - 1]) <= ' ')
-        --end;
-    return line.substr(begin, end - begin);
-}
-
 std::string_view text(const DrawLineReader::KeptLine& line) {
     return {line.data(), line.size()};
 }
@@ -53,7 +44,7 @@ bool newerLine(const DrawLineReader::KeptLine& a, const DrawLineReader::KeptLine
 } // namespace
 
 std::string TrimDrawLine(std::string_view line) {
-    return std::string(trimmedView(line));
+    return std::string(TrimmedView(line));
 }
 
 bool IsValidDrawLine(std::string_view trimmed, int maxNo) {
@@ -89,7 +80,7 @@ DrawLineReader::DrawLineReader(std::string today, int maxNo) : today_(std::move(
 
 bool DrawLineReader::take(std::string_view fileLine) {
     ++lineNumber_;
-    const std::string_view line = trimmedView(fileLine);
+    const std::string_view line = TrimmedView(fileLine);
     if (line.size() != DrawLineLength)
         return false;
     if (!IsValidDrawLine(line, maxNo_)) {

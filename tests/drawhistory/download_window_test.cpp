@@ -353,13 +353,21 @@ struct HeldFirstWrite {
     }
 };
 
-TEST_F(DownloadTest, AfterEscapeDuringAWriteTheNextDownloadsAnswerStays) {
+// Downloads the server's whole file and presses Escape while its write is held.
+class HeldWriteTest : public DownloadTest {
+protected:
+    void downloadAndEscapeDuringTheWrite(HeldFirstWrite& held) {
+        server.route(DrawFilePath, {200, serverFile(), {}, false});
+        whenShown<TForm_Download_TxT_from_http>(
+            QStringLiteral("Form_Download_TxT_from_http"),
+            [&](TForm_Download_TxT_from_http& d) { held.escapeDuringTheWrite(d); });
+        platform.shower.showModal(download());
+    }
+};
+
+TEST_F(HeldWriteTest, AfterEscapeDuringAWriteTheNextDownloadsAnswerStays) {
     HeldFirstWrite held(download());
-    server.route(DrawFilePath, {200, serverFile(), {}, false});
-    whenShown<TForm_Download_TxT_from_http>(
-        QStringLiteral("Form_Download_TxT_from_http"),
-        [&](TForm_Download_TxT_from_http& d) { held.escapeDuringTheWrite(d); });
-    platform.shower.showModal(download());
+    downloadAndEscapeDuringTheWrite(held);
     ASSERT_EQ(held.gate->writes, 1);
 
     const QByteArray second =
@@ -376,14 +384,10 @@ TEST_F(DownloadTest, AfterEscapeDuringAWriteTheNextDownloadsAnswerStays) {
     EXPECT_EQ(state().draws.DrawCount, 4);
 }
 
-TEST_F(DownloadTest, EscapeBeforeTheWriteKeepsTheFileTheTablesShow) {
+TEST_F(HeldWriteTest, EscapeBeforeTheWriteKeepsTheFileTheTablesShow) {
     const std::string before = drawFileBytes();
     HeldFirstWrite held(download());
-    server.route(DrawFilePath, {200, serverFile(), {}, false});
-    whenShown<TForm_Download_TxT_from_http>(
-        QStringLiteral("Form_Download_TxT_from_http"),
-        [&](TForm_Download_TxT_from_http& d) { held.escapeDuringTheWrite(d); });
-    platform.shower.showModal(download());
+    downloadAndEscapeDuringTheWrite(held);
     held.releaseAndWait();
 
     // The write that was waiting when the window closed never lands behind the reread tables.

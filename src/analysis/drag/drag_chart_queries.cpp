@@ -3,18 +3,13 @@
 #include <functional>
 #include <vector>
 
+#include "common/text_cut.h"
 #include "draws/draw_tables.h"
 
 namespace {
 
 std::string trimmed(const std::string& text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ')
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ')
-        --end;
-    return text.substr(begin, end - begin);
+    return std::string(TrimmedView(text));
 }
 
 // The units digit of a number text, as a text to compare with a typed tail.
