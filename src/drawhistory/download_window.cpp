@@ -68,31 +68,12 @@ void TForm_Download_TxT_from_http::Button1Click() {
     NMHTTP_DLTXT->start(DrawFileUrl(dataServerUrl_, draws_.DataFileName), requestTimeout_);
 }
 
-namespace {
-
-DownloadFailure FailureOf(HttpFailure failure) {
-    switch (failure) {
-    case HttpFailure::Status:
-        return DownloadFailure::Status;
-    case HttpFailure::TooManyRedirects:
-        return DownloadFailure::TooManyRedirects;
-    case HttpFailure::RedirectRefused:
-        return DownloadFailure::RedirectRefused;
-    case HttpFailure::TimedOut:
-        return DownloadFailure::TimedOut;
-    default:
-        return DownloadFailure::NoAnswer;
-    }
-}
-
-} // namespace
-
 void TForm_Download_TxT_from_http::requestFinished() {
     HttpResponse response = NMHTTP_DLTXT->takeResponse();
     if (response.ok)
         NMHTTP_DLTXTSuccess(std::move(response.body), response.lengthDeclared);
     else
-        refuse(DownloadFailureMessage(FailureOf(response.failure), response.status));
+        refuse(DownloadFailureMessage(response.failure, response.status));
 }
 
 void TForm_Download_TxT_from_http::NMHTTP_DLTXTSuccess(std::string body, bool lengthChecked) {

@@ -111,22 +111,23 @@ std::string DownloadRefusalMessage(const DownloadedDrawFile& checked) {
     return {};
 }
 
-std::string DownloadFailureMessage(DownloadFailure failure, long status) {
+std::string DownloadFailureMessage(HttpFailure failure, long status) {
     std::string message = "檔案下載失敗,請檢查網路連線或防火牆(防毒程式)設定";
     // A server that answered at all is not a network fault: what it did tells the user so.
     switch (failure) {
-    case DownloadFailure::NoAnswer:
+    case HttpFailure::None:
+    case HttpFailure::NoAnswer:
         break;
-    case DownloadFailure::Status:
+    case HttpFailure::Status:
         message += "\n(伺服器回應 HTTP " + std::to_string(status) + ")";
         break;
-    case DownloadFailure::TooManyRedirects:
+    case HttpFailure::TooManyRedirects:
         message += "\n(伺服器把下載轉到別的位址,轉址次數太多,程式沒有跟過去)";
         break;
-    case DownloadFailure::RedirectRefused:
+    case HttpFailure::RedirectRefused:
         message += "\n(伺服器把下載轉到程式不下載的位址,程式沒有跟過去)";
         break;
-    case DownloadFailure::TimedOut:
+    case HttpFailure::TimedOut:
         message += "\n(伺服器沒有在時限內回應)";
         break;
     }
@@ -139,16 +140,6 @@ std::string DownloadCheckFailureMessage(const std::string& error) {
 
 std::string DownloadWriteFailureMessage(const std::string& error) {
     return "檔案無法寫入,磁碟可能損壞.請執行修復後再試試\n" + error;
-}
-
-int DrawLineCount(const std::vector<std::string>& fileLines, int maxNo) {
-    int count = 0;
-    for (const std::string& line : fileLines) {
-        if (!IsValidDrawLine(TrimDrawLine(line), maxNo))
-            break;
-        ++count;
-    }
-    return count;
 }
 
 namespace {
@@ -172,12 +163,10 @@ long long DayOf(std::string_view drawLine) {
 // line that is not one.
 std::vector<std::string_view> DrawLinesOf(const std::string& file, int maxNo) {
     std::vector<std::string_view> draws;
-    std::string line; // one buffer for the check, so a large file costs no allocation a line
     for (std::string_view rest = file; !rest.empty();) {
         const std::size_t end = rest.find_first_of("\r\n");
         const std::string_view trimmed = TrimmedView(rest.substr(0, end));
-        line.assign(trimmed);
-        if (!IsValidDrawLine(line, maxNo))
+        if (!IsValidDrawLine(trimmed, maxNo))
             break;
         draws.push_back(trimmed);
         if (end == std::string_view::npos)

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "draws/draw_tables.h"
+#include "platform/http_failure.h"
 
 // Where the current draw files are published unless the start-up names another server.
 inline constexpr const char* DefaultDataServerUrl = "http://data.qorvel.tw";
@@ -45,24 +46,12 @@ DownloadedDrawFile DrawFileFromDownload(const std::string& body, const Date& tod
 // The message that tells the user why the body was refused (the old file stays as it is).
 std::string DownloadRefusalMessage(const DownloadedDrawFile& checked);
 
-// Why a download brought no body to check.
-enum class DownloadFailure {
-    NoAnswer,         // no connection, or it broke off
-    Status,           // the server answered with an error status
-    TooManyRedirects, // the server sent the program on too often, or in a loop
-    RedirectRefused,  // the server sent the program to an address it does not fetch
-    TimedOut,         // the server did not answer in time
-};
-
 // The message for a download that failed; `status` is the server's last HTTP status, 0 when none came.
-std::string DownloadFailureMessage(DownloadFailure failure, long status);
+std::string DownloadFailureMessage(HttpFailure failure, long status);
 
 // The message for a check of the downloaded body, or a write of the file, that could not be done.
 std::string DownloadCheckFailureMessage(const std::string& error);
 std::string DownloadWriteFailureMessage(const std::string& error);
-
-// The draws a file holds as the loader reads it: its lines up to the first that is not a draw line.
-int DrawLineCount(const std::vector<std::string>& fileLines, int maxNo = GameMaxNo);
 
 // What replacing the current draw file by a checked download would take away from it.
 struct DrawsAtRisk {

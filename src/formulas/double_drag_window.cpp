@@ -79,8 +79,6 @@ void DoubleDragWindow::FormShow() {
 }
 
 void DoubleDragWindow::cb_dateChange() {
-    if (searching())
-        return;
     const std::string date = ss(ui.cb_date->currentText());
     const std::optional<BaseDateChoice> choice = ChooseBaseDate(draws_, work_, date);
     if (!choice) {
@@ -97,7 +95,7 @@ void DoubleDragWindow::cb_dateChange() {
 }
 
 void DoubleDragWindow::cb_d1Change() {
-    if (searching() || ui.cb_d1->currentText().isEmpty())
+    if (ui.cb_d1->currentText().isEmpty())
         return;
     const int d1 = BoxInteger(*ui.cb_d1);
     if (d1 < 0) {

@@ -194,14 +194,10 @@ bool FormulaSearchWindow::refused(const LookBackStart& start) {
 }
 
 void FormulaSearchWindow::runSearch(Search search) {
-    if (searching())
-        return; // every input that starts a search is disabled meanwhile
-    commonUi_.panel_print->setVisible(false);
-    if (member_.progressMax > 0)
-        commonUi_.Pbar->setValue(0);
-    setInputsEnabled(false);
     const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    worker_.run<std::vector<std::string>>(
+    // The run is under way before the window touches its controls, so nothing that disabling them
+    // sets off can start a second one; a start while one runs starts nothing.
+    const bool started = worker_.run<std::vector<std::string>>(
         [search = std::move(search), threads](const BackgroundWorker::Progress& progress,
                                               const std::atomic<bool>& stop) {
             SearchControl control;
@@ -229,6 +225,12 @@ void FormulaSearchWindow::runSearch(Search search) {
                 showResult(std::move(*outcome.result));
             });
         });
+    if (!started)
+        return;
+    commonUi_.panel_print->setVisible(false);
+    if (member_.progressMax > 0)
+        commonUi_.Pbar->setValue(0);
+    setInputsEnabled(false);
 }
 
 void FormulaSearchWindow::showResult(std::vector<std::string> keys) {

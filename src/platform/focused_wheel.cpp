@@ -24,7 +24,8 @@ FocusedWheel::FocusedWheel(QObject* parent) : QObject(parent) {
 }
 
 bool FocusedWheel::eventFilter(QObject* watched, QEvent* event) {
-    if (!TurnsWithWheel(*watched))
+    // Every event of the program passes here: the cheap test first.
+    if ((event->type() != QEvent::Polish && event->type() != QEvent::Wheel) || !TurnsWithWheel(*watched))
         return false;
     auto* box = static_cast<QWidget*>(watched);
     switch (event->type()) {

@@ -6,20 +6,11 @@
 #include <string>
 
 #include "platform/detached_call.h"
+#include "platform/http_failure.h"
 
 // The program's two ways out to the network, both by libcurl: fetching a draw file over HTTP and
 // storing chart images on an FTP server. Callers hand in the full addresses; nothing here looks
 // at the environment.
-
-// Why a request brought no answer to use.
-enum class HttpFailure {
-    None,
-    NoAnswer,         // no connection, or it broke off
-    Status,           // the server answered with a status that is not 2xx
-    TooManyRedirects, // sent on more than 5 times, or in a loop
-    RedirectRefused,  // sent to an address that is not http or https
-    TimedOut,         // no whole answer within the time-out
-};
 
 struct HttpResponse {
     bool ok = false; // a 2xx answer arrived whole
