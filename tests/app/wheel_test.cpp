@@ -1,5 +1,7 @@
 // The mouse wheel over a window turns only the box that has the focus.
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <gtest/gtest.h>
@@ -60,4 +62,33 @@ TEST_F(WheelTest, TurnsTheFocusedBoxAndNoOther) {
         EXPECT_NE(PickedDate(w, "DateTimePicker2"), last);
     });
     Click(main(), "N59");
+}
+
+TEST_F(WheelTest, NoBoxWithoutTheFocusTurnsInAnyWindow) {
+    // The box its window gives the keys to, whether or not that window is the active one.
+    const auto holdsFocus = [](QWidget& box) {
+        QWidget* focus = box.window()->focusWidget();
+        return focus && (focus == &box || box.isAncestorOf(focus));
+    };
+    const auto textOf = [](QWidget& box) {
+        if (auto* combo = qobject_cast<QComboBox*>(&box))
+            return combo->currentText();
+        return static_cast<QAbstractSpinBox&>(box).text();
+    };
+    visitEveryWindow([&](QWidget& window) {
+        for (QWidget* box : window.findChildren<QWidget*>()) {
+            if (!(qobject_cast<QComboBox*>(box) || qobject_cast<QAbstractSpinBox*>(box)) ||
+                !box->isVisible() || !box->isEnabled() || holdsFocus(*box))
+                continue;
+            SCOPED_TRACE(box->objectName().toStdString());
+            const QString before = textOf(*box);
+            WheelTurnOver(*box, 1);
+            WheelTurnOver(*box, -2);
+            EXPECT_EQ(textOf(*box), before);
+            EXPECT_FALSE(holdsFocus(*box)) << "the wheel took the focus";
+            if (auto* formulas = qobject_cast<FormulaSearchWindow*>(&window)) {
+                EXPECT_FALSE(formulas->searching());
+            }
+        }
+    });
 }

@@ -26,12 +26,16 @@ void RightClickAt(QWidget& control, const QPoint& at) {
 }
 
 void WheelTurn(QWidget& root, const char* name, int notches) {
-    auto& control = Find<QWidget>(root, name);
+    WheelTurnOver(Find<QWidget>(root, name), notches);
+}
+
+void WheelTurnOver(QWidget& control, int notches) {
+    const QByteArray name = control.objectName().toUtf8();
     if (!control.isVisible())
-        FailControl(name, QStringLiteral("is not visible"));
+        FailControl(name.constData(), QStringLiteral("is not visible"));
     QWindow* window = control.window()->windowHandle();
     if (!window)
-        FailControl(name, QStringLiteral("is in a window that is not shown"));
+        FailControl(name.constData(), QStringLiteral("is in a window that is not shown"));
     const QPoint global = control.mapToGlobal(control.rect().center());
     const QPointF local = window->mapFromGlobal(global);
     const int step = notches > 0 ? QWheelEvent::DefaultDeltasPerStep : -QWheelEvent::DefaultDeltasPerStep;

@@ -48,6 +48,7 @@ void RightClickAt(QWidget& control, const QPoint& at);
 // Turns the mouse wheel over the middle of the control by `notches` (up when positive), delivered as
 // the window system delivers a turn: to whatever stands under the mouse, the focus left where it is.
 void WheelTurn(QWidget& root, const char* name, int notches);
+void WheelTurnOver(QWidget& control, int notches);
 
 // The window resized as the user or the window manager resizes it: the window system reports the
 // new size, whatever minimum the window asked for.
