@@ -19,14 +19,17 @@ public:
 };
 
 // What a benchmarked window runs with: every question answered the same way, the real clock,
-// clipboard, shower and preview, and no shell.
-struct BenchServices {
-    explicit BenchServices(DialogAnswer answer) : dialogs(answer) {}
+// clipboard and preview, windows shown by a `Shower`, and no shell.
+template <class Shower> struct BenchServicesWith {
+    explicit BenchServicesWith(DialogAnswer answer) : dialogs(answer) {}
     AnsweringDialogs dialogs;
     SystemClock clock;
     QtClipboard clipboard;
-    QtWindowShower shower;
+    Shower shower;
     QtReportPreview preview;
     Services services{dialogs, clock, clipboard, shower, preview};
     NoLinks links;
 };
+
+// The same with the real shower.
+using BenchServices = BenchServicesWith<QtWindowShower>;

@@ -2,34 +2,22 @@
 // its handling (checked, written, read back, the window closed). Besides the time per download it
 // reports the longest gap between two turns of the window's event loop, seen by a 1 ms timer on the
 // GUI thread: the time the window could not repaint or answer a click.
-#include <QApplication>
-#include <QDir>
 #include <QEventLoop>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QThread>
-#include <QTimer>
-#include <algorithm>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <future>
 #include <memory>
 #include <string>
 #include <utility>
 
-#include "app/application.h"
-#include "bench_services.h"
+#include "bench_program.h"
 #include "common/date.h"
 #include "common/text_file.h"
-#include "drawhistory/download_window.h"
-#include "draws/shared_tables.h"
 #include "platform/qt_platform.h"
 #include "support/draw_lines.h"
 #include "support/http_test_server.h"
 
 namespace {
-
-using Steady = std::chrono::steady_clock;
 
 // The test HTTP server on a thread of its own, so that serving the body does not count against the
 // window's event loop.
@@ -58,64 +46,13 @@ private:
     std::string url_;
 };
 
-// The whole program in a fresh working directory holding `local` (the shipped history unless told),
-// its dialogs answering Yes.
-struct Program {
-    QTemporaryDir dir;
-    QString previousDir = QDir::currentPath();
-    std::string local;
-    BenchServices env{DialogAnswer::Yes};
-    std::unique_ptr<Application> app;
-
-    Program(const std::string& serverUrl, std::string localFile) : local(std::move(localFile)) {
-        QDir::setCurrent(dir.path());
-        resetDrawFile();
-        ServerUrls urls;
-        urls.drawData = serverUrl;
-        app = std::make_unique<Application>(env.services, urls);
-        app->start();
-    }
-    ~Program() {
-        app.reset();
-        QDir::setCurrent(previousDir);
-    }
-    void resetDrawFile() { WriteFileBytes("TW539.txt", local); }
-};
-
-// One download per iteration; the longest event-loop gap over all of them goes to "max_gap_ms".
+// One download per iteration over a program whose draw file holds `local` (the shipped history
+// unless told) before each, its dialogs answering Yes.
 void MeasureDownload(benchmark::State& run, const QByteArray& body,
                      std::string local = ReadFileBytes(QORVEL_DATA_DIR "/TW539.txt")) {
     ServerThread server(body);
-    Program program(server.url(), std::move(local));
-    auto& window = *program.app->windows().get<TForm_Download_TxT_from_http>();
-    Steady::duration longestGap{};
-    Steady::time_point lastTurn;
-    QTimer turns;
-    turns.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&turns, &QTimer::timeout, [&] {
-        const Steady::time_point now = Steady::now();
-        longestGap = std::max(longestGap, now - lastTurn);
-        lastTurn = now;
-    });
-    for (auto _ : run) {
-        run.PauseTiming();
-        program.resetDrawFile();
-        window.show();
-        QApplication::processEvents();
-        QEventLoop handled;
-        QObject::connect(&window, &TForm_Download_TxT_from_http::downloadFinished, &handled,
-                         &QEventLoop::quit);
-        run.ResumeTiming();
-
-        lastTurn = Steady::now();
-        turns.start(1);
-        window.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
-        handled.exec();
-        longestGap = std::max(longestGap, Steady::now() - lastTurn);
-        turns.stop();
-    }
-    run.counters["max_gap_ms"] = std::chrono::duration<double, std::milli>(longestGap).count();
-    run.counters["draws"] = program.app->tables().draws.DrawCount;
+    BenchProgram<QtWindowShower> program(DialogAnswer::Yes, local, server.url());
+    MeasureDownloads(run, *program.app, [&] { WriteFileBytes("TW539.txt", local); });
 }
 
 // The history the server really sends: the shipped file, 5 944 draws, 200 kB.

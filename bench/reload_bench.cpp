@@ -5,22 +5,15 @@
 // open and save hold the whole file as text and are reported the same way.
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
-#include <QEventLoop>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <algorithm>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <functional>
 #include <memory>
 
-#include "answering_dialogs.h"
-#include "app/application.h"
-#include "app/main_window.h"
+#include "bench_program.h"
 #include "common/text_file.h"
 #include "drawhistory/download_window.h"
 #include "drawhistory/record_viewer_window.h"
@@ -31,8 +24,6 @@
 #include "support/http_test_server.h"
 
 namespace {
-
-using Steady = std::chrono::steady_clock;
 
 // Modal windows are shown without blocking; the action queued for the next one runs while it is up.
 class ScriptedShower final : public WindowShower {
@@ -51,34 +42,6 @@ public:
     std::function<void(QDialog&)> next;
 };
 
-// The longest event-loop gap while `action` runs (it may turn the loop itself until it is done).
-class GapMeter {
-public:
-    GapMeter() {
-        turns_.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&turns_, &QTimer::timeout, [this] { turn(); });
-    }
-    void measure(const std::function<void()>& action) {
-        QApplication::processEvents();
-        last_ = Steady::now();
-        turns_.start(1);
-        action();
-        turn();
-        turns_.stop();
-    }
-    double longestMs() const { return std::chrono::duration<double, std::milli>(longest_).count(); }
-
-private:
-    void turn() {
-        const Steady::time_point now = Steady::now();
-        longest_ = std::max(longest_, now - last_);
-        last_ = now;
-    }
-    QTimer turns_;
-    Steady::time_point last_;
-    Steady::duration longest_{};
-};
-
 const std::string& ShippedHistory() {
     static const std::string bytes = ReadFileBytes(QORVEL_DATA_DIR "/TW539.txt");
     return bytes;
@@ -89,38 +52,12 @@ const std::string& LargeHistory() {
     return bytes;
 }
 
-// The whole program in a fresh working directory holding `history`, every question answered Yes.
-struct Program {
-    QTemporaryDir dir;
-    QString previousDir = QDir::currentPath();
-    const std::string& history;
-    AnsweringDialogs dialogs{DialogAnswer::Yes};
-    SystemClock clock;
-    QtClipboard clipboard;
-    ScriptedShower shower;
-    QtReportPreview preview;
-    std::unique_ptr<Application> app;
-
-    explicit Program(const std::string& bytes, bool started = true,
+// The whole program over `history`, every question answered Yes, nothing listening at the server's
+// address unless told.
+struct Program : BenchProgram<ScriptedShower> {
+    explicit Program(const std::string& history, bool started = true,
                      const std::string& serverUrl = "http://127.0.0.1:1")
-        : history(bytes) {
-        QDir::setCurrent(dir.path());
-        WriteFileBytes("TW539.txt", history);
-        ServerUrls urls;
-        urls.drawData = serverUrl;
-        app = std::make_unique<Application>(Services{dialogs, clock, clipboard, shower, preview}, urls);
-        if (started)
-            start();
-    }
-    void start() {
-        app->start();
-        QApplication::processEvents();
-    }
-    ~Program() {
-        app.reset();
-        QDir::setCurrent(previousDir);
-    }
-    TForm_rk_main& main() { return *app->windows().get<TForm_rk_main>(); }
+        : BenchProgram(DialogAnswer::Yes, history, serverUrl, started) {}
 };
 
 void Report(benchmark::State& run, const GapMeter& meter, Program& program) {
@@ -184,7 +121,7 @@ void EditorOpen(benchmark::State& run) {
     MeasureEach(
         run, program, [] {},
         [&] {
-            program.shower.next = [&](QDialog&) {
+            program.env.shower.next = [&](QDialog&) {
                 QApplication::processEvents();
                 run.PauseTiming();
             };
@@ -200,37 +137,17 @@ void EditorSave(benchmark::State& run) {
     MeasureEach(
         run, program,
         [&] {
-            program.shower.next = [&](QDialog& shown) { editor = &shown; };
+            program.env.shower.next = [&](QDialog& shown) { editor = &shown; };
             program.main().open(WindowId::Form_RK_stk_txtfile);
             editor->show();
         },
         [&] { editor->findChild<QPushButton*>(QStringLiteral("Button1"))->click(); });
 }
 
-// "開始下載" to the end of the download's handling, the window closed and the history reread.
-void MeasureDownload(benchmark::State& run, Program& program, GapMeter& meter) {
-    auto& window = *program.app->windows().get<TForm_Download_TxT_from_http>();
-    for (auto _ : run) {
-        run.PauseTiming();
-        window.show();
-        QApplication::processEvents();
-        QEventLoop handled;
-        QObject::connect(&window, &TForm_Download_TxT_from_http::downloadFinished, &handled,
-                         &QEventLoop::quit);
-        run.ResumeTiming();
-        meter.measure([&] {
-            window.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
-            handled.exec();
-        });
-    }
-    Report(run, meter, program);
-}
-
 // Nothing listens at the server's address.
 void FailedDownload(benchmark::State& run) {
     Program program(History(run), true, "http://127.0.0.1:" + std::to_string(HttpTestServer::closedPort()));
-    GapMeter meter;
-    MeasureDownload(run, program, meter);
+    MeasureDownloads(run, *program.app);
 }
 
 // The server sends an error page with success status: refused, the file kept and reread.
@@ -238,8 +155,7 @@ void RefusedDownload(benchmark::State& run) {
     HttpTestServer server;
     server.route(QStringLiteral("/HISTORYDATA/TW539.txt"), {200, "<html>not here</html>\r\n", {}, false});
     Program program(History(run), true, server.baseUrl().toStdString());
-    GapMeter meter;
-    MeasureDownload(run, program, meter);
+    MeasureDownloads(run, *program.app);
 }
 
 // Escape while the download waits for its answer: the window closes and rereads the file.

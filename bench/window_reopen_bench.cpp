@@ -4,19 +4,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <vector>
 
-#include "answering_dialogs.h"
-#include "app/application.h"
-#include "app/main_window.h"
+#include "bench_program.h"
+#include "common/text_file.h"
 #include "platform/dialogs.h"
-#include "platform/qt_platform.h"
 
 namespace {
 
@@ -54,24 +49,12 @@ std::size_t HeapInUse() {
     return mallinfo2().uordblks;
 }
 
-struct Program {
-    QTemporaryDir dir;
-    AnsweringDialogs dialogs{DialogAnswer::No};
-    SystemClock clock;
-    QtClipboard clipboard;
-    GlancingShower shower;
-    QtReportPreview preview;
-    std::unique_ptr<Application> app;
-
-    Program() {
-        QFile::copy(QStringLiteral(QORVEL_DATA_DIR "/TW539.txt"), dir.filePath(QStringLiteral("TW539.txt")));
-        QDir::setCurrent(dir.path());
-        app = std::make_unique<Application>(Services{dialogs, clock, clipboard, shower, preview});
-        app->start();
-    }
+// The whole program over the shipped history, every question answered No.
+struct Program : BenchProgram<GlancingShower> {
+    Program() : BenchProgram(DialogAnswer::No, ReadFileBytes(QORVEL_DATA_DIR "/TW539.txt")) {}
     void open(const std::vector<const char*>& items) {
         for (const char* item : items)
-            app->windows().get<TForm_rk_main>()->findChild<QAction*>(QString::fromUtf8(item))->trigger();
+            main().findChild<QAction*>(QString::fromUtf8(item))->trigger();
         // What a closed window hands back for deletion goes when control returns to the main loop.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QApplication::processEvents();

@@ -14,11 +14,7 @@
 // The whole program over the shipped history, for the tests that go through every window it opens.
 class EveryWindowTest : public AppTest {
 protected:
-    void SetUp() override {
-        dir.copyData(QStringLiteral("TW539.txt"));
-        app = std::make_unique<Application>(platform.services());
-        app->start();
-    }
+    void SetUp() override { startOnShippedHistory(); }
 
     // Runs `visit` on the main window and on each window the menus and other windows open, once
     // each, while it is shown: a formula window once the search it runs as it opens has ended.

@@ -51,11 +51,7 @@ QStringList Captions(QWidget& window) {
 
 class HelpPagesTest : public AppTest {
 protected:
-    void SetUp() override {
-        dir.copyData(QStringLiteral("TW539.txt"));
-        app = std::make_unique<Application>(platform.services());
-        app->start();
-    }
+    void SetUp() override { startOnShippedHistory(); }
 
     // Opens the window from the main window as a player does and reads its captions.
     QStringList captionsOf(const char* item, const char* window) {

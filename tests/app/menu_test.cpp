@@ -12,11 +12,7 @@ namespace {
 
 class MenuTest : public AppTest {
 protected:
-    void SetUp() override {
-        dir.copyData(QStringLiteral("TW539.txt"));
-        app = std::make_unique<Application>(platform.services());
-        app->start();
-    }
+    void SetUp() override { startOnShippedHistory(); }
 };
 
 } // namespace

@@ -29,6 +29,12 @@ protected:
         app = std::make_unique<Application>(platform.services(), urls);
         app->start();
     }
+    // Starts the program over a copy of the shipped history.
+    void startOnShippedHistory() {
+        dir.copyData(QStringLiteral("TW539.txt"));
+        app = std::make_unique<Application>(platform.services());
+        app->start();
+    }
     TForm_rk_main& main() { return *app->windows().get<TForm_rk_main>(); }
     SharedTables& state() { return app->tables(); }
     AppWindows& windows() { return app->windows(); }

@@ -161,9 +161,7 @@ TEST_F(MainWindowTest, MenuOpensTheRecordViewerAndTheBestPillarWindow) {
 }
 
 TEST_F(MainWindowTest, RealHistoryLoadsItsNewest2500) {
-    dir.copyData(QStringLiteral("TW539.txt"));
-    app = std::make_unique<Application>(platform.services());
-    app->start();
+    startOnShippedHistory();
     ASSERT_EQ(state().draws.DrawCount, MaxDraws);
     EXPECT_EQ(state().draws.DrawId[1], "107209");
     EXPECT_EQ(state().draws.DrawDate[1], (Date{2018, 8, 31}));

@@ -126,9 +126,7 @@ TEST_F(RecordViewerTest, DateRangeCountsAndPrintsWhatTheGridShows) {
 }
 
 TEST_F(RecordViewerTest, LongRangeOfTheRealHistoryRunsOverManyPages) {
-    dir.copyData(QStringLiteral("TW539.txt"));
-    app = std::make_unique<Application>(platform.services());
-    app->start();
+    startOnShippedHistory();
     platform.reportPreview.pdfFile = dir.file(QStringLiteral("long.pdf"));
     inViewer([&](TForm_rk_lotto_record& v) {
         EXPECT_EQ(Label(v, "lb_reclen"), QStringLiteral("開獎資料共 2500 期"));
@@ -171,9 +169,7 @@ TEST_F(RecordViewerTest, ClosesEvenWhenTheReloadFails) {
 }
 
 TEST_F(RecordViewerTest, ARangeBeforeTheLoadedHistorySaysWhereItStarts) {
-    dir.copyData(QStringLiteral("TW539.txt")); // 2007 to 2026: the newest 2500 draws start on 2018/08/31
-    app = std::make_unique<Application>(platform.services());
-    app->start();
+    startOnShippedHistory(); // 2007 to 2026: the newest 2500 draws start on 2018/08/31
     inViewer([&](TForm_rk_lotto_record&) {
         printFromViewer([&](TForm_dateselect& d) {
             EXPECT_TRUE(Label(d, "lb_history_start").contains(QStringLiteral("2018/08/31")));

@@ -15,11 +15,7 @@ namespace {
 
 class DragAppTest : public AppTest {
 protected:
-    void SetUp() override {
-        dir.copyData(QStringLiteral("TW539.txt"));
-        app = std::make_unique<Application>(platform.services());
-        app->start();
-    }
+    void SetUp() override { startOnShippedHistory(); }
     TForm_rk_trace_single& drag() { return *windows().get<TForm_rk_trace_single>(); }
 };
 
