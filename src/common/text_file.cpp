@@ -94,15 +94,31 @@ private:
     std::string replacement_;
 };
 
-// The first CR or LF in [from, to), else `to`.
-const char* firstLineEnd(const char* from, const char* to) {
-    const auto find = [](const char* at, const char* before, char c) {
-        const void* found = std::memchr(at, c, static_cast<std::size_t>(before - at));
-        return found ? static_cast<const char*>(found) : before;
-    };
-    const char* lf = find(from, to, '\n');
-    return find(from, lf, '\r');
-}
+// Finds the line ends of one block from left to right. The next CR and the next LF are each
+// remembered until passed, so a text whose lines all end in one kind is not searched to its end
+// for the other kind at every line.
+class NextLineEnd {
+public:
+    explicit NextLineEnd(const char* end) : end_(end) {}
+    // The first CR or LF at or after `at`, else the end of the block.
+    const char* from(const char* at) {
+        if (cr_ < at)
+            cr_ = find(at, '\r');
+        if (lf_ < at)
+            lf_ = find(at, '\n');
+        return std::min(cr_, lf_);
+    }
+
+private:
+    const char* find(const char* at, char c) const {
+        const void* found = std::memchr(at, c, static_cast<std::size_t>(end_ - at));
+        return found ? static_cast<const char*>(found) : end_;
+    }
+
+    const char* end_;
+    const char* cr_ = nullptr;
+    const char* lf_ = nullptr;
+};
 
 } // namespace
 
@@ -116,18 +132,79 @@ std::string Utf8ToBig5(const std::string& utf8) {
 
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            lines.push_back(text.substr(start, i - start));
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < text.size())
-        lines.push_back(text.substr(start));
+    ForEachLine(text, [&lines](std::string_view line) {
+        lines.emplace_back(line);
+        return true;
+    });
     return lines;
+}
+
+struct Big5Decoder::Converted {
+    Converter toUtf8{"UTF-8", "CP950", "\xEF\xBF\xBD"};
+    std::string text;
+};
+
+Big5Decoder::Big5Decoder() : converted_(std::make_unique<Converted>()) {}
+
+Big5Decoder::~Big5Decoder() = default;
+
+std::string_view Big5Decoder::operator()(std::string_view big5) {
+    unsigned char any = 0; // every byte or'ed: a loop without exits, which the compiler widens
+    for (char c : big5)
+        any |= static_cast<unsigned char>(c);
+    if (any < 0x80)
+        return big5;
+    converted_->text = converted_->toUtf8(big5);
+    return converted_->text;
+}
+
+bool LineSplitter::feed(std::string_view block) {
+    if (stopped_)
+        return false;
+    const char* p = block.data();
+    const char* const end = p + block.size();
+    if (p == end)
+        return true;
+    if (afterCr_ && *p == '\n')
+        ++p;
+    afterCr_ = false;
+    NextLineEnd lineEnds(end);
+    while (p < end) {
+        const char* lineEnd = lineEnds.from(p);
+        if (lineEnd == end) {
+            partial_.append(p, end);
+            break;
+        }
+        bool more;
+        if (partial_.empty()) {
+            more = take_(std::string_view(p, static_cast<std::size_t>(lineEnd - p)));
+        } else {
+            partial_.append(p, lineEnd);
+            more = take_(partial_);
+            partial_.clear();
+        }
+        if (!more) {
+            stopped_ = true;
+            return false;
+        }
+        if (*lineEnd == '\r' && lineEnd + 1 == end)
+            afterCr_ = true;
+        p = lineEnd + (*lineEnd == '\r' && lineEnd + 1 < end && lineEnd[1] == '\n' ? 2 : 1);
+    }
+    return true;
+}
+
+void LineSplitter::finish() {
+    if (!stopped_ && !partial_.empty())
+        take_(partial_);
+    partial_.clear();
+    stopped_ = true;
+}
+
+void ForEachLine(std::string_view text, const LineSplitter::Take& take) {
+    LineSplitter lines(take);
+    lines.feed(text);
+    lines.finish();
 }
 
 bool FileExists(const std::string& path) {
@@ -171,61 +248,57 @@ std::vector<std::string> ReadTextLines(const std::string& path) {
     return SplitLines(Big5ToUtf8(ReadFileBytes(path)));
 }
 
-void ReadTextLinesUntil(const std::string& path, const std::function<bool(std::string_view)>& take) {
+void ReadFileLinesUntil(const std::string& path, const LineSplitter::Take& take) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw FileError("無法開啟檔案 " + path);
-    Converter toUtf8("UTF-8", "CP950", "\xEF\xBF\xBD");
-    // A Big5 character never holds a CR or LF byte, and ASCII stays as it is: a line is converted
-    // alone, and only when it holds other bytes.
-    const auto line = [&](std::string_view bytes) {
-        unsigned char any = 0; // every byte or'ed: a loop without exits, which the compiler widens
-        for (char c : bytes)
-            any |= static_cast<unsigned char>(c);
-        return any < 0x80 ? take(bytes) : take(toUtf8(bytes));
-    };
+    LineSplitter lines(take);
     std::vector<char> block(TextReadBlockBytes);
-    std::string partial;  // the start of a line that goes on in the next block
-    bool afterCr = false; // the last block ended in CR: an LF at the start of this one ends nothing
     for (;;) {
         in.read(block.data(), static_cast<std::streamsize>(block.size()));
         if (in.bad())
             throw FileError("無法讀取檔案 " + path);
-        const char* p = block.data();
-        const char* const end = p + in.gcount();
-        if (p == end)
+        if (in.gcount() == 0)
             break;
-        if (afterCr && *p == '\n')
-            ++p;
-        afterCr = false;
-        while (p < end) {
-            const char* lineEnd = firstLineEnd(p, end);
-            if (lineEnd == end) {
-                partial.append(p, lineEnd);
-                break;
-            }
-            bool more;
-            if (partial.empty()) {
-                more = line(std::string_view(p, static_cast<std::size_t>(lineEnd - p)));
-            } else {
-                partial.append(p, lineEnd);
-                more = line(partial);
-                partial.clear();
-            }
-            if (!more)
-                return;
-            if (*lineEnd == '\r' && lineEnd + 1 == end)
-                afterCr = true;
-            p = lineEnd + (*lineEnd == '\r' && lineEnd + 1 < end && lineEnd[1] == '\n' ? 2 : 1);
-        }
+        if (!lines.feed(std::string_view(block.data(), static_cast<std::size_t>(in.gcount()))))
+            return;
     }
-    if (!partial.empty())
-        line(partial);
+    lines.finish();
 }
 
 namespace {
 
 namespace fs = std::filesystem;
+
+// Why a write failed, in words the user can act on: the error number of the call that failed.
+std::string WriteFailureCause(int error) {
+    switch (error) {
+    case ENOSPC:
+        return "磁碟已滿";
+    case EDQUOT:
+        return "已超過磁碟配額";
+    case EROFS:
+        return "磁碟是唯讀的";
+    case EACCES:
+    case EPERM:
+        return "資料夾不允許寫入";
+    case EFBIG:
+        return "檔案超過系統允許的大小";
+    case ENOENT:
+    case ENOTDIR:
+        return "資料夾不存在";
+    case EISDIR:
+        return "同名的資料夾擋住了檔案";
+    case EIO:
+        return "磁碟讀寫錯誤";
+    default:
+        return "系統錯誤 " + std::to_string(error) + " (" + std::strerror(error) + ")";
+    }
+}
+
+FileError WriteFailure(const std::string& path, const std::string& cause) {
+    return FileError("無法寫入檔案 " + path + ":" + cause);
+}
 
 // Rewrites go through links to the file they point at, as an editor saving the file would.
 fs::path LinkTarget(const std::string& path) {
@@ -236,10 +309,10 @@ fs::path LinkTarget(const std::string& path) {
             return p;
         const fs::path to = fs::read_symlink(p, ec);
         if (ec)
-            throw FileError("無法寫入檔案 " + path);
+            throw WriteFailure(path, WriteFailureCause(ec.value()));
         p = to.is_absolute() ? to : p.parent_path() / to;
     }
-    throw FileError("無法寫入檔案 " + path); // a loop of links
+    throw WriteFailure(path, "檔案的連結繞成一圈");
 }
 
 // ".~<name>.<process id>-<random>.tmp": the process id tells a later start whether the writer is gone.
@@ -297,56 +370,74 @@ void SyncFolder(const fs::path& folder) {
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
     const fs::path target = LinkTarget(path);
-    const auto fail = [&](const fs::path& temp) {
+    const auto fail = [&](const fs::path& temp, const std::string& cause) {
         if (!temp.empty()) {
             std::error_code ignored;
             fs::remove(temp, ignored);
         }
-        throw FileError("無法寫入檔案 " + path);
+        throw WriteFailure(path, cause);
     };
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
-    // A file marked read-only stays as it is, even for a user (root) whom the system would let write it.
-    if (replacing &&
-        (!S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
-        fail({});
+    // A file or folder marked read-only stays as it is, even for a user (root) whom the system would
+    // let write it.
+    if (replacing && !S_ISREG(old.st_mode))
+        fail({}, S_ISDIR(old.st_mode) ? WriteFailureCause(EISDIR) : "它不是一般的檔案");
+    if (replacing && (old.st_mode & 0222) == 0)
+        fail({}, "檔案設為唯讀");
+    if (replacing && ::access(target.c_str(), W_OK) != 0)
+        fail({}, "檔案不允許寫入");
+    const fs::path folder = target.parent_path();
+    struct stat folderStatus {};
+    if (::stat(folder.empty() ? "." : folder.c_str(), &folderStatus) == 0 &&
+        (folderStatus.st_mode & 0222) == 0)
+        fail({}, WriteFailureCause(EACCES));
 
     fs::path temp;
     int fd = -1;
+    int openError = 0;
     for (int attempt = 0; attempt < 10 && fd < 0; ++attempt) {
         temp = TempPathBeside(target);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
+        openError = errno;
+        if (fd < 0 && openError != EEXIST)
             break;
     }
     if (fd < 0)
-        fail({});
-    bool ok = true;
+        fail({}, WriteFailureCause(openError));
+    int error = 0;
+    const auto check = [&error](bool ok) {
+        if (!ok && error == 0)
+            error = errno;
+    };
     if (replacing) {
         // The new file keeps what the old one was: its owner and group where we may (root may;
         // others may keep a group they are in), else it is ours as any new file would be; then
         // its permissions, which a change of owner may clear.
         if (::fchown(fd, old.st_uid, old.st_gid) != 0)
             (void)!::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
-        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+        check(::fchmod(fd, old.st_mode & 07777) == 0);
     }
-    for (std::size_t done = 0; ok && done < bytes.size();) {
+    for (std::size_t done = 0; error == 0 && done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        ok = n > 0;
-        done += ok ? static_cast<std::size_t>(n) : 0;
+        if (n == 0)
+            errno = ENOSPC; // nothing written and no error: the device took no more
+        check(n > 0);
+        done += n > 0 ? static_cast<std::size_t>(n) : 0;
     }
     // On disk before the rename, so a power cut leaves the old file or the new one, never an empty one.
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok)
-        fail(temp);
+    if (error == 0)
+        check(::fsync(fd) == 0);
+    check(::close(fd) == 0);
+    if (error != 0)
+        fail(temp, WriteFailureCause(error));
     std::error_code ec;
     fs::rename(temp, target, ec);
     if (ec)
-        fail(temp);
-    SyncFolder(target.parent_path());
+        fail(temp, WriteFailureCause(ec.value()));
+    SyncFolder(folder);
 }
 
 void RemoveStaleTempFiles(const std::vector<std::string>& files) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,10 +17,49 @@ bool FileExists(const std::string& path);
 // The lines of a file, without their line ends (CR LF, LF or a lone CR end a line).
 std::vector<std::string> ReadTextLines(const std::string& path);
 
-// The same lines read one at a time, a block of TextReadBlockBytes at a time, until `take` answers
-// false: a file of any size takes little memory, and the rest of it is not read once the reader is done.
+// Splits bytes into lines at CR LF, LF or a lone CR, fed a block at a time: a line or a CR LF cut by
+// the end of a block counts once. Each byte is looked at a bounded number of times, whichever line
+// ends a text uses. `take` gets each line without its line end and answers false to stop.
+class LineSplitter {
+public:
+    using Take = std::function<bool(std::string_view line)>;
+    explicit LineSplitter(Take take) : take_(std::move(take)) {}
+    // False once `take` has answered false: nothing more is split.
+    bool feed(std::string_view block);
+    // The last line, when the text does not end in a line end.
+    void finish();
+
+private:
+    Take take_;
+    std::string partial_;  // the start of a line that goes on in the next block
+    bool afterCr_ = false; // the last block ended in CR: an LF at the start of the next ends nothing
+    bool stopped_ = false;
+};
+
+// The lines of a text in memory, through a LineSplitter, as they are (no conversion).
+void ForEachLine(std::string_view text, const LineSplitter::Take& take);
+
+// The lines of a file as they are on disk, read a block of TextReadBlockBytes at a time until `take`
+// answers false: a file of any size takes little memory, and the rest of it is not read once the
+// reader is done.
 inline constexpr std::size_t TextReadBlockBytes = 1u << 20;
-void ReadTextLinesUntil(const std::string& path, const std::function<bool(std::string_view)>& take);
+void ReadFileLinesUntil(const std::string& path, const LineSplitter::Take& take);
+
+// Big5 text to UTF-8 a piece at a time, with one converter for a whole run (opening one costs more
+// than converting a line); ASCII, most of a draw file, is handed back as it is.
+class Big5Decoder {
+public:
+    Big5Decoder();
+    ~Big5Decoder();
+    Big5Decoder(const Big5Decoder&) = delete;
+    Big5Decoder& operator=(const Big5Decoder&) = delete;
+    // The text in UTF-8, valid until the next call.
+    std::string_view operator()(std::string_view big5);
+
+private:
+    struct Converted;
+    std::unique_ptr<Converted> converted_;
+};
 
 // Writes every line followed by CR LF.
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines);

@@ -86,8 +86,8 @@ void TForm_Download_TxT_from_http::NMHTTP_DLTXTSuccess(std::string body, bool le
             CheckedBody checked{DrawFileFromDownload(*body, today, maxNo, lengthChecked), {}};
             if (checked.file.ok()) {
                 const std::string current = FileExists(fileName) ? ReadFileBytes(fileName) : std::string();
-                checked.question = ReplacementQuestion(CompareWithCurrent(current, checked.file, maxNo),
-                                                       checked.file.drawCount);
+                checked.question = ReplacementQuestion(
+                    CompareWithCurrent(current, checked.file, today, maxNo), checked.file.drawCount);
             }
             return checked;
         },

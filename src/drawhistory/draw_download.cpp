@@ -1,6 +1,7 @@
 #include "drawhistory/draw_download.h"
 
 #include <algorithm>
+#include <array>
 #include <unordered_map>
 
 #include "common/date.h"
@@ -32,43 +33,52 @@ bool EndsInLineEnd(const std::string& body) {
 DownloadedDrawFile DrawFileFromDownload(const std::string& body, const Date& today, int maxNo,
                                         bool lengthChecked) {
     DownloadedDrawFile checked;
-    // Big5 never uses CR or LF inside a character, so the raw bytes split safely.
-    const std::vector<std::string> lines = SplitLines(body);
     std::string file;
-    file.reserve(body.size() + lines.size());
+    file.reserve(body.size() + body.size() / 32);
+    // Each line is read as the loader will read it from the file: whatever passes here loads whole.
+    DrawLineDecoder decoder(DateFormat("yyyy/mm/dd", today), maxNo);
     std::unordered_map<std::string, int> lineOfDraw; // draw number -> first line that has it
     std::unordered_map<long long, int> lineOfDate;   // day number -> first line that has it
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string trimmed = TrimDrawLine(lines[i]);
-        if (trimmed.empty())
-            continue;
-        const int lineNumber = static_cast<int>(i + 1);
-        const auto refuse = [&](DownloadProblem problem) {
-            checked.problem = problem;
-            checked.badLineNumber = lineNumber;
-            checked.badLine = lines[i];
-            checked.drawCount = 0;
-            return checked;
-        };
-        if (!IsValidDrawLine(trimmed, maxNo))
-            return refuse(DownloadProblem::NotADrawLine);
+    int lineNumber = 0;
+    const auto refuse = [&](DownloadProblem problem, std::string_view line) {
+        checked.problem = problem;
+        checked.badLineNumber = lineNumber;
+        checked.badLine = line;
+        return false;
+    };
+    ForEachLine(body, [&](std::string_view line) {
+        ++lineNumber;
+        if (TrimmedView(line).empty())
+            return true;
+        const DrawFileLine read = decoder.read(line);
+        // A line the loader would stop at ends the history there, and one whose date is not written
+        // as the program writes dates would be compared with today and sorted by its text, not its
+        // date: neither may reach the file.
+        if ((read.kind != DrawLineKind::Draw && read.kind != DrawLineKind::AfterToday) || !read.dateAsWritten)
+            return refuse(DownloadProblem::NotADrawLine, line);
         // The plain-HTTP answer can be forged: a history that cannot be real is not taken.
-        const Date date = StrToDate(std::string_view(trimmed).substr(0, 10));
-        if (date > today)
-            return refuse(DownloadProblem::FutureDate);
-        const auto [firstDraw, newDraw] = lineOfDraw.try_emplace(trimmed.substr(11, 6), lineNumber);
+        if (read.kind == DrawLineKind::AfterToday)
+            return refuse(DownloadProblem::FutureDate, line);
+        const auto [firstDraw, newDraw] =
+            lineOfDraw.try_emplace(std::string(read.trimmed.substr(11, 6)), lineNumber);
         if (!newDraw) {
             checked.firstLineNumber = firstDraw->second;
-            return refuse(DownloadProblem::RepeatedDraw);
+            return refuse(DownloadProblem::RepeatedDraw, line);
         }
-        const auto [firstDate, newDate] = lineOfDate.try_emplace(date.dayNumber(), lineNumber);
+        const long long day = StrToDate(read.trimmed.substr(0, 10)).dayNumber();
+        const auto [firstDate, newDate] = lineOfDate.try_emplace(day, lineNumber);
         if (!newDate) {
             checked.firstLineNumber = firstDate->second;
-            return refuse(DownloadProblem::RepeatedDate);
+            return refuse(DownloadProblem::RepeatedDate, line);
         }
-        file += lines[i];
+        file += line;
         file += "\r\n";
         ++checked.drawCount;
+        return true;
+    });
+    if (!checked.ok()) {
+        checked.drawCount = 0;
+        return checked;
     }
     if (checked.drawCount == 0) {
         checked.problem = DownloadProblem::Empty;
@@ -130,6 +140,10 @@ std::string DownloadFailureMessage(HttpFailure failure, long status) {
     case HttpFailure::TimedOut:
         message += "\n(伺服器沒有在時限內回應)";
         break;
+    case HttpFailure::TooLarge:
+        message += "\n(伺服器傳來的資料超過 " + std::to_string(MaxHttpBodyBytes >> 20) +
+                   " MB,大於程式能接受的大小,程式沒有採用)";
+        break;
     }
     return message;
 }
@@ -159,33 +173,28 @@ long long DayOf(std::string_view drawLine) {
     return StrToDate(drawLine.substr(0, 10)).dayNumber();
 }
 
-// The draw lines of a file as the loader reads them, trimmed, as views into `file`: up to the first
-// line that is not one.
-std::vector<std::string_view> DrawLinesOf(const std::string& file, int maxNo) {
-    std::vector<std::string_view> draws;
-    for (std::string_view rest = file; !rest.empty();) {
-        const std::size_t end = rest.find_first_of("\r\n");
-        const std::string_view trimmed = TrimmedView(rest.substr(0, end));
-        if (!IsValidDrawLine(trimmed, maxNo))
-            break;
-        draws.push_back(trimmed);
-        if (end == std::string_view::npos)
-            break;
-        rest.remove_prefix(rest.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1);
-    }
-    return draws;
+// A draw line as the loader reads it: always 32 characters.
+using DrawText = std::array<char, 32>;
+
+std::string_view View(const DrawText& draw) {
+    return {draw.data(), draw.size()};
 }
 
 } // namespace
 
 DrawsAtRisk CompareWithCurrent(const std::string& currentFile, const DownloadedDrawFile& downloaded,
-                               int maxNo) {
-    // The download has at most one draw a day: its draws are found by their day in a flat table, which
-    // even a 16 MiB file fills in one pass.
-    const std::vector<std::string_view> body = DrawLinesOf(downloaded.file, maxNo);
+                               const Date& today, int maxNo) {
+    // Both files are read as the loader reads them. The download has at most one draw a day: its draws
+    // are found by their day in a flat table, which even a 16 MiB file fills in one pass.
+    const std::string todayText = DateFormat("yyyy/mm/dd", today);
+    std::vector<DrawText> body;
+    body.reserve(static_cast<std::size_t>(downloaded.drawCount));
+    ForEachLoadedDraw(downloaded.file, todayText, maxNo, [&](std::string_view draw) {
+        std::copy(draw.begin(), draw.end(), body.emplace_back().begin());
+    });
     std::vector<long long> days(body.size());
     for (std::size_t i = 0; i < body.size(); ++i)
-        days[i] = DayOf(body[i]);
+        days[i] = DayOf(View(body[i]));
     const auto [firstDay, lastDay] = std::minmax_element(days.begin(), days.end());
     const long long base = body.empty() ? 0 : *firstDay;
     constexpr std::size_t None = static_cast<std::size_t>(-1);
@@ -195,20 +204,20 @@ DrawsAtRisk CompareWithCurrent(const std::string& currentFile, const DownloadedD
         lineOnDay[static_cast<std::size_t>(days[i] - base)] = i;
 
     DrawsAtRisk risk;
-    for (const std::string_view line : DrawLinesOf(currentFile, maxNo)) {
+    ForEachLoadedDraw(currentFile, todayText, maxNo, [&](std::string_view line) {
         ++risk.currentDraws;
         const long long day = DayOf(line) - base;
         const std::size_t found = day >= 0 && day < static_cast<long long>(lineOnDay.size())
                                       ? lineOnDay[static_cast<std::size_t>(day)]
                                       : None;
-        if (found != None && SameDraw(line, body[found]))
-            continue;
+        if (found != None && SameDraw(line, View(body[found])))
+            return;
         if (risk.lostDraws++ == 0) {
             risk.firstLost = line;
             if (found != None)
-                risk.downloadedSameDate = body[found];
+                risk.downloadedSameDate = View(body[found]);
         }
-    }
+    });
     return risk;
 }
 

@@ -36,7 +36,8 @@ struct DownloadedDrawFile {
 };
 
 // Checks a downloaded body before it may replace the draw file: every line that is not blank must
-// be a draw line the loader accepts, dated `today` or before, no draw number and no date may come
+// be a draw line the loader reads as it is written (the same conversion, trimming, date and number
+// rules), with its date written "yyyy/mm/dd" and dated `today` or before, no draw number and no date may come
 // twice (the order does not matter: the load sorts), and the body must be whole, which it is when
 // the transport checked it against a declared length (`lengthChecked`) or when it ends in a line
 // end. Blank lines are left out of the file to store, since the loader would stop at one.
@@ -61,10 +62,10 @@ struct DrawsAtRisk {
     std::string downloadedSameDate; // the download's draw on that date, empty when it has none
 };
 
-// Compares the current file's draws with a download that passed the check (so it has at most one draw a
-// day): one pass over each.
+// Compares the current file's draws, as the loader reads them, with a download that passed the check
+// (so it has at most one draw a day): one pass over each.
 DrawsAtRisk CompareWithCurrent(const std::string& currentFile, const DownloadedDrawFile& downloaded,
-                               int maxNo = GameMaxNo);
+                               const Date& today, int maxNo = GameMaxNo);
 
 // Asked before a download that drops or changes a draw of the current file replaces it; empty when the
 // download only adds draws.

@@ -47,9 +47,17 @@ std::string TrimDrawLine(std::string_view line) {
     return std::string(TrimmedView(line));
 }
 
-bool IsValidDrawLine(std::string_view trimmed, int maxNo) {
+namespace {
+
+// What the date and number rules make of a trimmed line.
+struct DrawLineCheck {
+    bool valid = false;
+    bool dateAsWritten = false;
+};
+
+DrawLineCheck CheckDrawLine(std::string_view trimmed, int maxNo) {
     if (trimmed.size() != DrawLineLength || !numbersAreDigits(trimmed) || !numbersInGame(trimmed, maxNo))
-        return false;
+        return {};
     // "yyyy/mm/dd", as every file the program writes has it, read here without the general parser:
     // it is the one check every line of a long file goes through.
     const auto digits = [&](std::size_t at, std::size_t count) {
@@ -64,30 +72,61 @@ bool IsValidDrawLine(std::string_view trimmed, int maxNo) {
     if (trimmed[4] == '/' && trimmed[7] == '/') {
         const int year = digits(0, 4), month = digits(5, 2), day = digits(8, 2);
         if (year >= 0 && month >= 0 && day >= 0)
-            return Date{year, month, day}.valid();
+            return {Date{year, month, day}.valid(), true};
     }
     try {
         StrToDate(trimmed.substr(0, 10));
-        return true;
+        return {true, false};
     } catch (const ConversionError&) {
-        return false;
+        return {};
     }
 }
 
-DrawLineReader::DrawLineReader(std::string today, int maxNo) : today_(std::move(today)), maxNo_(maxNo) {
+} // namespace
+
+bool IsValidDrawLine(std::string_view trimmed, int maxNo) {
+    return CheckDrawLine(trimmed, maxNo).valid;
+}
+
+DrawLineDecoder::DrawLineDecoder(std::string today, int maxNo) : today_(std::move(today)), maxNo_(maxNo) {}
+
+DrawFileLine DrawLineDecoder::read(std::string_view fileLine) {
+    DrawFileLine read;
+    read.line = toUtf8_(fileLine);
+    read.trimmed = TrimmedView(read.line);
+    if (read.trimmed.size() != DrawLineLength)
+        return read;
+    const DrawLineCheck check = CheckDrawLine(read.trimmed, maxNo_);
+    read.dateAsWritten = check.dateAsWritten;
+    if (!check.valid)
+        read.kind = DrawLineKind::Bad;
+    else if (read.trimmed.substr(0, 10) > today_)
+        read.kind = DrawLineKind::AfterToday;
+    else
+        read.kind = DrawLineKind::Draw;
+    return read;
+}
+
+DrawLineReader::DrawLineReader(std::string today, int maxNo) : decoder_(std::move(today), maxNo) {
     newest_.reserve(2 * MaxDraws);
 }
 
 bool DrawLineReader::take(std::string_view fileLine) {
     ++lineNumber_;
-    const std::string_view line = TrimmedView(fileLine);
-    if (line.size() != DrawLineLength)
+    const DrawFileLine read = decoder_.read(fileLine);
+    switch (read.kind) {
+    case DrawLineKind::EndOfList:
         return false;
-    if (!IsValidDrawLine(line, maxNo_)) {
-        bad_ = BadDrawLine{lineNumber_, std::string(fileLine)};
+    case DrawLineKind::Bad:
+        bad_ = BadDrawLine{lineNumber_, std::string(read.line)};
         return false;
+    case DrawLineKind::AfterToday:
+        return true;
+    case DrawLineKind::Draw:
+        break;
     }
-    if (line.substr(0, 10) > today_ || (full_ && line <= text(oldestKept_)))
+    const std::string_view line = read.trimmed;
+    if (full_ && line <= text(oldestKept_))
         return true;
     KeptLine& kept = newest_.emplace_back();
     std::copy(line.begin(), line.end(), kept.begin());
@@ -121,6 +160,17 @@ DrawReadResult ReadDrawLines(const std::vector<std::string>& fileLines, const st
         if (!reader.take(line))
             break;
     return std::move(reader).result();
+}
+
+void ForEachLoadedDraw(std::string_view fileBytes, const std::string& today, int maxNo,
+                       const std::function<void(std::string_view trimmed)>& take) {
+    DrawLineDecoder decoder(today, maxNo);
+    ForEachLine(fileBytes, [&](std::string_view fileLine) {
+        const DrawFileLine read = decoder.read(fileLine);
+        if (read.kind == DrawLineKind::Draw)
+            take(read.trimmed);
+        return read.kind == DrawLineKind::Draw || read.kind == DrawLineKind::AfterToday;
+    });
 }
 
 void StoreDrawLines(DrawTables& draws, const std::vector<std::string>& lines) {
@@ -200,7 +250,7 @@ DrawReadResult ReadDrawFileLines(const std::string& path, const std::string& tod
     if (!FileExists(path))
         WriteFileBytes(path, std::string());
     DrawLineReader reader(today, maxNo);
-    ReadTextLinesUntil(path, [&reader](std::string_view line) { return reader.take(line); });
+    ReadFileLinesUntil(path, [&reader](std::string_view line) { return reader.take(line); });
     return std::move(reader).result();
 }
 

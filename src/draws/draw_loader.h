@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/text_file.h"
 #include "draws/draw_tables.h"
 
 struct PathRules;
@@ -38,6 +40,38 @@ std::string TrimDrawLine(std::string_view line);
 // in 1..maxNo.
 bool IsValidDrawLine(std::string_view trimmed, int maxNo = GameMaxNo);
 
+// How the loader takes one line of a draw file.
+enum class DrawLineKind {
+    Draw,       // a draw dated today or before: loaded
+    AfterToday, // a draw dated after today: skipped, and the list goes on
+    EndOfList,  // not 32 characters once trimmed: the list ends there without a word
+    Bad,        // 32 characters, but a bad date or number: the list ends there and the user is told
+};
+
+struct DrawFileLine {
+    DrawLineKind kind = DrawLineKind::EndOfList;
+    std::string_view line;    // the line in UTF-8, as read
+    std::string_view trimmed; // without the blanks and control characters around it
+    // The date stands as the program writes dates, "yyyy/mm/dd": only then are the loader's
+    // comparisons of lines as text (with today, and in the sort) comparisons of their dates.
+    bool dateAsWritten = false;
+};
+
+// The one reading of a draw file's lines as they are on disk (Big5): converted to UTF-8, trimmed,
+// then judged by the length, date and number rules and against `today` ("yyyy/mm/dd"). The loader,
+// the check of a downloaded file and its comparison with the current one all read lines through it.
+class DrawLineDecoder {
+public:
+    DrawLineDecoder(std::string today, int maxNo);
+    // The views stay valid until the next call.
+    DrawFileLine read(std::string_view fileLine);
+
+private:
+    Big5Decoder toUtf8_;
+    std::string today_;
+    int maxNo_;
+};
+
 // Reads the lines of a draw file in file order, one at a time: stops at the first line whose
 // trimmed length is not 32, or that is not a valid draw line (reported: a bad date, or a number
 // outside 1..maxNo); skips lines dated after `today` ("yyyy/mm/dd"). Of the lines it takes it keeps
@@ -48,7 +82,7 @@ public:
     using KeptLine = std::array<char, 32>;
 
     DrawLineReader(std::string today, int maxNo);
-    // The next line of the file, as read; false once the list has ended.
+    // The next line of the file, as it is on disk; false once the list has ended.
     bool take(std::string_view fileLine);
     // The kept lines, trimmed, oldest first.
     DrawReadResult result() &&;
@@ -56,8 +90,7 @@ public:
 private:
     void keepNewest();
 
-    std::string today_;
-    int maxNo_;
+    DrawLineDecoder decoder_;
     int lineNumber_ = 0;
     std::vector<KeptLine> newest_;
     KeptLine oldestKept_{}; // the oldest of the newest MaxDraws so far, once there were that many
@@ -65,9 +98,14 @@ private:
     std::optional<BadDrawLine> bad_;
 };
 
-// The lines of a draw file through a DrawLineReader.
+// The lines of a draw file, as they are on disk, through a DrawLineReader.
 DrawReadResult ReadDrawLines(const std::vector<std::string>& fileLines, const std::string& today,
                              int maxNo = GameMaxNo);
+
+// Every draw that the loader would take from a draw file's bytes, trimmed, in file order: up to the
+// line that ends the list, without the ones dated after today and without keeping only the newest.
+void ForEachLoadedDraw(std::string_view fileBytes, const std::string& today, int maxNo,
+                       const std::function<void(std::string_view trimmed)>& take);
 
 // Puts the lines into DrawLines/DrawCount.
 void StoreDrawLines(DrawTables& draws, const std::vector<std::string>& lines);

@@ -10,9 +10,6 @@
 
 namespace {
 
-// A draw file is a few hundred kilobytes; anything far bigger is not one.
-constexpr std::size_t MaxBodyBytes = 16u * 1024u * 1024u;
-
 struct Transfer {
     const std::atomic<bool>* cancel = nullptr;
     std::string body; // what arrives
@@ -25,7 +22,7 @@ struct Transfer {
 std::size_t appendBody(char* data, std::size_t size, std::size_t count, void* user) {
     auto* transfer = static_cast<Transfer*>(user);
     const std::size_t bytes = size * count;
-    if (transfer->body.size() + bytes > MaxBodyBytes) {
+    if (transfer->body.size() + bytes > MaxHttpBodyBytes) {
         transfer->tooLarge = true;
         return 0; // makes libcurl stop with a write error
     }
@@ -180,7 +177,7 @@ HttpResponse HttpGet(const std::string& url, std::chrono::milliseconds timeout,
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &response.status);
     if (result != CURLE_OK) {
         response.error = transfer.tooLarge ? "answer too large" : errorText(result, transfer);
-        response.failure = failureOf(result, response.status);
+        response.failure = transfer.tooLarge ? HttpFailure::TooLarge : failureOf(result, response.status);
         return response;
     }
     if (response.status < 200 || response.status > 299) {

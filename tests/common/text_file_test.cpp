@@ -64,13 +64,13 @@ TEST(TextFile, RewriteKeepsTheModeAndRefusesReadOnlyFiles) {
         EXPECT_EQ(Mode(dir.file(QStringLiteral("TW539.txt"))), mode);
         EXPECT_EQ(ReadTextLines("TW539.txt"), std::vector<std::string>{"new"});
     }
-    // Marked read-only (444): refused with the write message, even for root, and left as it was.
+    // Marked read-only (444): refused with the write message and why, even for root, and left as it was.
     fs::permissions("TW539.txt", fs::perms(0444));
     try {
         WriteTextLines("TW539.txt", {"newer"});
         ADD_FAILURE() << "a read-only file was replaced";
     } catch (const FileError& e) {
-        EXPECT_EQ(std::string(e.what()), "無法寫入檔案 TW539.txt");
+        EXPECT_EQ(std::string(e.what()), "無法寫入檔案 TW539.txt:檔案設為唯讀");
     }
     EXPECT_EQ(Mode(dir.file(QStringLiteral("TW539.txt"))), fs::perms(0444));
     EXPECT_EQ(ReadTextLines("TW539.txt"), std::vector<std::string>{"new"});
@@ -143,14 +143,14 @@ TEST(TextFile, LinesReadInBlocksAreTheLinesOfTheWholeFile) {
           "b" + big5Word + "\r\n" + big5Word, std::string("b\r\r\n")}) {
         WriteFileBytes("lines.txt", head + tail);
         std::vector<std::string> read;
-        ReadTextLinesUntil("lines.txt", [&](std::string_view line) {
+        ReadFileLinesUntil("lines.txt", [&](std::string_view line) {
             read.emplace_back(line);
             return true;
         });
-        EXPECT_EQ(read, ReadTextLines("lines.txt")) << tail;
+        EXPECT_EQ(read, SplitLines(ReadFileBytes("lines.txt"))) << tail;
     }
     std::vector<std::string> read;
-    ReadTextLinesUntil("lines.txt", [&](std::string_view line) {
+    ReadFileLinesUntil("lines.txt", [&](std::string_view line) {
         read.emplace_back(line);
         return read.size() < 2;
     });

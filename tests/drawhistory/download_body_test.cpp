@@ -167,3 +167,28 @@ TEST_F(DownloadBodyTest, TheWindowKeepsTurningWhileALargeBodyIsCheckedWrittenAnd
     EXPECT_EQ(state().draws.DrawCount, MaxDraws);
     EXPECT_EQ(Label(viewer(), "lb_reclen"), QStringLiteral("開獎資料共 2500 期"));
 }
+
+TEST_F(DownloadBodyTest, OnlyABodyThatTheLoaderReadsWholeIsTaken) {
+    const std::string shipped = ReadFileBytes(QORVEL_DATA_DIR "/TW539.txt");
+    WriteFileBytes(dir.file(QStringLiteral("TW539.txt")).toStdString(), shipped);
+    const auto withLineAt = [&](std::size_t lineIndex, const std::string& line) {
+        return shipped.substr(0, lineIndex * 34) + line + "\r\n" + shipped.substr(lineIndex * 34);
+    };
+    const auto refusal = [](int lineNumber, const char* shown) {
+        return QStringList{QStringLiteral("下載的資料第 %1 行不是開獎資料,原檔案未變更:\n").arg(lineNumber) +
+                           QString::fromUtf8(shown)};
+    };
+    // A made-up 2006 draw whose draw number starts with the Big5 character A4 40: 32 bytes, but 33
+    // characters once read as text, where the loader would end the history. Put before the ten
+    // newest draws, or first.
+    const std::string forged = "2006/05/10,\xA4\x40"
+                               "0100,01,02,03,04,05";
+    EXPECT_EQ(download(withLineAt(5934, forged)), refusal(5935, "2006/05/10,一0100,01,02,03,04,05"));
+    EXPECT_EQ(download(withLineAt(0, forged)), refusal(1, "2006/05/10,一0100,01,02,03,04,05"));
+    // A date the loader reads as text: "2026/8/19 " comes after today ("2026/12/07") and never loads.
+    EXPECT_EQ(download(shipped + "2026/8/19 ,115201,01,02,03,04,05\r\n"),
+              refusal(5945, "2026/8/19 ,115201,01,02,03,04,05"));
+    EXPECT_EQ(drawFileBytes(), shipped);
+    EXPECT_EQ(Label(main(), "lb_data"), QStringLiteral("日期:2026/08/18"));
+    EXPECT_EQ(state().draws.DrawCount, MaxDraws);
+}

@@ -23,7 +23,7 @@ std::string FileOf(const std::vector<std::string>& lines) {
 DrawsAtRisk Compare(const std::vector<std::string>& current, const std::vector<std::string>& body) {
     const DownloadedDrawFile downloaded = DrawFileFromDownload(FileOf(body), Today);
     EXPECT_TRUE(downloaded.ok());
-    return CompareWithCurrent(FileOf(current), downloaded);
+    return CompareWithCurrent(FileOf(current), downloaded, Today);
 }
 
 std::string Question(const std::vector<std::string>& current, const std::vector<std::string>& body) {
@@ -49,6 +49,16 @@ TEST(DownloadReplacement, ADownloadThatOnlyAddsDrawsAsksNothing) {
     // The current file counts as the loader reads it: up to its first line that is not a draw.
     EXPECT_EQ(Question({Draw(3), "2026/13/01,115999,01,02,03,04,05", Draw(9)}, {Draw(3)}), "");
     EXPECT_EQ(Question({}, {Draw(3)}), "");
+}
+
+TEST(DownloadReplacement, TheCurrentFileCountsAsTheLoaderReadsIt) {
+    // 32 bytes, but 33 characters once the Big5 character A4 40 is read as text: the loader ends the
+    // history there, so the draws after it are none of the file's.
+    const std::string forged = "2026/01/05,\xA4\x40"
+                               "5004,01,02,03,04,05";
+    EXPECT_EQ(Question({Draw(3), forged, Draw(9)}, {Draw(3)}), "");
+    // Nor is a draw dated after today, which the loader skips.
+    EXPECT_EQ(Question({Draw(3), MakeDrawLine("2026/12/08", "115341", {1, 2, 3, 4, 5})}, {Draw(3)}), "");
 }
 
 TEST(DownloadReplacement, ADroppedOrChangedDrawIsAskedAboutAndTheFirstIsNamed) {

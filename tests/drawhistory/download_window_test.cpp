@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <future>
+#include <sys/mount.h>
 
 #include "common/date.h"
 #include "common/text_file.h"
@@ -21,9 +22,11 @@ namespace {
 const QString FailureText = QStringLiteral("檔案下載失敗,請檢查網路連線或防火牆(防毒程式)設定");
 const QString DoneText = QStringLiteral("下載完成,請等候5-10秒以更新資料");
 const QString DrawFilePath = QStringLiteral("/HISTORYDATA/TW539.txt");
-// The write's own error follows the fixed text.
-const QString WriteFailureText =
-    QStringLiteral("檔案無法寫入,磁碟可能損壞.請執行修復後再試試\n無法寫入檔案 TW539.txt");
+// The write's own error, with its cause, follows the fixed text.
+QString WriteFailureText(const char* cause) {
+    return QStringLiteral("檔案無法寫入,磁碟可能損壞.請執行修復後再試試\n無法寫入檔案 TW539.txt:") +
+           QString::fromUtf8(cause);
+}
 
 // The server's oldest draw: every whole answer of the server only adds draws to it.
 const std::string LocalOld = MakeDrawLine("2026/02/01", "115030", {5, 4, 3, 2, 1});
@@ -190,6 +193,11 @@ TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
              download().setRequestTimeout(std::chrono::milliseconds(300));
          },
          FailureText + QStringLiteral("\n(伺服器沒有在時限內回應)")},
+        {"a body larger than the program takes",
+         [&] {
+             server.route(DrawFilePath, {200, QByteArray(MaxHttpBodyBytes + 1, '1'), {}, false});
+         },
+         FailureText + QStringLiteral("\n(伺服器傳來的資料超過 16 MB,大於程式能接受的大小,程式沒有採用)")},
         {"refused connection",
          [&] {
              app->serverUrls().drawData =
@@ -231,7 +239,7 @@ TEST_F(DownloadTest, FailedSaveKeepsTheWindowOpenAndTheOldFile) {
                                                 EXPECT_FALSE(Enabled(d, "Button1"));
                                             });
     inViewer([&](TForm_rk_lotto_record& v) { Click(v, "BitBtn2"); });
-    EXPECT_EQ(platform.dialogs.texts(), QStringList{WriteFailureText});
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{WriteFailureText("資料夾不允許寫入")});
     EXPECT_EQ(drawFileBytes(), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("TW539.txt")});
@@ -484,7 +492,7 @@ TEST_F(DownloadTest, ReadOnlyOrLinkedDrawFilesKeepWhatTheyAre) {
     whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
                                             [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
     inViewer([&](TForm_rk_lotto_record& v) { Click(v, "BitBtn2"); });
-    EXPECT_EQ(platform.dialogs.texts(), QStringList{WriteFailureText});
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{WriteFailureText("檔案設為唯讀")});
     EXPECT_EQ(drawFileBytes(), before);
     EXPECT_EQ(std::filesystem::status(file.toStdString()).permissions(), std::filesystem::perms(0444));
 
@@ -500,6 +508,51 @@ TEST_F(DownloadTest, ReadOnlyOrLinkedDrawFilesKeepWhatTheyAre) {
     EXPECT_EQ(ReadFileBytes(dir.file(QStringLiteral("shared/TW539.txt")).toStdString()),
               serverFile().replace("\n", "\r\n").toStdString());
     EXPECT_EQ(state().draws.DrawCount, 3);
+}
+
+// A file system of its own, 64 KiB large, mounted on a folder while the test runs, when this process
+// may mount one.
+class SmallDisk {
+public:
+    explicit SmallDisk(const QString& folder) : path_(folder.toStdString()) {
+        QDir().mkpath(folder);
+        mounted_ = ::mount("tmpfs", path_.c_str(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallDisk() {
+        if (mounted_)
+            ::umount2(path_.c_str(), MNT_DETACH);
+    }
+    bool mounted() const { return mounted_; }
+
+private:
+    std::string path_;
+    bool mounted_ = false;
+};
+
+TEST_F(DownloadTest, AFullDiskIsNamedAndTheFileStaysWhole) {
+    SmallDisk disk(dir.file(QStringLiteral("disk")));
+    if (!disk.mounted())
+        GTEST_SKIP() << "no file system can be mounted here";
+    // The draw file lives on the small disk, reached through a link.
+    const QString file = dir.file(QStringLiteral("TW539.txt"));
+    ASSERT_TRUE(QFile::rename(file, dir.file(QStringLiteral("disk/TW539.txt"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("disk/TW539.txt"), file));
+    const std::string before = drawFileBytes();
+    // 3000 older draws, 100 KB: more than the disk holds.
+    std::string body = LocalOld + "\r\n";
+    for (int i = 1; i <= 3000; ++i)
+        body += MakeDrawLine(DateFormat("yyyy/mm/dd", Date::fromDayNumber(Date{2026, 2, 1}.dayNumber() - i)),
+                             std::to_string(200000 + i), {1 + i % 39, 2, 3, 4, 5}) +
+                "\r\n";
+    server.route(DrawFilePath, {200, QByteArray::fromStdString(body), {}, false});
+    whenShown<TForm_Download_TxT_from_http>(QStringLiteral("Form_Download_TxT_from_http"),
+                                            [&](TForm_Download_TxT_from_http& d) { pressAndWait(d); });
+    inViewer([&](TForm_rk_lotto_record& v) { Click(v, "BitBtn2"); });
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{WriteFailureText("磁碟已滿")});
+    EXPECT_EQ(drawFileBytes(), before);
+    EXPECT_EQ(QDir(dir.file(QStringLiteral("disk"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("TW539.txt")});
+    EXPECT_EQ(state().draws.DrawCount, 1);
 }
 
 TEST_F(AppTest, StartUpRemovesTemporaryFilesLeftByAKilledSave) {

