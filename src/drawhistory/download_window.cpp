@@ -117,20 +117,25 @@ void TForm_Download_TxT_from_http::save(std::string file) {
         [file = std::make_shared<const std::string>(std::move(file)), fileName = draws_.DataFileName,
          today = DateFormat("yyyy/mm/dd", services_.clock.today()), maxNo = draws_.MaxNo, turns = writeTurns_,
          download = downloadsStarted_,
-         runner = writeRunner_](const std::atomic<bool>& cancel) -> std::optional<DrawReadResult> {
-            bool written = false;
-            const auto write = [&] {
+         hold = writeHold_](const std::atomic<bool>& cancel) -> std::optional<DrawReadResult> {
+            const auto step = [&hold](WriteStep reached) {
+                if (hold)
+                    hold(reached);
+            };
+            const bool written = [&] {
+                step(WriteStep::Waiting);
                 std::lock_guard turn(turns->mutex);
                 if (cancel)
-                    return; // closed before the write began: the file stays as the window left it
+                    return false; // closed before the write began: the file stays as the window left it
                 std::uint64_t& newest = turns->newestWritten[fileName];
                 if (newest > download)
-                    return; // a later download has written its answer, which stays
+                    return false; // a later download has written its answer, which stays
+                step(WriteStep::Writing);
                 WriteFileBytes(fileName, *file);
                 newest = download;
-                written = true;
-            };
-            runner ? runner(write) : write();
+                return true;
+            }();
+            step(WriteStep::Ended);
             if (!written)
                 return std::nullopt;
             try {

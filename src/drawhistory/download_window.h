@@ -31,10 +31,13 @@ public:
     void setRequestTimeout(std::chrono::milliseconds timeout) { requestTimeout_ = timeout; }
     // Whether a download has been asked for and not yet answered or dropped.
     bool requestRunning() const;
-    // For tests: runs each write of a downloaded file on the writing thread, so that a test can hold
-    // one back the way a slow disk would, and know when it has ended.
-    using WriteRunner = std::function<void(const std::function<void()>& write)>;
-    void setWriteRunner(WriteRunner runner) { writeRunner_ = std::move(runner); }
+    // For tests: called on the writing thread at each step of a write of a downloaded file, so that a
+    // test can hold the write back there the way a slow disk would, before it has its turn
+    // (`Waiting`) or once it has it and is about to write (`Writing`), and know when it is over,
+    // made or not (`Ended`). A write that throws does not reach `Ended`.
+    enum class WriteStep { Waiting, Writing, Ended };
+    using WriteHold = std::function<void(WriteStep step)>;
+    void setWriteHold(WriteHold hold) { writeHold_ = std::move(hold); }
 
 signals:
     // The answer to "開始下載" has been dealt with (saved and reported, or reported as failed).
@@ -71,7 +74,7 @@ private:
     // one that a later download has overtaken is not made.
     std::shared_ptr<WriteTurns> writeTurns_;
     std::uint64_t downloadsStarted_ = 0;
-    WriteRunner writeRunner_;
+    WriteHold writeHold_;
     bool historyAdopted_ = false; // the saved file has been read back: the close need not reread it
     const DrawTables& draws_;
     Services& services_;

@@ -4,9 +4,11 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
 #include <filesystem>
 #include <future>
 #include <sys/mount.h>
+#include <thread>
 
 #include "common/date.h"
 #include "common/text_file.h"
@@ -322,41 +324,54 @@ TEST_F(DownloadTest, ClosingWhileTheAnswerIsCheckedDropsItAndKeepsTheFile) {
     expectNextDownloadTaken();
 }
 
-// Holds the first download's write back, as a slow disk would, until released; later writes go
-// straight through.
+// Holds the first download's write back at one of its steps, as a slow disk would, until released;
+// later writes go straight through.
 struct HeldFirstWrite {
+    using Step = TForm_Download_TxT_from_http::WriteStep;
     struct Gate {
         std::promise<void> release;
         std::promise<void> firstEnded;
-        int writes = 0; // counted on the writing threads, one after the other
+        std::atomic<int> writes = 0; // downloads that came to write
     };
     std::shared_ptr<Gate> gate = std::make_shared<Gate>();
     std::future<void> firstEnded = gate->firstEnded.get_future();
     QEventLoop firstHeld;
 
-    explicit HeldFirstWrite(TForm_Download_TxT_from_http& window) {
+    explicit HeldFirstWrite(TForm_Download_TxT_from_http& window, Step heldAt = Step::Waiting) {
         std::shared_future<void> released = gate->release.get_future().share();
-        window.setWriteRunner([gate = gate, released, this](const std::function<void()>& write) {
-            if (gate->writes++ > 0) {
-                write();
+        window.setWriteHold([gate = gate, released, heldAt, this](Step step) {
+            thread_local bool first = false; // each write has a thread of its own
+            if (step == Step::Waiting)
+                first = gate->writes++ == 0;
+            if (!first)
                 return;
+            if (step == heldAt) {
+                QMetaObject::invokeMethod(&firstHeld, &QEventLoop::quit, Qt::QueuedConnection);
+                released.wait();
             }
-            QMetaObject::invokeMethod(&firstHeld, &QEventLoop::quit, Qt::QueuedConnection);
-            released.wait();
-            write();
-            gate->firstEnded.set_value();
+            if (step == Step::Ended)
+                gate->firstEnded.set_value();
         });
     }
-    // Starts the download and presses Escape while its write is held.
-    void escapeDuringTheWrite(TForm_Download_TxT_from_http& d) {
+    // Starts the download and waits until its write is held.
+    void startAndHold(TForm_Download_TxT_from_http& d) {
         Click(d, "Button1");
         QTimer::singleShot(15000, &firstHeld, &QEventLoop::quit);
         firstHeld.exec();
+        ASSERT_EQ(gate->writes, 1) << "the write was never held";
+    }
+    // Starts the download and presses Escape while its write is held.
+    void escapeDuringTheWrite(TForm_Download_TxT_from_http& d) {
+        startAndHold(d);
         QTest::keyClick(&d, Qt::Key_Escape);
         EXPECT_FALSE(d.isVisible());
     }
+    void release() { gate->release.set_value(); }
     void releaseAndWait() {
-        gate->release.set_value();
+        release();
+        waitForTheEnd();
+    }
+    void waitForTheEnd() {
         ASSERT_EQ(firstEnded.wait_for(std::chrono::seconds(15)), std::future_status::ready);
     }
 };
@@ -401,6 +416,30 @@ TEST_F(HeldWriteTest, EscapeBeforeTheWriteKeepsTheFileTheTablesShow) {
     // The write that was waiting when the window closed never lands behind the reread tables.
     EXPECT_EQ(drawFileBytes(), before);
     EXPECT_EQ(state().draws.DrawCount, 1);
+    EXPECT_TRUE(platform.dialogs.prompts.empty());
+}
+
+TEST_F(HeldWriteTest, EscapeDuringTheWriteWaitsForItAndShowsTheFileItLeaves) {
+    HeldFirstWrite held(download(), HeldFirstWrite::Step::Writing);
+    server.route(DrawFilePath, {200, serverFile(), {}, false});
+    whenShown<TForm_Download_TxT_from_http>(
+        QStringLiteral("Form_Download_TxT_from_http"), [&](TForm_Download_TxT_from_http& d) {
+            held.startAndHold(d);
+            // The write under way ends a moment after Escape, while the close is waiting for it; a close
+            // that did not wait would reread the old file before the new one lands.
+            std::thread disk([&held] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                held.release();
+            });
+            QTest::keyClick(&d, Qt::Key_Escape);
+            disk.join();
+            EXPECT_FALSE(d.isVisible());
+        });
+    platform.shower.showModal(download());
+    held.waitForTheEnd();
+
+    EXPECT_EQ(drawFileBytes(), serverFile().replace("\n", "\r\n").toStdString());
+    EXPECT_EQ(state().draws.DrawCount, 3); // the tables show what the file holds
     EXPECT_TRUE(platform.dialogs.prompts.empty());
 }
 

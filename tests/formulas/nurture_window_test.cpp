@@ -107,3 +107,20 @@ TEST_F(NurtureWindowTest, ALookBackThatDoesNotFitTheKeyIsRefused) {
     EXPECT_FALSE(w->searching());
     EXPECT_EQ(platform.dialogs.lastText(), qs(std::string(DigitLookBackMessage)));
 }
+
+TEST_F(NurtureWindowTest, PagingShowsTheKeysWithWhatTheSearchRead) {
+    loadShipped();
+    auto w = open<TForm_rk_6line_3is>();
+    Search(*w);
+    ASSERT_GT(w->ruleList().size(), 1u);
+    const auto memo = [&] { return MemoLines(*w, "mm").join(u'\n').toStdString(); };
+    const std::string shown = memo();
+    // Boxes changed after the search, not searched again: the kept keys still read as searched.
+    Type(*w, "cb_date", qs(date(tables.draws.DrawCount - 5)));
+    Type(*w, "cb_base", "2");
+    Type(*w, "cb_percent", "70");
+    MouseClick(*w, "SpeedButton6");
+    EXPECT_NE(memo(), shown);
+    MouseClick(*w, "SpeedButton2");
+    EXPECT_EQ(memo(), shown);
+}

@@ -71,6 +71,30 @@ TEST(DetachedCall, ACancelledCallNeverDeliversEvenWhenItsWorkEndsLater) {
     EXPECT_FALSE(call.running());
 }
 
+TEST(DetachedCall, AnAnswerWaitingToBeDeliveredIsDroppedByACancel) {
+    QObject receiver;
+    DetachedCall call(receiver);
+    std::vector<int> delivered;
+    // The work ends and its thread hands the answer over, while the receiver's loop does not turn:
+    // the answer waits in the loop's queue when the call is cancelled, or started again.
+    const auto endedAndWaiting = [&](int value) {
+        auto endOfWork = std::make_shared<EndOfWork>();
+        std::future<void> ended = endOfWork->ended.get_future();
+        call.run<int>([value, endOfWork](const std::atomic<bool>&) { return value; },
+                      [&](int answer) { delivered.push_back(answer); }, [](const std::string&) {});
+        endOfWork.reset();
+        EXPECT_EQ(ended.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    };
+    endedAndWaiting(1);
+    call.cancel();
+    endedAndWaiting(2);
+    call.run<int>([](const std::atomic<bool>&) { return 3; },
+                  [&](int answer) { delivered.push_back(answer); }, [](const std::string&) {});
+    ASSERT_TRUE(TurnUntil([&] { return !delivered.empty(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(delivered, std::vector<int>{3});
+}
+
 TEST(DetachedCall, WhatTheWorkThrowsReachesTheFailureHandlerAsItsOwnText) {
     QObject receiver;
     DetachedCall call(receiver);
