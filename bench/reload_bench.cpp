@@ -201,6 +201,26 @@ void ReadDrawFile(benchmark::State& run) {
 }
 BENCHMARK(ReadDrawFile)->ArgName("large")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
+// The same read of either history with each kind of line end: 0 CR LF, 1 LF, 2 CR alone.
+void ReadDrawFileLineEnds(benchmark::State& run) {
+    static const char* const ends[] = {"\r\n", "\n", "\r"};
+    std::string file;
+    ForEachLine(History(run), [&](std::string_view line) {
+        file.append(line).append(ends[run.range(1)]);
+        return true;
+    });
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("TW539.txt")).toStdString();
+    WriteFileBytes(path, file);
+    const std::string today = DateFormat("yyyy/mm/dd", SystemClock().today());
+    for (auto _ : run)
+        run.counters["draws"] = static_cast<double>(ReadDrawFileLines(path, today).lines.size());
+}
+BENCHMARK(ReadDrawFileLineEnds)
+    ->ArgNames({"large", "ends"})
+    ->ArgsProduct({{0, 1}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
+
 // Argument 0: the shipped history (5 944 draws); 1: the 16 MiB history (493 447 draws).
 #define RELOAD_BENCHMARK(name, iterations)                                                                   \
     BENCHMARK(name)->ArgName("large")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(iterations)

@@ -1,6 +1,7 @@
 // The check of a downloaded draw file: a body it lets through is whole (it ends in a line end
-// unless its length was checked) and every line of the file it would store is a real draw that
-// the loader reads back; a body it refuses gets a message naming the reason.
+// unless its length was checked) and every line of the file it would store is a real draw, dated as
+// the program writes dates, that the loader reads back; a body it refuses gets a message naming the
+// reason.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,9 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(checked.file.size() >= 2 && checked.file.ends_with("\r\n"));
     const std::vector<std::string> lines = SplitLines(checked.file);
     FUZZ_CHECK(lines.size() == static_cast<std::size_t>(checked.drawCount));
-    for (const std::string& line : lines)
-        FUZZ_CHECK(fuzz::RealDrawLine(TrimDrawLine(line), GameMaxNo));
-    FUZZ_CHECK(DrawLineCount(lines) == checked.drawCount);
+    for (const std::string& line : lines) {
+        const std::string text = Big5ToUtf8(line);
+        const std::string_view trimmed = fuzz::Trimmed(text);
+        FUZZ_CHECK(fuzz::RealDrawLine(trimmed, GameMaxNo));
+        FUZZ_CHECK(fuzz::DateAsWritten(trimmed.substr(0, 10)));
+    }
     const DrawReadResult read = ReadDrawLines(lines, "9999/12/31");
     FUZZ_CHECK(!read.bad);
     FUZZ_CHECK(read.lines.size() == std::min<std::size_t>(lines.size(), MaxDraws));

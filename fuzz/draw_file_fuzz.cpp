@@ -14,7 +14,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static auto state = std::make_unique<SharedTables>();
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const DrawReadResult read = ReadDrawLines(SplitLines(Big5ToUtf8(bytes)), "2026/12/07");
+    const DrawReadResult read = ReadDrawLines(SplitLines(bytes), "2026/12/07");
     for (const std::string& line : read.lines) {
         FUZZ_CHECK(fuzz::RealDrawLine(line, GameMaxNo));
         FUZZ_CHECK(line.compare(0, 10, "2026/12/07") <= 0);

@@ -82,6 +82,14 @@ inline bool RealDrawLine(std::string_view line, int maxNo) {
     return true;
 }
 
+// A date written as the program writes dates: "yyyy/mm/dd", digits and slashes.
+inline bool DateAsWritten(std::string_view date) {
+    if (date.size() != 10 || date[4] != '/' || date[7] != '/')
+        return false;
+    return DigitsValue(date.substr(0, 4), 4) >= 0 && DigitsValue(date.substr(5, 2), 2) >= 0 &&
+           DigitsValue(date.substr(8, 2), 2) >= 0;
+}
+
 // Takes bytes off the front of the fuzzer's input.
 class Input {
 public:
