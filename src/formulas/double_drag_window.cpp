@@ -165,7 +165,7 @@ void DoubleDragWindow::search() {
     showGrid(PickGrid(draws_, work_, picks_));
     switch (setup.outcome) {
     case DragSearchSetup::Outcome::Search:
-        clearKeys();
+        clearResult();
         runSearch(
             [family = family_, &draws = draws_, &work = work_, picks = picks_, setup](const SearchControl&) {
                 return SearchDragFormulas(family, draws, work, picks, setup);
@@ -183,7 +183,7 @@ void DoubleDragWindow::search() {
 
 void DoubleDragWindow::reset_table() {
     showGrid(EmptyDragGrid());
-    clearKeys();
+    clearResult();
     ui.mm->clear();
 }
 
