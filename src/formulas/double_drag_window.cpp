@@ -173,7 +173,7 @@ void DoubleDragWindow::search() {
         return;
     case DragSearchSetup::Outcome::NoPicks:
         showResult({});
-        showMessage(NoPicksMessage(query_), DialogKind::Information);
+        showMessage(NoPicksMessage(query_, BoxCaption(*ui.CB_xx)), DialogKind::Information);
         return;
     default: // a run length that is no number ends the search silently
         showResult({});
