@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "common/errors.h"
 #include "common/text_file.h"
@@ -15,16 +16,20 @@
 
 namespace {
 
-// The memo spends microseconds on every paragraph, which made a history of half a million lines take
-// seconds to show: a paragraph holds a few lines, joined by line separators. The user sees, edits and
-// saves them as lines all the same (the memo's text turns every separator into a line end).
+// The memo spends about two microseconds on every paragraph. Up to MaxParagraphs lines, far more than
+// any real history holds (some tens of thousands of draws), each line is a paragraph of its own, so a
+// triple-click selects one draw. Only a longer file, which would otherwise take seconds to show, puts
+// a few lines into each paragraph, joined by line separators. Either way the user sees, edits and
+// saves them as lines (the memo's text turns every separator into a line end).
 QString MemoText(const std::vector<std::string>& lines) {
-    constexpr std::size_t LinesPerParagraph = 16;
+    constexpr std::size_t MaxParagraphs = 100000;
+    const std::size_t linesPerParagraph =
+        std::max<std::size_t>(1, (lines.size() + MaxParagraphs - 1) / MaxParagraphs);
     QString text;
     text.reserve(static_cast<qsizetype>(lines.size() * 34));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0)
-            text += i % LinesPerParagraph == 0 ? QChar(u'\n') : QChar(QChar::LineSeparator);
+            text += i % linesPerParagraph == 0 ? QChar(u'\n') : QChar(QChar::LineSeparator);
         text += QString::fromStdString(lines[i]);
     }
     return text;

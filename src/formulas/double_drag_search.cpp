@@ -110,10 +110,13 @@ std::vector<int> FindPicks(const DrawTables& draws, const WorkArea& work, const 
     return picks;
 }
 
-std::string NoPicksMessage(const PickQuery& query) {
+std::string NoPicksMessage(const PickQuery& query, std::string_view xCaption) {
+    const std::string mend = ",請改選號碼(號碼為兩位數,例如 07)!";
+    if (query.x.empty())
+        return "「" + std::string(xCaption) + "」沒有號碼" + mend;
     const std::string second =
         query.d1 == 0 ? "同期開 " + query.y : "且下" + query.d1Text + "期開 " + query.y;
-    return "沒有一期開 " + query.x + " " + second + ",請改選號碼(號碼為兩位數,例如 07)!";
+    return "沒有一期開 " + query.x + " " + second + mend;
 }
 
 void StorePicks(WorkArea& work, const std::vector<int>& picks) {

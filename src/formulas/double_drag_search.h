@@ -54,8 +54,9 @@ struct PickQuery {
     int n = 0;
 };
 std::vector<int> FindPicks(const DrawTables& draws, const WorkArea& work, const PickQuery& query);
-// No draw matches the query: what the user is told, naming the pattern.
-std::string NoPicksMessage(const PickQuery& query);
+// No draw matches the query: what the user is told, naming the pattern, or the box of X by its
+// caption when that was left empty.
+std::string NoPicksMessage(const PickQuery& query, std::string_view xCaption);
 
 // The shared pick list: filled by the query, read back by what follows it.
 void StorePicks(WorkArea& work, const std::vector<int>& picks);

@@ -165,7 +165,7 @@ void DoubleDragWindow::search() {
     showGrid(PickGrid(draws_, work_, picks_));
     switch (setup.outcome) {
     case DragSearchSetup::Outcome::Search:
-        clearKeys();
+        clearResult();
         runSearch(
             [family = family_, &draws = draws_, &work = work_, picks = picks_, setup](const SearchControl&) {
                 return SearchDragFormulas(family, draws, work, picks, setup);
@@ -173,7 +173,7 @@ void DoubleDragWindow::search() {
         return;
     case DragSearchSetup::Outcome::NoPicks:
         showResult({});
-        showMessage(NoPicksMessage(query_), DialogKind::Information);
+        showMessage(NoPicksMessage(query_, BoxCaption(*ui.CB_xx)), DialogKind::Information);
         return;
     default: // a run length that is no number ends the search silently
         showResult({});
@@ -183,7 +183,7 @@ void DoubleDragWindow::search() {
 
 void DoubleDragWindow::reset_table() {
     showGrid(EmptyDragGrid());
-    clearKeys();
+    clearResult();
     ui.mm->clear();
 }
 

@@ -85,7 +85,7 @@ void FormulaSearchWindow::SpeedButton6Click() {
 }
 
 void FormulaSearchWindow::showPage() {
-    if (paging_.count() == 0 || paging_.index() > static_cast<int>(rule_list.size()))
+    if (paging_.count() == 0)
         return;
     commonUi_.lb_sortidx->setText(qs(IndexLabel(paging_.index())));
     showKey(rule_list[static_cast<std::size_t>(paging_.index() - 1)]);
@@ -184,12 +184,18 @@ bool FormulaSearchWindow::historyCoversSearch(int oldestDrawRead) {
 }
 
 bool FormulaSearchWindow::refused(const LookBackStart& start) {
-    if (start.outcome == LookBackStart::Outcome::Refused)
-        showMessage(start.message, DialogKind::Warning);
-    else if (start.outcome == LookBackStart::Outcome::TooShort)
-        showMessage(HistoryTooShortMessage, DialogKind::Warning);
-    else
+    switch (start.outcome) {
+    case LookBackStart::Outcome::Search:
         return false;
+    case LookBackStart::Outcome::Refused:
+        showMessage(start.message, DialogKind::Warning);
+        break;
+    case LookBackStart::Outcome::TooShort:
+        showMessage(HistoryTooShortMessage, DialogKind::Warning);
+        break;
+    case LookBackStart::Outcome::SilentEnd:
+        break;
+    }
     return true;
 }
 
@@ -236,28 +242,30 @@ void FormulaSearchWindow::runSearch(Search search) {
 void FormulaSearchWindow::showResult(std::vector<std::string> keys) {
     if (member_.progressMax > 0)
         commonUi_.Pbar->setValue(member_.progressMax);
+    clearResult();
     SortKeys(keys, member_.sort);
     rule_list = std::move(keys);
     rule_count = static_cast<int>(rule_list.size());
     paging_.reset(rule_count);
     commonUi_.lb_tot->setText(qs(TotalLabel(rule_count)));
-    const bool found = rule_count > 0;
-    commonUi_.SpeedButton2->setEnabled(found);
-    commonUi_.SpeedButton6->setEnabled(found);
-    if (found) {
-        showPage();
-    } else {
-        // No key on show: the labels read as before any search, no earlier key beside the count.
-        commonUi_.lb_sortidx->setText(qs(std::string(InitialIndexLabel)));
-        keyLabel().setText(keyLabelFirstText_);
+    if (rule_count == 0) {
         reportNoResult();
+        return;
     }
+    commonUi_.SpeedButton2->setEnabled(true);
+    commonUi_.SpeedButton6->setEnabled(true);
+    showPage();
 }
 
-void FormulaSearchWindow::clearKeys() {
+void FormulaSearchWindow::clearResult() {
     rule_list.clear();
     rule_count = 0;
     paging_.reset(0);
+    commonUi_.lb_sortidx->setText(qs(std::string(InitialIndexLabel)));
+    commonUi_.lb_tot->setText(qs(std::string(InitialTotalLabel)));
+    keyLabel().setText(keyLabelFirstText_);
+    commonUi_.SpeedButton2->setEnabled(false);
+    commonUi_.SpeedButton6->setEnabled(false);
 }
 
 void FormulaSearchWindow::reportNoResult() {

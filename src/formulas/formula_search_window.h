@@ -73,8 +73,9 @@ protected:
     // A search that would read draws before the first one reads none: the user is told the history
     // is too short. True when the search may run.
     bool historyCoversSearch(int oldestDrawRead);
-    // A look-back search refused (the look-back, or a history too short for it): the user is told,
-    // before anything on screen changes. True when refused.
+    // A look-back search that is not to run, checked before anything on screen changes, so what was
+    // on show stays whole: a look-back that does not fit the key, or a history too short for it, is
+    // told; one that is no integer ends the search silently. True when it is not to run.
     bool refused(const LookBackStart& start);
 
     // Runs the member's enumeration off the GUI thread; its keys, in enumeration order, are sorted
@@ -83,10 +84,9 @@ protected:
     using Search = std::function<std::vector<std::string>(const SearchControl& control)>;
     void runSearch(Search search);
     void showResult(std::vector<std::string> keys);
-    // No key kept and none on show.
-    void clearKeys();
-    // The kept keys are dropped; their count stays on show until the next search.
-    void clearKeyList() { rule_list.clear(); }
+    // No key kept and none on show: the count, index and key labels read as before any search and
+    // the paging buttons are off, so nothing on screen points at keys that are gone.
+    void clearResult();
     // The grid shows the table, its column widths kept.
     void showGrid(TextTable table);
     // A message with an OK button.

@@ -42,7 +42,7 @@ void TForm_rk_6line_line::cb_mClick() {
 
 void TForm_rk_6line_line::reset_table() {
     showGrid(LineInitialGrid(draws_, work_));
-    clearKeyList();
+    clearResult();
     ui.mm->clear();
 }
 
@@ -60,12 +60,6 @@ void TForm_rk_6line_line::SpeedButton4Click() {
 void TForm_rk_6line_line::chk_6line(const LineSearchSetup& setup) {
     const int base = setup.baseDraw;
     base_offset = draws_.DrawCount - base;
-    clearKeys();
-    if (setup.outcome == LineSearchSetup::Outcome::SilentEnd) {
-        if (base >= 1)
-            showGrid(LineSearchGrid(draws_, work_, base, 0));
-        return;
-    }
     showGrid(LineSearchGrid(draws_, work_, base, setup.lookBackDraws));
     listPending_ = true;
     runSearch([&draws = draws_, &work = work_, setup](const SearchControl& control) {

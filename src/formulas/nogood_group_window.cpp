@@ -92,11 +92,8 @@ void TForm_rk_7star2_ng::restoreMemoryLines(const std::vector<std::string>& line
 
 void TForm_rk_7star2_ng::reset_table() {
     showGrid(GroupInitialGrid(draws_));
-    clearKeys();
+    clearResult();
     ui.mm->clear();
-    ui.Label2->setText(QStringLiteral("代號"));
-    ui.lb_sortidx->setText(qs(std::string(InitialIndexLabel)));
-    ui.lb_tot->setText(qs(std::string(InitialTotalLabel)));
 }
 
 void TForm_rk_7star2_ng::SpeedButton4Click() {

@@ -42,7 +42,7 @@ void NurtureWindow::SpeedButton1Click() {
 
 void NurtureWindow::reset_table() {
     showGrid(NurtureInitialGrid(draws_, work_, variant_));
-    clearKeyList();
+    clearResult();
     ui.mm->clear();
 }
 
@@ -63,12 +63,6 @@ void NurtureWindow::SpeedButton4Click() {
 
 void NurtureWindow::chk_6line(int base, const NurtureSearchSetup& setup) {
     base_offset = draws_.DrawCount - base;
-    clearKeys();
-    if (setup.outcome == NurtureSearchSetup::Outcome::SilentEnd) {
-        if (HistoryCovers(base - variant_.verifyDraws + 1))
-            showGrid(NurtureSearchGrid(draws_, work_, variant_, base, 0));
-        return;
-    }
     showGrid(NurtureSearchGrid(draws_, work_, variant_, base, setup.lookBackDraws));
     runSearch([&draws = draws_, &work = work_, setup](const SearchControl& control) {
         return SearchNurtureFormulas(draws, work, setup, control).keys;

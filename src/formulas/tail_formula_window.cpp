@@ -42,7 +42,7 @@ void TForm_rk_nogood::Edit_traceEnter() {
 
 void TForm_rk_nogood::reset_table() {
     showGrid(TailInitialGrid(draws_, work_));
-    clearKeyList();
+    clearResult();
     ui.mm->clear();
 }
 
@@ -58,7 +58,6 @@ void TForm_rk_nogood::SpeedButton4Click() {
         return;
     }
     if (code) {
-        reset_table();
         chk_6line_t_trace();
     } else {
         const TailSearchSetup setup = PrepareTailSearch(draws_, ss(ui.cb_base->currentText()));
@@ -71,10 +70,7 @@ void TForm_rk_nogood::SpeedButton4Click() {
 }
 
 void TForm_rk_nogood::chk_6line_t(const LookBackStart& setup) {
-    if (setup.outcome == TailSearchSetup::Outcome::SilentEnd)
-        return;
     showGrid(TailSearchGrid(draws_, work_));
-    clearKeys();
     runSearch([&draws = draws_, &work = work_, setup](const SearchControl& control) {
         return SearchTailFormulas(draws, work, setup, control).keys;
     });

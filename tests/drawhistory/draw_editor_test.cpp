@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextCursor>
 
 #include "common/date.h"
 #include "drawhistory/app_test_fixture.h"
@@ -157,6 +158,28 @@ TEST_F(DrawEditorTest, SecondGameEditsItsOwnFile) {
     EXPECT_EQ(state().draws.DrawCount, 1);
     EXPECT_EQ(state().draws.DrawId[1], "115003");
     EXPECT_EQ(drawFileBytes(), Draw1 + "\r\n");
+}
+
+TEST_F(DrawEditorTest, ATripleClickOnADrawSelectsThatDrawAlone) {
+    startOnShippedHistory();
+    const std::vector<std::string> lines = ReadTextLines(dir.file(QStringLiteral("TW539.txt")).toStdString());
+    const std::string typed = lines[2].substr(0, 18) + "09,08,07,06,05"; // its numbers corrected
+    inEditor([&](TForm_RK_stk_txtfile& e) {
+        auto& memo = Find<QPlainTextEdit>(e, "Memo1");
+        QTextCursor third(memo.document());
+        third.setPosition(2 * 33 + 12); // in the third line, each 32 characters and its line end
+        TripleClickAt(*memo.viewport(), memo.cursorRect(third).center());
+        EXPECT_EQ(memo.textCursor().selectedText(),
+                  QString::fromStdString(lines[2]) + QChar::ParagraphSeparator);
+
+        QTest::keyClicks(&memo, QString::fromStdString(typed));
+        QTest::keyClick(&memo, Qt::Key_Return);
+        Click(e, "Button1");
+    });
+    Click(main(), "Label5");
+    std::vector<std::string> expected = lines;
+    expected[2] = typed;
+    EXPECT_EQ(ReadTextLines(dir.file(QStringLiteral("TW539.txt")).toStdString()), expected);
 }
 
 TEST_F(DrawEditorTest, ALongFileIsEditedLineByLineAsTyped) {

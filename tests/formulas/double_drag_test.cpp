@@ -164,9 +164,11 @@ TEST(DoubleDragSearch, NoPicksSearchesNothingAndLeavesTheRunLength) {
     const DragSearchSetup setup = PrepareDragSearch("-1", 3, "3", 0);
     EXPECT_EQ(setup.outcome, DragSearchSetup::Outcome::NoPicks);
     EXPECT_EQ(setup.runLengthShown, std::nullopt);
-    EXPECT_EQ(NoPicksMessage(query), "沒有一期開 07 同期開 10,請改選號碼(號碼為兩位數,例如 07)!");
-    EXPECT_EQ(NoPicksMessage({"057", "05", "2", 2, 1}),
+    EXPECT_EQ(NoPicksMessage(query, "開"), "沒有一期開 07 同期開 10,請改選號碼(號碼為兩位數,例如 07)!");
+    EXPECT_EQ(NoPicksMessage({"057", "05", "2", 2, 1}, "開"),
               "沒有一期開 057 且下2期開 05,請改選號碼(號碼為兩位數,例如 07)!");
+    EXPECT_EQ(NoPicksMessage({"", "05", "0", 0, 1}, "開"),
+              "「開」沒有號碼,請改選號碼(號碼為兩位數,例如 07)!");
     // One pick: the run shrinks to 0, never below.
     const DragSearchSetup one = PrepareDragSearch("-1", 3, "3", 1);
     EXPECT_EQ(one.outcome, DragSearchSetup::Outcome::Search);

@@ -21,6 +21,25 @@ void MouseClickAt(QWidget& control, const QPoint& at) {
     QTest::mouseClick(&control, Qt::LeftButton, Qt::NoModifier, at);
 }
 
+void TripleClickAt(QWidget& control, const QPoint& at) {
+    QWindow* window = control.window()->windowHandle();
+    if (!window)
+        FailControl(control.objectName().toUtf8().constData(),
+                    QStringLiteral("is in a window that is not shown"));
+    const QPoint global = control.mapToGlobal(at);
+    const QPointF local = window->mapFromGlobal(QPointF(global));
+    for (int press = 0; press < 3; ++press)
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            const bool down = type == QEvent::MouseButtonPress;
+            QWindowSystemInterface::handleMouseEvent(window, ++QTest::lastMouseTimestamp, local,
+                                                     QPointF(global), down ? Qt::LeftButton : Qt::NoButton,
+                                                     Qt::LeftButton, type);
+            QWindowSystemInterface::flushWindowSystemEvents();
+        }
+    QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval; // the next click starts afresh
+    QCoreApplication::processEvents();
+}
+
 void RightClickAt(QWidget& control, const QPoint& at) {
     QTest::mouseClick(&control, Qt::RightButton, Qt::NoModifier, at);
 }

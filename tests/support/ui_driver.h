@@ -41,6 +41,9 @@ void MouseClickAt(QWidget& control, const QPoint& at);
 inline void MouseClickAt(QWidget& control) {
     MouseClickAt(control, control.rect().center());
 }
+// Three presses of the left button at one point of the control within the double-click interval,
+// as a user picks a whole paragraph of a text.
+void TripleClickAt(QWidget& control, const QPoint& at);
 // A right click there, through the window system, which asks the control under it for its context
 // menu. A menu that opens in a loop of its own (QMenu::exec) must be closed by a closure queued before.
 void RightClickAt(QWidget& control, const QPoint& at);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "common/date.h"
+#include "common/errors.h"
 #include "common/num_format.h"
 #include "draws/draw_tables.h"
 
@@ -191,6 +192,14 @@ int LeadingValue(const std::string& text) {
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
         value = std::min<long long>(value * 10 + (text[i] - '0'), 1'000'000'000LL);
     return static_cast<int>(negative ? -value : value);
+}
+
+int AddPosition(std::string_view caption, const std::string& text) {
+    const int position = LeadingValue(text);
+    if (position >= 1 && position <= DrawBalls)
+        return position;
+    BoxTextToInt(caption, text); // no number at all: said so
+    throw InBox(caption, ConversionError("「" + text + "」不在 1 到 " + std::to_string(DrawBalls) + " 之間"));
 }
 
 // ---- labels ----

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct DrawTables;
@@ -62,6 +63,9 @@ std::string ChoicePart(const std::string& text, int from);
 // The value of a page-5 box: the whole number it reads, else the value of its leading digits (0 when
 // it has none).
 int LeadingValue(const std::string& text);
+// A page-5 position box read as above. A position that holds no number of a draw raises the
+// conversion error naming the box by its caption and what it reads: 「第」的內容「q」不是有效的整數.
+int AddPosition(std::string_view caption, const std::string& text);
 
 // ---- labels ----
 

@@ -166,15 +166,16 @@ void TForm_rk_trace_single::stepBallPosition(int by) {
 // ---- page 5: add or subtract between size positions ----
 
 void TForm_rk_trace_single::startAdd() {
-    AddOffset = 0;
-    stepAdd(0);
+    stepAdd(-AddOffset); // back to offset 0
 }
 
 void TForm_rk_trace_single::stepAdd(int by) {
+    // The positions are read before the offset moves: a refused box leaves the page as it was.
+    const int a = AddPosition(BoxCaption(*ui.cb_add1), text(ui.cb_add1));
+    const int b = AddPosition(BoxCaption(*ui.cb_add4), text(ui.cb_add4));
     AddOffset += by;
     const int sign = text(ui.cb_add2) == "加" ? 1 : -1;
-    show_add(LeadingValue(text(ui.cb_add1)), LeadingValue(text(ui.cb_add4)), sign,
-             LeadingValue(text(ui.cb_add3)), AddOffset);
+    show_add(a, b, sign, LeadingValue(text(ui.cb_add3)), AddOffset);
 }
 
 // ---- page 6: cycle ----

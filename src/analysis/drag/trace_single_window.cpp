@@ -185,7 +185,6 @@ void TForm_rk_trace_single::PageControl1Change() {
         startBallPosition();
         break;
     case 5:
-        AddOffset = 0;
         startAdd();
         break;
     case CyclePage:

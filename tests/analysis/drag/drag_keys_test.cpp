@@ -26,7 +26,7 @@ TEST_F(DragKeysTest, APositionGetsOneAnswerHoweverItArrives) {
         Type(w, "cb_add1", "6");
         Confirm(w, "cb_add1");
     });
-    EXPECT_EQ(typed, "「」不是有效的整數");
+    EXPECT_EQ(typed, "「第」的內容「6」不在 1 到 5 之間");
     EXPECT_EQ(answers([&] {
                   Paste(w, "cb_add1", "6");
                   Confirm(w, "cb_add1");

@@ -93,6 +93,20 @@ TEST(DragQueries, AddSubtractComparesSizePositionValues) {
     EXPECT_EQ(LeadingValue("2x"), 2);
     EXPECT_EQ(LeadingValue("x"), 0);
     EXPECT_EQ(LeadingValue(""), 0);
+    // The position boxes: leading digits count; a position without numbers names the box.
+    EXPECT_EQ(AddPosition("第", "2x"), 2);
+    const std::pair<const char*, const char*> refused[] = {{"", "「第」的內容「」不是有效的整數"},
+                                                           {"q", "「第」的內容「q」不是有效的整數"},
+                                                           {"6", "「第」的內容「6」不在 1 到 5 之間"},
+                                                           {"0", "「第」的內容「0」不在 1 到 5 之間"}};
+    for (const auto& [typed, message] : refused) {
+        try {
+            AddPosition("第", typed);
+            ADD_FAILURE() << typed;
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(std::string(e.what()), message);
+        }
+    }
 }
 
 TEST(DragQueries, CycleCountsBackFromTheDrawAfterThePeriod) {

@@ -194,6 +194,32 @@ TEST_F(DragWindowTest, TypedPositionsAndCyclesThatAreNoNumbers) {
     EXPECT_EQ(platform.dialogs.lastText(), QStringLiteral("「每隔」的內容「z」不是有效的整數"));
 }
 
+TEST_F(DragWindowTest, AddPagePositionsThatNameNoBallAreToldByBoxAndText) {
+    open(Seven);
+    Pick(w(), "cb_add3", "1");
+    const std::vector<std::tuple<const char*, QString, const char*>> boxes = {
+        {"cb_add1", QStringLiteral("第"), "1"}, {"cb_add4", QStringLiteral("等於第"), "2"}};
+    for (const auto& [box, caption, kept] : boxes) {
+        EXPECT_TRUE(NamedByItsCaption(w(), box));
+        Click(w(), "SpeedButton13");
+        const QString offset = Label(w(), "lbtridx_add");
+        const TextTable shown = drag().Grid;
+        for (const QString& typed : {QString(), QStringLiteral("q")}) {
+            Type(w(), box, typed);
+            EXPECT_EQ(platform.dialogs.lastText(),
+                      QStringLiteral("「%1」的內容「%2」不是有效的整數").arg(caption, typed));
+            // A step with the box so is refused too, and moves nothing.
+            Click(w(), "SpeedButton13");
+            EXPECT_EQ(platform.dialogs.lastText(),
+                      QStringLiteral("「%1」的內容「%2」不是有效的整數").arg(caption, typed));
+            EXPECT_EQ(Label(w(), "lbtridx_add"), offset);
+            EXPECT_EQ(drag().Grid, shown);
+        }
+        Type(w(), box, kept);
+    }
+    EXPECT_EQ(Label(w(), "lbtridx_add"), QStringLiteral("本期")); // a box changed: back to offset 0
+}
+
 TEST_F(DragWindowTest, CycleHandOverStopsAtTheDrawTheCycleUsed) {
     open(RandomDraws(12, 4));
     Type(w(), "cb_ck", "3");
