@@ -198,6 +198,7 @@ TEST_F(DownloadTest, FailuresLeaveTheLocalFileAlone) {
         {"a body larger than the program takes",
          [&] {
              server.route(DrawFilePath, {200, QByteArray(MaxHttpBodyBytes + 1, '1'), {}, false});
+             download().setRequestTimeout(std::chrono::seconds(20)); // time enough for 16 MB
          },
          FailureText + QStringLiteral("\n(伺服器傳來的資料超過 16 MB,大於程式能接受的大小,程式沒有採用)")},
         {"refused connection",
