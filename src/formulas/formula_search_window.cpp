@@ -242,8 +242,11 @@ void FormulaSearchWindow::showResult(std::vector<std::string> keys) {
     paging_.reset(rule_count);
     commonUi_.lb_tot->setText(qs(TotalLabel(rule_count)));
     const bool found = rule_count > 0;
-    commonUi_.SpeedButton2->setEnabled(found);
-    commonUi_.SpeedButton6->setEnabled(found);
+    {
+        const SelfChange self(*this);
+        commonUi_.SpeedButton2->setEnabled(found);
+        commonUi_.SpeedButton6->setEnabled(found);
+    }
     if (found) {
         showPage();
     } else {
@@ -273,6 +276,7 @@ void FormulaSearchWindow::showGrid(TextTable table) {
 
 void FormulaSearchWindow::setInputsEnabled(bool enabled) {
     // Disabling the boxes pushes the focus out of them; it goes back when they are live again.
+    const SelfChange self(*this);
     if (!enabled)
         focusBeforeSearch_ = focusWidget();
     commonUi_.Panel1->setEnabled(enabled);

@@ -88,6 +88,7 @@ void TForm_rk_nogood::chk_6line_t_trace() {
         return;
     }
     show_6line_t(code);
+    const SelfChange self(*this);
     ui.SpeedButton2->setEnabled(false);
     ui.SpeedButton6->setEnabled(false);
 }

@@ -1,11 +1,16 @@
-// What the keyboard does as a user meets it: Enter presses the button that has the focus and no
-// other.
+// What the keyboard and the page tabs do as a user meets them: Enter presses the button that has the
+// focus and no other, and a box left by a switch to another page is confirmed there.
 #include <QApplication>
+#include <QComboBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "analysis/drag/trace_single_window.h"
 #include "app/every_window.h"
 #include "formulas/formula_search.h"
+#include "platform/box_reaction.h"
 #include "platform/qt_text.h"
 
 namespace {
@@ -23,6 +28,21 @@ protected:
         Find<QWidget>(window, button).setFocus(Qt::TabFocusReason);
         ASSERT_TRUE(Focused(window, button));
         PressKey(window, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+
+    // Clicks the tab of the page with the mouse.
+    static void clickTab(QWidget& window, const char* tabs, const char* page) {
+        auto& pages = Find<QTabWidget>(window, tabs);
+        MouseClickAt(*pages.tabBar(),
+                     pages.tabBar()->tabRect(pages.indexOf(&Find<QWidget>(window, page))).center());
+        ASSERT_EQ(CurrentPage(window, tabs), QString::fromUtf8(page));
+    }
+
+    // Clicks the box and types over what it holds.
+    static void typeOver(QWidget& window, const char* box, const QString& text) {
+        MouseClick(window, box);
+        PressKey(window, Qt::Key_A, Qt::ControlModifier);
+        PressKeys(window, text);
     }
 };
 
@@ -58,4 +78,35 @@ TEST_F(FocusTest, EnterPressesTheFocusedButtonOfAFormulaWindow) {
     });
     Click(main(), "NG_group");
     EXPECT_TRUE(ran);
+}
+
+// A date typed into 最佳Qorvel's base-date box, then the page switched away and back: the date is
+// refused once, as when the next box is clicked.
+TEST_F(FocusTest, APageSwitchConfirmsTheBoxItLeaves) {
+    platform.shower.whenModal(QStringLiteral("Form_varnholt"), [&](QDialog& w) {
+        activate(w);
+        typeOver(w, "cb_date", QStringLiteral("2001/01/01"));
+        clickTab(w, "PageC", "TS3");
+        clickTab(w, "PageC", "TS2");
+        MouseClick(w, "cb_ii");
+    });
+    Click(main(), "Varnholt");
+    EXPECT_EQ(platform.dialogs.texts(),
+              QStringList{QStringLiteral("日期 2001/01/01 沒有開獎資料，請重新選擇")});
+}
+
+// The drag window runs the query of the page shown on every switch; the box left is still
+// confirmed, once.
+TEST_F(FocusTest, APageSwitchInTheDragWindowConfirmsTheBoxItLeaves) {
+    Click(main(), "N3");
+    auto& w = *windows().get<TForm_rk_trace_single>();
+    activate(w);
+    int confirmed = 0;
+    ConnectBox(Find<QComboBox>(w, "cb_trno"), BoxReacts::OnConfirm, platform.dialogs, [&] { ++confirmed; });
+    typeOver(w, "cb_trno", QStringLiteral("7"));
+    clickTab(w, "PageControl1", "TabSheet2");
+    EXPECT_EQ(confirmed, 1);
+    clickTab(w, "PageControl1", "TabSheet1");
+    MouseClick(w, "cb_latest");
+    EXPECT_EQ(confirmed, 1);
 }
