@@ -111,6 +111,7 @@ void TForm_rk_gold12::SpeedButton3Click() {
 }
 
 void TForm_rk_gold12::setInputsEnabled(bool enabled) {
+    const SelfChange self(*this);
     for (QWidget* input : std::initializer_list<QWidget*>{ui.DateTimePicker1, ui.DateTimePicker2, ui.cb_spno,
                                                           ui.SpeedButton1, ui.SpeedButton2, ui.SpeedButton3})
         input->setEnabled(enabled);

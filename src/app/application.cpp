@@ -9,6 +9,7 @@
 #include "drawhistory/server_address.h"
 #include "draws/shared_tables.h"
 #include "platform/error_handler.h"
+#include "platform/focused_enter.h"
 #include "platform/focused_wheel.h"
 #include "platform/minimum_size_keeper.h"
 #include "platform/tab_order.h"
@@ -24,8 +25,8 @@ ServerUrls ServerUrlsFromEnvironment() {
 
 Application::Application(Services services, ServerUrls urls)
     : services_(services), urls_(std::move(urls)), tables_(std::make_unique<SharedTables>()),
-      tabOrder_(std::make_unique<ReadingOrderKeeper>()), wheel_(std::make_unique<FocusedWheel>()),
-      minimumSize_(std::make_unique<MinimumSizeKeeper>()) {
+      tabOrder_(std::make_unique<ReadingOrderKeeper>()), enter_(std::make_unique<FocusedEnter>()),
+      wheel_(std::make_unique<FocusedWheel>()), minimumSize_(std::make_unique<MinimumSizeKeeper>()) {
     createWindows();
 }
 

@@ -8,6 +8,7 @@
 #include "drawhistory/draw_download.h"
 #include "platform/services.h"
 
+class FocusedEnter;
 class FocusedWheel;
 class MinimumSizeKeeper;
 class ReadingOrderKeeper;
@@ -46,9 +47,10 @@ private:
     ServerUrls urls_;
     std::unique_ptr<SharedTables> tables_;
     AppWindows windows_;
-    // Application-wide behaviour of every window: Tab in reading order, the wheel only in the
-    // focused box, no window smaller than its controls.
+    // Application-wide behaviour of every window: Tab in reading order, Enter and the wheel only
+    // for the control with the focus, no window smaller than its controls.
     std::unique_ptr<ReadingOrderKeeper> tabOrder_;
+    std::unique_ptr<FocusedEnter> enter_;
     std::unique_ptr<FocusedWheel> wheel_;
     std::unique_ptr<MinimumSizeKeeper> minimumSize_;
 };

@@ -252,8 +252,7 @@ void FormulaSearchWindow::showResult(std::vector<std::string> keys) {
         reportNoResult();
         return;
     }
-    commonUi_.SpeedButton2->setEnabled(true);
-    commonUi_.SpeedButton6->setEnabled(true);
+    setPagingEnabled(true);
     showPage();
 }
 
@@ -264,8 +263,13 @@ void FormulaSearchWindow::clearResult() {
     commonUi_.lb_sortidx->setText(qs(std::string(InitialIndexLabel)));
     commonUi_.lb_tot->setText(qs(std::string(InitialTotalLabel)));
     keyLabel().setText(keyLabelFirstText_);
-    commonUi_.SpeedButton2->setEnabled(false);
-    commonUi_.SpeedButton6->setEnabled(false);
+    setPagingEnabled(false);
+}
+
+void FormulaSearchWindow::setPagingEnabled(bool enabled) {
+    const SelfChange self(*this);
+    commonUi_.SpeedButton2->setEnabled(enabled);
+    commonUi_.SpeedButton6->setEnabled(enabled);
 }
 
 void FormulaSearchWindow::reportNoResult() {
@@ -281,6 +285,7 @@ void FormulaSearchWindow::showGrid(TextTable table) {
 
 void FormulaSearchWindow::setInputsEnabled(bool enabled) {
     // Disabling the boxes pushes the focus out of them; it goes back when they are live again.
+    const SelfChange self(*this);
     if (!enabled)
         focusBeforeSearch_ = focusWidget();
     commonUi_.Panel1->setEnabled(enabled);

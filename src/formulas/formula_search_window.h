@@ -87,6 +87,8 @@ protected:
     // No key kept and none on show: the count, index and key labels read as before any search and
     // the paging buttons are off, so nothing on screen points at keys that are gone.
     void clearResult();
+    // The paging buttons on or off; what turning them off does to the focus sets nothing off.
+    void setPagingEnabled(bool enabled);
     // The grid shows the table, its column widths kept.
     void showGrid(TextTable table);
     // A message with an OK button.

@@ -84,8 +84,7 @@ void TForm_rk_nogood::chk_6line_t_trace() {
         return;
     }
     show_6line_t(code);
-    ui.SpeedButton2->setEnabled(false);
-    ui.SpeedButton6->setEnabled(false);
+    setPagingEnabled(false);
 }
 
 void TForm_rk_nogood::show_6line_t(const std::string& code) {

@@ -9,6 +9,7 @@
 #include "common/num_text.h"
 #include "draws/draw_tables.h"
 #include "pillars/computer_arrangement.h"
+#include "platform/box_reaction.h"
 #include "platform/dialogs.h"
 #include "platform/memo_lines.h"
 #include "platform/qt_text.h"
@@ -25,7 +26,7 @@ constexpr int ArrangeQuick = 20; // above this the user is told it takes a while
 void TForm_varnholt::Button19Click() {
     if (unit.SelCount < ArrangeMin || unit.SelCount > ArrangeMax) {
         refuse(QStringLiteral("本分析所選的號碼必須是5-30個，請重新選擇後再操作本功能"));
-        ui.PageC->setCurrentWidget(ui.TS4);
+        ShowOwnPage(*ui.PageC, ui.TS4);
         return;
     }
     if (unit.SelCount != unit.LayoutTotal)

@@ -13,6 +13,7 @@
 #include "common/date.h"
 #include "draws/draw_tables.h"
 #include "draws/history_start.h"
+#include "platform/box_reaction.h"
 #include "platform/box_value.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
@@ -47,7 +48,7 @@ void TForm_varnholt::FormShow() {
     ui.cb_date->setCurrentText(draws_.DrawCount > 0 ? ui.cb_date->itemText(0) : QString());
     cb_dateChange();
 
-    ui.PageC->setCurrentWidget(ui.TS2);
+    ShowOwnPage(*ui.PageC, ui.TS2);
     for (QLabel* progress : {ui.lb2s, ui.lb3s, ui.lb4s})
         progress->setText(QStringLiteral("---"));
     reset_table();

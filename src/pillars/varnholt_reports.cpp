@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "pillars/verification_report.h"
+#include "platform/box_reaction.h"
 #include "platform/dialogs.h"
 #include "platform/memo_lines.h"
 #include "platform/memo_output.h"
@@ -48,7 +49,7 @@ void TForm_varnholt::verifyLayout() {
     unit.HitStar3 = report.hits.star3;
     unit.HitStar4 = report.hits.star4;
     SetMemoLines(*ui.Memo2, qsList(report.lines));
-    ui.PageC->setCurrentWidget(ui.TS6);
+    ShowOwnPage(*ui.PageC, ui.TS6);
 }
 
 void TForm_varnholt::Button27Click() {
@@ -64,7 +65,7 @@ void TForm_varnholt::Button27Click() {
 void TForm_varnholt::Button9Click() {
     if (unit.SelCount < WheelMin || unit.SelCount > WheelMax) {
         refuse(QStringLiteral("本分析所選的號碼必須是2-30個，請重新選擇後再操作本功能"));
-        ui.PageC->setCurrentWidget(ui.TS4);
+        ShowOwnPage(*ui.PageC, ui.TS4);
         return;
     }
     const VerificationReport report =

@@ -10,6 +10,7 @@
 
 #include "common/errors.h"
 #include "common/text_file.h"
+#include "platform/box_reaction.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/memo_lines.h"
@@ -48,7 +49,7 @@ bool TForm_varnholt::selectionFits(int count, bool setCount) {
     refuse(qs(SelectionCountMessage(count)));
     if (setCount)
         ui.cb9->setCurrentText(QString::number(count));
-    ui.PageC->setCurrentWidget(ui.TS4);
+    ShowOwnPage(*ui.PageC, ui.TS4);
     return false;
 }
 
@@ -96,7 +97,7 @@ void TForm_varnholt::evaluateSplitSearch(SplitShape shape) {
     SetMemoLines(*ui.Memo2, qsList(result.report));
     showLayout(SplitPillars(shape, result.LayoutList.front().split));
     unit.LayoutList = std::move(result.LayoutList);
-    ui.PageC->setCurrentWidget(ui.TS6);
+    ShowOwnPage(*ui.PageC, ui.TS6);
 }
 
 void TForm_varnholt::startSplitSearch(SplitShape shape, bool setsCount) {
@@ -210,6 +211,7 @@ void TForm_varnholt::startSubsetSearch(SubsetKind kind, const DateTime& start) {
         });
     // The window is set for the run while the search is already under way: nothing it shows or
     // hands over can reach the search, and the search's reports wait for this handler to return.
+    const SelfChange self(*this);
     pauseInputs(stopButton);
     stopButton->show();
     if (fifteen)
@@ -284,7 +286,7 @@ void TForm_varnholt::endSubsetSearch(SubsetKind kind, const SplitSearchInput& in
         showLayout(SplitPillars(fifteen ? SplitShape::Mixed2233 : SplitShape::Pairs2222,
                                 outcome.ranked.front().split));
         saveSubsetReport(fifteen ? ReportFile1510 : ReportFile1208, lines);
-        ui.PageC->setCurrentWidget(ui.TS6);
+        ShowOwnPage(*ui.PageC, ui.TS6);
         startButton->setText(restCaption);
     }
     emit subsetSearchEnded();
@@ -312,6 +314,7 @@ void TForm_varnholt::pauseInputs(QWidget* stopButton) {
 }
 
 void TForm_varnholt::resumeInputs() {
+    const SelfChange self(*this);
     for (QWidget* input : pausedInputs_)
         input->setEnabled(true);
     pausedInputs_.clear();

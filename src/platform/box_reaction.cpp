@@ -54,26 +54,35 @@ protected:
             return true;
         }
         case QEvent::FocusIn:
-            if (watched == &box_ && byTheUser(*static_cast<QFocusEvent*>(event)))
+            // A dialog being shown tells the control that will have the focus before it has it:
+            // only the focus really arriving is an entering.
+            if (watched == &box_ && box_.hasFocus() && movedByTheUser(*static_cast<QFocusEvent*>(event)))
                 run(BoxReacts::OnEntering);
             return false;
         case QEvent::FocusOut: {
             if (watched != &box_)
                 return false;
-            // Focus taken by a popup, another program or the window closing confirms nothing; nor
-            // does the window disabling the box for a run. What was typed waits for the next leave.
-            const bool user = byTheUser(*static_cast<QFocusEvent*>(event)) && box_.isEnabled();
-            finish(*watched, *event, user ? Finishing::Confirming : Finishing::Quietly);
-            if (user)
+            // A disabled box confirms nothing, and a hidden one is confirmed by its hiding.
+            const bool leaving =
+                movedByTheUser(*static_cast<QFocusEvent*>(event)) && box_.isEnabled() && box_.isVisible();
+            finish(*watched, *event, leaving ? Finishing::Confirming : Finishing::Quietly);
+            if (leaving)
                 confirm();
             return true;
         }
         case QEvent::Hide:
-            // The window closed: what was typed and never confirmed is given up with it, so the
-            // next showing does not confirm text that is no longer in the box.
-            if (watched == &box_ && !event->spontaneous()) {
+            if (watched != &box_ || event->spontaneous())
+                return false;
+            if (!box_.window()->isVisible()) {
+                // The window closed: what was typed and never confirmed is given up with it, so
+                // the next showing does not confirm text that is no longer in the box.
                 pending_ = false;
                 typed_.reset();
+            } else if (!SelfChange::underWay(box_)) {
+                // The user switched to another page. The handler runs once the switch is done, not
+                // halfway through it, where a message box or a page switch of its own would land.
+                QMetaObject::invokeMethod(
+                    this, [this] { confirm(); }, Qt::QueuedConnection);
             }
             return false;
         default:
@@ -93,15 +102,16 @@ private:
         finishing_ = Finishing::No;
     }
 
-    // Focus moved within the window by the mouse or the keyboard: not to a popup of the box, away
-    // from the window, or by the window itself.
-    static bool byTheUser(const QFocusEvent& event) {
+    // Focus moved within the window by a click or a key, and not by the window itself, whose own
+    // moves may come with any reason (hiding or disabling the focused control moves the focus as
+    // Tab does): not to or from a popup, a menu or another window.
+    bool movedByTheUser(const QFocusEvent& event) const {
         switch (event.reason()) {
         case Qt::MouseFocusReason:
         case Qt::TabFocusReason:
         case Qt::BacktabFocusReason:
         case Qt::ShortcutFocusReason:
-            return true;
+            return !SelfChange::underWay(box_);
         default:
             return false;
         }
@@ -187,4 +197,28 @@ void KeepEnterInBoxes(QWidget& window) {
             (qobject_cast<QLineEdit*>(w) && !inner))
             ReactorOf(*w);
     }
+}
+
+namespace {
+
+// How many SelfChanges a window holds now.
+constexpr char SelfChangesProperty[] = "selfChanges";
+
+int SelfChanges(const QWidget& window) {
+    return window.property(SelfChangesProperty).toInt();
+}
+
+} // namespace
+
+SelfChange::SelfChange(QWidget& control) : window_(control.window()) {
+    window_->setProperty(SelfChangesProperty, SelfChanges(*window_) + 1);
+}
+
+SelfChange::~SelfChange() {
+    if (window_)
+        window_->setProperty(SelfChangesProperty, SelfChanges(*window_) - 1);
+}
+
+bool SelfChange::underWay(const QWidget& control) {
+    return SelfChanges(*control.window()) > 0;
 }

@@ -20,7 +20,10 @@ QLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
 }
 
 QPushButton* NewButton(const char* name, const QString& caption, QWidget* parent) {
-    return Named(new QPushButton(caption, parent), name);
+    auto* button = Named(new QPushButton(caption, parent), name);
+    // No default button: Enter presses the button that has the focus, and no other.
+    button->setAutoDefault(false);
+    return button;
 }
 
 QToolButton* NewSpeedButton(const char* name, const QString& caption, QWidget* parent) {

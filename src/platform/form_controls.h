@@ -34,6 +34,7 @@ template <class Control> Control* Named(Control* control, const char* name) {
 // A caption nothing refers to.
 QLabel* NewCaption(const QString& text, QWidget* parent);
 QLabel* NewLabel(const char* name, const QString& text, QWidget* parent);
+// A push button that is never its window's default: Enter presses only the button with the focus.
 QPushButton* NewButton(const char* name, const QString& caption, QWidget* parent);
 // A flat tool button, raised under the mouse, as the classic speed buttons look.
 QToolButton* NewSpeedButton(const char* name, const QString& caption, QWidget* parent);

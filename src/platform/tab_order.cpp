@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/box_reaction.h"
+
 namespace {
 
 // A control Tab stops at as a whole, though made of inner widgets.
@@ -177,10 +179,13 @@ bool ReadingOrderKeeper::eventFilter(QObject* watched, QEvent* event) {
         // A window coming back from the task bar keeps its focus where the user left it.
         if (event->spontaneous())
             return false;
-        // Before the window's own showEvent, which may move the focus on purpose.
+        // Before the window's own showEvent, which may move the focus on purpose. The Tab reason
+        // selects a box's text, as Tab does; the window, not the user, enters the box.
         ChainInReadingOrder(*window);
-        if (QWidget* first = FirstTabStop(*window))
+        if (QWidget* first = FirstTabStop(*window)) {
+            const SelfChange self(*window);
             first->setFocus(Qt::TabFocusReason);
+        }
     } else if (window->isVisible()) {
         chainLater(*window);
     }

@@ -1,19 +1,20 @@
 // Every window the menus and other windows open, used as a player who corrects typos uses it: each
 // box clicked and typed into, then every other box and button of the window clicked, the window
-// closed with Escape and opened again from its menu, box after box. Whatever the order, the program
-// keeps running: no reaction may start work while a run is under way, and no user event may reach an
-// exception that ends the program.
+// closed with Escape and opened again from its menu, box after box; each box on a page left by a
+// click on another page's tab; and Enter pressed on each button Tab reaches. Whatever the order, the
+// program keeps running: no reaction may start work while a run is under way, and no user event may
+// reach an exception that ends the program. A box left by a page switch is confirmed, once.
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
-#include <QCalendarWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
-#include <QStackedWidget>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -21,8 +22,10 @@
 #include <algorithm>
 #include <deque>
 #include <exception>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -33,9 +36,11 @@
 #include "app/application.h"
 #include "app/main_window.h"
 #include "app/menu_openers.h"
+#include "app/window_controls.h"
 #include "drawhistory/download_window.h"
 #include "formulas/formula_search_window.h"
 #include "pillars/varnholt_window.h"
+#include "platform/box_reaction.h"
 #include "platform/click_label.h"
 #include "platform/dialogs.h"
 #include "support/fake_platform.h"
@@ -99,75 +104,6 @@ public:
 private:
     QString saveFile_;
 };
-
-// ---- The controls of a window ----
-
-QString Describe(const QWidget* w) {
-    QString text =
-        w->objectName().isEmpty() ? QString::fromUtf8(w->metaObject()->className()) : w->objectName();
-    if (const auto* button = qobject_cast<const QAbstractButton*>(w); button && !button->text().isEmpty())
-        text += QStringLiteral(" \"%1\"").arg(button->text());
-    return text;
-}
-
-bool IsInside(const QWidget* w, const QWidget& window, auto isKind) {
-    for (const QWidget* p = w->parentWidget(); p && p != &window; p = p->parentWidget())
-        if (isKind(p))
-            return true;
-    return false;
-}
-
-// The tab widget and page a control stands on, if any.
-std::pair<QTabWidget*, QWidget*> PageOf(QWidget* page) {
-    auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget());
-    auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
-    if (tabs && tabs->indexOf(page) >= 0)
-        return {tabs, page};
-    return {nullptr, nullptr};
-}
-
-// Shown whenever its pages are in front: neither it nor a panel holding it is hidden.
-bool ShownOnItsPage(const QWidget* w, const QWidget& window) {
-    for (const QWidget* p = w; p && p != &window; p = p->parentWidget())
-        if (!PageOf(const_cast<QWidget*>(p)).first && p->isHidden())
-            return false;
-    return true;
-}
-
-// A box the player types into: an edit, an editable combo box, a spin or date box.
-bool IsBox(QWidget* w) {
-    QWidget* parent = w->parentWidget();
-    if (qobject_cast<QComboBox*>(parent) || qobject_cast<QAbstractSpinBox*>(parent))
-        return false; // the edit inside a box
-    if (auto* edit = qobject_cast<QLineEdit*>(w))
-        return !edit->isReadOnly();
-    if (auto* box = qobject_cast<QComboBox*>(w))
-        return box->isEditable();
-    if (auto* spin = qobject_cast<QAbstractSpinBox*>(w))
-        return !spin->isReadOnly();
-    return false;
-}
-
-// What the player clicks besides boxes: buttons, captions that act as buttons, drop-down lists.
-bool IsClickable(QWidget* w, const QWidget& window) {
-    const bool partOfAnother = IsInside(w, window, [](const QWidget* p) {
-        return qobject_cast<const QTabBar*>(p) || qobject_cast<const QAbstractItemView*>(p) ||
-               qobject_cast<const QCalendarWidget*>(p) || qobject_cast<const QAbstractSpinBox*>(p);
-    });
-    if (partOfAnother)
-        return false;
-    if (auto* box = qobject_cast<QComboBox*>(w))
-        return !box->isEditable();
-    return qobject_cast<QAbstractButton*>(w) || qobject_cast<ClickLabel*>(w) ||
-           qobject_cast<QAbstractItemView*>(w);
-}
-
-// A control or window that offers a context menu: the grids' popups (print, save, forget the kept
-// base date) and the windows' own.
-bool HasMenu(const QWidget& w) {
-    return w.contextMenuPolicy() == Qt::CustomContextMenu ||
-           (w.contextMenuPolicy() == Qt::ActionsContextMenu && !w.actions().isEmpty());
-}
 
 // What the box holds, typed again: a value it takes when read as the window opens.
 QString HeldText(const QWidget& box) {
@@ -387,18 +323,24 @@ protected:
                 pages.push_back(found);
         for (auto it = pages.rbegin(); it != pages.rend(); ++it) {
             auto [tabs, page] = *it;
-            if (tabs->currentWidget() == page)
-                continue;
-            const int index = tabs->indexOf(page);
-            if (!tabs->isTabEnabled(index) || !tabs->tabBar()->isVisible())
+            if (tabs->currentWidget() != page && !clickTab(*tabs, tabs->indexOf(page)))
                 return false;
-            Step(QStringLiteral("click the tab %1").arg(tabs->tabText(index)));
-            const std::set<QWidget*> before = ShownWindows();
-            tabs->tabBar()->setCurrentIndex(index); // scrolls the tab into view first
-            MouseClickAt(*tabs->tabBar(), tabs->tabBar()->tabRect(index).center());
-            settle(before);
         }
         return control.isVisible() && control.isEnabled();
+    }
+
+    // Clicks the tab of a page with the mouse; false when the tab cannot be clicked now.
+    bool clickTab(QTabWidget& tabs, int index) {
+        QTabBar& bar = *tabs.tabBar();
+        if (!tabs.isTabEnabled(index) || !bar.isVisible())
+            return false;
+        Step(QStringLiteral("click the tab %1").arg(tabs.tabText(index)));
+        const std::set<QWidget*> before = ShownWindows();
+        if (!bar.rect().contains(bar.tabRect(index)))
+            bar.setCurrentIndex(index); // scrolls the tab into view first
+        MouseClickAt(bar, bar.tabRect(index).center());
+        settle(before);
+        return true;
     }
 
     // Opens the window again (as its menu does) when something in it closed it.
@@ -574,9 +516,121 @@ protected:
                 escape();
             }
         correctAfterReopening(target, boxes, values);
+        leaveEachByPageSwitch(target, boxes);
+        pressEnterOnEveryButton(target);
         // The program still answers: the window opens again, and closes.
         open(target);
         escape();
+    }
+
+    // Each box on a page typed into, then left by a click on another page's tab and come back to:
+    // the switch confirms the box as a click elsewhere does, once.
+    void leaveEachByPageSwitch(const WalkTarget& target, const std::vector<QPointer<QWidget>>& boxes) {
+        for (std::size_t round = 0; round < boxes.size(); ++round) {
+            QWidget* box = boxes[round].data();
+            QTabWidget* tabs = box ? InnermostPages(*box) : nullptr;
+            if (!tabs || !(qobject_cast<QLineEdit*>(box) || qobject_cast<QComboBox*>(box)))
+                continue; // spin and date boxes have no reactions to confirm
+            const int confirmed = countConfirmations(*box);
+            keepOpen(target);
+            if (!bringToFront(*box))
+                continue;
+            typeInto(*box, Typo(static_cast<int>(round)));
+            const int away = OtherTab(*tabs);
+            if (!box->isVisible() || away < 0 || !clickTab(*tabs, away))
+                continue;
+            EXPECT_EQ(confirmations_[box] - confirmed, 1)
+                << Describe(box).toStdString() << " left by a page switch\nthe walk's last steps:\n"
+                << TrailText();
+            keepOpen(target);
+            bringToFront(*box);
+            EXPECT_EQ(confirmations_[box] - confirmed, 1) << Describe(box).toStdString() << " come back to";
+            ++pageSwitches;
+        }
+    }
+
+    // How often the box has been confirmed so far; counted from its first call on.
+    int countConfirmations(QWidget& box) {
+        if (!confirmations_.count(&box)) {
+            const auto count = [this, &box] { ++confirmations_[&box]; };
+            if (auto* combo = qobject_cast<QComboBox*>(&box))
+                ConnectBox(*combo, BoxReacts::OnConfirm, dialogs, count);
+            else
+                ConnectBox(static_cast<QLineEdit&>(box), BoxReacts::OnConfirm, dialogs, count);
+            confirmations_[&box] = 0;
+        }
+        return confirmations_[&box];
+    }
+
+    // Tab from the control the window starts on, and Enter on each button Tab reaches, Return and
+    // the keypad's in turn, as a keyboard user presses one after the other. What a press opens is
+    // closed; a window a press closes is opened again, where Tab starts over.
+    void pressEnterOnEveryButton(const WalkTarget& target) {
+        std::set<QWidget*> pressed;
+        for (bool keypad = false;; keypad = !keypad) {
+            keepOpen(target);
+            if (QWidget* page =
+                    target.page ? window_->findChild<QWidget*>(QString::fromUtf8(target.page)) : nullptr)
+                bringToFront(*page);
+            window_->activateWindow();
+            if (!QTest::qWaitForWindowActive(window_))
+                throw WalkStopped(target.name + " did not become the active window");
+            QWidget* button = tabToButton(target, pressed);
+            if (!button)
+                return;
+            pressed.insert(button);
+            Step(QStringLiteral("Enter on %1").arg(Describe(button)));
+            const std::set<QWidget*> before = ShownWindows();
+            const QStringList clicked = clickedBy([&] {
+                PressKey(*window_, keypad ? Qt::Key_Enter : Qt::Key_Return,
+                         keypad ? Qt::KeypadModifier : Qt::NoModifier);
+            });
+            // A check box or radio button is ticked by Space, and Enter on it presses nothing.
+            const bool pushed = !(qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button));
+            EXPECT_EQ(clicked.join(QStringLiteral(", ")).toStdString(),
+                      pushed ? Describe(button).toStdString() : std::string())
+                << "Enter on " << Describe(button).toStdString();
+            ++enterPresses;
+            settle(before);
+        }
+    }
+
+    // The buttons of the window, captions acting as buttons included, that `press` clicks.
+    QStringList clickedBy(const std::function<void()>& press) {
+        QStringList clicked;
+        std::vector<QMetaObject::Connection> recorders;
+        for (QAbstractButton* button : window_->findChildren<QAbstractButton*>())
+            recorders.push_back(QObject::connect(button, &QAbstractButton::clicked,
+                                                 [&clicked, button] { clicked << Describe(button); }));
+        for (ClickLabel* label : window_->findChildren<ClickLabel*>())
+            recorders.push_back(QObject::connect(label, &ClickLabel::clicked,
+                                                 [&clicked, label] { clicked << Describe(label); }));
+        press();
+        for (const QMetaObject::Connection& recorder : recorders)
+            QObject::disconnect(recorder);
+        return clicked;
+    }
+
+    // Presses Tab until the focus is on a button of the target's page not in `pressed`; nullptr once
+    // Tab has come round, or moves the focus no more. A date box takes a Tab for each of its fields
+    // before it lets the focus go.
+    QWidget* tabToButton(const WalkTarget& target, const std::set<QWidget*>& pressed) {
+        std::set<QWidget*> passed;
+        QWidget* last = nullptr;
+        for (int tabs = 0, stayed = 0; tabs < 500; ++tabs) {
+            QWidget* focus = window_->focusWidget();
+            if (focus && !pressed.count(focus) && onTargetPage(focus, target) &&
+                (qobject_cast<QAbstractButton*>(focus) || qobject_cast<ClickLabel*>(focus)))
+                return focus;
+            if (focus == last ? ++stayed > 5 : !passed.insert(focus).second)
+                return nullptr;
+            if (focus != last)
+                stayed = 0;
+            last = focus;
+            Step(QStringLiteral("Tab"));
+            PressKey(*window_, Qt::Key_Tab);
+        }
+        throw WalkStopped("Tab did not come round in " + target.name);
     }
 
     WorkDir dir;
@@ -584,8 +638,11 @@ protected:
     WalkDialogs dialogs{dir.file(QStringLiteral("walk_saved"))};
     std::unique_ptr<Application> app;
     QPointer<QWidget> window_;
+    std::map<QWidget*, int> confirmations_; // of the boxes left by a page switch
     int clicks = 0;
     int boxesTyped = 0;
+    int pageSwitches = 0;
+    int enterPresses = 0;
 };
 
 // One test a target, so that ctest runs the windows side by side.
@@ -602,6 +659,8 @@ public:
         EXPECT_GT(clicks, 0) << "nothing of " << target_.name << " was clicked";
         RecordProperty("clicks", clicks);
         RecordProperty("boxes", boxesTyped);
+        RecordProperty("page switches", pageSwitches);
+        RecordProperty("Enter presses", enterPresses);
     }
 
 private:

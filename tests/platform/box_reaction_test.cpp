@@ -136,6 +136,19 @@ TEST(BoxReaction, WhatTheWindowDoesToItsBoxesSetsNothingOff) {
     Leave(w.root, "typed");
     EXPECT_EQ(w.runs, QStringList{"typed 12"});
 
+    // The window moving the focus itself, with the reason Tab gives, leaves and enters nothing; the
+    // typed text waits for the user to leave the box.
+    Type(w.root, "confirm", "9");
+    w.runs.clear();
+    {
+        const SelfChange self(*w.typed);
+        w.typed->setFocus(Qt::TabFocusReason);
+    }
+    EXPECT_TRUE(w.runs.isEmpty()) << w.runs.join(u',').toStdString();
+    w.confirm->setFocus(Qt::TabFocusReason);
+    Leave(w.root, "confirm");
+    EXPECT_EQ(w.runs, (QStringList{"confirm 9", "entered"}));
+
     // The window closed with text typed and not confirmed: shown again, leaving the box is no
     // confirmation of text the user gave up.
     Type(w.root, "typed", "34");

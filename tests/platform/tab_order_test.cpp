@@ -11,9 +11,11 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
+#include "platform/box_reaction.h"
 #include "platform/form_controls.h"
 #include "platform/string_grid.h"
 #include "platform/tab_order.h"
+#include "support/fake_platform.h"
 
 namespace {
 
@@ -127,4 +129,27 @@ TEST(TabOrder, RowsAreReadBeforeColumns) {
     Activate(window);
 
     EXPECT_EQ(TabWalk(window), (QStringList{"from", "to", "count", "print"}));
+}
+
+// The window, not the user, puts the focus on its first box as it opens: a box that reacts to being
+// entered does not react then, and does when the user tabs back to it.
+TEST(TabOrder, TheFirstFocusEntersNoBox) {
+    const ReadingOrderKeeper keeper;
+    QDialog window;
+    QLineEdit* code = NewEdit("code", QStringLiteral("輸入版路代號"), &window);
+    QPushButton* start = NewButton("start", QStringLiteral("開始"), &window);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(code);
+    layout->addWidget(start);
+    FakeDialogs dialogs;
+    int entered = 0;
+    ConnectBox(*code, BoxReacts::OnEntering, dialogs, [&] { ++entered; });
+    Activate(window);
+
+    EXPECT_TRUE(code->hasFocus());
+    EXPECT_EQ(entered, 0);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+    QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+    EXPECT_TRUE(code->hasFocus());
+    EXPECT_EQ(entered, 1);
 }

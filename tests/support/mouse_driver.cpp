@@ -1,4 +1,5 @@
-// Mouse events go through the window system interface here, so that popups see them first.
+// Mouse and key events go through the window system interface here, so that popups see them first
+// and the program's application-wide filters see what a user's events show them.
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include <QTest>
@@ -8,12 +9,23 @@
 
 #include "support/ui_driver.h"
 
+namespace {
+
+QWindow& ShownWindow(QWidget& control) {
+    QWindow* window = control.window()->windowHandle();
+    if (!window)
+        FailControl(control.objectName().toUtf8().constData(),
+                    QStringLiteral("is in a window that is not shown"));
+    return *window;
+}
+
+} // namespace
+
 void MouseClick(QWidget& root, const char* name) {
     auto& control = Find<QWidget>(root, name);
     if (!control.isVisible() || !control.isEnabled())
         FailControl(name, QStringLiteral("is not visible and enabled"));
-    if (!control.window()->windowHandle())
-        FailControl(name, QStringLiteral("is in a window that is not shown"));
+    ShownWindow(control);
     MouseClickAt(control);
 }
 
@@ -49,12 +61,9 @@ void WheelTurn(QWidget& root, const char* name, int notches) {
 }
 
 void WheelTurnOver(QWidget& control, int notches) {
-    const QByteArray name = control.objectName().toUtf8();
     if (!control.isVisible())
-        FailControl(name.constData(), QStringLiteral("is not visible"));
-    QWindow* window = control.window()->windowHandle();
-    if (!window)
-        FailControl(name.constData(), QStringLiteral("is in a window that is not shown"));
+        FailControl(control.objectName().toUtf8().constData(), QStringLiteral("is not visible"));
+    QWindow* window = &ShownWindow(control);
     const QPoint global = control.mapToGlobal(control.rect().center());
     const QPointF local = window->mapFromGlobal(global);
     const int step = notches > 0 ? QWheelEvent::DefaultDeltasPerStep : -QWheelEvent::DefaultDeltasPerStep;
@@ -64,10 +73,18 @@ void WheelTurnOver(QWidget& control, int notches) {
     }
 }
 
+void PressKey(QWidget& control, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(&ShownWindow(control), key, modifiers);
+}
+
+void PressKeys(QWidget& control, const QString& text) {
+    QWindow& window = ShownWindow(control);
+    for (const QChar c : text)
+        QTest::keyClick(&window, c.toLatin1());
+}
+
 void ResizeByWindowSystem(QWidget& window, const QSize& size) {
-    QWindow* handle = window.windowHandle();
-    if (!handle)
-        FailControl(window.objectName().toUtf8().constData(), QStringLiteral("is not shown"));
+    QWindow* handle = &ShownWindow(window);
     QWindowSystemInterface::handleGeometryChange(handle, QRect(handle->geometry().topLeft(), size));
     QWindowSystemInterface::flushWindowSystemEvents();
     QCoreApplication::processEvents();

@@ -53,6 +53,11 @@ void RightClickAt(QWidget& control, const QPoint& at);
 void WheelTurn(QWidget& root, const char* name, int notches);
 void WheelTurnOver(QWidget& control, int notches);
 
+// A key pressed and let go, delivered as the window system delivers one: to the control with the
+// focus in the window holding `control`, which must be shown. Text keys type their character.
+void PressKey(QWidget& control, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void PressKeys(QWidget& control, const QString& text);
+
 // The window resized as the user or the window manager resizes it: the window system reports the
 // new size, whatever minimum the window asked for.
 void ResizeByWindowSystem(QWidget& window, const QSize& size);

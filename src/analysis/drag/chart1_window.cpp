@@ -207,6 +207,7 @@ void TForm_rk_chart1::showRun(const DragChartRun& run) {
 // ---- queries ----
 
 void TForm_rk_chart1::cb_star234Click() {
+    const SelfChange self(*this);
     const bool querying = ui.cb_star234->isChecked();
     for (QCheckBox* mode : {ui.cb_star1, ui.cb_star2, ui.cb_star3})
         mode->setEnabled(!querying);

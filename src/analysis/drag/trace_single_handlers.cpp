@@ -10,6 +10,7 @@
 #include "common/date.h"
 #include "common/num_text.h"
 #include "draws/draw_tables.h"
+#include "platform/box_reaction.h"
 #include "platform/box_value.h"
 #include "platform/dialogs.h"
 #include "platform/memo_output.h"
@@ -54,7 +55,10 @@ void TForm_rk_trace_single::sbpin1Click() {
     const auto pinned =
         static_cast<std::size_t>(std::clamp(SingleRowCount, 0, static_cast<int>(TraceRows.size())));
     BaseDraws.assign(TraceRows.begin(), TraceRows.begin() + static_cast<std::ptrdiff_t>(pinned));
-    ui.Panel1->setEnabled(false);
+    {
+        const SelfChange self(*this);
+        ui.Panel1->setEnabled(false);
+    }
     PinOffset = 0;
     show_single(text(ui.cbn1), 0);
 }

@@ -156,7 +156,7 @@ void TForm_rk_trace_single::FormShow() {
 void TForm_rk_trace_single::showPage(int index) {
     {
         const QSignalBlocker quiet(ui.PageControl1);
-        ui.PageControl1->setCurrentIndex(index);
+        ShowOwnPage(*ui.PageControl1, ui.PageControl1->widget(index));
     }
     PageControl1Change();
 }
@@ -323,6 +323,7 @@ bool TForm_rk_trace_single::readPosition(const QComboBox& box, int& position) {
 }
 
 void TForm_rk_trace_single::unpin() {
+    const SelfChange self(*this);
     ui.sbpin1->setText(QStringLiteral("固定"));
     ui.Panel7->setVisible(false);
     ui.Panel1->setEnabled(true);

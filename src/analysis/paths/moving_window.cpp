@@ -150,7 +150,7 @@ void TForm_rk_moving::PageControl1Change() {
 void TForm_rk_moving::showPage(int index) {
     {
         const QSignalBlocker block(ui.PageControl1);
-        ui.PageControl1->setCurrentIndex(index);
+        ShowOwnPage(*ui.PageControl1, ui.PageControl1->widget(index));
     }
     RunGuarded(services_.dialogs, [this] { PageControl1Change(); });
 }

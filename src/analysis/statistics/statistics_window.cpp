@@ -85,7 +85,7 @@ void TForm_rk_statistics::FormShow() {
 }
 
 void TForm_rk_statistics::showNumbersPanel() {
-    ui.Panels->setCurrentWidget(ui.Panel_F1);
+    ShowOwnPage(*ui.Panels, ui.Panel_F1);
 }
 
 void TForm_rk_statistics::sb_F1Click() {
@@ -98,7 +98,7 @@ void TForm_rk_statistics::sb_F1Click() {
 }
 
 void TForm_rk_statistics::sb_F2Click() {
-    ui.Panels->setCurrentWidget(ui.Panel_F2);
+    ShowOwnPage(*ui.Panels, ui.Panel_F2);
     ui.sb_begin->setVisible(true);
     ui.sb_big->setVisible(false);
     ui.sb_no->setVisible(false);
