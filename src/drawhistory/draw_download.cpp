@@ -54,7 +54,7 @@ DownloadedDrawFile DrawFileFromDownload(const std::string& body, const Date& tod
         // A line the loader would stop at ends the history there, and one whose date is not written
         // as the program writes dates would be compared with today and sorted by its text, not its
         // date: neither may reach the file.
-        if ((read.kind != DrawLineKind::Draw && read.kind != DrawLineKind::AfterToday) || !read.dateAsWritten)
+        if (!ListGoesOn(read.kind) || !read.dateAsWritten)
             return refuse(DownloadProblem::NotADrawLine, line);
         // The plain-HTTP answer can be forged: a history that cannot be real is not taken.
         if (read.kind == DrawLineKind::AfterToday)

@@ -169,7 +169,7 @@ void ForEachLoadedDraw(std::string_view fileBytes, const std::string& today, int
         const DrawFileLine read = decoder.read(fileLine);
         if (read.kind == DrawLineKind::Draw)
             take(read.trimmed);
-        return read.kind == DrawLineKind::Draw || read.kind == DrawLineKind::AfterToday;
+        return ListGoesOn(read.kind);
     });
 }
 

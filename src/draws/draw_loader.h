@@ -48,6 +48,11 @@ enum class DrawLineKind {
     Bad,        // 32 characters, but a bad date or number: the list ends there and the user is told
 };
 
+// Whether the loader reads on past a line of this kind.
+inline bool ListGoesOn(DrawLineKind kind) {
+    return kind == DrawLineKind::Draw || kind == DrawLineKind::AfterToday;
+}
+
 struct DrawFileLine {
     DrawLineKind kind = DrawLineKind::EndOfList;
     std::string_view line;    // the line in UTF-8, as read
